@@ -1,0 +1,35 @@
+// The one error type of the definition and bitmap readers. Its message is exactly the text
+// that the reader reports, so callers and tests compare what() directly.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace apostila::content {
+
+class ReadError : public std::runtime_error {
+ public:
+  explicit ReadError(const std::string& message) : std::runtime_error(message) {}
+};
+
+// The messages the readers give. Placeholders are filled by the helpers below.
+namespace msg {
+inline constexpr const char* kStreamRead = "Stream read error";
+inline constexpr const char* kInvalidStreamFormat = "Invalid stream format";
+inline constexpr const char* kInvalidPropertyPath = "Invalid property path";
+inline constexpr const char* kInvalidPropertyValue = "Invalid property value";
+inline constexpr const char* kReadOnly = "Property is read-only";
+inline constexpr const char* kInvalidBitmap = "Bitmap image is not valid";
+
+inline std::string resourceNotFound(const std::string& name) { return "Resource " + name + " not found"; }
+inline std::string classNotFound(const std::string& name) { return "Class " + name + " not found"; }
+inline std::string ancestorNotFound(const std::string& name) {
+  return "Ancestor for '" + name + "' not found";
+}
+inline std::string propertyMissing(const std::string& name) { return "Property " + name + " does not exist"; }
+inline std::string errorReading(const std::string& element, const std::string& path, const std::string& inner) {
+  return "Error reading " + element + "." + path + ": " + inner;
+}
+}  // namespace msg
+
+}  // namespace apostila::content
