@@ -27,6 +27,14 @@ inline std::string ancestorNotFound(const std::string& name) {
   return "Ancestor for '" + name + "' not found";
 }
 inline std::string propertyMissing(const std::string& name) { return "Property " + name + " does not exist"; }
+// Refusals a definition could otherwise turn into a dangling or mistyped page member.
+inline std::string duplicateName(const std::string& name) {
+  return "A component named " + name + " already exists";
+}
+inline std::string wrongKind(const std::string& name, const std::string& kind) {
+  return "Element " + name + " is not a " + kind;
+}
+inline std::string notAContainer(const std::string& name) { return "Element " + name + " cannot hold elements"; }
 inline std::string errorReading(const std::string& element, const std::string& path, const std::string& inner) {
   return "Error reading " + element + "." + path + ": " + inner;
 }

@@ -1,0 +1,34 @@
+// The picture element: a bitmap drawn at its natural size at the top-left corner.
+#pragma once
+
+#include "content/Graphic.h"
+#include "ui/Control.h"
+
+namespace apostila::content {
+
+class TImage : public ui::Control {
+ public:
+  explicit TImage(ui::Component* owner);
+  static const ui::TypeInfo kType;
+  const ui::TypeInfo& typeInfo() const override { return kType; }
+
+  Picture& picture() { return picture_; }
+  const Picture& picture() const { return picture_; }
+  bool transparent() const { return transparent_; }
+  void setTransparent(bool v) { transparent_ = v, invalidate(); }
+  bool stretch() const { return stretch_; }
+  void setStretch(bool v) { stretch_ = v, invalidate(); }
+  bool center() const { return center_; }
+  void setCenter(bool v) { center_ = v, invalidate(); }
+
+ protected:
+  void adjustSize() override;
+
+ private:
+  Picture picture_;
+  bool transparent_ = false;
+  bool stretch_ = false;
+  bool center_ = false;
+};
+
+}  // namespace apostila::content

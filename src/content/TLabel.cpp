@@ -1,0 +1,70 @@
+// Label properties and the auto-size rule.
+#include "content/TLabel.h"
+
+#include "ui/PropertyBuilders.h"
+#include "ui/TextMeasurer.h"
+
+namespace apostila::content {
+
+namespace {
+using namespace ui::props;
+const ui::PropInfo kLabelProps[] = {
+    enumProp<&TLabel::setAlignment>("Alignment", kAlignmentType),
+    boolProp<&TLabel::setWordWrap>("WordWrap"),
+    boolProp<&TLabel::setTransparent>("Transparent"),
+    enumProp<&TLabel::setLayout>("Layout", kTextLayoutType),
+    boolProp<&TLabel::setShowAccelChar>("ShowAccelChar"),
+    referenceProp<&TLabel::setFocusControl>("FocusControl"),
+    eventProp<&TLabel::setOnMouseEnter>("OnMouseEnter"),
+    eventProp<&TLabel::setOnMouseLeave>("OnMouseLeave"),
+    eventProp<&TLabel::setOnClick>("OnClick"),
+};
+}  // namespace
+
+const ui::TypeInfo TLabel::kType{"TLabel", &ui::Control::kType, kLabelProps, true,
+                                 [](ui::Component& owner) -> ui::Component* { return new TLabel(&owner); }};
+
+TLabel::TLabel(ui::Component* owner) : ui::Control(owner) {
+  setBounds({0, 0, 65, 17});
+  setParentColor(true);
+  setAutoSize(true);
+}
+
+void TLabel::setAlignment(Alignment a) {
+  if (a == alignment_) return;
+  alignment_ = a;
+  invalidate();
+}
+
+void TLabel::setWordWrap(bool v) {
+  if (v == wordWrap_) return;
+  wordWrap_ = v;
+  adjustSize();
+  invalidate();
+}
+
+void TLabel::setShowAccelChar(bool v) {
+  if (v == showAccelChar_) return;
+  showAccelChar_ = v;
+  adjustSize();
+  invalidate();
+}
+
+void TLabel::loaded() {
+  ui::Control::loaded();
+  adjustSize();
+}
+
+void TLabel::adjustSize() {
+  if (!autoSize() || loading()) return;
+  const ui::TextMeasurer* m = ui::textMeasurer();
+  if (!m) return;
+  // An empty caption measures as one space, so the label keeps a line's height.
+  const std::string& text = caption().empty() ? std::string(" ") : caption();
+  ui::TextSize size = m->measure(font(), text, wordWrap_, width());
+  int newLeft = left();
+  if (alignment_ == Alignment::taRightJustify) newLeft = left() + width() - size.width;
+  setBounds({newLeft, top(), size.width, size.height});
+}
+
+}  // namespace apostila::content

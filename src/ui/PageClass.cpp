@@ -1,0 +1,27 @@
+// Lookups in a page class's member and handler tables.
+#include "ui/PageClass.h"
+
+namespace apostila::ui {
+
+const MemberInfo* PageClassInfo::findMember(std::string_view name) const {
+  for (const PageClassInfo* c = this; c; c = c->parent)
+    for (const auto& m : c->members)
+      if (sameName(m.name, name)) return &m;
+  return nullptr;
+}
+
+const HandlerInfo* PageClassInfo::findHandler(std::string_view name) const {
+  for (const PageClassInfo* c = this; c; c = c->parent)
+    for (const auto& h : c->handlers)
+      if (sameName(h.name, name)) return &h;
+  return nullptr;
+}
+
+const TypeInfo* PageClassInfo::findMemberKind(std::string_view className) const {
+  for (const PageClassInfo* c = this; c; c = c->parent)
+    for (const auto& m : c->members)
+      if (m.kind && sameName(m.kind->className, className)) return m.kind;
+  return nullptr;
+}
+
+}  // namespace apostila::ui
