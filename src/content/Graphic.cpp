@@ -12,10 +12,12 @@ const ui::PropInfo kBitmapProps[] = {
     ui::props::readOnlyIntProp("Width"),
     ui::props::readOnlyIntProp("Height"),
 };
+constexpr ui::DefinedProp kBitmapDefined[] = {{"Data", ui::DefinedKind::Bitmap}};
+constexpr ui::DefinedProp kPictureDefined[] = {{"Data", ui::DefinedKind::Picture}};
 }  // namespace
 
-const ui::TypeInfo GraphicBitmap::kType{"TBitmap", nullptr, kBitmapProps, false, nullptr};
-const ui::TypeInfo Picture::kType{"TPicture", nullptr, {}, false, nullptr};
+const ui::TypeInfo GraphicBitmap::kType{"TBitmap", nullptr, kBitmapProps, false, nullptr, kBitmapDefined};
+const ui::TypeInfo Picture::kType{"TPicture", nullptr, {}, false, nullptr, kPictureDefined};
 
 bool isRegisteredGraphicClass(std::string_view name) { return name == "TBitmap"; }
 

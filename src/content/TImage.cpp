@@ -8,7 +8,7 @@ namespace apostila::content {
 namespace {
 using namespace ui::props;
 const ui::PropInfo kImageProps[] = {
-    objectProp<static_cast<Picture& (TImage::*)()>(&TImage::picture)>("Picture"),
+    objectProp<static_cast<Picture& (TImage::*)()>(&TImage::picture)>("Picture", Picture::kType),
     boolProp<&TImage::setTransparent>("Transparent"),
     boolProp<&TImage::setStretch>("Stretch"),
     boolProp<&TImage::setCenter>("Center"),

@@ -8,7 +8,7 @@ namespace apostila::content {
 namespace {
 using namespace ui::props;
 const ui::PropInfo kButtonProps[] = {
-    objectProp<static_cast<GraphicBitmap& (TSpeedButton::*)()>(&TSpeedButton::glyph)>("Glyph"),
+    objectProp<static_cast<GraphicBitmap& (TSpeedButton::*)()>(&TSpeedButton::glyph)>("Glyph", GraphicBitmap::kType),
     intProp<&TSpeedButton::setNumGlyphs>("NumGlyphs"),
     enumProp<&TSpeedButton::setLayout>("Layout", kButtonLayoutType),
     intProp<&TSpeedButton::setMargin>("Margin"),

@@ -21,7 +21,7 @@ const PropInfo kControlProps[] = {
     props::boolProp<&Control::setEnabled>("Enabled"),
     props::intProp<&Control::setColor>("Color", &kColorIdents),
     props::boolProp<&Control::setParentColor>("ParentColor"),
-    props::objectProp<static_cast<Font& (Control::*)()>(&Control::font)>("Font"),
+    props::objectProp<static_cast<Font& (Control::*)()>(&Control::font)>("Font", Font::kType),
     props::boolProp<&Control::setParentFont>("ParentFont"),
     props::stringProp<&Control::setHint>("Hint"),
     props::boolProp<&Control::setShowHint>("ShowHint"),

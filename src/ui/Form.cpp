@@ -15,9 +15,14 @@ const PropInfo kFormProps[] = {
     props::eventProp<&Form::setOnClose>("OnClose", EventSignature::Close),
     props::eventProp<&Form::setOnCloseQuery>("OnCloseQuery", EventSignature::CloseQuery),
 };
+constexpr DefinedProp kFormDefined[] = {
+    {"PixelsPerInch", DefinedKind::Integer},
+    {"TextHeight", DefinedKind::Integer},
+    {"IgnoreFontProperty", DefinedKind::Boolean},
+};
 }  // namespace
 
-const TypeInfo Form::kType{"TForm", &Container::kType, kFormProps, false, nullptr};
+const TypeInfo Form::kType{"TForm", &Container::kType, kFormProps, false, nullptr, kFormDefined};
 const PageClassInfo Form::kPageClass{"TForm", nullptr, {}, {}};
 
 Form::Form(Component* owner) : Container(owner) {

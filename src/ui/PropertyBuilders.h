@@ -92,9 +92,10 @@ constexpr PropInfo stringProp(std::string_view name) {
 }
 
 template <auto G>
-constexpr PropInfo objectProp(std::string_view name) {
+constexpr PropInfo objectProp(std::string_view name, const TypeInfo& type) {
   PropInfo p{name, PropKind::Object};
   p.object = &Getter<G>::object;
+  p.objectType = &type;
   return p;
 }
 

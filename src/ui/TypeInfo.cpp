@@ -62,6 +62,13 @@ const PropInfo* TypeInfo::findProperty(std::string_view name) const {
   return nullptr;
 }
 
+const DefinedProp* TypeInfo::findDefined(std::string_view name) const {
+  for (const TypeInfo* t = this; t; t = t->parent)
+    for (const auto& d : t->defined)
+      if (sameName(d.name, name)) return &d;
+  return nullptr;
+}
+
 bool TypeInfo::inheritsFrom(const TypeInfo& other) const {
   for (const TypeInfo* t = this; t; t = t->parent)
     if (t == &other) return true;

@@ -61,10 +61,19 @@ struct PropInfo {
   void (*setFloat)(Persistent&, double) = nullptr;
   void (*setString)(Persistent&, const std::string&) = nullptr;
   Persistent* (*object)(Persistent&) = nullptr;          // Object: the sub-object itself
+  const struct TypeInfo* objectType = nullptr;            // Object: the sub-object's class
   bool (*setReference)(Persistent&, Component*) = nullptr;  // Reference: false if of the wrong kind
   void (*setEvent)(Persistent&, Component& page, const HandlerFn&) = nullptr;
 
   bool writable() const;
+};
+
+// Values an object stores for itself rather than as published properties; declared so that
+// authoring tools can write them. The object's readDefined() reads them.
+enum class DefinedKind { Integer, Boolean, Bitmap, Picture };
+struct DefinedProp {
+  std::string_view name;
+  DefinedKind kind;
 };
 
 struct TypeInfo {
@@ -74,6 +83,9 @@ struct TypeInfo {
   bool isComponent = false;
   // Creates a new element owned by owner (components only; null for abstract kinds).
   Component* (*create)(Component& owner) = nullptr;
+  std::span<const DefinedProp> defined = {};
+
+  const DefinedProp* findDefined(std::string_view name) const;  // walks the parents
 
   const PropInfo* findProperty(std::string_view name) const;  // walks the parents
   bool inheritsFrom(const TypeInfo& other) const;

@@ -1,0 +1,53 @@
+// Turns a parsed page source into a page definition, choosing value codes by each property's
+// type: the narrowest integer, identifiers for named colours, character sets, cursors and
+// enumerations, booleans as their own codes, single-byte strings for plain ASCII and UTF-8
+// otherwise, and the binary layouts of glyphs and pictures.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "PageSource.h"
+#include "ui/PageClass.h"
+#include "ui/TypeInfo.h"
+
+namespace apostila::tools {
+
+// Finds the page class a root element names, to check handler names; may return null.
+using PageClassResolver = std::function<const ui::PageClassInfo*(std::string_view className)>;
+
+// What a property path resolves to on a class: a published property or a defined one.
+struct PropertyTarget {
+  const ui::PropInfo* prop = nullptr;
+  const ui::DefinedProp* defined = nullptr;
+};
+
+// Resolves a dotted path; returns an explanation in `why` when it cannot.
+PropertyTarget resolvePath(const ui::TypeInfo& type, const std::string& path, std::string& why);
+
+// The class a record's kind names: the page window for the root, a registered kind otherwise.
+const ui::TypeInfo* recordType(const std::string& kind, bool root);
+
+// Encodes one value for its target, code byte first. Throws std::invalid_argument with a
+// message for a value that does not suit the target.
+std::vector<std::uint8_t> encodeValue(const SourceValue& v, const PropertyTarget& target);
+
+class Compiler {
+ public:
+  explicit Compiler(std::string fileName, PageClassResolver pages = {})
+      : file_(std::move(fileName)), pages_(std::move(pages)) {}
+  // Throws SourceError naming the file and line of the first fault.
+  std::vector<std::uint8_t> compile(const SourceElement& root);
+
+ private:
+  void element(const SourceElement& e, bool root, std::vector<std::uint8_t>& out);
+  std::string file_;
+  PageClassResolver pages_;
+  const ui::PageClassInfo* pageClass_ = nullptr;
+  std::vector<std::string> names_;
+};
+
+}  // namespace apostila::tools

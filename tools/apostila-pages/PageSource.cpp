@@ -1,0 +1,382 @@
+// Parser and writer of the page source format (see PageSource.h).
+#include "PageSource.h"
+
+#include <cctype>
+#include <fstream>
+#include <sstream>
+
+#include "Base64.h"
+
+namespace apostila::tools {
+
+namespace {
+
+struct Line {
+  int number;
+  int indent;
+  std::string text;  // without indentation
+};
+
+bool isIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
+bool isIdentChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+
+class Parser {
+ public:
+  Parser(const std::string& text, std::string file, std::vector<std::filesystem::path> search)
+      : file_(std::move(file)), search_(std::move(search)) {
+    std::istringstream in(text);
+    std::string raw;
+    int n = 0;
+    while (std::getline(in, raw)) {
+      ++n;
+      if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+      std::size_t i = 0;
+      while (i < raw.size() && raw[i] == ' ') ++i;
+      if (i < raw.size() && raw[i] == '\t') fail(n, "tabs are not allowed for indentation; use spaces");
+      std::string rest = raw.substr(i);
+      if (rest.empty() || rest[0] == '#') continue;
+      while (!rest.empty() && (rest.back() == ' ' || rest.back() == '\t')) rest.pop_back();
+      lines_.push_back({n, static_cast<int>(i), rest});
+    }
+  }
+
+  SourceElement parse() {
+    if (lines_.empty()) fail(1, "the source holds no element");
+    SourceElement root = element(lines_[0].indent);
+    if (pos_ < lines_.size()) fail(lines_[pos_].number, "only one top-level element is allowed");
+    return root;
+  }
+
+ private:
+  [[noreturn]] void fail(int line, const std::string& what) const { throw SourceError(file_, line, what); }
+
+  SourceElement element(int indent) {
+    const Line& head = lines_[pos_++];
+    if (head.indent != indent) fail(head.number, "unexpected indentation");
+    SourceElement e = header(head);
+    if (pos_ < lines_.size() && lines_[pos_].indent > indent) {
+      int body = lines_[pos_].indent;
+      while (pos_ < lines_.size() && lines_[pos_].indent > indent) {
+        const Line& l = lines_[pos_];
+        if (l.indent != body) fail(l.number, "unexpected indentation");
+        if (isProperty(l.text)) {
+          if (!e.children.empty()) fail(l.number, "properties come before the child elements");
+          e.properties.push_back(property(body));
+        } else {
+          e.children.push_back(element(body));
+        }
+      }
+    }
+    return e;
+  }
+
+  static bool isProperty(const std::string& t) {
+    std::size_t i = 0;
+    while (i < t.size() && (isIdentChar(t[i]) || t[i] == '.')) ++i;
+    return i > 0 && i < t.size() && t[i] == ':';
+  }
+
+  SourceElement header(const Line& l) {
+    std::istringstream words(l.text);
+    SourceElement e;
+    e.line = l.number;
+    if (!(words >> e.kind >> e.name)) fail(l.number, "expected an element: kind and name, as in \"TLabel Label1\"");
+    if (!isName(e.kind)) fail(l.number, "bad element kind '" + e.kind + "'");
+    if (!isName(e.name)) fail(l.number, "bad element name '" + e.name + "'");
+    std::string w;
+    while (words >> w) {
+      if (w == "inherited") {
+        e.exists = true;
+      } else if (w == "inline") {
+        e.isInline = true;
+      } else if (w == "at") {
+        if (!(words >> e.position) || e.position < 0) fail(l.number, "'at' needs a position, a whole number");
+      } else {
+        fail(l.number, "unexpected '" + w + "' after the element name");
+      }
+    }
+    return e;
+  }
+
+  static bool isName(const std::string& s) {
+    if (s.empty() || s.size() > 255 || !isIdentStart(s[0])) return false;
+    for (char c : s)
+      if (!isIdentChar(c)) return false;
+    return true;
+  }
+
+  SourceProperty property(int indent) {
+    const Line& l = lines_[pos_++];
+    SourceProperty p;
+    p.line = l.number;
+    std::size_t colon = l.text.find(':');
+    p.path = l.text.substr(0, colon);
+    if (p.path.size() > 255) fail(l.number, "property path longer than 255 characters");
+    for (std::size_t s = 0;;) {
+      std::size_t dot = p.path.find('.', s);
+      if (!isName(p.path.substr(s, dot == std::string::npos ? dot : dot - s)))
+        fail(l.number, "bad property path '" + p.path + "'");
+      if (dot == std::string::npos) break;
+      s = dot + 1;
+    }
+    line_ = l.number;
+    text_ = l.text.substr(colon + 1);
+    at_ = 0;
+    p.value = value(indent);
+    skipSpaces();
+    if (at_ < text_.size()) fail(l.number, "unexpected text after the value: '" + text_.substr(at_) + "'");
+    return p;
+  }
+
+  void skipSpaces() {
+    while (at_ < text_.size() && text_[at_] == ' ') ++at_;
+  }
+
+  std::string word() {
+    skipSpaces();
+    std::size_t start = at_;
+    if (at_ < text_.size() && isIdentStart(text_[at_]))
+      while (at_ < text_.size() && isIdentChar(text_[at_])) ++at_;
+    return text_.substr(start, at_ - start);
+  }
+
+  std::string quoted() {
+    skipSpaces();
+    if (at_ >= text_.size() || text_[at_] != '"') fail(line_, "expected a quoted string");
+    ++at_;
+    std::string out;
+    for (;;) {
+      if (at_ >= text_.size()) fail(line_, "the string has no closing quote");
+      char c = text_[at_++];
+      if (c == '"') return out;
+      if (c != '\\') {
+        out += c;
+        continue;
+      }
+      if (at_ >= text_.size()) fail(line_, "the string has no closing quote");
+      char e = text_[at_++];
+      switch (e) {
+        case 'n': out += '\n'; break;
+        case 'r': out += '\r'; break;
+        case 't': out += '\t'; break;
+        case '"': out += '"'; break;
+        case '\\': out += '\\'; break;
+        default: fail(line_, std::string("unknown escape \\") + e);
+      }
+    }
+  }
+
+  // Quoted pieces on this line (at least `required`) and on deeper continuation lines.
+  std::string pieces(int indent, int required) {
+    std::string out;
+    int n = 0;
+    for (skipSpaces(); at_ < text_.size() && text_[at_] == '"'; skipSpaces(), ++n) out += quoted();
+    while (pos_ < lines_.size() && lines_[pos_].indent > indent && !lines_[pos_].text.empty() &&
+           lines_[pos_].text[0] == '"') {
+      std::size_t keepAt = at_;
+      std::string keepText = text_;
+      line_ = lines_[pos_].number;
+      text_ = lines_[pos_++].text;
+      at_ = 0;
+      for (skipSpaces(); at_ < text_.size(); skipSpaces(), ++n) out += quoted();
+      text_ = keepText;
+      at_ = keepAt;
+    }
+    if (n < required) fail(line_, "expected a quoted string");
+    return out;
+  }
+
+  std::vector<std::uint8_t> base64(int indent) {
+    auto bytes = base64Decode(pieces(indent, 0));
+    if (!bytes) fail(line_, "malformed base64 data");
+    return *bytes;
+  }
+
+  std::vector<std::uint8_t> fileBytes(const std::string& name) {
+    std::vector<std::filesystem::path> places{std::filesystem::path(file_).parent_path() / name};
+    for (const auto& dir : search_) places.push_back(dir / name);
+    for (const auto& p : places) {
+      std::ifstream in(p, std::ios::binary);
+      if (in) return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    fail(line_, "picture file '" + name + "' not found");
+  }
+
+  // bitmap/picture/binary/raw payloads: a file name, or base64 data.
+  std::vector<std::uint8_t> payload(int indent, SourceValue& v, bool fileAllowed) {
+    skipSpaces();
+    std::size_t save = at_;
+    if (word() == "base64") return base64(indent);
+    at_ = save;
+    if (!fileAllowed) fail(line_, "expected base64 data");
+    v.file = pieces(indent, 1);
+    return fileBytes(v.file);
+  }
+
+  SourceValue value(int indent) {
+    SourceValue v;
+    skipSpaces();
+    if (at_ >= text_.size()) fail(line_, "the property has no value");
+    char c = text_[at_];
+    if (c == '"') {
+      v.kind = SourceValue::Kind::String;
+      v.text = pieces(indent, 1);
+    } else if (c == '-' || std::isdigit(static_cast<unsigned char>(c))) {
+      std::size_t start = at_++;
+      while (at_ < text_.size() && (std::isdigit(static_cast<unsigned char>(text_[at_])) || text_[at_] == '.' ||
+                                    text_[at_] == 'e' || text_[at_] == 'E' || text_[at_] == '-'))
+        ++at_;
+      std::string num = text_.substr(start, at_ - start);
+      try {
+        std::size_t used = 0;
+        if (num.find_first_of(".eE") != std::string::npos) {
+          v.kind = SourceValue::Kind::Float;
+          v.floating = std::stod(num, &used);
+        } else {
+          v.kind = SourceValue::Kind::Integer;
+          v.integer = std::stoll(num, &used);
+        }
+        if (used != num.size()) throw std::invalid_argument(num);
+      } catch (const std::exception&) {
+        fail(line_, "bad number '" + num + "'");
+      }
+    } else if (c == '[') {
+      ++at_;
+      v.kind = SourceValue::Kind::Set;
+      skipSpaces();
+      if (at_ < text_.size() && text_[at_] == ']') {
+        ++at_;
+        return v;
+      }
+      for (;;) {
+        std::string m = word();
+        if (m.empty()) fail(line_, "expected a set member");
+        v.members.push_back(m);
+        skipSpaces();
+        if (at_ < text_.size() && text_[at_] == ',') {
+          ++at_;
+          continue;
+        }
+        if (at_ < text_.size() && text_[at_] == ']') {
+          ++at_;
+          break;
+        }
+        fail(line_, "expected ',' or ']' in the set");
+      }
+    } else {
+      std::string w = word();
+      if (w.empty()) fail(line_, "unexpected '" + text_.substr(at_) + "'");
+      if (w == "true" || w == "false") {
+        v.kind = SourceValue::Kind::Boolean;
+        v.boolean = w == "true";
+      } else if (w == "nil") {
+        v.kind = SourceValue::Kind::Nil;
+      } else if (w == "bitmap") {
+        v.kind = SourceValue::Kind::Bitmap;
+        v.bytes = payload(indent, v, true);
+      } else if (w == "picture") {
+        v.kind = SourceValue::Kind::Picture;
+        v.text = word();
+        if (v.text.empty()) fail(line_, "'picture' needs its graphic class, as in picture TBitmap \"file.bmp\"");
+        v.bytes = payload(indent, v, true);
+      } else if (w == "binary") {
+        v.kind = SourceValue::Kind::Binary;
+        v.bytes = payload(indent, v, false);
+      } else if (w == "raw") {
+        v.kind = SourceValue::Kind::Raw;
+        v.bytes = payload(indent, v, false);
+      } else {
+        v.kind = SourceValue::Kind::Ident;
+        v.text = w;
+      }
+    }
+    return v;
+  }
+
+  std::string file_;
+  std::vector<std::filesystem::path> search_;
+  std::vector<Line> lines_;
+  std::size_t pos_ = 0;
+  int line_ = 0;
+  std::string text_;
+  std::size_t at_ = 0;
+};
+
+std::string quote(const std::string& s) {
+  std::string out = "\"";
+  for (char c : s) {
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      default: out += c;
+    }
+  }
+  return out + "\"";
+}
+
+void writeBase64(std::string& out, const std::vector<std::uint8_t>& bytes, int indent) {
+  std::string b = base64Encode(bytes);
+  out += " base64\n";
+  for (std::size_t i = 0; i < b.size(); i += 76)
+    out += std::string(static_cast<std::size_t>(indent + 2), ' ') + "\"" + b.substr(i, 76) + "\"\n";
+}
+
+std::string formatFloat(double d) {
+  std::ostringstream s;
+  s.precision(17);
+  s << d;
+  std::string t = s.str();
+  if (t.find_first_of(".eE") == std::string::npos) t += ".0";
+  return t;
+}
+
+void writeElement(std::string& out, const SourceElement& e, int indent) {
+  std::string pad(static_cast<std::size_t>(indent), ' ');
+  out += pad + e.kind + " " + e.name;
+  if (e.position >= 0) out += " at " + std::to_string(e.position);
+  if (e.exists) out += " inherited";
+  if (e.isInline) out += " inline";
+  out += "\n";
+  std::string inner(static_cast<std::size_t>(indent + 2), ' ');
+  for (const SourceProperty& p : e.properties) {
+    out += inner + p.path + ":";
+    const SourceValue& v = p.value;
+    switch (v.kind) {
+      case SourceValue::Kind::Integer: out += " " + std::to_string(v.integer) + "\n"; break;
+      case SourceValue::Kind::Float: out += " " + formatFloat(v.floating) + "\n"; break;
+      case SourceValue::Kind::String: out += " " + quote(v.text) + "\n"; break;
+      case SourceValue::Kind::Ident: out += " " + v.text + "\n"; break;
+      case SourceValue::Kind::Boolean: out += v.boolean ? " true\n" : " false\n"; break;
+      case SourceValue::Kind::Nil: out += " nil\n"; break;
+      case SourceValue::Kind::Set: {
+        out += " [";
+        for (std::size_t i = 0; i < v.members.size(); ++i) out += (i ? ", " : "") + v.members[i];
+        out += "]\n";
+        break;
+      }
+      case SourceValue::Kind::Bitmap: out += " bitmap"; writeBase64(out, v.bytes, indent + 2); break;
+      case SourceValue::Kind::Picture: out += " picture " + v.text; writeBase64(out, v.bytes, indent + 2); break;
+      case SourceValue::Kind::Binary: out += " binary"; writeBase64(out, v.bytes, indent + 2); break;
+      case SourceValue::Kind::Raw: out += " raw"; writeBase64(out, v.bytes, indent + 2); break;
+    }
+  }
+  for (const SourceElement& c : e.children) writeElement(out, c, indent + 2);
+}
+
+}  // namespace
+
+SourceElement parseSource(const std::string& text, const std::string& fileName,
+                          const std::vector<std::filesystem::path>& searchPath) {
+  return Parser(text, fileName, searchPath).parse();
+}
+
+std::string writeSource(const SourceElement& root) {
+  std::string out;
+  writeElement(out, root, 0);
+  return out;
+}
+
+}  // namespace apostila::tools
