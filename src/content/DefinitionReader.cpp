@@ -31,6 +31,8 @@ void registerContentClasses() {
 namespace {
 
 constexpr std::uint8_t kSignature[4] = {'T', 'P', 'F', '0'};
+// Pages nest three levels deep; the bound keeps a hostile definition from exhausting the stack.
+constexpr int kMaxDepth = 32;
 enum PrefixFlag : std::uint8_t { kExists = 1, kChildPosition = 2, kInline = 4 };
 
 // A defined property's value, read only when the owner asks for it.
@@ -276,12 +278,13 @@ class Reader {
     }
   }
 
-  void readChildren(ui::Component& parent) {
-    while (in_.peek() != 0) readChild(parent);
+  void readChildren(ui::Component& parent, int depth = 0) {
+    while (in_.peek() != 0) readChild(parent, depth + 1);
     in_.skip(1);
   }
 
-  void readChild(ui::Component& enclosing) {
+  void readChild(ui::Component& enclosing, int depth) {
+    if (depth > kMaxDepth) throw ReadError(msg::kInvalidStreamFormat);
     Prefix prefix = readPrefix();
     std::string className = in_.shortString();
     std::string name = in_.shortString();
@@ -313,7 +316,7 @@ class Reader {
     if (prefix.flags & kChildPosition)
       if (auto* control = dynamic_cast<ui::Control*>(element)) parent->moveControl(control, prefix.position);
     readProperties(*element);
-    readChildren(*element);
+    readChildren(*element, depth);
     completed_.push_back(element);
   }
 

@@ -6,7 +6,8 @@
 
 namespace apostila::content {
 
-void ValueReader::skipPayload(ValueCode c) {
+void ValueReader::skipPayload(ValueCode c, int depth) {
+  if (depth > kMaxNesting) throw ReadError(msg::kInvalidPropertyValue);
   switch (c) {
     case ValueCode::Null: case ValueCode::False: case ValueCode::True: case ValueCode::Nil:
       return;
@@ -26,7 +27,7 @@ void ValueReader::skipPayload(ValueCode c) {
       for (std::size_t n = in_.u8(); n != 0; n = in_.u8()) in_.skip(n);
       return;
     case ValueCode::List:
-      while (peekCode() != ValueCode::Null) skip();
+      while (peekCode() != ValueCode::Null) skip(depth + 1);
       in_.skip(1);
       return;
     case ValueCode::Collection:
@@ -35,7 +36,7 @@ void ValueReader::skipPayload(ValueCode c) {
         if (code() != ValueCode::List) throw ReadError(msg::kInvalidPropertyValue);
         while (in_.peek() != 0) {  // property records: a name, then a value
           in_.skip(in_.u8());
-          skip();
+          skip(depth + 1);
         }
         in_.skip(1);
       }

@@ -20,10 +20,11 @@ class ValueReader {
   }
   ValueCode peekCode() const { return static_cast<ValueCode>(in_.peek()); }
 
-  // Skips one value whose code byte has already been read.
-  void skipPayload(ValueCode c);
+  // Skips one value whose code byte has already been read. Lists nest at most kMaxNesting deep.
+  void skipPayload(ValueCode c, int depth = 0);
   // Skips one whole value, code byte included.
-  void skip() { skipPayload(code()); }
+  void skip(int depth = 0) { skipPayload(code(), depth); }
+  static constexpr int kMaxNesting = 32;
 
   // Payload readers for a code already read. Strings come back as UTF-8.
   std::int64_t integerPayload(ValueCode c);  // codes 2, 3, 4, 19
