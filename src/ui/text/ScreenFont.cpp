@@ -1,0 +1,138 @@
+// Font resolution, metrics and single-line drawing.
+#include "ui/text/ScreenFont.h"
+
+#include <algorithm>
+#include <climits>
+#include <map>
+#include <memory>
+#include <tuple>
+#include <unordered_map>
+
+#include "ui/text/FontCatalog.h"
+#include "ui/text/SizedFace.h"
+#include "ui/text/Utf8.h"
+
+namespace apostila::ui {
+
+struct ScreenFont::Instance {
+  SizedFace* primary = nullptr;
+  SizedFace* fallback = nullptr;
+  FontMetrics metrics;
+  std::unordered_map<char32_t, const Glyph*> chars;  // nullptr: a character with no glyph drawn
+
+  const Glyph* glyph(char32_t cp) {
+    auto it = chars.find(cp);
+    if (it != chars.end()) return it->second;
+    const Glyph* g = nullptr;
+    // Control characters are layout instructions, never pictures.
+    if (cp >= 0x20 && !(cp >= 0x7F && cp < 0xA0)) {
+      if (unsigned i = primary->glyphIndex(cp)) g = &primary->glyph(i);
+      else if (unsigned j = fallback->glyphIndex(cp)) g = &fallback->glyph(j);
+      else g = &primary->glyph(0);  // the face's "missing character" box
+    }
+    chars.emplace(cp, g);
+    return g;
+  }
+};
+
+namespace {
+
+int pixelSizeFor(const FaceChoice& file, int height) {
+  if (height < 0) return static_cast<int>(std::min<long long>(-static_cast<long long>(height), ScreenFont::kMaxPixelSize));
+  if (height == 0) return 11;
+  // A cell height: the largest size whose cell fits in it, at least 1. The design gives a close
+  // guess; the real cells around it decide.
+  const int cell = std::min(height, 4 * ScreenFont::kMaxPixelSize);
+  const SizedFace& probe = SizedFace::get(file, 11);
+  int ppem = std::clamp(cell * 11 / std::max(1, probe.designCellHeight(11)), 1, ScreenFont::kMaxPixelSize);
+  while (ppem > 1 && SizedFace::get(file, ppem).measures().height > cell) --ppem;
+  while (ppem < ScreenFont::kMaxPixelSize && SizedFace::get(file, ppem + 1).measures().height <= cell) ++ppem;
+  return ppem;
+}
+
+ScreenFont::Instance* instanceFor(const FontSpec& spec) {
+  const FaceChoice file = FontCatalog::face(spec.name, spec.bold(), spec.italic());
+  const FaceChoice spare = FontCatalog::fallback(spec.bold(), spec.italic());
+  const int ppem = pixelSizeFor(file, spec.height);
+  static std::map<std::tuple<const void*, bool, const void*, int>, std::unique_ptr<ScreenFont::Instance>> cache;
+  auto& slot = cache[{file.file->data, file.heavier, spare.file->data, ppem}];
+  if (slot) return slot.get();
+
+  auto inst = std::make_unique<ScreenFont::Instance>();
+  inst->primary = &SizedFace::get(file, ppem);
+  inst->fallback = &SizedFace::get(spare, ppem);
+  FontMetrics& m = inst->metrics;
+  m.ascent = inst->primary->measures().ascent;
+  m.descent = inst->primary->measures().descent;
+  m.height = inst->primary->measures().height;
+  m.internalLeading = std::max(0, m.height - ppem);
+  int letters = 0;
+  for (char32_t c = 'A'; c <= 'Z'; ++c) letters += inst->glyph(c)->advance + inst->glyph(c - 'A' + 'a')->advance;
+  m.averageCharWidth = letters / 52;
+  slot = std::move(inst);
+  return slot.get();
+}
+
+// A horizontal stroke; coordinates are cut to a range no buffer reaches, so nothing overflows.
+void stroke(Canvas& canvas, long long x, long long y, long long width, long long thickness, std::uint32_t color) {
+  static constexpr long long kFar = 1LL << 30;
+  auto cut = [](long long v) { return static_cast<int>(std::clamp(v, -kFar, kFar)); };
+  canvas.fillRect(Rect{cut(x), cut(y), cut(x + width), cut(y + thickness)}, color);
+}
+
+}  // namespace
+
+ScreenFont::ScreenFont(const FontSpec& spec) : spec_(spec), inst_(instanceFor(spec)) {}
+
+const FontMetrics& ScreenFont::metrics() const { return inst_->metrics; }
+
+int ScreenFont::pixelSize() const { return inst_->primary->ppem(); }
+
+int ScreenFont::advance(char32_t cp) const {
+  const Glyph* g = inst_->glyph(cp);
+  return g ? g->advance : 0;
+}
+
+int ScreenFont::textWidth(std::string_view utf8) const {
+  long long w = 0;
+  for (char32_t cp : Utf8::decode(utf8)) w += advance(cp);
+  return static_cast<int>(std::min<long long>(w, INT_MAX));
+}
+
+void ScreenFont::drawChar(Canvas& canvas, int penX, int top, char32_t cp, Rgb color) const {
+  const Glyph* g = inst_->glyph(cp);
+  if (!g || g->coverage.empty()) return;
+  const long long y = static_cast<long long>(top) + inst_->metrics.ascent - g->top;
+  const long long x = static_cast<long long>(penX) + g->left;
+  // Positions this far out cannot reach any buffer; skipping them keeps the arithmetic in int.
+  if (x < -(1LL << 30) || x > (1LL << 30) || y < -(1LL << 30) || y > (1LL << 30)) return;
+  canvas.blendCoverage(static_cast<int>(x), static_cast<int>(y), g->coverage.data(), g->width, g->rows, g->width,
+                       color);
+}
+
+void ScreenFont::drawUnderline(Canvas& canvas, int x, int top, int width, Rgb color) const {
+  const FaceMeasures& fm = inst_->primary->measures();
+  stroke(canvas, x, static_cast<long long>(top) + inst_->metrics.ascent + fm.underlineOffset, width,
+         fm.underlineThickness, color);
+}
+
+void ScreenFont::drawStrikeOut(Canvas& canvas, int x, int top, int width, Rgb color) const {
+  const FaceMeasures& fm = inst_->primary->measures();
+  stroke(canvas, x, static_cast<long long>(top) + inst_->metrics.ascent - fm.strikeOffset, width,
+         fm.strikeThickness, color);
+}
+
+int ScreenFont::drawLine(Canvas& canvas, int x, int top, std::string_view utf8, Rgb color) const {
+  long long pen = x;
+  for (char32_t cp : Utf8::decode(utf8)) {
+    if (pen > (1LL << 30)) break;
+    drawChar(canvas, static_cast<int>(pen), top, cp, color);
+    pen += advance(cp);
+  }
+  const int w = static_cast<int>(std::min<long long>(pen - x, INT_MAX));
+  if (spec_.underline()) drawUnderline(canvas, x, top, w, color);
+  if (spec_.strikeOut()) drawStrikeOut(canvas, x, top, w, color);
+  return w;
+}
+
+}  // namespace apostila::ui
