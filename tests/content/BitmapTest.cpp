@@ -204,6 +204,34 @@ TEST(Bitmap, StoredImageSizeBoundsThePixels) {
   EXPECT_EQ(pixelsOf(Bitmap::decode(file)), (std::vector<Rgb>{kRed, kGreen, kBlue, kWhite}));
 }
 
+TEST(Bitmap, ColourTableEndsAtThePixelOffset) {
+  // Two entries are due, but the pixels start after the first: the second entry's bytes are
+  // pixels, and index 1 reads as black rather than as those bytes.
+  Bytes file = kIndex1;
+  file[at::kPixelOffset] = 58;
+  const Bitmap bmp = Bitmap::decode(file);
+  EXPECT_EQ(bmp.header().paletteEntries, 1u);
+  EXPECT_EQ(bmp.pixel(0, 0), 0u);      // top row now starts with byte 0x80: index 1
+  EXPECT_EQ(bmp.pixel(1, 0), kBlue);   // index 0
+}
+
+TEST(Bitmap, OversizedColourTableKeeps256Entries) {
+  // 300 entries stored, entry i grey level i (past 255: red); the pixels follow the whole table.
+  Bytes file(kIndex8.begin(), kIndex8.begin() + 54);
+  const std::uint32_t offset = 54 + 300 * 4;
+  for (int i = 0; i < 4; ++i) file[at::kPixelOffset + i] = std::uint8_t(offset >> (8 * i));
+  file[46] = 300 & 0xFF, file[47] = 300 >> 8;  // colours used
+  for (int i = 0; i < 300; ++i) {
+    const std::uint8_t g = i < 256 ? std::uint8_t(i) : 0;
+    file.insert(file.end(), {g, g, i < 256 ? g : std::uint8_t(0xFF), 0});
+  }
+  file.insert(file.end(), {255, 1, 0, 0, 1, 0, 0, 0});  // bottom row 255 1, top row 1 0
+  const Bitmap bmp = Bitmap::decode(file);
+  EXPECT_EQ(bmp.header().paletteEntries, 256u);
+  EXPECT_EQ(bmp.pixel(0, 1), kWhite);
+  EXPECT_EQ(bmp.pixel(1, 1), 0x010101u);
+}
+
 TEST(Bitmap, UncompressedPixelsAreReadInPlace) {
   Bytes file = kRgb24;
   const Bitmap bmp = Bitmap::decode(file);
