@@ -55,6 +55,50 @@ void Container::arrange() {
   }
 }
 
+void Container::invalidateArea(const Rect& area) {
+  if (!visible() || !parent()) return;
+  Rect mine = area.offset(left() + clientOffsetX(), top() + clientOffsetY()).intersect(boundsRect());
+  if (!mine.empty()) parent()->invalidateArea(mine);
+}
+
+void Container::invalidate() {
+  if (parent() && visible()) parent()->invalidateArea(boundsRect());
+}
+
+void Container::paintTree(Canvas& canvas) {
+  paint(canvas);
+  Canvas::State saved = canvas.state();
+  canvas.translate(clientOffsetX(), clientOffsetY());
+  for (int pass = 0; pass < 2; ++pass) {
+    for (Control* c : controls_) {
+      if (!c->visible() || c->isWindowed() != (pass == 1)) continue;
+      Canvas::Scope scope(canvas, c->boundsRect());
+      if (c->isWindowed())
+        static_cast<Container*>(c)->paintTree(canvas);
+      else
+        c->paint(canvas);
+    }
+  }
+  canvas.restore(saved);
+}
+
+Control* Container::controlAt(int x, int y, bool enabledOnly, bool pointerOnly) {
+  x -= clientOffsetX();
+  y -= clientOffsetY();
+  // Windowed children lie above the others; among siblings, later ones lie on top.
+  for (int pass = 0; pass < 2; ++pass) {
+    for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+      Control* c = *it;
+      if (!c->visible() || c->isWindowed() != (pass == 0) || !c->boundsRect().contains(x, y)) continue;
+      if (c->isWindowed()) return static_cast<Container*>(c)->controlAt(x - c->left(), y - c->top(), enabledOnly, pointerOnly);
+      if (enabledOnly && !c->enabled()) continue;
+      if (pointerOnly && !c->takesPointer()) continue;
+      return c;
+    }
+  }
+  return this;
+}
+
 void Container::setBounds(const Bounds& b) {
   bool resized = b.width != width() || b.height != height();
   Control::setBounds(b);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/Control.h"
+#include "ui/canvas/Canvas.h"
 
 namespace apostila::ui {
 
@@ -42,6 +43,20 @@ class Container : public Control {
   void scaleBy(int num, int den) override;
 
   void parentFontChanged() override;
+
+  // A child's area (in this container's client coordinates) needs repainting.
+  virtual void invalidateArea(const Rect& area);
+  void invalidate() override;
+  // Paints the background (panels: bevels and caption) and then the children in order:
+  // non-windowed children in stored order, then the windowed ones above them.
+  void paintTree(Canvas& canvas);
+  // The topmost visible child under (x, y) (client coordinates), descending into panels, or
+  // this container itself. With enabledOnly, disabled elements are passed over, and with
+  // pointerOnly, those that let the pointer through.
+  Control* controlAt(int x, int y, bool enabledOnly, bool pointerOnly);
+  // Offset of the client area inside the container's own rectangle.
+  virtual int clientOffsetX() const { return 0; }
+  virtual int clientOffsetY() const { return 0; }
 
  protected:
   void fontChanged() override;

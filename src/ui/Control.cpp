@@ -2,6 +2,7 @@
 #include "ui/Control.h"
 
 #include "ui/Container.h"
+#include "ui/Form.h"
 #include "ui/PropertyBuilders.h"
 
 namespace apostila::ui {
@@ -83,8 +84,11 @@ void Control::setCaption(const std::string& text) {
 
 void Control::setVisible(bool v) {
   if (v == visible_) return;
+  // Invalidate while visible, so that both showing and hiding repaint the area.
+  if (!v) invalidate();
   visible_ = v;
-  invalidate();
+  if (v) invalidate();
+  stateChanged();
   if (parent_ && align_ != Align::alNone) parent_->requestArrange();
 }
 
@@ -92,6 +96,7 @@ void Control::setEnabled(bool v) {
   if (v == enabled_) return;
   enabled_ = v;
   invalidate();
+  stateChanged();
 }
 
 void Control::setColor(TColor c) {
@@ -174,8 +179,14 @@ void Control::scaleBy(int num, int den) {
   }
 }
 
+Form* Control::form() const {
+  Control* c = const_cast<Control*>(this);
+  while (c->parent_) c = c->parent_;
+  return dynamic_cast<Form*>(c);
+}
+
 void Control::invalidate() {
-  if (parent_ && visible_) parent_->invalidate();
+  if (parent_ && visible_) parent_->invalidateArea(boundsRect());
 }
 
 }  // namespace apostila::ui

@@ -8,10 +8,15 @@
 #include "ui/Color.h"
 #include "ui/Component.h"
 #include "ui/Font.h"
+#include "ui/canvas/Rect.h"
 
 namespace apostila::ui {
 
+class Canvas;
 class Container;
+class Form;
+
+enum class MouseKey { Left, Right, Middle };
 
 enum class Align { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 enum class BiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
@@ -88,8 +93,24 @@ class Control : public Component {
   // Scales position and size by num/den (rounded to nearest), and the own font's size too.
   virtual void scaleBy(int num, int den);
 
-  // Called when something that affects the look changed; repaints come with the window layer.
+  Rect boundsRect() const { return Rect::ofSize(bounds_.left, bounds_.top, bounds_.width, bounds_.height); }
+  // The page this control lies on, or null while it is not on one.
+  Form* form() const;
+  // Draws the control in its own coordinates (the canvas is clipped to its rectangle).
+  virtual void paint(Canvas&) {}
+  // Marks the control's rectangle for repainting.
   virtual void invalidate();
+
+  // Pointer notices (the window layer decides when they come). Coordinates are the control's own.
+  // A control that does not take pointer messages lets them through to what lies beneath.
+  virtual bool takesPointer() const { return true; }
+  virtual void mouseEnter() {}
+  virtual void mouseLeave() {}
+  virtual void mouseDown(MouseKey, int /*x*/, int /*y*/, bool /*doubleClick*/) {}
+  virtual void mouseMove(int /*x*/, int /*y*/) {}
+  virtual void mouseUp(MouseKey, int /*x*/, int /*y*/) {}
+  // Enabled or visible changed: the pointer rules may need to look again.
+  virtual void stateChanged() {}
   // The parent's colour or font changed and this control follows it.
   void parentColorChanged();
   virtual void parentFontChanged();

@@ -3,6 +3,8 @@
 
 #include "ui/PropertyBuilders.h"
 #include "ui/TextMeasurer.h"
+#include "ui/Application.h"
+#include "ui/canvas/SystemColors.h"
 
 namespace apostila::ui {
 
@@ -54,6 +56,56 @@ void Form::scaleToScreen() {
   int measured = m->textHeight(font());
   if (measured != textHeight_ && measured > 0)
     for (Control* c : controls()) c->scaleBy(measured, textHeight_);
+}
+
+}  // namespace apostila::ui
+
+namespace apostila::ui {
+
+Application* Form::application() const { return dynamic_cast<Application*>(owner()); }
+
+void Form::show() {
+  if (Application* app = application()) app->showForm(*this);
+}
+
+void Form::hide() {
+  if (Application* app = application())
+    app->hideForm(*this);
+  else
+    setVisible(false);
+}
+
+void Form::close() {
+  if (Application* app = application()) app->closeForm(*this);
+}
+
+void Form::setBounds(const Bounds& b) {
+  Bounds old = bounds();
+  Container::setBounds(b);
+  // Left and Top move the window at once.
+  if (!moving_ && windowId_ != platform::kNoWindow && (old.left != b.left || old.top != b.top))
+    if (Application* app = application()) app->moveFormWindow(*this);
+}
+
+void Form::invalidateArea(const Rect& area) {
+  Rect client = Rect::ofSize(0, 0, clientRect().width, clientRect().height);
+  Rect r = area.intersect(client);
+  if (r.empty()) return;
+  for (Rect& d : dirty_) {
+    // Merge with an overlapping area rather than growing the list without end.
+    if (!d.intersect(r).empty()) {
+      d = {std::min(d.left, r.left), std::min(d.top, r.top), std::max(d.right, r.right), std::max(d.bottom, r.bottom)};
+      return;
+    }
+  }
+  dirty_.push_back(r);
+}
+
+void Form::invalidate() { invalidateArea(Rect::ofSize(0, 0, clientRect().width, clientRect().height)); }
+
+void Form::paint(Canvas& canvas) {
+  // The page colour fills the client area, and whatever lies beyond the elements when larger.
+  canvas.fillRect(Rect::ofSize(0, 0, clientRect().width, clientRect().height), toRgb(color()));
 }
 
 }  // namespace apostila::ui

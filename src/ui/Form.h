@@ -3,11 +3,17 @@
 // activation, closing) is added by the window layer on top of this.
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "ui/Container.h"
 #include "ui/Events.h"
 #include "ui/PageClass.h"
+#include "ui/platform/Window.h"
 
 namespace apostila::ui {
+
+class Application;
 
 class Form : public Container {
  public:
@@ -43,12 +49,42 @@ class Form : public Container {
   // After reading: adapts the page to the screen's density and text height, if it stores them.
   void scaleToScreen();
 
+  // ---- Window operations (the application carries them out) ----------------------------
+  Application* application() const;
+  void show();
+  void hide();
+  void close();
+  void setBounds(const Bounds& b) override;
+  bool active() const { return active_; }
+  bool windowEnabled() const { return windowEnabled_; }
+  bool minimized() const { return minimized_; }
+
+  void invalidateArea(const Rect& area) override;
+  void invalidate() override;
+  void paint(Canvas& canvas) override;
+
+  // Native window state, kept by the application.
+  platform::WindowId windowId() const { return windowId_; }
+  const std::vector<Rect>& dirtyAreas() const { return dirty_; }
+  void clearDirty() { dirty_.clear(); }
+  std::vector<std::uint32_t>& framebuffer() { return framebuffer_; }
+
+ private:
+  friend class Application;
+
  private:
   bool oldCreateOrder_ = true;
   int textHeight_ = 0;
   int pixelsPerInch_ = 0;  // 0: not stored, no scaling
   bool ignoreFontProperty_ = false;
   int frameWidth_ = 0, frameHeight_ = 0;
+  platform::WindowId windowId_ = platform::kNoWindow;
+  bool active_ = false;
+  bool windowEnabled_ = true;
+  bool minimized_ = false;
+  bool moving_ = false;  // the layer itself is recording a move the desktop made
+  std::vector<Rect> dirty_;
+  std::vector<std::uint32_t> framebuffer_;
 };
 
 }  // namespace apostila::ui

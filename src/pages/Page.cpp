@@ -1,0 +1,16 @@
+// The shared page operations.
+#include "pages/Page.h"
+
+#include "apostila/PageRegistry.h"
+#include "pages/StartPage.h"
+
+namespace apostila::pages {
+
+void Page::transitionTo(ui::Form* target) {
+  target->show();
+  hide();
+}
+
+void Page::exitRequest() { app::formintro->BtnSair->click(); }
+
+}  // namespace apostila::pages

@@ -1,0 +1,430 @@
+// The application object and its message loop.
+#include "ui/Application.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "ui/DialogBox.h"
+#include "ui/PointerTracker.h"
+#include "ui/Title.h"
+#include "ui/canvas/Canvas.h"
+
+namespace apostila::ui {
+
+namespace {
+// The layer's boxes use the platform's message font: our sans face at its usual size.
+FontSpec messageFont() { return FontSpec{"MS Sans Serif", -11, 0}; }
+
+std::string withFullStop(std::string_view message) {
+  // A message ending in a letter gets a full stop; one ending in "." or "!" does not.
+  std::string text(message);
+  if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+  return text;
+}
+}  // namespace
+
+Application::Application(platform::Backend& backend, std::string_view programPath)
+    : backend_(backend), title_(titleFromProgramPath(programPath)), pointer_(std::make_unique<PointerTracker>(*this)) {}
+
+Application::~Application() {
+  // At the end every window is hidden and the pages go, last created first, without events.
+  for (Form* f : forms_) {
+    f->onActivate = nullptr;
+    f->onDeactivate = nullptr;
+    f->onClose = nullptr;
+    f->onCloseQuery = nullptr;
+    if (f->windowId_ != platform::kNoWindow) backend_.hide(f->windowId_);
+  }
+  backend_.setTaskbarEntry(false, title_);
+  pointer_->shutdown();
+  while (!forms_.empty()) {
+    Form* f = forms_.back();
+    forms_.pop_back();
+    platform::WindowId id = f->windowId_;
+    delete f;
+    if (id != platform::kNoWindow) backend_.destroyWindow(id);
+  }
+}
+
+void Application::buildForm(Form& form) {
+  forms_.push_back(&form);
+  try {
+    if (loader_) loader_(form);
+  } catch (...) {
+    forms_.pop_back();
+    throw;
+  }
+  if (!mainForm_) mainForm_ = &form;
+  if (form.onCreate) guarded([&] { form.onCreate(&form); });
+}
+
+Form* Application::formOfWindow(platform::WindowId id) const {
+  if (id == platform::kNoWindow) return nullptr;
+  for (Form* f : forms_)
+    if (f->windowId_ == id) return f;
+  return nullptr;
+}
+
+void Application::ensureWindow(Form& form) {
+  if (form.windowId_ != platform::kNoWindow) return;
+  platform::WindowSpec spec;
+  spec.kind = platform::WindowKind::Page;
+  spec.title = form.caption();
+  spec.outerPosition = {form.left(), form.top()};
+  spec.size = {form.width(), form.height()};
+  spec.sizeOf = platform::SizeOf::Outer;
+  form.windowId_ = backend_.createWindow(spec);
+  if (icon_) backend_.setIcon(form.windowId_, platform::IconImage{icon_});
+  platform::WindowGeometry g = backend_.geometry(form.windowId_);
+  form.setFrameSize(g.frame.horizontal(), g.frame.vertical());
+  form.framebuffer_.assign(static_cast<std::size_t>(std::max(0, g.client.width)) *
+                               static_cast<std::size_t>(std::max(0, g.client.height)), 0);
+  form.invalidate();
+}
+
+void Application::updateTaskbar() {
+  bool any = std::any_of(forms_.begin(), forms_.end(), [](Form* f) { return f->visible(); });
+  backend_.setTaskbarEntry(any, title_);
+}
+
+// Every time a page receives the keyboard focus it is compared with the focused page.
+void Application::gotFocus(Form& form) {
+  if (!focusOnBox_ && focused_ == &form) return;
+  Form* old = focusOnBox_ ? nullptr : focused_;
+  focused_ = nullptr;
+  focusOnBox_ = false;
+  if (old && old->onDeactivate) guarded([&] { old->onDeactivate(old); });
+  focused_ = &form;
+  if (form.onActivate) guarded([&] { form.onActivate(&form); });
+}
+
+void Application::activate(Form& form) {
+  for (Form* f : forms_) f->active_ = f == &form;
+  backend_.focus(form.windowId_);
+  gotFocus(form);
+}
+
+void Application::showForm(Form& form) {
+  pointer_->endHint();
+  if (!form.visible()) {
+    ensureWindow(form);
+    form.setVisible(true);
+    form.invalidate();
+    paintPending();
+    backend_.show(form.windowId_);
+    updateTaskbar();
+  } else if (form.minimized_) {
+    form.minimized_ = false;
+    backend_.restore(form.windowId_);
+  }
+  backend_.raise(form.windowId_);
+  activate(form);
+}
+
+Form* Application::topmostEnabledForm(const Form* except) const {
+  for (platform::WindowId id : backend_.stackingOrder()) {
+    Form* f = formOfWindow(id);
+    if (f && f != except && f->visible() && f->windowEnabled_ && !f->minimized_) return f;
+  }
+  return nullptr;
+}
+
+void Application::hideForm(Form& form) {
+  if (!form.visible()) return;
+  bool wasActive = form.active_;
+  form.setVisible(false);
+  form.active_ = false;
+  pointer_->formHidden(form);
+  // Hiding the active page hands the activation to the highest other visible page.
+  if (wasActive && !form.minimized_ && boxes_.empty()) {
+    if (Form* next = topmostEnabledForm(&form)) {
+      backend_.hide(form.windowId_);
+      activate(*next);
+      updateTaskbar();
+      return;
+    }
+  }
+  backend_.hide(form.windowId_);
+  updateTaskbar();
+}
+
+void Application::closeForm(Form& form) {
+  bool canClose = true;
+  if (form.onCloseQuery) guarded([&] { form.onCloseQuery(&form, canClose); });
+  if (!canClose) return;
+  CloseAction action = CloseAction::caHide;
+  if (form.onClose) form.onClose(&form, action);
+  if (action == CloseAction::caNone) return;
+  if (&form == mainForm_) {
+    terminate();
+    return;
+  }
+  switch (action) {
+    case CloseAction::caHide: hideForm(form); break;
+    case CloseAction::caMinimize:
+      form.minimized_ = true;
+      backend_.minimize(form.windowId_);
+      break;
+    case CloseAction::caFree:
+      // Released after the current message; the course never asks for it, so hiding it for
+      // the rest of the run keeps every page reference valid.
+      hideForm(form);
+      break;
+    case CloseAction::caNone: break;
+  }
+}
+
+void Application::moveFormWindow(Form& form) {
+  if (form.windowId_ != platform::kNoWindow) backend_.setOuterPosition(form.windowId_, {form.left(), form.top()});
+}
+
+void Application::minimizeAll() {
+  appMinimized_ = true;
+  for (Form* f : forms_)
+    if (f->visible() && !f->minimized_) {
+      f->minimized_ = true;
+      backend_.minimize(f->windowId_);
+    }
+}
+
+void Application::restoreAll() {
+  appMinimized_ = false;
+  for (Form* f : forms_)
+    if (f->visible() && f->minimized_) {
+      f->minimized_ = false;
+      backend_.restore(f->windowId_);
+    }
+}
+
+void Application::guarded(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    showError(e.what());
+  }
+}
+
+int Application::runBox(std::unique_ptr<DialogBox> box, bool disablesOthers, bool idle) {
+  pointer_->cancelCapture();
+  pointer_->endHint();
+  savedFocus_.push_back({focused_, focusOnBox_});
+  focusOnBox_ = true;
+  Form* activeBefore = nullptr;
+  for (Form* f : forms_)
+    if (f->active_) activeBefore = f;
+  std::vector<Form*> disabled;
+  if (disablesOthers)
+    for (Form* f : forms_)
+      if (f->visible() && f->windowEnabled_) {
+        f->windowEnabled_ = false;
+        disabled.push_back(f);
+      }
+  for (Form* f : forms_) f->active_ = false;
+  boxes_.push_back(box.get());
+  box->show();
+  runLoop([&] { return box->result().has_value(); }, idle);
+  box->hide();
+  boxes_.pop_back();
+  for (Form* f : disabled) f->windowEnabled_ = true;
+  focused_ = savedFocus_.back().page;
+  focusOnBox_ = savedFocus_.back().onBox;
+  savedFocus_.pop_back();
+  // The window that was active before gets the activation back; it is the focused page
+  // already, so no activation event comes of it.
+  if (activeBefore && activeBefore->visible()) {
+    activeBefore->active_ = true;
+    backend_.focus(activeBefore->windowId_);
+  } else if (!boxes_.empty()) {
+    backend_.focus(boxes_.back()->windowId());
+  }
+  return box->result().value_or(-1);
+}
+
+void Application::showMessage(std::string_view text) {
+  DialogSpec spec;
+  spec.caption = title_;
+  spec.text = std::string(text);
+  spec.buttons = {{"OK", 1}};
+  spec.cancelResult = 2;
+  spec.copyOnCtrlC = true;
+  spec.font = messageFont();
+  runBox(std::make_unique<DialogBox>(backend_, spec), true, true);
+}
+
+int Application::messageBox(std::string_view text, std::string_view caption, unsigned flags) {
+  bool portuguese = language_.rfind("pt", 0) == 0;
+  DialogSpec spec;
+  spec.caption = std::string(caption);
+  spec.text = std::string(text);
+  spec.icon = (flags & kMbIconQuestion) ? DialogSpec::Icon::Question : DialogSpec::Icon::None;
+  spec.buttons = {{portuguese ? "Sim" : "Yes", kIdYes}, {portuguese ? "Não" : "No", kIdNo}};
+  spec.focusedButton = (flags & kMbDefButton2) ? 1 : 0;
+  spec.font = messageFont();
+  // No owner: it disables nothing and runs its own loop, without the idle step.
+  int result = runBox(std::make_unique<DialogBox>(backend_, spec), false, false);
+  return result == kIdYes ? kIdYes : kIdNo;
+}
+
+void Application::showError(std::string_view message) {
+  DialogSpec spec;
+  spec.caption = title_;
+  spec.text = withFullStop(message);
+  spec.icon = DialogSpec::Icon::Stop;
+  spec.buttons = {{"OK", 1}};
+  spec.cancelResult = 2;
+  spec.copyOnCtrlC = true;
+  spec.font = messageFont();
+  runBox(std::make_unique<DialogBox>(backend_, spec), true, true);
+}
+
+void Application::run() {
+  if (mainForm_) showForm(*mainForm_);
+  runLoop([] { return false; }, true);
+}
+
+void Application::processPending() {
+  while (!terminated_ && step(true, false)) {
+  }
+  if (!terminated_) {
+    idleStep();
+    paintPending();
+  }
+}
+
+void Application::runLoop(const std::function<bool()>& done, bool idle) {
+  while (!terminated_ && !done()) step(idle, true);
+}
+
+// One turn of the loop: a message if one is waiting, else (idle) the idle step, painting and
+// a blocking wait. Returns false when it found nothing to do and did not wait.
+bool Application::step(bool idle, bool wait) {
+  if (quitPosted_) {
+    terminated_ = true;
+    return false;
+  }
+  if (auto e = backend_.pollEvent()) {
+    dispatch(*e);
+    return true;
+  }
+  if (timers_.fireDue(backend_.nowMs())) return true;
+  if (idle) idleStep();
+  paintPending();
+  if (!wait || quitPosted_) return false;
+  if (auto e = backend_.waitEvent(timers_.nextDeadline())) dispatch(*e);
+  return true;
+}
+
+void Application::idleStep() { pointer_->idle(); }
+
+void Application::paintPending() {
+  for (Form* f : forms_) {
+    if (f->dirty_.empty() || f->windowId_ == platform::kNoWindow) continue;
+    platform::WindowGeometry g = backend_.geometry(f->windowId_);
+    int w = g.client.width, h = g.client.height;
+    std::size_t need = static_cast<std::size_t>(std::max(0, w)) * static_cast<std::size_t>(std::max(0, h));
+    if (f->framebuffer_.size() != need) {
+      f->framebuffer_.assign(need, 0);
+      f->dirty_ = {Rect::ofSize(0, 0, w, h)};
+    }
+    if (!f->visible()) continue;
+    Canvas canvas(f->framebuffer_.data(), w, h, w);
+    std::vector<platform::Rect> changed;
+    for (const Rect& r : f->dirty_) {
+      Rect area = r.intersect(Rect::ofSize(0, 0, w, h));
+      if (area.empty()) continue;
+      canvas.resetClip();
+      canvas.clipTo(area);
+      f->paintTree(canvas);
+      changed.push_back({area.left, area.top, area.width(), area.height()});
+    }
+    f->dirty_.clear();
+    if (!changed.empty()) backend_.present(f->windowId_, platform::PixelView{f->framebuffer_.data(), w, h, w}, changed);
+  }
+}
+
+void Application::dispatch(const platform::Event& e) {
+  using platform::EventType;
+  // Input and activation messages end a showing hint.
+  switch (e.type) {
+    case EventType::MouseDown: case EventType::MouseUp: case EventType::MouseDoubleClick:
+    case EventType::Wheel: case EventType::KeyDown: case EventType::KeyUp: case EventType::FocusGained:
+      pointer_->endHint();
+      break;
+    default: break;
+  }
+  if (e.type == EventType::Terminate) {
+    // The desktop is logging off: end without asking.
+    quitPosted_ = true;
+    return;
+  }
+  if (e.type == EventType::AppCloseRequest) {
+    if (mainForm_) guarded([&] { closeForm(*mainForm_); });
+    return;
+  }
+  for (auto it = boxes_.rbegin(); it != boxes_.rend(); ++it)
+    if ((*it)->handle(e)) {
+      (*it)->refresh();
+      return;
+    }
+  Form* form = formOfWindow(e.window);
+  if (!form) return;
+  switch (e.type) {
+    case EventType::CloseRequest:
+      if (form->windowEnabled_) guarded([&] { closeForm(*form); });
+      return;
+    case EventType::Expose:
+      form->invalidate();
+      return;
+    case EventType::FocusGained:
+      if (!form->visible() || form->minimized_) return;
+      if (!form->windowEnabled_) {
+        // A disabled page hands the focus on to the box that disabled it.
+        if (!boxes_.empty()) backend_.focus(boxes_.back()->windowId());
+        return;
+      }
+      for (Form* f : forms_) f->active_ = f == form;
+      gotFocus(*form);
+      return;
+    case EventType::FocusLost:
+      form->active_ = false;
+      return;
+    case EventType::Moved:
+      form->moving_ = true;
+      form->setBounds({e.outerPosition.x, e.outerPosition.y, form->width(), form->height()});
+      form->moving_ = false;
+      return;
+    case EventType::Resized:
+      form->moving_ = true;
+      form->setBounds({form->left(), form->top(), e.outerSize.width, e.outerSize.height});
+      form->setFrameSize(e.outerSize.width - e.clientSize.width, e.outerSize.height - e.clientSize.height);
+      form->moving_ = false;
+      form->invalidate();
+      return;
+    case EventType::Minimized:
+      // Minimising the main window minimises the whole application.
+      if (form == mainForm_) minimizeAll(); else form->minimized_ = true;
+      return;
+    case EventType::Restored:
+      if (form == mainForm_ || appMinimized_) restoreAll(); else form->minimized_ = false;
+      return;
+    case EventType::MouseDown: case EventType::MouseDoubleClick:
+      if (!form->windowEnabled_) {
+        // A click on a disabled page brings the open box forward.
+        if (!boxes_.empty()) {
+          backend_.raise(boxes_.back()->windowId());
+          backend_.focus(boxes_.back()->windowId());
+        }
+        return;
+      }
+      guarded([&] { pointer_->mouseEvent(*form, e); });
+      return;
+    case EventType::MouseMove: case EventType::MouseUp: case EventType::Wheel:
+    case EventType::PointerEnter: case EventType::PointerLeave:
+      if (form->windowEnabled_) guarded([&] { pointer_->mouseEvent(*form, e); });
+      return;
+    default:
+      return;
+  }
+}
+
+}  // namespace apostila::ui
