@@ -1,0 +1,565 @@
+// The SDL2 backend: SDL windows with their X11 details filled in, the layer's own Left/Top kept
+// as the truth, events translated (and echoes of the layer's own requests dropped), and a
+// wait that blocks in SDL without polling.
+#include "ui/platform/sdl/SdlBackend.h"
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+#include "ui/platform/sdl/KeyMap.h"
+
+namespace apostila::platform {
+namespace {
+
+bool g_alive = false;
+
+// How long after the layer moved a window the window manager's reports of the old place may
+// still arrive.
+constexpr std::int64_t kMoveEchoMs = 500;
+// How long after a task-bar close the window manager's close of the same window may follow.
+constexpr std::int64_t kCloseEchoMs = 1000;
+
+Point leftTop(const FrameExtents& f) { return {f.left, f.top}; }
+Size plus(Size s, const FrameExtents& f) { return {s.width + f.horizontal(), s.height + f.vertical()}; }
+Size atLeastOne(Size s) { return {std::max(s.width, 1), std::max(s.height, 1)}; }
+
+}  // namespace
+
+bool SdlBackend::prepareSdl() {
+  if (g_alive) throw PlatformError("only one SDL backend can exist at a time");
+  // The window surface through OpenGL would go through Mesa's software rasteriser: slow start.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // The layer decides when the program ends; the last window closing is not it.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  // Termination signals are ours to turn into an event that also wakes the wait.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // A desktop program, not a game: leave the compositor alone.
+  SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+  // The window-manager details below speak X11.
+  SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11", SDL_HINT_OVERRIDE);
+  return true;
+}
+
+SdlBackend::SdlBackend() {
+  terminateEvent_ = SDL_RegisterEvents(1);
+  if (terminateEvent_ == static_cast<Uint32>(-1)) throwSdlError("SDL_RegisterEvents");
+  SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);  // to see the task bar's close requests
+  signals_ = std::make_unique<SignalWatcher>(terminateEvent_);
+  g_alive = true;
+}
+
+SdlBackend::~SdlBackend() {
+  windows_.clear();
+  x11_.reset();
+  g_alive = false;
+}
+
+SdlBackend::Native& SdlBackend::get(WindowId window) {
+  auto it = windows_.find(window);
+  if (it == windows_.end()) throw PlatformError("no window with id " + std::to_string(window));
+  return it->second;
+}
+
+const SdlBackend::Native& SdlBackend::get(WindowId window) const {
+  return const_cast<SdlBackend*>(this)->get(window);
+}
+
+SdlBackend::Native* SdlBackend::find(Uint32 sdlWindowId) {
+  auto it = windows_.find(sdlWindowId);
+  return it == windows_.end() ? nullptr : &it->second;
+}
+
+// ---- The desktop ----------------------------------------------------------------------------
+
+Size SdlBackend::screenSize() const {
+  SDL_Rect r;
+  sdlCheck(SDL_GetDisplayBounds(0, &r), "SDL_GetDisplayBounds");
+  return {r.w, r.h};
+}
+
+std::int64_t SdlBackend::nowMs() const { return static_cast<std::int64_t>(SDL_GetTicks64()); }
+
+void SdlBackend::beep() {
+  if (x11_) x11_->bell();
+}
+
+void SdlBackend::setClipboardText(std::string_view utf8) {
+  sdlCheck(SDL_SetClipboardText(std::string(utf8).c_str()), "SDL_SetClipboardText");
+}
+
+// X11 has no window for the application: each page carries the icon name, and the entry shows
+// whenever a page is mapped, which is when the layer says it is shown.
+void SdlBackend::setTaskbarEntry(bool, std::string_view title) {
+  appTitle_ = title;
+  for (auto& [id, w] : windows_)
+    if (w.kind == WindowKind::Page) x11_->setIconName(w.xwindow, appTitle_);
+}
+
+// ---- Windows --------------------------------------------------------------------------------
+
+WindowId SdlBackend::createWindow(const WindowSpec& spec) {
+  Uint32 flags = SDL_WINDOW_HIDDEN;
+  switch (spec.kind) {
+    case WindowKind::Page: flags |= SDL_WINDOW_RESIZABLE; break;
+    case WindowKind::Dialog: flags |= SDL_WINDOW_SKIP_TASKBAR; break;
+    case WindowKind::Tooltip:
+      flags |= SDL_WINDOW_TOOLTIP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_ALWAYS_ON_TOP;
+      break;
+  }
+  if (spec.size.width < 0 || spec.size.height < 0) throw PlatformError("a window cannot have a negative size");
+  Native w;
+  w.kind = spec.kind;
+  w.outer = spec.outerPosition;
+  w.keepOuter = spec.sizeOf == SizeOf::Outer && spec.kind != WindowKind::Tooltip;
+  w.outerWanted = spec.size;
+  if (spec.kind != WindowKind::Tooltip)
+    if (auto it = frameCache_.find(spec.kind); it != frameCache_.end()) w.frame = it->second;
+  w.client = atLeastOne(w.keepOuter ? Size{spec.size.width - w.frame.horizontal(), spec.size.height - w.frame.vertical()}
+                                    : spec.size);
+
+  // Hidden, a window's given position is where its frame goes.
+  w.sdl.reset(sdlCheck(SDL_CreateWindow(spec.title.c_str(), spec.outerPosition.x, spec.outerPosition.y,
+                                        w.client.width, w.client.height, flags),
+                       "cannot create a window"));
+  if (!x11_) x11_ = std::make_unique<X11Desktop>(w.sdl.get());
+  w.xwindow = X11Desktop::xwindowOf(w.sdl.get());
+  x11_->prepare(w.xwindow, spec.kind, appTitle_);
+  if (spec.kind != WindowKind::Tooltip && !frameCache_.contains(spec.kind))
+    if (auto frame = x11_->requestFrameExtents(w.xwindow)) adoptFrame(w, *frame);
+
+  const WindowId id = SDL_GetWindowID(w.sdl.get());
+  windows_.emplace(id, std::move(w));
+  return id;
+}
+
+// The frame the window manager really puts around `w`; an outer-sized window keeps its outer
+// size, so its client area gives way.
+void SdlBackend::adoptFrame(Native& w, FrameExtents frame) {
+  frameCache_[w.kind] = frame;
+  if (frame == w.frame) return;
+  w.frame = frame;
+  if (w.keepOuter) {
+    w.client = atLeastOne({w.outerWanted.width - frame.horizontal(), w.outerWanted.height - frame.vertical()});
+    SDL_SetWindowSize(w.sdl.get(), w.client.width, w.client.height);
+  }
+}
+
+void SdlBackend::destroyWindow(WindowId window) {
+  get(window);
+  windows_.erase(window);
+  std::erase_if(pending_, [&](const Event& e) { return e.window == window; });
+}
+
+void SdlBackend::setTitle(WindowId window, std::string_view utf8) {
+  SDL_SetWindowTitle(get(window).sdl.get(), std::string(utf8).c_str());
+}
+
+void SdlBackend::setIcon(WindowId window, const IconImage& icon) {
+  Native& w = get(window);
+  if (icon.pixels == nullptr) throw PlatformError("an icon needs pixels");
+  SdlSurfacePtr surface(sdlCheck(
+      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon.pixels), IconImage::kSide, IconImage::kSide,
+                                         32, IconImage::kSide * 4, SDL_PIXELFORMAT_ARGB8888),
+      "cannot make the icon"));
+  SDL_SetWindowIcon(w.sdl.get(), surface.get());
+}
+
+// Where SDL_SetWindowPosition puts a window depends on whether it is mapped: the frame's corner
+// while unmapped, the client area's while mapped. Tool tips have no frame either way.
+void SdlBackend::place(Native& w) {
+  if (w.visible && w.kind != WindowKind::Tooltip) {
+    const Point client = w.outer + leftTop(w.frame);
+    w.ignoreMovesUntil = nowMs() + kMoveEchoMs;
+    SDL_SetWindowPosition(w.sdl.get(), client.x, client.y);
+  } else {
+    SDL_SetWindowPosition(w.sdl.get(), w.outer.x, w.outer.y);
+  }
+}
+
+void SdlBackend::show(WindowId window) {
+  Native& w = get(window);
+  if (w.visible) return;
+  place(w);
+  if (w.kind == WindowKind::Tooltip) {
+    // Mapped by hand: SDL_ShowWindow would hand it the input focus when no window manager runs.
+    x11_->mapRaised(w.xwindow);
+    w.visible = true;
+    return;
+  }
+  SDL_ShowWindow(w.sdl.get());
+  w.visible = true;
+  w.minimized = false;
+  if (auto frame = x11_->frameExtents(w.xwindow); frame && *frame != w.frame) {
+    adoptFrame(w, *frame);
+    place(w);
+  }
+}
+
+void SdlBackend::hide(WindowId window) {
+  Native& w = get(window);
+  if (!w.visible) return;
+  if (w.kind == WindowKind::Tooltip)
+    x11_->unmap(w.xwindow);
+  else
+    SDL_HideWindow(w.sdl.get());
+  w.visible = false;
+  w.minimized = false;
+}
+
+void SdlBackend::raise(WindowId window) {
+  const Native& w = get(window);
+  if (x11_) x11_->raise(w.xwindow);
+}
+
+void SdlBackend::focus(WindowId window) {
+  Native& w = get(window);
+  if (!w.visible || w.minimized || w.kind == WindowKind::Tooltip) return;
+  if (hasWindowManager())
+    SDL_RaiseWindow(w.sdl.get());  // asks the window manager to activate it
+  else
+    SDL_SetWindowInputFocus(w.sdl.get());
+}
+
+void SdlBackend::minimize(WindowId window) {
+  Native& w = get(window);
+  if (!w.visible || w.minimized || w.kind == WindowKind::Tooltip) return;
+  SDL_MinimizeWindow(w.sdl.get());
+  w.minimized = true;
+}
+
+void SdlBackend::restore(WindowId window) {
+  Native& w = get(window);
+  if (!w.minimized) return;
+  SDL_RestoreWindow(w.sdl.get());
+  w.minimized = false;
+}
+
+void SdlBackend::setOuterPosition(WindowId window, Point outer) {
+  Native& w = get(window);
+  w.outer = outer;
+  place(w);
+}
+
+void SdlBackend::setClientSize(WindowId window, Size client) {
+  Native& w = get(window);
+  if (client.width < 0 || client.height < 0) throw PlatformError("a window cannot have a negative size");
+  w.client = atLeastOne(client);
+  SDL_SetWindowSize(w.sdl.get(), w.client.width, w.client.height);
+}
+
+WindowGeometry SdlBackend::geometry(WindowId window) const {
+  const Native& w = get(window);
+  return {Rect(w.outer, plus(w.client, w.frame)), Rect(w.outer + leftTop(w.frame), w.client), w.frame};
+}
+
+bool SdlBackend::isVisible(WindowId window) const { return get(window).visible; }
+bool SdlBackend::isMinimized(WindowId window) const { return get(window).minimized; }
+
+WindowId SdlBackend::focusedWindow() const {
+  SDL_Window* focused = SDL_GetKeyboardFocus();
+  if (focused == nullptr) return kNoWindow;
+  auto it = windows_.find(SDL_GetWindowID(focused));
+  return it != windows_.end() && it->second.kind != WindowKind::Tooltip ? it->first : kNoWindow;
+}
+
+std::optional<WindowId> SdlBackend::ourWindowAt(XWindow topLevel) const {
+  if (topLevel == 0) return std::nullopt;
+  for (const auto& [id, w] : windows_)
+    if (w.visible && !w.minimized && (w.xwindow == topLevel || x11_->topLevelOf(w.xwindow) == topLevel)) return id;
+  return std::nullopt;
+}
+
+std::vector<WindowId> SdlBackend::stackingOrder() const {
+  std::vector<WindowId> order;
+  if (!x11_) return order;
+  std::map<XWindow, WindowId> byTopLevel;
+  for (const auto& [id, w] : windows_)
+    if (w.visible && !w.minimized) byTopLevel[x11_->topLevelOf(w.xwindow)] = id;
+  const auto children = x11_->rootChildren();
+  for (auto it = children.rbegin(); it != children.rend(); ++it)
+    if (auto found = byTopLevel.find(*it); found != byTopLevel.end()) order.push_back(found->second);
+  return order;
+}
+
+// ---- Pointer --------------------------------------------------------------------------------
+
+// The server's answer: SDL's own global state lags behind pointer warps.
+Point SdlBackend::pointerPosition() const {
+  if (x11_) return x11_->pointer();
+  int x = 0, y = 0;
+  SDL_GetGlobalMouseState(&x, &y);
+  return {x, y};
+}
+
+WindowId SdlBackend::windowUnderPointer() const {
+  if (!x11_) return kNoWindow;
+  return ourWindowAt(x11_->topLevelUnderPointer()).value_or(kNoWindow);
+}
+
+bool SdlBackend::capturePointer(WindowId window) {
+  Native& w = get(window);
+  if (SDL_GetKeyboardFocus() != w.sdl.get()) return false;  // SDL captures for the focused window
+  return SDL_CaptureMouse(SDL_TRUE) == 0;
+}
+
+void SdlBackend::releasePointer() { SDL_CaptureMouse(SDL_FALSE); }
+
+void SdlBackend::setCursor(WindowId window, CursorShape shape) {
+  get(window);
+  const int index = static_cast<int>(shape);
+  if (index == currentCursor_) return;
+  if (!cursors_[index]) cursors_[index].reset(sdlCheck(SDL_CreateSystemCursor(sdlCursor(shape)), "SDL_CreateSystemCursor"));
+  SDL_SetCursor(cursors_[index].get());
+  currentCursor_ = index;
+}
+
+int SdlBackend::cursorDepthBelowHotSpot(CursorShape shape) const {
+  const int size = x11_ ? x11_->cursorSize() : 16;
+  switch (shape) {
+    case CursorShape::Arrow:
+    case CursorShape::ArrowWait:
+    case CursorShape::Hand: return size;  // their hot spots sit at the top
+    default: return size / 2;             // centred hot spots
+  }
+}
+
+// ---- Pixels ---------------------------------------------------------------------------------
+
+void SdlBackend::present(WindowId window, const PixelView& frame, std::span<const Rect> changed) {
+  Native& w = get(window);
+  if (changed.empty()) return;
+  if (frame.pixels == nullptr) throw PlatformError("present needs pixels");
+  SDL_Surface* surface = sdlCheck(SDL_GetWindowSurface(w.sdl.get()), "SDL_GetWindowSurface");
+  const Rect bounds = Rect(0, 0, surface->w, surface->h).intersect(Rect(0, 0, frame.width, frame.height));
+  std::vector<SDL_Rect> copied;
+  if (SDL_MUSTLOCK(surface)) sdlCheck(SDL_LockSurface(surface), "SDL_LockSurface");
+  for (const Rect& r : changed) {
+    const Rect c = r.intersect(bounds);
+    if (c.empty()) continue;
+    const std::uint32_t* from = frame.pixels + static_cast<long>(c.y) * frame.stride + c.x;
+    auto* to = static_cast<std::uint8_t*>(surface->pixels) + static_cast<long>(c.y) * surface->pitch +
+               c.x * surface->format->BytesPerPixel;
+    const int result = SDL_ConvertPixels(c.width, c.height, SDL_PIXELFORMAT_RGB888, from, frame.stride * 4,
+                                         surface->format->format, to, surface->pitch);
+    if (result < 0) {
+      if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+      throwSdlError("SDL_ConvertPixels");
+    }
+    copied.push_back({c.x, c.y, c.width, c.height});
+  }
+  if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+  if (!copied.empty())
+    sdlCheck(SDL_UpdateWindowSurfaceRects(w.sdl.get(), copied.data(), static_cast<int>(copied.size())),
+             "SDL_UpdateWindowSurfaceRects");
+}
+
+// ---- Events ---------------------------------------------------------------------------------
+
+std::optional<Event> SdlBackend::pollEvent() {
+  for (;;) {
+    if (!pending_.empty()) {
+      Event e = std::move(pending_.front());
+      pending_.pop_front();
+      return e;
+    }
+    SDL_Event event;
+    if (!SDL_PollEvent(&event)) return std::nullopt;
+    translate(event);
+  }
+}
+
+std::optional<Event> SdlBackend::waitEvent(std::optional<std::int64_t> deadlineMs) {
+  for (;;) {
+    if (!pending_.empty()) return pollEvent();
+    int timeout = -1;
+    if (deadlineMs) {
+      const std::int64_t now = nowMs();
+      if (now >= *deadlineMs) return std::nullopt;
+      timeout = static_cast<int>(std::min<std::int64_t>(*deadlineMs - now, INT_MAX));
+    }
+    SDL_Event event;
+    if (SDL_WaitEventTimeout(&event, timeout))
+      translate(event);
+    else if (!deadlineMs)
+      throwSdlError("SDL_WaitEvent");
+  }
+}
+
+Event SdlBackend::pointerEvent(EventType type, WindowId window, int x, int y) const {
+  Event e = Event::of(type, window);
+  e.client = {x, y};
+  const Native& w = get(window);
+  e.screen = e.client + w.outer + leftTop(w.frame);
+  e.buttons = held_;
+  e.mods = modifiersFromSdl(static_cast<Uint16>(SDL_GetModState()));
+  return e;
+}
+
+void SdlBackend::translate(const SDL_Event& event) {
+  if (event.type == terminateEvent_ || event.type == SDL_QUIT) {
+    pending_.push_back(Event::of(EventType::Terminate));
+    return;
+  }
+  switch (event.type) {
+    case SDL_WINDOWEVENT:
+      translateWindowEvent(event.window);
+      break;
+    case SDL_MOUSEMOTION:
+      if (find(event.motion.windowID))
+        pending_.push_back(pointerEvent(EventType::MouseMove, event.motion.windowID, event.motion.x, event.motion.y));
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      const MouseButton button = buttonFromSdl(event.button.button);
+      if (button == MouseButton::None || !find(event.button.windowID)) break;
+      const bool down = event.type == SDL_MOUSEBUTTONDOWN;
+      held_.set(button, down);
+      // Presses alternate: single, double, single, double...
+      const EventType type = !down ? EventType::MouseUp
+                             : event.button.clicks >= 2 && event.button.clicks % 2 == 0 ? EventType::MouseDoubleClick
+                                                                                         : EventType::MouseDown;
+      Event e = pointerEvent(type, event.button.windowID, event.button.x, event.button.y);
+      e.button = button;
+      pending_.push_back(e);
+      break;
+    }
+    case SDL_MOUSEWHEEL: {
+      const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
+      if (notches == 0 || !find(event.wheel.windowID)) break;
+      Event e = pointerEvent(EventType::Wheel, event.wheel.windowID, event.wheel.mouseX, event.wheel.mouseY);
+      e.wheel = notches;
+      pending_.push_back(e);
+      break;
+    }
+    case SDL_KEYDOWN: {
+      Native* w = find(event.key.windowID);
+      if (!w) break;
+      Event e = Event::of(EventType::KeyDown, event.key.windowID);
+      e.key = keyFromSdl(event.key.keysym.sym);
+      e.mods = modifiersFromSdl(event.key.keysym.mod);
+      e.repeat = event.key.repeat != 0;
+      // Without a window manager nobody owns the desktop's close key: it is ours to honour.
+      if (!hasWindowManager() && e.key == Key::F4 && e.mods.alt && !e.mods.ctrl) {
+        swallowF4Up_ = true;
+        if (w->kind != WindowKind::Tooltip) pending_.push_back(Event::of(EventType::CloseRequest, e.window));
+        break;
+      }
+      // The text this press typed follows it in SDL's queue.
+      SDL_Event next;
+      if (SDL_PeepEvents(&next, 1, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1 && next.type == SDL_TEXTINPUT) {
+        SDL_PeepEvents(&next, 1, SDL_GETEVENT, SDL_TEXTINPUT, SDL_TEXTINPUT);
+        e.text = next.text.text;
+      }
+      pending_.push_back(std::move(e));
+      break;
+    }
+    case SDL_KEYUP: {
+      if (!find(event.key.windowID)) break;
+      const Key key = keyFromSdl(event.key.keysym.sym);
+      if (swallowF4Up_ && key == Key::F4) {
+        swallowF4Up_ = false;
+        break;
+      }
+      Event e = Event::of(EventType::KeyUp, event.key.windowID);
+      e.key = key;
+      e.mods = modifiersFromSdl(event.key.keysym.mod);
+      pending_.push_back(e);
+      break;
+    }
+    case SDL_TEXTINPUT: {  // text from an input method, with no key of its own
+      if (!find(event.text.windowID)) break;
+      Event e = Event::of(EventType::KeyDown, event.text.windowID);
+      e.text = event.text.text;
+      pending_.push_back(std::move(e));
+      break;
+    }
+    case SDL_SYSWMEVENT: {
+      if (!x11_) break;
+      const XWindow target = x11_->closeRequestTarget(event.syswm.msg);
+      if (target == 0) break;
+      for (auto& [id, w] : windows_) {
+        if (w.xwindow != target || !w.visible || w.kind == WindowKind::Tooltip) continue;
+        // A page stands for the task-bar entry; the window manager's own close follows.
+        w.swallowCloseUntil = nowMs() + kCloseEchoMs;
+        pending_.push_back(w.kind == WindowKind::Page ? Event::of(EventType::AppCloseRequest)
+                                                       : Event::of(EventType::CloseRequest, id));
+      }
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void SdlBackend::translateWindowEvent(const SDL_WindowEvent& event) {
+  Native* w = find(event.windowID);
+  if (!w) return;
+  const WindowId id = event.windowID;
+  const bool tooltip = w->kind == WindowKind::Tooltip;
+  switch (event.event) {
+    case SDL_WINDOWEVENT_CLOSE:
+      if (tooltip) return;
+      if (w->swallowCloseUntil > nowMs()) {
+        w->swallowCloseUntil = 0;
+        return;
+      }
+      pending_.push_back(Event::of(EventType::CloseRequest, id));
+      return;
+    case SDL_WINDOWEVENT_EXPOSED:
+      pending_.push_back(Event::of(EventType::Expose, id));
+      return;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      if (tooltip) return;
+      pending_.push_back(Event::of(
+          event.event == SDL_WINDOWEVENT_FOCUS_GAINED ? EventType::FocusGained : EventType::FocusLost, id));
+      return;
+    case SDL_WINDOWEVENT_MOVED: {
+      if (!w->visible || w->minimized || tooltip) return;
+      // Where the server says the client area is now, less the frame it has now.
+      if (auto frame = x11_->frameExtents(w->xwindow)) w->frame = *frame;
+      const Point outer = x11_->clientOrigin(w->xwindow) - leftTop(w->frame);
+      if (outer == w->outer) {
+        w->ignoreMovesUntil = 0;  // our own move has landed
+        return;
+      }
+      if (nowMs() < w->ignoreMovesUntil) return;  // a report from before our own move
+      w->outer = outer;
+      Event e = Event::of(EventType::Moved, id);
+      e.outerPosition = outer;
+      pending_.push_back(e);
+      return;
+    }
+    case SDL_WINDOWEVENT_SIZE_CHANGED: {
+      const Size client{event.data1, event.data2};
+      if (client == w->client) return;
+      w->client = client;
+      Event e = Event::of(EventType::Resized, id);
+      e.clientSize = client;
+      e.outerSize = plus(client, w->frame);
+      pending_.push_back(e);
+      return;
+    }
+    case SDL_WINDOWEVENT_MINIMIZED:
+      if (w->minimized || !w->visible) return;
+      w->minimized = true;
+      pending_.push_back(Event::of(EventType::Minimized, id));
+      return;
+    case SDL_WINDOWEVENT_RESTORED:
+      if (!w->minimized) return;
+      w->minimized = false;
+      pending_.push_back(Event::of(EventType::Restored, id));
+      return;
+    case SDL_WINDOWEVENT_ENTER:
+      pending_.push_back(Event::of(EventType::PointerEnter, id));
+      return;
+    case SDL_WINDOWEVENT_LEAVE:
+      pending_.push_back(Event::of(EventType::PointerLeave, id));
+      return;
+    default:
+      return;
+  }
+}
+
+}  // namespace apostila::platform

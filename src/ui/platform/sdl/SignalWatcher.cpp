@@ -1,0 +1,82 @@
+// Signal-to-event conversion: a self-pipe written by the handler, drained by a thread.
+#include "ui/platform/sdl/SignalWatcher.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#include "ui/platform/PlatformError.h"
+
+namespace apostila::platform {
+namespace {
+
+constexpr int kSignals[] = {SIGTERM, SIGHUP, SIGINT};
+volatile std::sig_atomic_t g_writeEnd = -1;
+
+extern "C" void onTerminationSignal(int) {
+  const int saved = errno;
+  const char byte = 1;
+  if (g_writeEnd >= 0) [[maybe_unused]] auto n = ::write(g_writeEnd, &byte, 1);
+  errno = saved;
+}
+
+void makePipe(int fds[2]) {
+  if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0)
+    throw PlatformError(std::string("cannot create a pipe for signals: ") + std::strerror(errno));
+}
+
+}  // namespace
+
+SignalWatcher::SignalWatcher(Uint32 eventType) : eventType_(eventType) {
+  makePipe(pipe_);
+  try {
+    makePipe(stop_);
+  } catch (...) {
+    ::close(pipe_[0]);
+    ::close(pipe_[1]);
+    throw;
+  }
+  g_writeEnd = pipe_[1];
+  struct sigaction action = {};
+  action.sa_handler = onTerminationSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESTART;
+  for (int i = 0; i < 3; ++i) sigaction(kSignals[i], &action, &previous_[i]);
+  thread_ = std::thread([this] { run(); });
+}
+
+SignalWatcher::~SignalWatcher() {
+  for (int i = 0; i < 3; ++i) sigaction(kSignals[i], &previous_[i], nullptr);
+  g_writeEnd = -1;
+  const char byte = 1;
+  [[maybe_unused]] auto n = ::write(stop_[1], &byte, 1);
+  thread_.join();
+  for (int fd : {pipe_[0], pipe_[1], stop_[0], stop_[1]}) ::close(fd);
+}
+
+void SignalWatcher::run() {
+  pollfd fds[2] = {{pipe_[0], POLLIN, 0}, {stop_[0], POLLIN, 0}};
+  for (;;) {
+    if (::poll(fds, 2, -1) < 0) {
+      if (errno == EINTR) continue;
+      return;
+    }
+    if (fds[1].revents != 0) return;
+    if (fds[0].revents != 0) {
+      char buffer[16];
+      bool got = false;
+      while (::read(pipe_[0], buffer, sizeof buffer) > 0) got = true;
+      if (got) {
+        SDL_Event event = {};
+        event.type = eventType_;
+        SDL_PushEvent(&event);  // thread-safe, and wakes a blocked SDL_WaitEvent
+      }
+    }
+  }
+}
+
+}  // namespace apostila::platform

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Runs the SDL backend's smoke test on an X server of its own: Xvfb on a display number it
+# picks itself, with openbox ("openbox") or without a window manager ("none"). The caller's
+# display is never used. Exit 77 (skipped) when a tool is missing.
+set -euo pipefail
+bin=$1
+wm=${2:-openbox}
+
+need=(Xvfb xwininfo xdotool import)
+[[ $wm == openbox ]] && need+=(openbox wmctrl)
+for tool in "${need[@]}"; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "sdl_smoke: $tool is not installed, skipped"
+    exit 77
+  fi
+done
+
+tmp=$(mktemp -d)
+xvfb_pid=
+wm_pid=
+cleanup() {
+  [[ -n $wm_pid ]] && kill "$wm_pid" 2>/dev/null && wait "$wm_pid" 2>/dev/null
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+# Xvfb writes the display number it chose once it accepts connections, so parallel runs
+# never collide on a number.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 200); do
+  [[ -s $tmp/display ]] && break
+  sleep 0.05
+done
+if [[ ! -s $tmp/display ]]; then
+  echo "sdl_smoke: Xvfb did not start:"; cat "$tmp/xvfb.log"; exit 1
+fi
+display=:$(head -n1 "$tmp/display")
+export DISPLAY=$display APOSTILA_X11_TEST_DISPLAY=$display APOSTILA_X11_WM=$wm
+# Keep the tools away from the user's own settings.
+export HOME=$tmp XDG_CONFIG_HOME=$tmp/config XDG_CACHE_HOME=$tmp/cache
+unset XAUTHORITY
+
+if [[ $wm == openbox ]]; then
+  openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 200); do
+    wmctrl -m >/dev/null 2>&1 && break
+    sleep 0.05
+  done
+  wmctrl -m >/dev/null 2>&1 || { echo "sdl_smoke: openbox did not start:"; cat "$tmp/openbox.log"; exit 1; }
+fi
+
+"$bin" "${@:3}"
