@@ -4,6 +4,7 @@
 // capitals and descenders, since a label clips its text at the cell's edges.
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 
 #include "ui/canvas/Canvas.h"
@@ -29,6 +30,7 @@ constexpr Segment kSegments[] = {
     {"Riscado", FontSpec::kStrikeOut},
 };
 constexpr const char* kNames[] = {"MS Sans Serif", "Verdana", "Arial", "Arial Black"};
+constexpr const char* kDrawnWith[] = {"Liberation Sans", "DejaVu Sans", "Liberation Sans", "DejaVu Sans Bold, heavier"};
 constexpr int kSizes[] = {11, 13, 16, 19, 24, 27, 32};
 
 // Rows of the canvas between top and bottom (exclusive) that hold any ink.
@@ -61,8 +63,9 @@ TEST(FontSample, EveryFontSizeAndStyleDrawsInsideItsCell) {
   }
   Canvas sheet(width, height, kPaper);
   int y = 4;
-  for (const char* name : kNames) {
-    label.drawLine(sheet, 8, y, std::string(name) + " (as drawn)", 0x000080);
+  for (std::size_t n = 0; n < std::size(kNames); ++n) {
+    const char* name = kNames[n];
+    label.drawLine(sheet, 8, y, "\"" + std::string(name) + "\" drawn with " + kDrawnWith[n], 0x000080);
     y += label.height() + 4;
     for (int px : kSizes) {
       const ScreenFont regular(FontSpec{name, -px, 0});

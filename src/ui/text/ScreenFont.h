@@ -2,7 +2,8 @@
 // embedded faces at a pixel size. Copies are cheap and share one glyph cache per face and size.
 //
 // Every advance is a whole number of pixels and drawing places each glyph at exactly the pen
-// position that measuring adds up, so a measured width is the drawn width.
+// position that measuring adds up, so a measured width is the drawn width. Like the rest of the
+// window-system layer, fonts are used from the one thread that runs the pages.
 #pragma once
 
 #include <cstdint>
