@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -216,6 +217,29 @@ TEST(TextLayout, ClipsToTheRectangleUnlessToldNotTo) {
   for (int y = 0; y < 20; ++y)
     for (int x = 20; x < 60; ++x) ASSERT_EQ(clipped.pixel(x, y), kPaper);
   EXPECT_FALSE(samePixels(clipped, free));
+}
+
+TEST(TextLayout, ExtremeRectanglesStayInsideTheBuffer) {
+  constexpr int kW = 40, kGuard = 10;
+  std::vector<std::uint32_t> buffer(kW * kW, 0xABCDEF);
+  Canvas c(buffer.data() + kGuard * kW + kGuard, kW - 2 * kGuard, kW - 2 * kGuard, kW);
+  const int extremes[] = {INT_MIN, -1000000, -7, 0, 5, 1000000, INT_MAX};
+  for (TextFormat::Align align : {TextFormat::Align::Left, TextFormat::Align::Right, TextFormat::Align::Center})
+    for (int a : extremes)
+      for (int b : extremes) {
+        TextFormat fmt;
+        fmt.align = align;
+        fmt.wordWrap = true;
+        fmt.clip = (a & 1) != 0;
+        TextLayout::draw(c, sans(), "&Junção\tbase emissor\ncoletor", {a, b, INT_MAX, INT_MAX}, fmt, kInk);
+        TextLayout::draw(c, sans(), "&Junção base", {INT_MIN, INT_MIN, a, b}, fmt, kInk);
+        (void)TextLayout::measure(sans(), "Junção base", {a, b, INT_MAX, b}, fmt);
+      }
+  for (int y = 0; y < kW; ++y)
+    for (int x = 0; x < kW; ++x)
+      if (x < kGuard || y < kGuard || x >= kW - kGuard || y >= kW - kGuard) {
+        ASSERT_EQ(buffer[static_cast<std::size_t>(y * kW + x)], 0xABCDEFu) << x << "," << y;
+      }
 }
 
 }  // namespace
