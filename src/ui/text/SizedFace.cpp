@@ -65,8 +65,8 @@ SizedFace::SizedFace(const FaceChoice& choice, int ppem)
   FT_Face f = face_->face;
   const int upem = f->units_per_EM > 0 ? f->units_per_EM : 2048;
 
-  // The cell is the extent the font's designer reserved for every glyph (the OS/2 "win" values,
-  // hhea when absent), each part rounded up so that no design pixel row is cut off. Hinting can
+  // The cell is the extent the font's designer reserved for every glyph (the clipping ascent and
+  // descent of its metrics table, the horizontal header's when absent), each part rounded up so that no design pixel row is cut off. Hinting can
   // still lift an accent or drop a descender a row further, and a label clips at its edges, so
   // the cell also takes in the hinted accented capitals and descenders of the Western letters.
   long asc = f->ascender, desc = -f->descender;
