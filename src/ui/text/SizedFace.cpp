@@ -66,9 +66,10 @@ SizedFace::SizedFace(const FaceChoice& choice, int ppem)
   const int upem = f->units_per_EM > 0 ? f->units_per_EM : 2048;
 
   // The cell is the extent the font's designer reserved for every glyph (the clipping ascent and
-  // descent of its metrics table, the horizontal header's when absent), each part rounded up so that no design pixel row is cut off. Hinting can
-  // still lift an accent or drop a descender a row further, and a label clips at its edges, so
-  // the cell also takes in the hinted accented capitals and descenders of the Western letters.
+  // descent of its metrics table, the horizontal header's when absent), each part rounded up so
+  // that no design pixel row is cut off. Hinting can still lift an accent or drop a descender a
+  // row further, and a label clips at its edges, so the cell also takes in the hinted accented
+  // capitals and descenders of the Western letters.
   long asc = f->ascender, desc = -f->descender;
   const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(f, FT_SFNT_OS2));
   if (os2 && os2->version != 0xFFFF && os2->usWinAscent + os2->usWinDescent > 0) {
