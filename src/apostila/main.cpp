@@ -1,0 +1,63 @@
+// apostila: the course. Creates the application over the real desktop, builds the 86 pages
+// from their embedded definitions in the fixed order, and runs until the start page's close
+// is confirmed. It reads no command line, files or configuration.
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+#include "apostila/MainIcon.h"
+#include "apostila/PageRegistry.h"
+#include "content/DefinitionStore.h"
+#include "ui/Application.h"
+#include "ui/platform/PlatformError.h"
+#include "ui/platform/sdl/SdlBackend.h"
+#include "ui/text/ScreenTextMeasurer.h"
+
+namespace {
+
+// The program file's own path, for the application title.
+std::string programPath() {
+  std::error_code ec;
+  auto p = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::string("apostila") : p.string();
+}
+
+// The language of the desktop's own boxes, as the platform reports it.
+std::string platformLanguage() {
+  const char* locale = std::setlocale(LC_MESSAGES, "");
+  std::string l = locale ? locale : "";
+  std::setlocale(LC_ALL, "C");
+  return l;
+}
+
+}  // namespace
+
+int main() {
+  using namespace apostila;
+  std::unique_ptr<platform::Backend> backend;
+  try {
+    backend = std::make_unique<platform::SdlBackend>();
+  } catch (const std::exception& e) {
+    std::cerr << "apostila: cannot open the desktop: " << e.what() << "\n";
+    return 1;
+  }
+  static ui::ScreenTextMeasurer measurer;
+  ui::setTextMeasurer(&measurer);
+  {
+    ui::Application application(*backend, programPath());
+    application.setIcon(app::mainIcon()[0] || app::mainIcon()[1] ? app::mainIcon().data() : nullptr);
+    application.setLanguage(platformLanguage());
+    application.setFormLoader([](ui::Form& form) { content::DefinitionStore::embedded().loadPage(form); });
+    try {
+      app::createPages(application);
+    } catch (const std::exception& e) {
+      // The definitions are part of the program; failing to read one is a broken build.
+      std::cerr << "apostila: " << e.what() << "\n";
+      return 1;
+    }
+    application.run();
+  }
+  return 0;
+}
