@@ -51,6 +51,7 @@ SdlBackend::SdlBackend() {
 
 SdlBackend::~SdlBackend() {
   windows_.clear();
+  waker_.reset();
   x11_.reset();
   g_alive = false;
 }
@@ -370,6 +371,10 @@ std::optional<Event> SdlBackend::pollEvent() {
 }
 
 std::optional<Event> SdlBackend::waitEvent(std::optional<std::int64_t> deadlineMs) {
+  // With no window at all SDL's wait falls back to polling every millisecond.
+  if (windows_.empty() && !waker_)
+    waker_.reset(sdlCheck(SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_SKIP_TASKBAR),
+                          "cannot create a window"));
   for (;;) {
     if (!pending_.empty()) return pollEvent();
     int timeout = -1;

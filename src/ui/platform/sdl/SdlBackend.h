@@ -99,6 +99,7 @@ class SdlBackend final : public Backend {
   std::unique_ptr<SignalWatcher> signals_;
   std::unique_ptr<X11Desktop> x11_;  // from the first window on
   std::map<WindowId, Native> windows_;
+  SdlWindowPtr waker_;  // never shown; lets SDL block in its wait before any window exists
   std::array<SdlCursorPtr, 12> cursors_;
   int currentCursor_ = -1;
   std::string appTitle_;
