@@ -275,6 +275,95 @@ void createPages(ui::Application& application) {
   application.createForm(Form85);
 }
 
+void clearRegistry() {
+  formintro = nullptr;
+  Form1 = nullptr;
+  Form2 = nullptr;
+  Form3 = nullptr;
+  Form4 = nullptr;
+  Form5 = nullptr;
+  Form6 = nullptr;
+  Form7 = nullptr;
+  Form8 = nullptr;
+  Form9 = nullptr;
+  Form10 = nullptr;
+  Form11 = nullptr;
+  Form12 = nullptr;
+  Form13 = nullptr;
+  Form14 = nullptr;
+  Form15 = nullptr;
+  Form16 = nullptr;
+  Form17 = nullptr;
+  Form18 = nullptr;
+  Form19 = nullptr;
+  Form20 = nullptr;
+  Form21 = nullptr;
+  Form22 = nullptr;
+  Form23 = nullptr;
+  Form24 = nullptr;
+  Form25 = nullptr;
+  Form26 = nullptr;
+  Form27 = nullptr;
+  Form28 = nullptr;
+  Form29 = nullptr;
+  Form30 = nullptr;
+  Form31 = nullptr;
+  Form32 = nullptr;
+  Form33 = nullptr;
+  Form34 = nullptr;
+  Form35 = nullptr;
+  Form36 = nullptr;
+  Form37 = nullptr;
+  Form38 = nullptr;
+  Form39 = nullptr;
+  Form40 = nullptr;
+  Form41 = nullptr;
+  Form42 = nullptr;
+  Form43 = nullptr;
+  Form44 = nullptr;
+  Form45 = nullptr;
+  Form46 = nullptr;
+  Form47 = nullptr;
+  Form48 = nullptr;
+  Form49 = nullptr;
+  Form50 = nullptr;
+  Form51 = nullptr;
+  Form52 = nullptr;
+  Form53 = nullptr;
+  Form54 = nullptr;
+  Form55 = nullptr;
+  Form56 = nullptr;
+  Form57 = nullptr;
+  Form58 = nullptr;
+  Form59 = nullptr;
+  Form60 = nullptr;
+  Form61 = nullptr;
+  Form62 = nullptr;
+  Form63 = nullptr;
+  Form64 = nullptr;
+  Form65 = nullptr;
+  Form66 = nullptr;
+  Form67 = nullptr;
+  Form68 = nullptr;
+  Form69 = nullptr;
+  Form70 = nullptr;
+  Form71 = nullptr;
+  Form72 = nullptr;
+  Form73 = nullptr;
+  Form74 = nullptr;
+  Form75 = nullptr;
+  Form76 = nullptr;
+  Form77 = nullptr;
+  Form78 = nullptr;
+  Form79 = nullptr;
+  Form80 = nullptr;
+  Form81 = nullptr;
+  Form82 = nullptr;
+  Form83 = nullptr;
+  Form84 = nullptr;
+  Form85 = nullptr;
+}
+
 const ui::PageClassInfo* pageClassNamed(std::string_view className) {
   static const std::array<const ui::PageClassInfo*, kPageCount> classes = {
       &pages::Tformintro::kClass,

@@ -110,6 +110,8 @@ inline constexpr int kPageCount = 86;
 ui::Form* page(int order);
 // Creates the 86 pages in creation order; the start page becomes the main window.
 void createPages(ui::Application& application);
+// Empties every entry (when the application that owned the pages is gone).
+void clearRegistry();
 // The page class of a class name (for the authoring tool's checks), or null.
 const ui::PageClassInfo* pageClassNamed(std::string_view className);
 
