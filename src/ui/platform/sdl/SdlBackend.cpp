@@ -28,6 +28,7 @@ Size atLeastOne(Size s) { return {std::max(s.width, 1), std::max(s.height, 1)}; 
 
 bool SdlBackend::prepareSdl() {
   if (g_alive) throw PlatformError("only one SDL backend can exist at a time");
+  // SDL_SetHint reports false only when the environment overrides a hint: the user's choice.
   // The window surface through OpenGL would go through Mesa's software rasteriser: slow start.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // The layer decides when the program ends; the last window closing is not it.
@@ -219,7 +220,7 @@ void SdlBackend::focus(WindowId window) {
   if (hasWindowManager())
     SDL_RaiseWindow(w.sdl.get());  // asks the window manager to activate it
   else
-    SDL_SetWindowInputFocus(w.sdl.get());
+    (void)SDL_SetWindowInputFocus(w.sdl.get());  // fails only for an unmapped window: nothing to focus
 }
 
 void SdlBackend::minimize(WindowId window) {

@@ -43,8 +43,11 @@ using SdlSurfacePtr = std::unique_ptr<SDL_Surface, SdlSurfaceDeleter>;
 class SdlVideo {
  public:
   SdlVideo() {
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
-      throw PlatformError(std::string("cannot open the display: ") + SDL_GetError());
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      const char* display = SDL_getenv("DISPLAY");
+      throw PlatformError(display && *display ? std::string("cannot open the display ") + display + ": " + SDL_GetError()
+                                              : std::string("cannot open the display: DISPLAY is not set"));
+    }
   }
   ~SdlVideo() {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);

@@ -73,7 +73,8 @@ void SignalWatcher::run() {
       if (got) {
         SDL_Event event = {};
         event.type = eventType_;
-        SDL_PushEvent(&event);  // thread-safe, and wakes a blocked SDL_WaitEvent
+        // Thread-safe, and wakes a blocked SDL_WaitEvent. A full queue drains: try again.
+        for (int attempt = 0; attempt < 200 && SDL_PushEvent(&event) < 0; ++attempt) SDL_Delay(10);
       }
     }
   }
