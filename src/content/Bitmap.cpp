@@ -139,7 +139,6 @@ Bitmap Bitmap::decode(std::span<const std::uint8_t> file) {
       h.blueMask = in.u32();
     }
     if (h.compression == kAlphaBitFields && h.headerSize < kAlphaMaskInHeader) h.alphaMask = in.u32();
-    if (h.compression == kBitFields && h.headerSize < kAlphaMaskInHeader) h.alphaMask = 0;
     checkMasks(h);
   } else if (h.bitCount == 16) {
     h.redMask = 0x7C00, h.greenMask = 0x03E0, h.blueMask = 0x001F, h.alphaMask = 0;
