@@ -28,7 +28,8 @@ enum class EventType : std::uint8_t {
   MouseDoubleClick,  // the second press of a double click, instead of its MouseDown
   Wheel,
   PointerEnter,      // the pointer came into the window's client area (window)
-  PointerLeave,      // the pointer left it (window); not reported while the pointer is held
+  PointerLeave,      // the pointer left it (window); while a button is held, may come only
+                     // after the release
   // Keyboard, in the focused window. Fields: window, key, mods, repeat; text (UTF-8 typed by
   // this key press, may be empty) on KeyDown.
   KeyDown,

@@ -540,6 +540,9 @@ void SdlBackend::translateWindowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_SIZE_CHANGED: {
       const Size client{event.data1, event.data2};
       if (client == w->client) return;
+      // Maximising may change the frame too; the outer size is taken with the frame of now.
+      if (w->visible && !tooltip)
+        if (auto frame = x11_->frameExtents(w->xwindow)) w->frame = *frame;
       w->client = client;
       Event e = Event::of(EventType::Resized, id);
       e.clientSize = client;
