@@ -194,6 +194,13 @@ void Application::restoreAll() {
       f->minimized_ = false;
       backend_.restore(f->windowId_);
     }
+  // The application comes back with the page that had the activation before.
+  Form* back = focusOnBox_ ? nullptr : focused_;
+  if (back && back->visible()) {
+    for (Form* f : forms_) f->active_ = f == back;
+    backend_.raise(back->windowId_);
+    backend_.focus(back->windowId_);
+  }
 }
 
 void Application::guarded(const std::function<void()>& handler) {
@@ -207,8 +214,13 @@ void Application::guarded(const std::function<void()>& handler) {
 int Application::runBox(std::unique_ptr<DialogBox> box, bool disablesOthers, bool idle) {
   pointer_->cancelCapture();
   pointer_->endHint();
-  savedFocus_.push_back({focused_, focusOnBox_});
-  focusOnBox_ = true;
+  // The layer's own boxes take over the focused page while open; the platform's message box
+  // (which disables nothing) leaves it alone, so a click on the page behind it raises nothing.
+  const bool ownsFocus = disablesOthers;
+  if (ownsFocus) {
+    savedFocus_.push_back({focused_, focusOnBox_});
+    focusOnBox_ = true;
+  }
   Form* activeBefore = nullptr;
   for (Form* f : forms_)
     if (f->active_) activeBefore = f;
@@ -226,9 +238,11 @@ int Application::runBox(std::unique_ptr<DialogBox> box, bool disablesOthers, boo
   box->hide();
   boxes_.pop_back();
   for (Form* f : disabled) f->windowEnabled_ = true;
-  focused_ = savedFocus_.back().page;
-  focusOnBox_ = savedFocus_.back().onBox;
-  savedFocus_.pop_back();
+  if (ownsFocus) {
+    focused_ = savedFocus_.back().page;
+    focusOnBox_ = savedFocus_.back().onBox;
+    savedFocus_.pop_back();
+  }
   // The window that was active before gets the activation back; it is the focused page
   // already, so no activation event comes of it.
   if (activeBefore && activeBefore->visible()) {
@@ -376,7 +390,8 @@ void Application::dispatch(const platform::Event& e) {
       form->invalidate();
       return;
     case EventType::FocusGained:
-      if (!form->visible() || form->minimized_) return;
+      // A notice the desktop has overtaken already (the focus moved on since) is stale.
+      if (!form->visible() || form->minimized_ || backend_.focusedWindow() != e.window) return;
       if (!form->windowEnabled_) {
         // A disabled page hands the focus on to the box that disabled it.
         if (!boxes_.empty()) backend_.focus(boxes_.back()->windowId());

@@ -44,6 +44,7 @@ class DialogBox {
   // Handles an event of its own window. Returns true when it used it.
   bool handle(const platform::Event& event);
   std::optional<int> result() const { return result_; }
+  const DialogSpec& spec() const { return spec_; }
   // Paints and presents what changed.
   void refresh();
 

@@ -1,0 +1,217 @@
+// The window layer's rules: title, activation, show and hide, close requests, the task-bar
+// entry, minimising, and the end of the program.
+#include <gtest/gtest.h>
+
+#include "WindowLayerFixture.h"
+#include "ui/Title.h"
+
+namespace apostila::testing {
+namespace {
+
+using Log = std::vector<std::string>;
+
+TEST(Title, ComesFromTheProgramFileName) {
+  struct {
+    const char* path;
+    const char* title;
+  } cases[] = {
+      {"/usr/bin/apostila", "apostila"}, {"C:\\CURSOS\\CURSO.EXE", "Curso"}, {"APOSTILA", "Apostila"},
+      {"/opt/x/meu.curso.bin", "meu"},   {"./Apostila-Demo", "Apostila-demo"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ui::titleFromProgramPath(c.path), c.title) << c.path;
+}
+
+TEST(Activation, StartUpShowsOnlyTheMainPageAtItsStoredPlaceThenActivationMovesIt) {
+  WindowLayer w;
+  w.app->showForm(w.main());
+  EXPECT_EQ(w.takeLog(), (Log{"activate Main"}));
+  EXPECT_EQ(w.app->mainForm(), &w.main());
+  EXPECT_EQ(w.desktop.geometry(w.main().windowId()).outer.origin(), (platform::Point{90, 30}));
+  EXPECT_EQ(w.second().windowId(), platform::kNoWindow);  // windows are made on first show
+  EXPECT_EQ(w.desktop.windows().size(), 1u);
+  EXPECT_TRUE(w.desktop.taskbarShown());
+  EXPECT_EQ(w.desktop.taskbarTitle(), "apostila");
+  w.app->processPending();
+  EXPECT_TRUE(w.takeLog().empty());  // the platform's late focus notice raises nothing
+}
+
+TEST(Activation, ShowAndHideFollowTheFocusedPage) {
+  WindowLayer w;
+  w.start();
+  // A hidden page that is not the focused page: shown, in front, activated within show.
+  w.app->showForm(w.second());
+  EXPECT_EQ(w.takeLog(), (Log{"deactivate Main", "activate Second"}));
+  EXPECT_EQ(w.desktop.stackingOrder().front(), w.second().windowId());
+  // Showing the focused page again: nothing.
+  w.app->showForm(w.second());
+  EXPECT_TRUE(w.takeLog().empty());
+  // A visible page that is not the focused page comes to the front and is activated.
+  w.app->showForm(w.main());
+  EXPECT_EQ(w.takeLog(), (Log{"deactivate Second", "activate Main"}));
+  EXPECT_EQ(w.desktop.stackingOrder().front(), w.main().windowId());
+  // Hiding a hidden page changes nothing.
+  w.app->hideForm(w.third());
+  EXPECT_TRUE(w.takeLog().empty());
+  // Hiding the active page hands the activation to the highest other visible page.
+  w.app->hideForm(w.main());
+  EXPECT_EQ(w.takeLog(), (Log{"deactivate Main", "activate Second"}));
+  w.app->processPending();
+  EXPECT_TRUE(w.takeLog().empty());
+}
+
+TEST(Activation, TransitionActivatesTheTargetBeforeTheOldPageHides) {
+  WindowLayer w;
+  w.start();
+  w.second().onActivate = [&](ui::Component*) { TestForm::log.push_back(w.main().visible() ? "main still shown" : "main gone"); };
+  w.app->showForm(w.second());
+  w.app->hideForm(w.main());
+  w.app->processPending();
+  EXPECT_EQ(w.takeLog(), (Log{"deactivate Main", "main still shown"}));
+}
+
+TEST(Activation, ComingBackFromAnotherApplicationOrFromMinimisedRaisesNothing) {
+  WindowLayer w;
+  w.start();
+  w.desktop.switchToOtherApp();
+  w.app->processPending();
+  w.desktop.switchBackToApp();
+  w.app->processPending();
+  EXPECT_TRUE(w.desktop.activateByDesktop(w.main().windowId()));
+  w.app->processPending();
+  EXPECT_TRUE(w.takeLog().empty());
+
+  // Minimising the main page minimises the whole application, and restoring brings it back.
+  w.app->showForm(w.second());
+  w.takeLog();
+  EXPECT_TRUE(w.desktop.minimizeByDesktop(w.main().windowId()));
+  w.app->processPending();
+  EXPECT_TRUE(w.desktop.isMinimized(w.second().windowId()));
+  EXPECT_TRUE(w.desktop.restoreByDesktop(w.main().windowId()));
+  w.app->processPending();
+  EXPECT_FALSE(w.desktop.isMinimized(w.second().windowId()));
+  EXPECT_TRUE(w.takeLog().empty());
+}
+
+TEST(Activation, AClickIntoAVisiblePageThatIsNotFocusedActivatesIt) {
+  WindowLayer w;
+  w.start();
+  w.app->showForm(w.second());
+  w.takeLog();
+  w.main().placeAt(700, 300);  // apart, so both can be clicked
+  EXPECT_TRUE(w.desktop.activateByDesktop(w.main().windowId()));
+  w.app->processPending();
+  EXPECT_EQ(w.takeLog(), (Log{"deactivate Second", "activate Main"}));
+}
+
+TEST(Close, TheCloseBoxOfAnotherPageHidesItOnlyAndTheProgramRunsOn) {
+  WindowLayer w;
+  w.start();
+  w.app->showForm(w.second());
+  w.app->hideForm(w.main());
+  w.takeLog();
+  ASSERT_TRUE(w.desktop.requestClose(w.second().windowId()));
+  w.app->processPending();
+  EXPECT_FALSE(w.second().visible());
+  EXPECT_FALSE(w.main().visible());
+  EXPECT_FALSE(w.desktop.taskbarShown());  // no window and no task-bar entry remain
+  EXPECT_FALSE(w.app->terminated());
+}
+
+TEST(Close, TheMainPagesCloseActionDecides) {
+  for (ui::CloseAction action : {ui::CloseAction::caNone, ui::CloseAction::caHide, ui::CloseAction::caFree}) {
+    WindowLayer w;
+    int asked = 0;
+    w.main().onClose = [&](ui::Component*, ui::CloseAction& a) {
+      EXPECT_EQ(a, ui::CloseAction::caHide);  // preset before the handler runs
+      ++asked;
+      a = action;
+    };
+    w.start();
+    ASSERT_TRUE(w.desktop.requestClose(w.main().windowId()));
+    w.app->processPending();
+    EXPECT_EQ(asked, 1);
+    // Any action but caNone on the main page ends the program, with every page as it was.
+    EXPECT_EQ(w.app->terminated(), action != ui::CloseAction::caNone);
+    EXPECT_TRUE(w.main().visible());
+  }
+}
+
+TEST(Close, TheTaskBarEntrysCloseAsksTheMainPageEvenWhileItIsHidden) {
+  WindowLayer w;
+  int asked = 0;
+  w.main().onClose = [&](ui::Component*, ui::CloseAction& a) {
+    ++asked;
+    a = ui::CloseAction::caNone;
+  };
+  w.start();
+  w.app->showForm(w.second());
+  w.app->hideForm(w.main());
+  ASSERT_TRUE(w.desktop.closeFromTaskbar());
+  w.app->processPending();
+  EXPECT_EQ(asked, 1);
+  EXPECT_FALSE(w.app->terminated());
+}
+
+TEST(Close, LoggingOffEndsTheProgramWithoutAsking) {
+  WindowLayer w;
+  int asked = 0;
+  w.main().onClose = [&](ui::Component*, ui::CloseAction&) { ++asked; };
+  w.start();
+  w.desktop.terminate();
+  w.app->processPending();
+  EXPECT_TRUE(w.app->terminated());
+  EXPECT_EQ(asked, 0);
+}
+
+TEST(Ending, PagesAreDestroyedLastCreatedFirstWithoutEvents) {
+  std::vector<std::string> destroyed;
+  struct Tracked : TestForm {
+    Tracked(ui::Component* o, std::vector<std::string>& d) : TestForm(o), log(d) {}
+    ~Tracked() override { log.push_back(name()); }
+    std::vector<std::string>& log;
+  };
+  {
+    platform::HeadlessBackend desktop;
+    ui::Application app(desktop, "apostila");
+    for (const char* n : {"A", "B", "C"}) {
+      auto* f = new Tracked(&app, destroyed);
+      f->setName(n);
+    }
+    TestForm::log.clear();
+  }
+  EXPECT_EQ(destroyed, (Log{"C", "B", "A"}));
+  EXPECT_TRUE(TestForm::log.empty());
+}
+
+TEST(Creation, AnErrorInOnCreateGoesToTheErrorBoxAndCreationGoesOn) {
+  platform::HeadlessBackend desktop;
+  ui::Application app(desktop, "apostila");
+  struct Failing : ui::Form {
+    explicit Failing(ui::Component* o) : ui::Form(o) {
+      onCreate = [](ui::Component*) { throw std::runtime_error("sem memória para a página"); };
+    }
+  };
+  std::string shown;
+  desktop.onWait([&] {
+    shown = desktop.title(app.openBox()->windowId());
+    desktop.typeKey(platform::Key::Return);
+  });
+  Failing* f = nullptr;
+  app.createForm(f);
+  ASSERT_NE(f, nullptr);
+  EXPECT_EQ(app.mainForm(), f);
+  EXPECT_EQ(shown, "apostila");
+}
+
+TEST(Creation, AFailedBuildClearsTheRegistryEntry) {
+  platform::HeadlessBackend desktop;
+  ui::Application app(desktop, "apostila");
+  app.setFormLoader([](ui::Form&) { throw std::runtime_error("Resource TFORM9 not found"); });
+  TestForm* entry = nullptr;
+  EXPECT_THROW(app.createForm(entry), std::runtime_error);
+  EXPECT_EQ(entry, nullptr);
+  EXPECT_TRUE(app.forms().empty());
+}
+
+}  // namespace
+}  // namespace apostila::testing
