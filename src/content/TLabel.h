@@ -34,6 +34,14 @@ class TLabel : public ui::Control {
 
   void loaded() override;
 
+  // The pointer's enter and leave notices become the label's events, enabled or not.
+  void mouseEnter() override {
+    if (onMouseEnter) onMouseEnter(this);
+  }
+  void mouseLeave() override {
+    if (onMouseLeave) onMouseLeave(this);
+  }
+
  protected:
   void adjustSize() override;
 
