@@ -26,8 +26,9 @@ cleanup() {
 trap cleanup EXIT
 
 # Xvfb writes the display number it chose once it accepts connections, so parallel runs
-# never collide on a number.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+# never collide on a number. -noreset: without a window manager the test is the only client,
+# and a server resetting between two tests refuses the next connection.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 200); do
   [[ -s $tmp/display ]] && break
