@@ -190,8 +190,9 @@ void HeadlessBackend::focusFallback() {
 // ---- Pointer --------------------------------------------------------------------------------
 
 WindowId HeadlessBackend::windowAt(Point screen) const {
+  // A tool tip lets the pointer through to what lies beneath it, as on the real desktop.
   for (WindowId id : stackingOrder())
-    if (get(id).outerRect().contains(screen)) return id;
+    if (get(id).kind != WindowKind::Tooltip && get(id).outerRect().contains(screen)) return id;
   return kNoWindow;
 }
 
