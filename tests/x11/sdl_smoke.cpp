@@ -157,6 +157,31 @@ TEST_F(SdlSmoke, CloseRequestsReachTheProgram) {
   EXPECT_TRUE(waitFor(EventType::CloseRequest, 2000, box)) << seenSoFar();
 }
 
+TEST_F(SdlSmoke, ThePagesFormOneApplicationWithItsTitleAndIcon) {
+  desk->setTaskbarEntry(true, "Curso");
+  const WindowId a = page("smoke-group-a"), b = page("smoke-group-b");
+  std::vector<std::uint32_t> icon(32 * 32, 0xFF336699u);
+  desk->setIcon(a, {icon.data()});
+  const WindowId box = desk->createWindow(windowSpec(WindowKind::Dialog, "smoke-group-box", {0, 0}, {100, 40}, SizeOf::Client));
+  titles[box] = "smoke-group-box";
+  for (WindowId id : {a, b, box}) desk->show(id);
+  settle();
+
+  auto props = [&](WindowId id, const std::string& names) { return run("xprop -name '" + titles[id] + "' " + names); };
+  const std::string pa = props(a, "WM_CLASS WM_ICON_NAME _NET_WM_ICON_NAME WM_CLIENT_LEADER _NET_WM_ICON");
+  EXPECT_NE(pa.find("\"apostila\", \"Apostila\""), std::string::npos) << pa;
+  EXPECT_NE(pa.find("WM_ICON_NAME(STRING) = \"Curso\""), std::string::npos) << pa;
+  EXPECT_NE(pa.find("Icon (32 x 32)"), std::string::npos) << pa.substr(0, 600);
+  std::smatch leader;
+  ASSERT_TRUE(std::regex_search(pa, leader, std::regex(R"(WM_CLIENT_LEADER\(WINDOW\): window id # (0x[0-9a-f]+))")));
+  EXPECT_NE(props(b, "WM_CLIENT_LEADER").find(leader[1].str()), std::string::npos);
+
+  const std::string pbox = props(box, "WM_TRANSIENT_FOR _NET_WM_WINDOW_TYPE _NET_WM_STATE");
+  EXPECT_NE(pbox.find(leader[1].str()), std::string::npos) << pbox;  // transient for the group
+  EXPECT_NE(pbox.find("_NET_WM_WINDOW_TYPE_DIALOG"), std::string::npos) << pbox;
+  EXPECT_NE(pbox.find("_NET_WM_STATE_SKIP_TASKBAR"), std::string::npos) << pbox;
+}
+
 TEST_F(SdlSmoke, NavigationMovesTheFocusAndTheStackAsTheLayerAsks) {
   const WindowId a = page("smoke-nav-a", {90, 30});
   desk->show(a);
