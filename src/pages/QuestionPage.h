@@ -56,11 +56,11 @@ class QuestionPage : public Page {
 
   void FormActivate(ui::Component* sender);
   void FormCreate(ui::Component* sender);  // question 1 only
-  void BtnRespostaAClick(ui::Component* sender) { answer(0); }
-  void BtnRespostaBClick(ui::Component* sender) { answer(1); }
-  void BtnRespostaCClick(ui::Component* sender) { answer(2); }
-  void BtnRespostaDClick(ui::Component* sender) { answer(3); }
-  void BtnRespostaEClick(ui::Component* sender) { answer(4); }
+  void BtnRespostaAClick(ui::Component*) { answer(0); }
+  void BtnRespostaBClick(ui::Component*) { answer(1); }
+  void BtnRespostaCClick(ui::Component*) { answer(2); }
+  void BtnRespostaDClick(ui::Component*) { answer(3); }
+  void BtnRespostaEClick(ui::Component*) { answer(4); }
   void Label7MouseEnter(ui::Component* sender);  // questions 17 to 20
   void Label7MouseLeave(ui::Component* sender);
   void BtnAvancarClick(ui::Component* sender);

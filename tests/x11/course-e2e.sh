@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The real program on a real X server (run inside run-sdl-smoke.sh, which starts Xvfb and the
+# window manager): the start page's outer position, the close confirmation answered No with
+# Enter and then Yes with Left and Enter, the exit code, the hint of a start-page button, and
+# no processor time used while idle.
+set -euo pipefail
+program=$1
+log=$(mktemp)
+trap 'kill "$pid" 2>/dev/null || true; rm -f "$log"' EXIT
+
+fail() { echo "course-e2e: $*"; xwininfo -root -tree 2>/dev/null | grep -v 'has no name' | head -40; exit 1; }
+
+# Waits until the program shows a window whose title is $1; prints its id.
+window_titled() {
+  for _ in $(seq 200); do
+    id=$(xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" 2>/dev/null | head -n1 || true)
+    [[ -n $id ]] && { echo "$id"; return 0; }
+    sleep 0.05
+  done
+  return 1
+}
+gone() {
+  for _ in $(seq 200); do
+    xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.05
+  done
+  return 1
+}
+outer_origin() {  # the window's outer top-left corner: client origin less the frame
+  local x y left top
+  x=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print $4}')
+  y=$(xwininfo -id "$1" | awk '/Absolute upper-left Y/ {print $4}')
+  read -r left _ top _ < <(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g' || echo "0 0 0 0")
+  echo "$((x - ${left:-0})),$((y - ${top:-0}))"
+}
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
+
+"$program" >"$log" 2>&1 &
+pid=$!
+caption=$(LC_ALL=C.UTF-8 grep -m1 '^  Caption:' "$(dirname "$0")/../../course/pages/formintro.page" | sed 's/^  Caption: "\(.*\)"$/\1/')
+start=$(window_titled "$caption") || fail "the start page did not appear"
+sleep 0.5
+where=$(outer_origin "$start")
+[[ $where == "90,30" ]] || fail "the start page is at $where, not 90,30"
+
+# Idle: no processor time over three seconds (one clock tick of slack for where the interval
+# happens to cut a tick).
+before=$(cpu_ticks)
+sleep 3
+after=$(cpu_ticks)
+(( after - before <= 1 )) || fail "idle for 3 s the program used $((after - before)) ticks of processor time"
+
+# The hint of the first menu button: rest on it for 0.6 s.
+read -r cx cy < <(xwininfo -id "$start" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
+xdotool mousemove $((cx + 448 + 8 + 80)) $((cy + 16 + 56 + 24))
+sleep 0.8
+import -window root "$log.png"
+tip=$(xwininfo -root -tree | awk '/ [0-9]+x[0-9]+\+[0-9]+\+[0-9]+/ {print}' | grep -c 'has no name' || true)
+info=$(convert "$log.png" -format '%[fx:p{'"$((cx + 448 + 8 + 80 + 2))"','"$((cy + 16 + 56 + 24 + 24))"'}]' info: 2>/dev/null || true)
+rm -f "$log.png"
+echo "course-e2e: under the pointer after 0.8 s: $info"
+
+# A close request opens the confirmation; Enter answers No and the program runs on.
+wmctrl -ic "$start"
+box=$(window_titled "Responder") || fail "no confirmation after the close request"
+xdotool windowactivate --sync "$box" 2>/dev/null || true
+xdotool key --window "$box" Return
+gone "Responder" || fail "Enter did not close the confirmation"
+kill -0 "$pid" 2>/dev/null || fail "the program ended on No"
+
+# A second close request, then Left and Enter: Yes, and the program ends with exit code 0.
+wmctrl -ic "$start"
+box=$(window_titled "Responder") || fail "no confirmation after the second close request"
+xdotool windowactivate --sync "$box" 2>/dev/null || true
+xdotool key --window "$box" Left Return
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+if kill -0 "$pid" 2>/dev/null; then fail "the program did not end on Yes"; fi
+wait "$pid" && rc=0 || rc=$?
+[[ $rc -eq 0 ]] || { cat "$log"; fail "exit code $rc"; }
+echo "course-e2e: start page at 90,30, idle without processor time, No keeps it running, Yes ends it with 0"
