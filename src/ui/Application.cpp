@@ -340,6 +340,7 @@ void Application::paintPending() {
       f->framebuffer_.assign(need, 0);
       f->dirty_ = {Rect::ofSize(0, 0, w, h)};
     }
+    f->updateScrollBars(w, h);
     if (!f->visible()) continue;
     Canvas canvas(f->framebuffer_.data(), w, h, w);
     std::vector<platform::Rect> changed;
@@ -413,6 +414,7 @@ void Application::dispatch(const platform::Event& e) {
       form->setBounds({form->left(), form->top(), e.outerSize.width, e.outerSize.height});
       form->setFrameSize(e.outerSize.width - e.clientSize.width, e.outerSize.height - e.clientSize.height);
       form->moving_ = false;
+      form->updateScrollBars(e.clientSize.width, e.clientSize.height);
       form->invalidate();
       return;
     case EventType::Minimized:

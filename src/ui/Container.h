@@ -49,7 +49,7 @@ class Container : public Control {
   void invalidate() override;
   // Paints the background (panels: bevels and caption) and then the children in order:
   // non-windowed children in stored order, then the windowed ones above them.
-  void paintTree(Canvas& canvas);
+  virtual void paintTree(Canvas& canvas);
   // The topmost visible child under (x, y) (client coordinates), descending into panels, or
   // this container itself. With enabledOnly, disabled elements are passed over, and with
   // pointerOnly, those that let the pointer through.

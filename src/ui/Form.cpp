@@ -3,6 +3,8 @@
 
 #include "ui/PropertyBuilders.h"
 #include "ui/TextMeasurer.h"
+
+#include <algorithm>
 #include "ui/Application.h"
 #include "ui/canvas/SystemColors.h"
 
@@ -88,8 +90,9 @@ void Form::setBounds(const Bounds& b) {
 }
 
 void Form::invalidateArea(const Rect& area) {
-  Rect client = Rect::ofSize(0, 0, clientRect().width, clientRect().height);
-  Rect r = area.intersect(client);
+  // Children report in the page's own coordinates; the window sees them scrolled.
+  Rect view = windowClientW_ > 0 ? scroll_.view() : Rect::ofSize(0, 0, clientRect().width, clientRect().height);
+  Rect r = area.offset(clientOffsetX(), clientOffsetY()).intersect(view);
   if (r.empty()) return;
   for (Rect& d : dirty_) {
     // Merge with an overlapping area rather than growing the list without end.
@@ -101,7 +104,36 @@ void Form::invalidateArea(const Rect& area) {
   dirty_.push_back(r);
 }
 
-void Form::invalidate() { invalidateArea(Rect::ofSize(0, 0, clientRect().width, clientRect().height)); }
+void Form::invalidate() {
+  int w = windowClientW_ > 0 ? windowClientW_ : clientRect().width;
+  int h = windowClientH_ > 0 ? windowClientH_ : clientRect().height;
+  dirty_ = {Rect::ofSize(0, 0, w, h)};
+}
+
+void Form::paintTree(Canvas& canvas) {
+  Canvas::State saved = canvas.state();
+  if (windowClientW_ > 0) canvas.clipTo(scroll_.view());
+  Container::paintTree(canvas);
+  canvas.restore(saved);
+  scroll_.paint(canvas);
+}
+
+bool Form::updateScrollBars(int clientWidth, int clientHeight) {
+  int right = 0, bottom = 0;
+  for (Control* c : controls()) {
+    if (!c->visible()) continue;
+    right = std::max(right, c->bounds().right());
+    bottom = std::max(bottom, c->bounds().bottom());
+  }
+  int oldX = scroll_.x(), oldY = scroll_.y();
+  bool hadH = scroll_.horizontal(), hadV = scroll_.vertical();
+  windowClientW_ = clientWidth;
+  windowClientH_ = clientHeight;
+  scroll_.layout(clientWidth, clientHeight, right, bottom);
+  bool changed = oldX != scroll_.x() || oldY != scroll_.y() || hadH != scroll_.horizontal() || hadV != scroll_.vertical();
+  if (changed) invalidate();
+  return changed;
+}
 
 void Form::paint(Canvas& canvas) {
   // The page colour fills the client area, and whatever lies beyond the elements when larger.

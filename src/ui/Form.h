@@ -9,6 +9,7 @@
 #include "ui/Container.h"
 #include "ui/Events.h"
 #include "ui/PageClass.h"
+#include "ui/ScrollBars.h"
 #include "ui/platform/Window.h"
 
 namespace apostila::ui {
@@ -62,6 +63,14 @@ class Form : public Container {
   void invalidateArea(const Rect& area) override;
   void invalidate() override;
   void paint(Canvas& canvas) override;
+  void paintTree(Canvas& canvas) override;
+
+  // Scrolling when the window is smaller than the page's elements.
+  int clientOffsetX() const override { return -scroll_.x(); }
+  int clientOffsetY() const override { return -scroll_.y(); }
+  ScrollBars& scrollBars() { return scroll_; }
+  // Lays the bars out for the window's client size; returns true when the view moved.
+  bool updateScrollBars(int clientWidth, int clientHeight);
 
   // Native window state, kept by the application.
   platform::WindowId windowId() const { return windowId_; }
@@ -84,6 +93,8 @@ class Form : public Container {
   bool minimized_ = false;
   bool moving_ = false;  // the layer itself is recording a move the desktop made
   std::vector<Rect> dirty_;
+  ScrollBars scroll_;
+  int windowClientW_ = 0, windowClientH_ = 0;
   std::vector<std::uint32_t> framebuffer_;
 };
 

@@ -12,8 +12,10 @@ namespace {
 Rect formRect(const Control* c) {
   Rect r = c->boundsRect();
   if (dynamic_cast<const Form*>(c)) return Rect::ofSize(0, 0, c->width(), c->height());
-  for (const Container* p = c->parent(); p && !dynamic_cast<const Form*>(p); p = p->parent())
+  for (const Container* p = c->parent(); p; p = p->parent()) {
+    if (dynamic_cast<const Form*>(p)) return r.offset(p->clientOffsetX(), p->clientOffsetY());
     r = r.offset(p->left() + p->clientOffsetX(), p->top() + p->clientOffsetY());
+  }
   return r;
 }
 
@@ -40,12 +42,15 @@ platform::CursorShape shapeOf(int cursor) {
 PointerTracker::PointerTracker(Application& app) : app_(app), hint_(app.backend()) {}
 PointerTracker::~PointerTracker() = default;
 
-Control* PointerTracker::elementUnderPointer(bool enabledOnly, bool pointerOnly, Form** formOut) const {
+Control* PointerTracker::elementUnderPointer(bool enabledOnly, bool pointerOnly, Form** formOut,
+                                             const platform::Point* at, Form* in) const {
   platform::Backend& b = app_.backend();
-  Form* form = app_.formOfWindow(b.windowUnderPointer());
+  Form* form = in && in->visible() ? in : app_.formOfWindow(b.windowUnderPointer());
   if (formOut) *formOut = form;
   if (!form || !form->visible() || !form->windowEnabled() || form->minimized()) return nullptr;
-  platform::Point p = b.pointerPosition() - b.geometry(form->windowId()).client.origin();
+  platform::Point p = (at ? *at : b.pointerPosition()) - b.geometry(form->windowId()).client.origin();
+  Rect view = form->scrollBars().view();
+  if (!view.empty() && !view.contains(p.x, p.y)) return form;  // over a scroll bar
   return form->controlAt(p.x, p.y, enabledOnly, pointerOnly);
 }
 
@@ -78,10 +83,11 @@ void PointerTracker::updateCursor() {
 void PointerTracker::mouseEvent(Form& form, const platform::Event& e) {
   using platform::EventType;
   platform::Backend& b = app_.backend();
+  const platform::Point at = e.screen;
   auto local = [&](Control* c) {
-    platform::Point p = b.pointerPosition() - b.geometry(form.windowId()).client.origin();
+    platform::Point p = at - b.geometry(form.windowId()).client.origin();
     if (c->form() != &form && c->form() && c->form()->windowId() != platform::kNoWindow)
-      p = b.pointerPosition() - b.geometry(c->form()->windowId()).client.origin();
+      p = at - b.geometry(c->form()->windowId()).client.origin();
     Rect r = formRect(c);
     return platform::Point{p.x - r.left, p.y - r.top};
   };
@@ -90,11 +96,17 @@ void PointerTracker::mouseEvent(Form& form, const platform::Event& e) {
   };
   switch (e.type) {
     case EventType::MouseMove: {
+      if (form.scrollBars().dragging()) {
+        platform::Point p = at - b.geometry(form.windowId()).client.origin();
+        form.scrollBars().drag(p.x, p.y);
+        form.invalidate();
+        return;
+      }
       if (captured_) {
         platform::Point p = local(captured_);
         captured_->mouseMove(p.x, p.y);
       }
-      hintMove(elementUnderPointer(false, false));
+      hintMove(elementUnderPointer(false, false, nullptr, &at, &form));
       updateCursor();
       return;
     }
@@ -103,14 +115,30 @@ void PointerTracker::mouseEvent(Form& form, const platform::Event& e) {
       // The press goes to what lies under the pointer now: after a click that changed pages,
       // the second press of a double click lands on the page just shown.
       Form* under = nullptr;
-      Control* target = elementUnderPointer(true, true, &under);
+      Control* target = elementUnderPointer(true, true, &under, &at, &form);
       if (!target) return;
+      if (under && e.button == platform::MouseButton::Left) {
+        platform::Point p = at - b.geometry(under->windowId()).client.origin();
+        Rect view = under->scrollBars().view();
+        if (!view.contains(p.x, p.y) && under->scrollBars().press(p.x, p.y)) {
+          under->invalidate();
+          return;
+        }
+      }
       platform::Point p = local(target);
       target->mouseDown(key(e.button), p.x, p.y, e.type == EventType::MouseDoubleClick);
       return;
     }
+    case EventType::Wheel:
+      form.scrollBars().wheel(e.wheel);
+      form.invalidate();
+      return;
     case EventType::MouseUp: {
-      Control* target = captured_ ? captured_ : elementUnderPointer(true, true);
+      if (form.scrollBars().dragging()) {
+        form.scrollBars().release();
+        return;
+      }
+      Control* target = captured_ ? captured_ : elementUnderPointer(true, true, nullptr, &at, &form);
       if (!target) return;
       platform::Point p = local(target);
       target->mouseUp(key(e.button), p.x, p.y);

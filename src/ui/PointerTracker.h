@@ -48,7 +48,10 @@ class PointerTracker {
 
  private:
   // The element under the pointer (disabled ones included), or none off the program's pages.
-  Control* elementUnderPointer(bool enabledOnly, bool pointerOnly, Form** formOut = nullptr) const;
+  // For an event, `at` is where it happened and `in` the page it was delivered to, used while
+  // that page is still on screen.
+  Control* elementUnderPointer(bool enabledOnly, bool pointerOnly, Form** formOut = nullptr,
+                               const platform::Point* at = nullptr, Form* in = nullptr) const;
   void hintMove(Control* under);
   void showHint();
   void hideHintWindow();

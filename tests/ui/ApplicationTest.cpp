@@ -215,3 +215,60 @@ TEST(Creation, AFailedBuildClearsTheRegistryEntry) {
 
 }  // namespace
 }  // namespace apostila::testing
+
+namespace apostila::testing {
+namespace {
+
+// An element that records presses.
+class Spot : public ui::Control {
+ public:
+  explicit Spot(ui::Component* owner) : ui::Control(owner) {}
+  void mouseDown(ui::MouseKey, int x, int y, bool) override { hits.push_back({x, y}); }
+  std::vector<std::pair<int, int>> hits;
+};
+
+TEST(Resizing, ElementsKeepTheirPlaceWithScrollBarsWhenSmallerAndPageColourWhenLarger) {
+  WindowLayer w;
+  auto* spot = new Spot(&w.main());
+  spot->setParent(&w.main());
+  spot->setBounds({400, 300, 200, 150});  // content reaches 600 x 450
+  w.main().setColor(ui::clBlack);
+  w.start();
+  platform::WindowId id = w.main().windowId();
+  // Larger: no bar, and the page colour beyond the elements.
+  ASSERT_TRUE(w.desktop.resizeByDesktop(id, {800, 600}));
+  w.app->processPending();
+  EXPECT_FALSE(w.main().scrollBars().horizontal());
+  EXPECT_FALSE(w.main().scrollBars().vertical());
+  EXPECT_EQ(w.desktop.pixel(id, {790, 590}), 0x000000u);
+  EXPECT_EQ(w.main().left(), 90);
+  EXPECT_EQ(w.main().width(), 800);
+  // Smaller: both bars, and the content scrolls without the elements moving on the page.
+  ASSERT_TRUE(w.desktop.resizeByDesktop(id, {300, 200}));
+  w.app->processPending();
+  EXPECT_TRUE(w.main().scrollBars().horizontal());
+  EXPECT_TRUE(w.main().scrollBars().vertical());
+  EXPECT_EQ(spot->left(), 400);
+  w.desktop.movePointer(w.screenOf(w.main(), 150, 80));
+  w.desktop.turnWheel(-10);  // towards the user: down
+  w.app->processPending();
+  int sy = w.main().scrollBars().y();
+  EXPECT_EQ(sy, 450 - w.main().scrollBars().view().height());
+  // Drag the horizontal thumb to the far right, then press the element where it now shows.
+  ui::Rect view = w.main().scrollBars().view();
+  w.desktop.movePointer(w.screenOf(w.main(), 20, view.bottom + 8));
+  w.desktop.pressButton();
+  w.desktop.movePointer(w.screenOf(w.main(), view.right, view.bottom + 8));
+  w.desktop.releaseButton();
+  w.app->processPending();
+  int sx = w.main().scrollBars().x();
+  EXPECT_EQ(sx, 600 - view.width());
+  w.desktop.movePointer(w.screenOf(w.main(), 400 - sx + 10, 300 - sy + 10));
+  w.desktop.click();
+  w.app->processPending();
+  ASSERT_EQ(spot->hits.size(), 1u);
+  EXPECT_EQ(spot->hits[0], (std::pair<int, int>{10, 10}));
+}
+
+}  // namespace
+}  // namespace apostila::testing
