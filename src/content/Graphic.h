@@ -38,7 +38,11 @@ class Picture : public ui::Persistent {
 
   // Empty when the stored graphic class is not registered.
   const Bitmap& bitmap() const { return graphic_.bitmap(); }
-  void setBitmap(Bitmap b) { graphic_.setBitmap(std::move(b)); }
+  // Tells the owner, like loading does: an auto-sized picture element takes the new size.
+  void setBitmap(Bitmap b) {
+    graphic_.setBitmap(std::move(b));
+    if (onChange) onChange();
+  }
 
   std::function<void()> onChange;
 

@@ -21,6 +21,12 @@ class TImage : public ui::Control {
   bool center() const { return center_; }
   void setCenter(bool v) { center_ = v, invalidate(); }
 
+  // The picture at its natural size from the top-left corner, cut to the element.
+  void paint(ui::Canvas& canvas) override;
+  // The colour left out of a transparent picture: its bottom-left pixel's, white for a
+  // monochrome picture.
+  std::uint32_t transparentColor() const;
+
  protected:
   void adjustSize() override;
 

@@ -1,8 +1,11 @@
-// Label properties and the auto-size rule.
+// Label properties, painting and the auto-size rule.
 #include "content/TLabel.h"
 
+#include "content/ElementText.h"
 #include "ui/PropertyBuilders.h"
 #include "ui/TextMeasurer.h"
+#include "ui/canvas/SystemColors.h"
+#include "ui/text/TextLayout.h"
 
 namespace apostila::content {
 
@@ -53,6 +56,32 @@ void TLabel::setShowAccelChar(bool v) {
 void TLabel::loaded() {
   ui::Control::loaded();
   adjustSize();
+}
+
+void TLabel::paint(ui::Canvas& canvas) {
+  const ui::Rect box = ui::Rect::ofSize(0, 0, width(), height());
+  if (!transparent_) canvas.fillRect(box, ui::toRgb(color()));
+  if (caption().empty()) return;
+  // The reading order stays left to right whatever BiDiMode says: right-to-left layout is
+  // only honoured where the platform reports right-to-left language support, and this one
+  // does not.
+  ui::TextFormat format;
+  format.align = alignment_ == Alignment::taCenter       ? ui::TextFormat::Align::Center
+                 : alignment_ == Alignment::taRightJustify ? ui::TextFormat::Align::Right
+                                                           : ui::TextFormat::Align::Left;
+  format.wordWrap = wordWrap_;
+  format.expandTabs = true;
+  format.prefix = showAccelChar_;
+  format.clip = true;  // text beyond a fixed-size box is cut off
+  const ui::ScreenFont font = ElementText::screenFont(this->font());
+  ui::Rect textBox = box;
+  if (layout_ != TextLayout::tlTop) {
+    const int textHeight = ui::TextLayout::measure(font, caption(), box, format).height();
+    const int room = box.height() - textHeight;
+    textBox = box.offset(0, layout_ == TextLayout::tlCenter ? room / 2 : room);
+    textBox.bottom = box.bottom;
+  }
+  ElementText::draw(canvas, font, caption(), textBox, format, ui::toRgb(this->font().color()), enabled());
 }
 
 void TLabel::adjustSize() {

@@ -33,6 +33,8 @@ class TLabel : public ui::Control {
   ui::NotifyEvent onMouseEnter, onMouseLeave, onClick;
 
   void loaded() override;
+  // The fill (unless transparent) and the caption, embossed when disabled.
+  void paint(ui::Canvas& canvas) override;
 
   // The pointer's enter and leave notices become the label's events, enabled or not.
   void mouseEnter() override {

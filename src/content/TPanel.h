@@ -26,6 +26,8 @@ class TPanel : public ui::Container {
   void setAlignment(Alignment a) { alignment_ = a, invalidate(); }
 
   void loaded() override;
+  // Bevels, border, fill and the caption centred on its line.
+  void paint(ui::Canvas& canvas) override;
 
  protected:
   void adjustSize() override;
