@@ -3,6 +3,8 @@
 // is asked for the frame of a window it has not mapped yet.
 #include "ui/platform/sdl/X11Desktop.h"
 
+#include <X11/extensions/shape.h>
+
 #include <SDL2/SDL_syswm.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -167,6 +169,11 @@ void X11Desktop::prepare(XWindow window, WindowKind kind, std::string_view appTi
                     reinterpret_cast<const unsigned char*>(motif), 5);
     // Transient for the group leader: kept above the program's pages, no entry of its own.
     XSetTransientForHint(d, window, leader_);
+  }
+  if (kind == WindowKind::Tooltip) {
+    // An empty input shape: the pointer passes through the tip to the page beneath, which keeps
+    // its pointer events and its element under the pointer.
+    XShapeCombineRectangles(d, window, ShapeInput, 0, 0, nullptr, 0, ShapeSet, YXBanded);
   }
   XFlush(d);
 }
