@@ -95,7 +95,8 @@ class Backend {
 
   virtual Point pointerPosition() const = 0;
   // Our topmost window whose outer rectangle (frame included) is under the pointer, or
-  // kNoWindow when the pointer is over the desktop or another program. Ignores capture.
+  // kNoWindow when the pointer is over the desktop or another program. Ignores capture. Tool
+  // tips let the pointer through: the pointer over one is over the window beneath it.
   virtual WindowId windowUnderPointer() const = 0;
   // Sends all pointer events to `window` until releasePointer(), wherever the pointer is.
   // As on the native desktops, this works only while one of our windows holds the keyboard
