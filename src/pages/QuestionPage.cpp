@@ -14,22 +14,28 @@ namespace {
 using namespace ui::page;
 using P = QuestionPage;
 
-const ui::HandlerInfo kEvery[] = {
-    handler<&P::FormActivate>("FormActivate"),
-    handler<&P::BtnRespostaAClick>("BtnRespostaAClick"),
-    handler<&P::BtnRespostaBClick>("BtnRespostaBClick"),
-    handler<&P::BtnRespostaCClick>("BtnRespostaCClick"),
-    handler<&P::BtnRespostaDClick>("BtnRespostaDClick"),
-    handler<&P::BtnRespostaEClick>("BtnRespostaEClick"),
-    handler<&P::BtnAvancarClick>("BtnAvancarClick"),
-    handler<&P::BtnRetornarClick>("BtnRetornarClick"),
-    handler<&P::BtnSairClick>("BtnSairClick"),
-    // Only the first question has a creation handler.
-    handler<&P::FormCreate>("FormCreate"),
-    // Only questions 17 to 20 have the circuit preview.
-    handler<&P::Label7MouseEnter>("Label7MouseEnter"),
-    handler<&P::Label7MouseLeave>("Label7MouseLeave"),
-};
+// The page classes' tables are built during static initialisation, possibly before this
+// file's own variables: the table is made on first use so that it is complete whenever asked.
+const ui::HandlerInfo* everyHandler() {
+  static const ui::HandlerInfo kEvery[] = {
+      handler<&P::FormActivate>("FormActivate"),
+      handler<&P::BtnRespostaAClick>("BtnRespostaAClick"),
+      handler<&P::BtnRespostaBClick>("BtnRespostaBClick"),
+      handler<&P::BtnRespostaCClick>("BtnRespostaCClick"),
+      handler<&P::BtnRespostaDClick>("BtnRespostaDClick"),
+      handler<&P::BtnRespostaEClick>("BtnRespostaEClick"),
+      handler<&P::BtnAvancarClick>("BtnAvancarClick"),
+      handler<&P::BtnRetornarClick>("BtnRetornarClick"),
+      handler<&P::BtnSairClick>("BtnSairClick"),
+      // Only the first question has a creation handler.
+      handler<&P::FormCreate>("FormCreate"),
+      // Only questions 17 to 20 have the circuit preview.
+      handler<&P::Label7MouseEnter>("Label7MouseEnter"),
+      handler<&P::Label7MouseLeave>("Label7MouseLeave"),
+  };
+  return kEvery;
+}
+constexpr std::size_t kEveryCount = 12;
 constexpr std::size_t kCommon = 9;
 
 void setCount(content::TPanel* panel, std::int32_t value) { panel->setCaption(std::to_string(value)); }
@@ -54,11 +60,12 @@ const ui::MemberInfo QuestionPage::kMembers[] = {
 const std::size_t QuestionPage::kMemberCount = std::size(kMembers);
 
 std::span<const ui::HandlerInfo> QuestionPage::handlersFor(int number) {
-  std::span<const ui::HandlerInfo> all(kEvery);
+  const ui::HandlerInfo* every = everyHandler();
+  std::span<const ui::HandlerInfo> all(every, kEveryCount);
   if (number == 65) return all.first(kCommon + 1);
   if (number >= 81) {
-    static const ui::HandlerInfo kPreview[] = {kEvery[0], kEvery[1], kEvery[2], kEvery[3], kEvery[4], kEvery[5],
-                                               kEvery[6], kEvery[7], kEvery[8], kEvery[10], kEvery[11]};
+    static const ui::HandlerInfo kPreview[] = {every[0], every[1], every[2], every[3], every[4],  every[5],
+                                               every[6], every[7], every[8], every[10], every[11]};
     return kPreview;
   }
   return all.first(kCommon);
