@@ -28,6 +28,8 @@ function(apostila_embed target symbol)
   string(APPEND text "    .globl ${symbol}_count\n${symbol}_count:\n    .quad ${n}\n")
   string(APPEND text "    .section .note.GNU-stack,\"\",@progbits\n")
   file(CONFIGURE OUTPUT ${out} CONTENT "${text}" @ONLY)
-  set_source_files_properties(${out} PROPERTIES OBJECT_DEPENDS "${E_FILES}")
+  # The object is rebuilt whenever an embedded file changes; the property must be set in the
+  # scope of the directory that defines the target.
+  set_source_files_properties(${out} TARGET_DIRECTORY ${target} PROPERTIES OBJECT_DEPENDS "${E_FILES}")
   target_sources(${target} PRIVATE ${out})
 endfunction()

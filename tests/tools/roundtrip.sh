@@ -3,6 +3,7 @@
 # back to the same bytes, and the first theory page begins exactly as the stored layout says.
 set -euo pipefail
 tool=$1
+compiled=$2  # the definitions this build compiled: the embedded ones must be exactly these
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -15,6 +16,7 @@ done
 
 for def in "$work"/defs/*; do
   name=$(basename "$def")
+  cmp -s "$def" "$compiled/$name" || { echo "$name: the embedded definition is not the one compiled from its source"; exit 1; }
   "$tool" dump "$def" >"$work/$name.page"
   "$tool" compile "$work/$name.page" "$work/$name.again"
   cmp -s "$def" "$work/$name.again" || { echo "$name: dump and compile do not reproduce the bytes"; exit 1; }
