@@ -173,6 +173,7 @@ void SdlBackend::place(Native& w) {
   if (w.visible && w.kind != WindowKind::Tooltip) {
     const Point client = w.outer + leftTop(w.frame);
     w.ignoreMovesUntil = nowMs() + kMoveEchoMs;
+    w.corrections = 0;
     SDL_SetWindowPosition(w.sdl.get(), client.x, client.y);
   } else {
     SDL_SetWindowPosition(w.sdl.get(), w.outer.x, w.outer.y);
@@ -530,7 +531,16 @@ void SdlBackend::translateWindowEvent(const SDL_WindowEvent& event) {
         w->ignoreMovesUntil = 0;  // our own move has landed
         return;
       }
-      if (nowMs() < w->ignoreMovesUntil) return;  // a report from before our own move
+      if (nowMs() < w->ignoreMovesUntil) {
+        // Our move landed elsewhere: a move made while the window manager was still taking
+        // the window in can be read as the frame's position. Ask again, a few times at most.
+        if (w->corrections < 3) {
+          const Point client = w->outer + leftTop(w->frame);
+          SDL_SetWindowPosition(w->sdl.get(), client.x, client.y);
+          ++w->corrections;
+        }
+        return;
+      }
       w->outer = outer;
       Event e = Event::of(EventType::Moved, id);
       e.outerPosition = outer;

@@ -78,6 +78,7 @@ class SdlBackend final : public Backend {
     bool keepOuter = false;  // sized by its outer size: a frame learnt later shrinks the client
     Size outerWanted;
     std::int64_t ignoreMovesUntil = 0;   // echoes of our own move still to come
+    int corrections = 0;  // re-placements of one move that the window manager put elsewhere
     std::int64_t swallowCloseUntil = 0;  // the close that follows a task-bar close
   };
 
