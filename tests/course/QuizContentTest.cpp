@@ -1,0 +1,191 @@
+// The quiz's content as this build compiled it: twenty numbered questions with five options
+// and a hint for each wrong one, decimal commas throughout, the pictures at their sizes, and
+// the circuit questions, whose statements must state the values the circuit figures are drawn
+// with and whose right answers must be what the course's transistor model computes from them.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "CourseFixture.h"
+#include "QuantityText.h"
+#include "QuizCircuits.h"
+#include "apostila/PageRegistry.h"
+#include "pages/QuestionPage.h"
+
+namespace apostila {
+namespace {
+
+using figures::QuantityText;
+using figures::QuizCircuits;
+
+pages::QuestionPage& question(int n) { return *static_cast<pages::QuestionPage*>(app::page(64 + n)); }
+
+std::vector<content::TLabel*> options(pages::QuestionPage& q) {
+  return {q.LblRespostaA, q.LblRespostaB, q.LblRespostaC, q.LblRespostaD, q.LblRespostaE};
+}
+
+int rightIndex(int n) {
+  const pages::AnswerKey key = pages::answerKeyOf(64 + n);
+  for (int i = 0; i < 5; ++i)
+    if (key.hintOf[static_cast<std::size_t>(i)] == 0) return i;
+  return -1;
+}
+
+struct CircuitQuestion {
+  int number;
+  std::vector<std::string> given;   // what the statement must state
+  std::vector<std::string> answer;  // the right option, in pieces; a wrong one lacks one at least
+};
+
+std::string joined(const std::vector<std::string>& pieces) {
+  std::string s;
+  for (const std::string& p : pieces) s += p;
+  return s;
+}
+
+std::vector<CircuitQuestion> circuitQuestions() {
+  using Q = QuantityText;
+  auto volts = [](double v) { return Q::plain(v) + " V"; };
+  std::vector<CircuitQuestion> list;
+
+  const auto& c17 = QuizCircuits::kQuestion17;
+  const auto p17 = QuizCircuits::solve(c17);
+  EXPECT_FALSE(p17.saturated || p17.cutOff);
+  list.push_back({17,
+                  {"VCC = " + volts(c17.vcc), "RB = " + Q::ohms(c17.rb), "RC = " + Q::ohms(c17.rc),
+                   "\u03B2 = " + Q::plain(c17.beta)},
+                  {"IC \u2248 " + Q::milliamps(p17.ic, 1), " e ", "VCE \u2248 " + Q::volts(p17.vce, 1)}});
+
+  const auto& c18 = QuizCircuits::kQuestion18;
+  const auto p18 = QuizCircuits::solveApproximate(c18);
+  EXPECT_FALSE(p18.saturated || p18.cutOff);
+  list.push_back({18,
+                  {"VCC = " + volts(c18.vcc), "RB1 = " + Q::ohms(c18.rb1), "RB2 = " + Q::ohms(c18.rb2),
+                   "RC = " + Q::ohms(c18.rc), "RE = " + Q::ohms(c18.re), "\u03B2 = " + Q::plain(c18.beta),
+                   "método aproximado"},
+                  {"IC \u2248 " + Q::milliamps(p18.ic, 2), " e ", "VCE \u2248 " + Q::volts(p18.vce, 1)}});
+
+  const auto& c19 = QuizCircuits::kQuestion19;
+  const auto p19 = QuizCircuits::solve(c19);
+  EXPECT_FALSE(p19.saturated || p19.cutOff);
+  list.push_back({19,
+                  {"VCC = " + volts(c19.vcc), "RB = " + Q::ohms(c19.rb), "RC = " + Q::ohms(c19.rc),
+                   "\u03B2 = " + Q::plain(c19.beta), "reta de carga"},
+                  {"IC(sat) = " + Q::milliamps(p19.icSat, 0), " e ", "VCE(corte) = " + Q::volts(p19.vceCut, 0),
+                   "; Q em ", "IC \u2248 " + Q::milliamps(p19.ic, 1), " e ", "VCE \u2248 " + Q::volts(p19.vce, 1)}});
+
+  const auto& c20 = QuizCircuits::kQuestion20;
+  const auto p20 = QuizCircuits::solve(c20);
+  EXPECT_TRUE(p20.saturated);
+  list.push_back({20,
+                  {"VBB = " + volts(c20.vbb), "RB = " + Q::ohms(c20.rb), "VCC = " + volts(c20.vcc),
+                   "RC = " + Q::ohms(c20.rc), "\u03B2 = " + Q::plain(c20.beta)},
+                  {"Saturado", ", com IC \u2248 ", "IC(sat) = " + Q::milliamps(p20.icSat, 0), " e ",
+                   "VCE \u2248 " + Q::volts(p20.vce, 0)}});
+  return list;
+}
+
+TEST(QuizContent, CircuitQuestionsStateTheFiguresValuesAndAnswerWithTheModelsResult) {
+  testing::Course course;
+  for (const CircuitQuestion& c : circuitQuestions()) {
+    SCOPED_TRACE(c.number);
+    pages::QuestionPage& q = question(c.number);
+    for (const std::string& g : c.given)
+      EXPECT_NE(q.LblQuestao->caption().find(g), std::string::npos) << "the statement does not state " << g;
+    const std::vector<content::TLabel*> opts = options(q);
+    const int right = rightIndex(c.number);
+    EXPECT_EQ(opts[static_cast<std::size_t>(right)]->caption(), joined(c.answer));
+    for (int i = 0; i < 5; ++i) {
+      if (i == right) continue;
+      const std::string& text = opts[static_cast<std::size_t>(i)]->caption();
+      bool lacksOne = false;
+      for (const std::string& piece : c.answer)
+        if (piece.size() > 3 && text.find(piece) == std::string::npos) lacksOne = true;
+      EXPECT_TRUE(lacksOne) << "option " << static_cast<char>('A' + i) << " gives the right result: " << text;
+    }
+  }
+}
+
+// The approximate method of question 18 must be a fair one for that circuit: with β · RE ten
+// times RB2 or more it lands within a few per cent of the exact solution.
+TEST(QuizContent, TheApproximateDividerAnswerIsCloseToTheExactOne) {
+  const auto& c = QuizCircuits::kQuestion18;
+  EXPECT_GE(c.beta * c.re, 10 * c.rb2);
+  const auto approx = QuizCircuits::solveApproximate(c), exact = QuizCircuits::solveExact(c);
+  EXPECT_NEAR(approx.ic / exact.ic, 1.0, 0.05);
+  EXPECT_NEAR(approx.vce / exact.vce, 1.0, 0.05);
+  // The exact solution keeps both loops: IE = IB + IC and VCC = RC · IC + VCE + RE · IE.
+  EXPECT_NEAR(exact.ie, exact.ib + exact.ic, 1e-12);
+  EXPECT_NEAR(c.vcc, c.rc * exact.ic + exact.vce + c.re * exact.ie, 1e-9);
+}
+
+TEST(QuizContent, QuestionsAreNumberedWithFiveOptionsAndAHintForEachWrongOne) {
+  testing::Course course;
+  for (int n = 1; n <= 20; ++n) {
+    SCOPED_TRACE(n);
+    pages::QuestionPage& q = question(n);
+    EXPECT_EQ(q.LblQuestao->caption().rfind(std::to_string(n) + ". ", 0), 0u) << q.LblQuestao->caption();
+    std::set<std::string> distinct;
+    for (content::TLabel* o : options(q)) {
+      EXPECT_FALSE(o->caption().empty()) << o->name();
+      distinct.insert(o->caption());
+    }
+    EXPECT_EQ(distinct.size(), 5u);
+    std::set<std::string> hints;
+    for (content::TLabel* h : {q.Label1, q.Label2, q.Label3, q.Label4}) {
+      EXPECT_GT(h->caption().size(), 20u) << h->name() << " \"" << h->caption() << "\"";
+      hints.insert(h->caption());
+    }
+    EXPECT_EQ(hints.size(), 4u);
+  }
+}
+
+// A number written with a decimal point ("0.7 V") is a slip in a Portuguese text.
+TEST(QuizContent, NumbersUseTheDecimalComma) {
+  testing::Course course;
+  const std::regex point("[0-9]\\.[0-9]");
+  std::vector<std::string> slips;
+  auto walk = [&](auto& self, const ui::Container& parent) -> void {
+    for (const ui::Control* c : parent.controls()) {
+      if (std::regex_search(c->caption(), point)) slips.push_back(c->name() + ": " + c->caption());
+      if (auto* inner = dynamic_cast<const ui::Container*>(c)) self(self, *inner);
+    }
+  };
+  for (int order = 65; order <= 85; ++order) walk(walk, *app::page(order));
+  EXPECT_TRUE(slips.empty()) << slips.front();
+}
+
+// The solution marker is the same 32 x 32 picture on every page; the circuits have the sizes
+// their preview panels are made for. All are 24-bit on a white ground (white is the colour a
+// transparent picture leaves out).
+TEST(QuizContent, ThePicturesHaveTheirSizesOnAWhiteGround) {
+  testing::Course course;
+  auto check = [](const content::Bitmap& b, int w, int h) {
+    EXPECT_EQ(b.width(), w);
+    EXPECT_EQ(b.height(), h);
+    EXPECT_EQ(b.header().bitCount, 24);
+    for (auto [x, y] : {std::pair{0, 0}, {w - 1, 0}, {0, h - 1}, {w - 1, h - 1}})
+      EXPECT_EQ(b.pixel(x, y), 0xFFFFFFu) << x << "," << y;
+  };
+  const content::Bitmap& first = question(1).Image1->picture().bitmap();
+  for (int n = 1; n <= 20; ++n) {
+    SCOPED_TRACE(n);
+    const content::Bitmap& smiley = question(n).Image1->picture().bitmap();
+    check(smiley, 32, 32);
+    for (int y = 0; y < 32; ++y)
+      for (int x = 0; x < 32; ++x) ASSERT_EQ(smiley.pixel(x, y), first.pixel(x, y));
+  }
+  const std::uint32_t face = first.pixel(16, 5);
+  EXPECT_TRUE((face >> 16) > 200 && ((face >> 8) & 0xFF) > 160 && (face & 0xFF) < 80) << std::hex << face;
+  const std::pair<int, int> circuits[] = {{212, 246}, {236, 202}, {264, 223}, {252, 281}};
+  for (int n = 17; n <= 20; ++n) {
+    SCOPED_TRACE(n);
+    check(question(n).Image2->picture().bitmap(), circuits[n - 17].first, circuits[n - 17].second);
+  }
+}
+
+}  // namespace
+}  // namespace apostila
