@@ -25,21 +25,19 @@ void ScrollBars::scrollTo(int nx, int ny) {
   y_ = vBar_ ? std::clamp(ny, 0, std::max(0, contentH_ - viewH_)) : 0;
 }
 
-ScrollBars::Track ScrollBars::hTrack() const {
-  int start = kThickness, length = std::max(0, viewW_ - 2 * kThickness);
-  int thumb = contentW_ > 0 ? std::max(8, length * viewW_ / contentW_) : length;
+namespace {
+// A bar's track between its two arrow buttons and the thumb on it, for one axis.
+ScrollBars::Track trackFor(int view, int content, int pos) {
+  int start = ScrollBars::kThickness, length = std::max(0, view - 2 * ScrollBars::kThickness);
+  int thumb = content > 0 ? std::max(8, length * view / content) : length;
   thumb = std::min(thumb, length);
-  int range = std::max(1, contentW_ - viewW_);
-  return {start, length, start + (length - thumb) * x_ / range, thumb};
+  int range = std::max(1, content - view);
+  return {start, length, start + (length - thumb) * pos / range, thumb};
 }
+}  // namespace
 
-ScrollBars::Track ScrollBars::vTrack() const {
-  int start = kThickness, length = std::max(0, viewH_ - 2 * kThickness);
-  int thumb = contentH_ > 0 ? std::max(8, length * viewH_ / contentH_) : length;
-  thumb = std::min(thumb, length);
-  int range = std::max(1, contentH_ - viewH_);
-  return {start, length, start + (length - thumb) * y_ / range, thumb};
-}
+ScrollBars::Track ScrollBars::hTrack() const { return trackFor(viewW_, contentW_, x_); }
+ScrollBars::Track ScrollBars::vTrack() const { return trackFor(viewH_, contentH_, y_); }
 
 bool ScrollBars::press(int px, int py) {
   const int step = 16;

@@ -32,11 +32,12 @@ class ScrollBars {
 
   void paint(Canvas& canvas) const;
 
- private:
-  enum class Part { None, HThumb, VThumb };
   struct Track {
     int start, length, thumbStart, thumbLength;
   };
+
+ private:
+  enum class Part { None, HThumb, VThumb };
   Track hTrack() const;
   Track vTrack() const;
   void scrollTo(int nx, int ny);
