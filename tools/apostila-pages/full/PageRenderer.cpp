@@ -1,0 +1,91 @@
+// Headless page rendering for the authoring tool.
+#include "PageRenderer.h"
+
+#include <stdexcept>
+
+#include "apostila/PageRegistry.h"
+#include "content/DefinitionStore.h"
+#include "ui/TypeInfo.h"
+#include "ui/text/ScreenTextMeasurer.h"
+
+namespace apostila::tools {
+
+bool RenderRequest::parse(const std::vector<std::string>& args, RenderRequest& out) {
+  std::vector<std::string> positional;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--hover" || args[i] == "--press") {
+      if (i + 1 >= args.size()) return false;
+      (args[i] == "--hover" ? out.hover : out.press) = args[i + 1];
+      ++i;
+    } else if (args[i].rfind("--", 0) == 0) {
+      return false;
+    } else {
+      positional.push_back(args[i]);
+    }
+  }
+  if (positional.size() != 2) return false;
+  out.page = positional[0];
+  out.output = positional[1];
+  return true;
+}
+
+PageRenderer::PageRenderer() {
+  static ui::ScreenTextMeasurer measurer;
+  ui::setTextMeasurer(&measurer);
+  desktop_.setSimulatedFrame(kFrame);
+  app_ = std::make_unique<ui::Application>(desktop_, "apostila");
+  app_->setLanguage("pt_BR.UTF-8");
+  app_->setFormLoader([](ui::Form& f) { content::DefinitionStore::embedded().loadPage(f); });
+  app::createPages(*app_);
+}
+
+PageRenderer::~PageRenderer() {
+  app_.reset();
+  app::clearRegistry();
+}
+
+ui::Form& PageRenderer::pageNamed(const std::string& id) const {
+  for (ui::Form* f : app_->forms())
+    if (ui::sameName(f->name(), id)) return *f;
+  throw std::runtime_error("no page " + id + " (page ids are formintro and Form1 to Form85)");
+}
+
+// Rests the pointer on the middle of the element's visible rectangle.
+void PageRenderer::pointAt(ui::Form& page, const std::string& element) {
+  auto* c = dynamic_cast<ui::Control*>(page.findComponent(element));
+  if (!c) throw std::runtime_error("no element " + element + " on " + page.name());
+  int x = c->left() + c->width() / 2, y = c->top() + c->height() / 2;
+  for (const ui::Container* p = c->parent(); p && p != &page; p = p->parent()) {
+    x += p->left() + p->clientOffsetX();
+    y += p->top() + p->clientOffsetY();
+  }
+  desktop_.movePointer(desktop_.geometry(page.windowId()).client.origin() + platform::Point{x, y});
+  app_->processPending();
+}
+
+ui::Canvas PageRenderer::render(const RenderRequest& request) {
+  ui::Form& page = pageNamed(request.page);
+  ui::Form& start = *app_->mainForm();
+  // As the program starts, and then as navigation opens a page: shown, then the one before it
+  // hidden.
+  app_->showForm(start);
+  app_->processPending();
+  if (&page != &start) {
+    app_->showForm(page);
+    app_->hideForm(start);
+    app_->processPending();
+  }
+  if (!request.hover.empty()) pointAt(page, request.hover);
+  if (!request.press.empty()) {
+    pointAt(page, request.press);
+    desktop_.pressButton(platform::MouseButton::Left);
+    app_->processPending();
+  }
+  const platform::PixelView view = desktop_.pixels(page.windowId());
+  ui::Canvas out(view.width, view.height);
+  for (int y = 0; y < view.height; ++y)
+    for (int x = 0; x < view.width; ++x) out.pixels()[y * out.stride() + x] = view.at(x, y);
+  return out;
+}
+
+}  // namespace apostila::tools

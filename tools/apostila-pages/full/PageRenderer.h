@@ -1,0 +1,50 @@
+// Renders a page of the course headless, as the learner would see it once the page has been
+// opened: the whole course is built from the embedded definitions on a simulated desktop, the
+// page is shown as navigation shows it (so its activation handler has run), and the pointer is
+// optionally put over one element or holding the left button down on one.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/Application.h"
+#include "ui/canvas/Canvas.h"
+#include "ui/canvas/PngWriter.h"
+#include "ui/platform/headless/HeadlessBackend.h"
+
+namespace apostila::tools {
+
+struct RenderRequest {
+  std::string page;  // a page id: formintro, Form1 ... Form85 (case does not matter)
+  std::filesystem::path output;
+  std::string hover;  // element to rest the pointer on, or empty
+  std::string press;  // element to hold the left button down on, or empty
+
+  // PAGE OUT [--hover ELEMENT] [--press ELEMENT]; false for anything else.
+  static bool parse(const std::vector<std::string>& args, RenderRequest& out);
+};
+
+class PageRenderer {
+ public:
+  // The frame the simulated desktop puts around page windows: a classic sizeable border and
+  // title bar, so the client area is what a real window leaves for the page.
+  static constexpr platform::FrameExtents kFrame{4, 4, 23, 4};
+
+  PageRenderer();
+  ~PageRenderer();
+
+  // The page's client area after the request's pointer actions. Throws std::runtime_error for
+  // an unknown page or element.
+  ui::Canvas render(const RenderRequest& request);
+
+ private:
+  ui::Form& pageNamed(const std::string& id) const;
+  void pointAt(ui::Form& page, const std::string& element);
+
+  platform::HeadlessBackend desktop_;
+  std::unique_ptr<ui::Application> app_;
+};
+
+}  // namespace apostila::tools

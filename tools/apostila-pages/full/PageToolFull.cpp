@@ -1,0 +1,24 @@
+// The full tool's hooks: handler names are checked against the course's own page classes, and
+// pages can be rendered.
+#include "PageRenderer.h"
+#include "PageTool.h"
+#include "apostila/PageRegistry.h"
+
+namespace apostila::tools {
+
+PageClassResolver pageClassResolver() {
+  return [](std::string_view className) { return app::pageClassNamed(className); };
+}
+
+std::string extraUsage() { return "       apostila-pages render PAGE OUT.png [--hover ELEMENT] [--press ELEMENT]\n"; }
+
+int runExtraCommand(const std::string& command, const std::vector<std::string>& args) {
+  if (command != "render") return -1;
+  RenderRequest request;
+  if (!RenderRequest::parse(args, request)) return -1;  // the caller prints the usage
+  PageRenderer renderer;
+  ui::PngWriter::write(renderer.render(request), request.output);
+  return 0;
+}
+
+}  // namespace apostila::tools
