@@ -134,7 +134,7 @@ std::vector<std::uint8_t> exitPicture() {
   p.fillAndStroke(0xC8C8C0, 0x202020, 1);
   cairo_rectangle(cr, 4.5, 5.5, 23, 15);
   p.fillAndStroke(0x000080, 0x505050, 1);
-  starPath(cr, 16, 13.4, 6.6, 2.7);
+  starPath(cr, 16, 13.2, 7.0, 2.9);
   p.fillAndStroke(0xFFFF00, 0xC08000, 0.8);
   // The power light.
   cairo_rectangle(cr, 26, 21, 2, 1);

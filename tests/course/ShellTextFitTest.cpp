@@ -1,0 +1,216 @@
+// The texts of the start page, the information pages and the contents menu against their fixed
+// boxes, laid out with the program's own fonts exactly as the elements lay them out: no line
+// may be cut off at a box's edge and no word broken inside. Auto-sized labels must stay inside
+// their panel, and button captions must fit beside or under their glyphs.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "CourseFixture.h"
+#include "content/TLabel.h"
+#include "content/TPanel.h"
+#include "content/TSpeedButton.h"
+#include "ui/text/ScreenTextMeasurer.h"
+#include "ui/text/TextLayout.h"
+
+namespace apostila {
+namespace {
+
+using ui::Rect;
+using ui::TextFormat;
+using ui::TextLayout;
+
+ui::ScreenFont fontOf(const ui::Control& c) { return ui::ScreenFont(ui::ScreenTextMeasurer::specOf(c.font())); }
+
+// How far the drawn text reaches beyond each side of the box it is laid out in.
+struct Overflow {
+  int left = 0, top = 0, right = 0, bottom = 0;
+  bool any() const { return left > 0 || top > 0 || right > 0 || bottom > 0; }
+};
+
+// Draws the text unclipped, laid out in textBox, and looks for ink outside limit (both in the
+// same coordinates; the text box is the limit unless a caption is placed inside a larger area).
+Overflow inkOutside(const ui::ScreenFont& font, const std::string& text, const TextFormat& format, const Rect& textBox,
+                    const Rect& limit) {
+  constexpr int kRoom = 80;
+  constexpr std::uint32_t kGround = 0xFFFFFF;
+  ui::Canvas canvas(limit.width() + 2 * kRoom, limit.height() + 2 * kRoom, kGround);
+  canvas.translate(kRoom - limit.left, kRoom - limit.top);
+  TextFormat unclipped = format;
+  unclipped.clip = false;
+  TextLayout(font, text, textBox.width(), unclipped).draw(canvas, textBox, 0x000000);
+  const Rect box = Rect::ofSize(kRoom, kRoom, limit.width(), limit.height());
+  Overflow o;
+  for (int y = 0; y < canvas.height(); ++y)
+    for (int x = 0; x < canvas.width(); ++x) {
+      if (canvas.pixel(x, y) == kGround || box.contains(x, y)) continue;
+      o.left = std::max(o.left, box.left - x);
+      o.right = std::max(o.right, x - box.right + 1);
+      o.top = std::max(o.top, box.top - y);
+      o.bottom = std::max(o.bottom, y - box.bottom + 1);
+    }
+  return o;
+}
+Overflow inkOutside(const ui::ScreenFont& font, const std::string& text, const TextFormat& format, int width, int height) {
+  const Rect box = Rect::ofSize(0, 0, width, height);
+  return inkOutside(font, text, format, box, box);
+}
+
+// True when every line break fell between words: the lines joined with single spaces give
+// back the text with its runs of spaces collapsed.
+bool wordsWhole(const TextLayout& layout, const std::string& text) {
+  auto collapse = [](const std::string& s) {
+    std::istringstream in(s);
+    std::string word, out;
+    while (in >> word) out += (out.empty() ? "" : " ") + word;
+    return out;
+  };
+  std::string joined;
+  for (int i = 0; i < layout.lineCount(); ++i) joined += (i ? " " : "") + layout.lineText(i);
+  return collapse(joined) == collapse(text);
+}
+
+TextFormat labelFormat(const content::TLabel& label) {
+  TextFormat f;
+  f.align = label.alignment() == content::Alignment::taCenter         ? TextFormat::Align::Center
+            : label.alignment() == content::Alignment::taRightJustify ? TextFormat::Align::Right
+                                                                       : TextFormat::Align::Left;
+  f.wordWrap = label.wordWrap();
+  f.expandTabs = true;
+  f.prefix = label.showAccelChar();
+  return f;
+}
+
+std::string describe(const ui::Form& page, const ui::Control& c, const std::string& what) {
+  return page.name() + "." + c.name() + " \"" + c.caption() + "\": " + what;
+}
+
+std::string describe(const Overflow& o) {
+  return "text reaches beyond the box by " + std::to_string(o.left) + " left, " + std::to_string(o.top) + " top, " +
+         std::to_string(o.right) + " right, " + std::to_string(o.bottom) + " bottom";
+}
+
+// The panel's client area inside its bevels, in the panel's coordinates.
+Rect innerRect(const content::TPanel& panel) {
+  int inset = panel.borderWidth();
+  if (panel.bevelOuter() != content::PanelBevel::bvNone) inset += panel.bevelWidth();
+  if (panel.bevelInner() != content::PanelBevel::bvNone) inset += panel.bevelWidth();
+  return Rect::ofSize(0, 0, panel.width(), panel.height()).inflate(-inset, -inset);
+}
+
+// Boxes the page layout fixes too small for their font's line, with how far the text may reach
+// past them. The introduction page's heading is 33 pixels high for a 32-pixel font whose line
+// is 36: what lies below the baseline is cut, and in "Introdução" that is only the cedilla's
+// tail. Any other cut, or a deeper one, is a fault.
+struct KnownCut {
+  const char* page;
+  const char* element;
+  int bottom;
+};
+constexpr KnownCut kKnownCuts[] = {{"Form1", "Label1", 3}};
+
+bool knownCut(const ui::Form& page, const ui::Control& c, const Overflow& o) {
+  for (const KnownCut& k : kKnownCuts)
+    if (page.name() == k.page && c.name() == k.element)
+      return o.left == 0 && o.top == 0 && o.right == 0 && o.bottom <= k.bottom;
+  return false;
+}
+
+void checkLabel(const ui::Form& page, const content::TLabel& label, const Rect& room, std::vector<std::string>& faults) {
+  const ui::ScreenFont font = fontOf(label);
+  const TextFormat format = labelFormat(label);
+  if (label.autoSize()) {
+    // Sized to its text at load: the box itself must stay inside what the panel shows.
+    const Rect box = label.boundsRect();
+    if (box.intersect(room) != box) faults.push_back(describe(page, label, "sized to its text, it leaves its panel"));
+    return;
+  }
+  const TextLayout layout(font, label.caption(), label.width(), format);
+  if (!wordsWhole(layout, label.caption())) faults.push_back(describe(page, label, "a word is broken across lines"));
+  const Overflow o = inkOutside(font, label.caption(), format, label.width(), label.height());
+  if (o.any() && !knownCut(page, label, o)) faults.push_back(describe(page, label, describe(o)));
+}
+
+void checkPanelCaption(const ui::Form& page, const content::TPanel& panel, std::vector<std::string>& faults) {
+  if (panel.caption().empty()) return;
+  // One line, centred vertically on the height of "W" in the inner area.
+  const ui::ScreenFont font = fontOf(panel);
+  const Rect inner = innerRect(panel);
+  const int lineHeight = TextLayout::measure(font, "W", {}, {}).height();
+  const int top = (inner.top + inner.bottom - lineHeight) / 2;
+  TextFormat format;
+  format.align = TextFormat::Align::Center;
+  format.singleLine = true;
+  const Overflow o = inkOutside(font, panel.caption(), format, {inner.left, top, inner.right, inner.bottom}, inner);
+  if (o.any()) faults.push_back(describe(page, panel, describe(o)));
+}
+
+void checkButton(const ui::Form& page, const content::TSpeedButton& button, std::vector<std::string>& faults) {
+  // A flat face loses one pixel a side to its edge, a raised one two to its frame.
+  const int inset = button.flat() ? 1 : 2;
+  const int roomW = button.width() - 2 * inset, roomH = button.height() - 2 * inset;
+  const Rect caption = TextLayout::measure(fontOf(button), button.caption(), {0, 0, roomW, 0}, {});
+  const content::Bitmap& glyph = button.glyph().bitmap();
+  const int glyphW = glyph.empty() ? 0 : glyph.width() / std::max(1, button.numGlyphs());
+  const int glyphH = glyph.empty() ? 0 : glyph.height();
+  const int spacing = glyph.empty() || button.caption().empty() ? 0 : button.spacing();
+  int needW = 0, needH = 0;
+  if (button.layout() == content::ButtonLayout::blGlyphTop || button.layout() == content::ButtonLayout::blGlyphBottom) {
+    needW = std::max(glyphW, caption.width());
+    needH = glyphH + spacing + caption.height();
+  } else {
+    needW = glyphW + spacing + caption.width();
+    needH = std::max(glyphH, caption.height());
+  }
+  if (needW > roomW || needH > roomH)
+    faults.push_back(describe(page, button, "needs " + std::to_string(needW) + " x " + std::to_string(needH) + ", has " +
+                                                std::to_string(roomW) + " x " + std::to_string(roomH)));
+}
+
+void checkTree(const ui::Form& page, const ui::Container& parent, const Rect& room, std::vector<std::string>& faults) {
+  for (const ui::Control* c : parent.controls()) {
+    if (auto* label = dynamic_cast<const content::TLabel*>(c)) checkLabel(page, *label, room, faults);
+    if (auto* button = dynamic_cast<const content::TSpeedButton*>(c)) checkButton(page, *button, faults);
+    if (auto* panel = dynamic_cast<const content::TPanel*>(c)) {
+      checkPanelCaption(page, *panel, faults);
+      checkTree(page, *panel, innerRect(*panel), faults);
+    }
+  }
+}
+
+TEST(ShellText, EveryTextFitsItsBoxWithTheProgramsFonts) {
+  testing::Course course;
+  const std::vector<ui::Form*> pages = {app::formintro, app::Form1, app::Form2, app::Form3, app::Form4};
+  std::vector<std::string> faults;
+  for (const ui::Form* page : pages) {
+    const ui::Bounds client = page->clientRect();
+    checkTree(*page, *page, Rect::ofSize(0, 0, client.width, client.height), faults);
+  }
+  std::string all;
+  for (const std::string& f : faults) all += "\n  " + f;
+  EXPECT_TRUE(faults.empty()) << faults.size() << " texts do not fit:" << all;
+}
+
+// The check itself: a text that is cut must be reported, whichever edge cuts it.
+TEST(ShellText, TheFitCheckSeesCutLinesAndBrokenWords) {
+  const ui::ScreenFont font(ui::FontSpec{"MS Sans Serif", -13, ui::FontSpec::kBold});
+  TextFormat wrap;
+  wrap.wordWrap = true;
+  const int lineH = font.height();
+  const int wide = font.textWidth("Polarização da base");
+  EXPECT_FALSE(inkOutside(font, "Polarização da base", {}, wide, lineH).any());
+  EXPECT_GT(inkOutside(font, "Polarização da base", {}, wide - 8, lineH).right, 0);
+  EXPECT_GT(inkOutside(font, "Polarização da base", wrap, wide - 8, lineH).bottom, 0);  // second line cut
+  EXPECT_GT(inkOutside(font, "Junção", {}, 200, lineH - 4).bottom, 0);                    // the cedilla
+  TextFormat centred;
+  centred.align = TextFormat::Align::Center;
+  EXPECT_GT(inkOutside(font, "Polarização da base", centred, wide - 8, lineH).left, 0);
+  EXPECT_TRUE(wordsWhole(TextLayout(font, "Polarização  da base", wide, wrap), "Polarização  da base"));
+  EXPECT_FALSE(wordsWhole(TextLayout(font, "Polarização", wide / 3, wrap), "Polarização"));
+}
+
+}  // namespace
+}  // namespace apostila
