@@ -16,40 +16,52 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-// The icon: an NPN transistor symbol in navy on a yellow disc, 32 x 32 in the 16 colours.
+// The icon: the NPN transistor symbol in navy on a yellow disc, 32 x 32 in the 16 colours.
+// Drawn without antialiasing, so that every pixel is one of the 16 colours exactly.
 IndexedImage mainIcon() {
-  enum { kBlack = 0, kNavy = 4, kGrey = 8, kYellow = 11, kWhite = 15, kTeal = 6 };
+  CairoPicture p(32, 32);
+  cairo_t* cr = p.cr();
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+  p.setColor(0x008080);  // teal ground
+  cairo_paint(cr);
+  cairo_arc(cr, 16, 16, 15, 0, 2 * kPi);
+  p.fillAndStroke(0xFFFF00, 0x000000, 2);
+  p.setColor(0x000080);
+  cairo_set_line_width(cr, 2);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+  cairo_move_to(cr, 3, 16);  // base lead
+  cairo_line_to(cr, 12, 16);
+  cairo_stroke(cr);
+  cairo_rectangle(cr, 11, 8, 3, 16);  // base bar
+  cairo_fill(cr);
+  cairo_move_to(cr, 14, 12);  // collector, out of the top
+  cairo_line_to(cr, 21, 7);
+  cairo_line_to(cr, 21, 1);
+  cairo_move_to(cr, 14, 20);  // emitter, out of the bottom
+  cairo_line_to(cr, 21, 25);
+  cairo_line_to(cr, 21, 31);
+  cairo_stroke(cr);
+  // The emitter's arrow, pointing away from the base: a right-angled head whose corner is the
+  // tip, which reads better at this size than a slanted triangle.
+  for (int y = 20; y <= 24; ++y) cairo_rectangle(cr, 40 - y, y, y - 19, 1);
+  cairo_fill(cr);
+  const RgbImage rgb = p.image();
   IndexedImage img;
   img.width = 32;
   img.height = 32;
   img.palette = kStandardPalette;
-  img.indices.assign(32 * 32, kTeal);
-  auto set = [&](int x, int y, int c) {
-    if (x >= 0 && x < 32 && y >= 0 && y < 32) img.indices[static_cast<std::size_t>(y * 32 + x)] = static_cast<std::uint8_t>(c);
-  };
-  auto line = [&](double x0, double y0, double x1, double y1, int c, double w) {
-    int steps = static_cast<int>(std::hypot(x1 - x0, y1 - y0) * 4) + 1;
-    for (int i = 0; i <= steps; ++i) {
-      double t = static_cast<double>(i) / steps;
-      double x = x0 + (x1 - x0) * t, y = y0 + (y1 - y0) * t;
-      for (int dy = -2; dy <= 2; ++dy)
-        for (int dx = -2; dx <= 2; ++dx)
-          if (std::hypot(dx, dy) <= w) set(static_cast<int>(std::lround(x + dx)), static_cast<int>(std::lround(y + dy)), c);
+  for (std::uint32_t c : rgb.pixels) {
+    int best = 0;
+    long bestDistance = -1;
+    for (int i = 0; i < 16; ++i) {
+      const std::uint32_t q = kStandardPalette[static_cast<std::size_t>(i)];
+      const long dr = long((c >> 16) & 0xFF) - long((q >> 16) & 0xFF), dg = long((c >> 8) & 0xFF) - long((q >> 8) & 0xFF),
+                 db = long(c & 0xFF) - long(q & 0xFF);
+      const long d = dr * dr + dg * dg + db * db;
+      if (bestDistance < 0 || d < bestDistance) best = i, bestDistance = d;
     }
-  };
-  for (int y = 0; y < 32; ++y)
-    for (int x = 0; x < 32; ++x) {
-      double d = std::hypot(x - 15.5, y - 15.5);
-      if (d <= 15.5) set(x, y, d >= 14.2 ? kBlack : kYellow);
-    }
-  line(4, 16, 12, 16, kNavy, 1.0);     // base lead
-  line(12, 8, 12, 24, kNavy, 1.0);     // base bar
-  line(12, 12, 21, 6, kNavy, 0.8);     // collector
-  line(21, 6, 21, 1, kNavy, 0.8);
-  line(12, 20, 21, 26, kNavy, 0.8);    // emitter
-  line(21, 26, 21, 31, kNavy, 0.8);
-  // The emitter's arrow, pointing out of the base.
-  for (int i = 0; i < 4; ++i) line(21 - i, 26 - i * 0.2, 18 - i * 0.3, 22 + i * 0.4, kNavy, 0.6);
+    img.indices.push_back(static_cast<std::uint8_t>(best));
+  }
   return img;
 }
 
