@@ -1,7 +1,8 @@
 // Moving through the course shell as a learner does: the start page's menu, the information
 // pages, the contents menu and its thirteen topic chains, the exit button answered No, the
 // placement of every page it shows, the hand pointer over the contents menu and the start
-// page's hints. Buttons are clicked from code, as every handler path does.
+// page's hints. Most buttons are clicked from code, as every handler path does; one walk goes
+// the same roads with the pointer.
 #include <gtest/gtest.h>
 
 #include <random>
