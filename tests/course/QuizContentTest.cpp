@@ -36,55 +36,58 @@ int rightIndex(int n) {
 
 struct CircuitQuestion {
   int number;
-  std::vector<std::string> given;   // what the statement must state
-  std::vector<std::string> answer;  // the right option, in pieces; a wrong one lacks one at least
+  std::vector<std::string> given;    // what the statement must state
+  std::vector<std::string> results;  // what the right option states; a wrong one misses one at least
+  std::string right;                 // the right option as the page writes it
 };
-
-std::string joined(const std::vector<std::string>& pieces) {
-  std::string s;
-  for (const std::string& p : pieces) s += p;
-  return s;
-}
 
 std::vector<CircuitQuestion> circuitQuestions() {
   using Q = QuantityText;
   auto volts = [](double v) { return Q::plain(v) + " V"; };
+  const std::string approx = " \u2248 ";
   std::vector<CircuitQuestion> list;
 
   const auto& c17 = QuizCircuits::kQuestion17;
   const auto p17 = QuizCircuits::solve(c17);
   EXPECT_FALSE(p17.saturated || p17.cutOff);
+  const std::string ic17 = "IC" + approx + Q::milliamps(p17.ic, 1), vce17 = "VCE" + approx + Q::volts(p17.vce, 1);
   list.push_back({17,
                   {"VCC = " + volts(c17.vcc), "RB = " + Q::ohms(c17.rb), "RC = " + Q::ohms(c17.rc),
                    "\u03B2 = " + Q::plain(c17.beta)},
-                  {"IC \u2248 " + Q::milliamps(p17.ic, 1), " e ", "VCE \u2248 " + Q::volts(p17.vce, 1)}});
+                  {ic17, vce17},
+                  ic17 + " e " + vce17});
 
   const auto& c18 = QuizCircuits::kQuestion18;
   const auto p18 = QuizCircuits::solveApproximate(c18);
   EXPECT_FALSE(p18.saturated || p18.cutOff);
+  const std::string ic18 = "IC" + approx + Q::milliamps(p18.ic, 2), vce18 = "VCE" + approx + Q::volts(p18.vce, 1);
   list.push_back({18,
                   {"VCC = " + volts(c18.vcc), "RB1 = " + Q::ohms(c18.rb1), "RB2 = " + Q::ohms(c18.rb2),
                    "RC = " + Q::ohms(c18.rc), "RE = " + Q::ohms(c18.re), "\u03B2 = " + Q::plain(c18.beta),
                    "método aproximado"},
-                  {"IC \u2248 " + Q::milliamps(p18.ic, 2), " e ", "VCE \u2248 " + Q::volts(p18.vce, 1)}});
+                  {ic18, vce18},
+                  ic18 + " e " + vce18});
 
   const auto& c19 = QuizCircuits::kQuestion19;
   const auto p19 = QuizCircuits::solve(c19);
   EXPECT_FALSE(p19.saturated || p19.cutOff);
+  const std::string sat19 = "IC(sat) = " + Q::milliamps(p19.icSat, 0), cut19 = "VCE(corte) = " + Q::volts(p19.vceCut, 0);
+  const std::string ic19 = "IC" + approx + Q::milliamps(p19.ic, 1), vce19 = "VCE" + approx + Q::volts(p19.vce, 1);
   list.push_back({19,
                   {"VCC = " + volts(c19.vcc), "RB = " + Q::ohms(c19.rb), "RC = " + Q::ohms(c19.rc),
                    "\u03B2 = " + Q::plain(c19.beta), "reta de carga"},
-                  {"IC(sat) = " + Q::milliamps(p19.icSat, 0), " e ", "VCE(corte) = " + Q::volts(p19.vceCut, 0),
-                   "; Q em ", "IC \u2248 " + Q::milliamps(p19.ic, 1), " e ", "VCE \u2248 " + Q::volts(p19.vce, 1)}});
+                  {sat19, cut19, ic19, vce19},
+                  sat19 + " e " + cut19 + "; Q em " + ic19 + " e " + vce19});
 
   const auto& c20 = QuizCircuits::kQuestion20;
   const auto p20 = QuizCircuits::solve(c20);
   EXPECT_TRUE(p20.saturated);
+  const std::string sat20 = "IC(sat) = " + Q::milliamps(p20.icSat, 0), vce20 = "VCE" + approx + Q::volts(p20.vce, 0);
   list.push_back({20,
                   {"VBB = " + volts(c20.vbb), "RB = " + Q::ohms(c20.rb), "VCC = " + volts(c20.vcc),
                    "RC = " + Q::ohms(c20.rc), "\u03B2 = " + Q::plain(c20.beta)},
-                  {"Saturado", ", com IC \u2248 ", "IC(sat) = " + Q::milliamps(p20.icSat, 0), " e ",
-                   "VCE \u2248 " + Q::volts(p20.vce, 0)}});
+                  {"Saturado", sat20, vce20},
+                  "Saturado, com IC" + approx + sat20 + " e " + vce20});
   return list;
 }
 
@@ -97,13 +100,13 @@ TEST(QuizContent, CircuitQuestionsStateTheFiguresValuesAndAnswerWithTheModelsRes
       EXPECT_NE(q.LblQuestao->caption().find(g), std::string::npos) << "the statement does not state " << g;
     const std::vector<content::TLabel*> opts = options(q);
     const int right = rightIndex(c.number);
-    EXPECT_EQ(opts[static_cast<std::size_t>(right)]->caption(), joined(c.answer));
+    EXPECT_EQ(opts[static_cast<std::size_t>(right)]->caption(), c.right);
     for (int i = 0; i < 5; ++i) {
       if (i == right) continue;
       const std::string& text = opts[static_cast<std::size_t>(i)]->caption();
       bool lacksOne = false;
-      for (const std::string& piece : c.answer)
-        if (piece.size() > 3 && text.find(piece) == std::string::npos) lacksOne = true;
+      for (const std::string& result : c.results)
+        if (text.find(result) == std::string::npos) lacksOne = true;
       EXPECT_TRUE(lacksOne) << "option " << static_cast<char>('A' + i) << " gives the right result: " << text;
     }
   }
