@@ -30,7 +30,7 @@ void CairoPicture::fillAndStroke(std::uint32_t fill, std::uint32_t stroke, doubl
   cairo_stroke(cr_);
 }
 
-RgbImage CairoPicture::image() {
+RgbImage CairoPicture::image(bool hardenEdges) {
   cairo_surface_flush(surface_);
   RgbImage img(width_, height_);
   const unsigned char* data = cairo_image_surface_get_data(surface_);
@@ -39,14 +39,14 @@ RgbImage CairoPicture::image() {
     const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
     for (int x = 0; x < width_; ++x) img.at(x, y) = row[x] & 0xFFFFFF;
   }
-  hardenEdges(img);
+  if (hardenEdges) harden(img);
   return img;
 }
 
 // Antialiasing blends the outer edge of a drawing with the white ground. Once white is left out
 // those blends would show as a pale fringe on the darker colours behind a button, so an edge
 // pixel that is nearly white becomes ground; the darker blends stay and soften the outline.
-void CairoPicture::hardenEdges(RgbImage& img) {
+void CairoPicture::harden(RgbImage& img) {
   const RgbImage before = img;
   auto white = [&](int x, int y) {
     return x < 0 || y < 0 || x >= img.width || y >= img.height ||

@@ -23,11 +23,12 @@ class CairoPicture {
   // Fills the current path with one colour and strokes it with another, clearing the path.
   void fillAndStroke(std::uint32_t fill, std::uint32_t stroke, double lineWidth);
 
-  // The drawing so far, composited on white.
-  RgbImage image();
+  // The drawing so far, composited on white; with hardenEdges, nearly white edge pixels become
+  // white so that no pale fringe shows once white is left out.
+  RgbImage image(bool hardenEdges = true);
 
  private:
-  static void hardenEdges(RgbImage& img);
+  static void harden(RgbImage& img);
 
   int width_, height_;
   cairo_surface_t* surface_;

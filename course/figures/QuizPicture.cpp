@@ -13,12 +13,7 @@ constexpr double kZigzagWidth = 5.5;
 constexpr int kZigzagTeeth = 6;
 }  // namespace
 
-QuizPicture::QuizPicture(int width, int height)
-    : width_(width), height_(height), surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height)) {
-  if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS) throw std::runtime_error("cannot create a cairo surface");
-  cr_ = cairo_create(surface_);
-  cairo_set_source_rgb(cr_, 1, 1, 1);
-  cairo_paint(cr_);
+QuizPicture::QuizPicture(int width, int height) : picture_(width, height), cr_(picture_.cr()) {
   cairo_set_line_width(cr_, kLine);
   cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
   cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
@@ -26,14 +21,7 @@ QuizPicture::QuizPicture(int width, int height)
   setInk(kInk);
 }
 
-QuizPicture::~QuizPicture() {
-  cairo_destroy(cr_);
-  cairo_surface_destroy(surface_);
-}
-
-void QuizPicture::setInk(std::uint32_t rgb) {
-  cairo_set_source_rgb(cr_, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0);
-}
+void QuizPicture::setInk(std::uint32_t rgb) { picture_.setColor(rgb); }
 
 void QuizPicture::wire(Pt a, Pt b) {
   cairo_move_to(cr_, a.x, a.y);
@@ -165,18 +153,6 @@ void QuizPicture::name(Pt at, const std::string& main, const std::string& sub, c
 void QuizPicture::text(Pt at, const std::string& utf8, Align align, double size) {
   const double w = runWidth(utf8, size);
   show(align == Align::Left ? at.x : align == Align::Center ? at.x - w / 2 : at.x - w, at.y, utf8, size);
-}
-
-RgbImage QuizPicture::image() {
-  cairo_surface_flush(surface_);
-  RgbImage img(width_, height_);
-  const unsigned char* data = cairo_image_surface_get_data(surface_);
-  const int stride = cairo_image_surface_get_stride(surface_);
-  for (int y = 0; y < height_; ++y) {
-    const auto* row = reinterpret_cast<const std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
-    for (int x = 0; x < width_; ++x) img.at(x, y) = row[x] & 0xFFFFFF;
-  }
-  return img;
 }
 
 }  // namespace apostila::figures

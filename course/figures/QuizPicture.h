@@ -9,6 +9,7 @@
 #include <string>
 
 #include "BmpWriter.h"
+#include "CairoPicture.h"
 
 namespace apostila::figures {
 
@@ -24,7 +25,6 @@ class QuizPicture {
   enum class Align { Left, Center, Right };
 
   QuizPicture(int width, int height);
-  ~QuizPicture();
   QuizPicture(const QuizPicture&) = delete;
   QuizPicture& operator=(const QuizPicture&) = delete;
 
@@ -51,7 +51,7 @@ class QuizPicture {
   void text(Pt at, const std::string& utf8, Align align = Align::Left, double size = kTextSize);
 
   cairo_t* cr() { return cr_; }
-  RgbImage image();
+  RgbImage image() { return picture_.image(false); }
 
   static constexpr double kTextSize = 12;
   static constexpr std::uint32_t kInk = 0x000000;
@@ -63,8 +63,7 @@ class QuizPicture {
   double runWidth(const std::string& utf8, double size);
   void show(double x, double y, const std::string& utf8, double size);
 
-  int width_, height_;
-  cairo_surface_t* surface_;
+  CairoPicture picture_;
   cairo_t* cr_;
 };
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "CourseFixture.h"
+#include "TextFit.h"
 #include "apostila/PageRegistry.h"
 #include "content/TLabel.h"
 #include "pages/QuestionPage.h"
@@ -21,52 +22,10 @@
 namespace apostila {
 namespace {
 
-using ui::Rect;
-using ui::TextFormat;
-using ui::TextLayout;
+using testing::labelOverflow;
+using testing::labelWordsWhole;
 
 pages::QuestionPage& question(int n) { return *static_cast<pages::QuestionPage*>(app::page(64 + n)); }
-
-TextFormat formatOf(const content::TLabel& label) {
-  TextFormat f;
-  f.align = label.alignment() == content::Alignment::taCenter         ? TextFormat::Align::Center
-            : label.alignment() == content::Alignment::taRightJustify ? TextFormat::Align::Right
-                                                                       : TextFormat::Align::Left;
-  f.wordWrap = label.wordWrap();
-  f.expandTabs = true;
-  f.prefix = label.showAccelChar();
-  f.clip = false;
-  return f;
-}
-
-// Whether any ink of the text, drawn unclipped in the label's box, falls outside the box.
-bool inkOutsideBox(const content::TLabel& label) {
-  constexpr int kRoom = 60;
-  constexpr std::uint32_t kGround = 0xFFFFFF;
-  const ui::ScreenFont font(ui::ScreenTextMeasurer::specOf(label.font()));
-  ui::Canvas canvas(label.width() + 2 * kRoom, label.height() + 2 * kRoom, kGround);
-  const Rect box = Rect::ofSize(kRoom, kRoom, label.width(), label.height());
-  TextLayout(font, label.caption(), label.width(), formatOf(label)).draw(canvas, box, 0x000000);
-  for (int y = 0; y < canvas.height(); ++y)
-    for (int x = 0; x < canvas.width(); ++x)
-      if (canvas.pixel(x, y) != kGround && !box.contains(x, y)) return true;
-  return false;
-}
-
-// Whether every line ends between words.
-bool wordsWhole(const content::TLabel& label) {
-  const ui::ScreenFont font(ui::ScreenTextMeasurer::specOf(label.font()));
-  const TextLayout layout(font, label.caption(), label.width(), formatOf(label));
-  auto words = [](const std::string& s) {
-    std::istringstream in(s);
-    std::vector<std::string> w;
-    for (std::string word; in >> word;) w.push_back(word);
-    return w;
-  };
-  std::string lines;
-  for (int i = 0; i < layout.lineCount(); ++i) lines += layout.lineText(i) + " ";
-  return words(lines) == words(label.caption());
-}
 
 void collectLabels(const ui::Container& parent, std::vector<const content::TLabel*>& out) {
   for (const ui::Control* c : parent.controls()) {
@@ -86,9 +45,9 @@ TEST(QuizText, EveryFixedSizeTextFitsItsBox) {
       if (label->autoSize()) continue;
       ++checked;
       const std::string where = app::page(order)->name() + "." + label->name() + " \"" + label->caption() + "\": ";
-      if (inkOutsideBox(*label)) faults.push_back(where + "cut at the edge of its " + std::to_string(label->width()) +
+      if (labelOverflow(*label).any()) faults.push_back(where + "cut at the edge of its " + std::to_string(label->width()) +
                                                   " x " + std::to_string(label->height()) + " box");
-      if (!wordsWhole(*label)) faults.push_back(where + "a word is broken across lines");
+      if (!labelWordsWhole(*label)) faults.push_back(where + "a word is broken across lines");
     }
   }
   EXPECT_GE(checked, 20 * 10);  // statement, five options and four hints a page, at least
@@ -101,11 +60,11 @@ TEST(QuizText, EveryFixedSizeTextFitsItsBox) {
 TEST(QuizText, TheFitCheckSeesACutLine) {
   testing::Course course;
   content::TLabel& statement = *question(18).LblQuestao;
-  ASSERT_FALSE(inkOutsideBox(statement));
+  ASSERT_FALSE(labelOverflow(statement).any());
   statement.setBounds({statement.left(), statement.top(), statement.width(), statement.height() - 16});
-  EXPECT_TRUE(inkOutsideBox(statement));
+  EXPECT_TRUE(labelOverflow(statement).any());
   statement.setBounds({statement.left(), statement.top(), 60, statement.height()});
-  EXPECT_FALSE(wordsWhole(statement));
+  EXPECT_FALSE(labelWordsWhole(statement));
 }
 
 bool within(int v, int low, int high) { return v >= low && v <= high; }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "CourseFixture.h"
+#include "TextFit.h"
 #include "content/TLabel.h"
 #include "content/TPanel.h"
 #include "content/TSpeedButton.h"
@@ -19,70 +20,7 @@
 namespace apostila {
 namespace {
 
-using ui::Rect;
-using ui::TextFormat;
-using ui::TextLayout;
-
-ui::ScreenFont fontOf(const ui::Control& c) { return ui::ScreenFont(ui::ScreenTextMeasurer::specOf(c.font())); }
-
-// How far the drawn text reaches beyond each side of the box it is laid out in.
-struct Overflow {
-  int left = 0, top = 0, right = 0, bottom = 0;
-  bool any() const { return left > 0 || top > 0 || right > 0 || bottom > 0; }
-};
-
-// Draws the text unclipped, laid out in textBox, and looks for ink outside limit (both in the
-// same coordinates; the text box is the limit unless a caption is placed inside a larger area).
-Overflow inkOutside(const ui::ScreenFont& font, const std::string& text, const TextFormat& format, const Rect& textBox,
-                    const Rect& limit) {
-  constexpr int kRoom = 80;
-  constexpr std::uint32_t kGround = 0xFFFFFF;
-  ui::Canvas canvas(limit.width() + 2 * kRoom, limit.height() + 2 * kRoom, kGround);
-  canvas.translate(kRoom - limit.left, kRoom - limit.top);
-  TextFormat unclipped = format;
-  unclipped.clip = false;
-  TextLayout(font, text, textBox.width(), unclipped).draw(canvas, textBox, 0x000000);
-  const Rect box = Rect::ofSize(kRoom, kRoom, limit.width(), limit.height());
-  Overflow o;
-  for (int y = 0; y < canvas.height(); ++y)
-    for (int x = 0; x < canvas.width(); ++x) {
-      if (canvas.pixel(x, y) == kGround || box.contains(x, y)) continue;
-      o.left = std::max(o.left, box.left - x);
-      o.right = std::max(o.right, x - box.right + 1);
-      o.top = std::max(o.top, box.top - y);
-      o.bottom = std::max(o.bottom, y - box.bottom + 1);
-    }
-  return o;
-}
-Overflow inkOutside(const ui::ScreenFont& font, const std::string& text, const TextFormat& format, int width, int height) {
-  const Rect box = Rect::ofSize(0, 0, width, height);
-  return inkOutside(font, text, format, box, box);
-}
-
-// True when every line break fell between words: the lines joined with single spaces give
-// back the text with its runs of spaces collapsed.
-bool wordsWhole(const TextLayout& layout, const std::string& text) {
-  auto collapse = [](const std::string& s) {
-    std::istringstream in(s);
-    std::string word, out;
-    while (in >> word) out += (out.empty() ? "" : " ") + word;
-    return out;
-  };
-  std::string joined;
-  for (int i = 0; i < layout.lineCount(); ++i) joined += (i ? " " : "") + layout.lineText(i);
-  return collapse(joined) == collapse(text);
-}
-
-TextFormat labelFormat(const content::TLabel& label) {
-  TextFormat f;
-  f.align = label.alignment() == content::Alignment::taCenter         ? TextFormat::Align::Center
-            : label.alignment() == content::Alignment::taRightJustify ? TextFormat::Align::Right
-                                                                       : TextFormat::Align::Left;
-  f.wordWrap = label.wordWrap();
-  f.expandTabs = true;
-  f.prefix = label.showAccelChar();
-  return f;
-}
+using namespace testing;
 
 std::string describe(const ui::Form& page, const ui::Control& c, const std::string& what) {
   return page.name() + "." + c.name() + " \"" + c.caption() + "\": " + what;
