@@ -8,7 +8,7 @@
 namespace apostila::content {
 
 ui::ScreenFont ElementText::screenFont(const ui::Font& font) {
-  return ui::ScreenFont(ui::ScreenTextMeasurer::specOf(font));
+  return ui::ScreenFont(ui::ScreenTextMeasurer::descOf(font));
 }
 
 void ElementText::draw(ui::Canvas& canvas, const ui::ScreenFont& font, std::string_view text, const ui::Rect& bounds,

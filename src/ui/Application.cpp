@@ -13,7 +13,7 @@ namespace apostila::ui {
 
 namespace {
 // The layer's boxes use the platform's message font: our sans face at its usual size.
-FontSpec messageFont() { return FontSpec{"MS Sans Serif", -11, 0}; }
+FontDesc messageFont() { return FontDesc{"MS Sans Serif", -11, 0}; }
 
 std::string withFullStop(std::string_view message) {
   // A message ending in a letter gets a full stop; one ending in "." or "!" does not.
@@ -67,13 +67,13 @@ Form* Application::formOfWindow(platform::WindowId id) const {
 
 void Application::ensureWindow(Form& form) {
   if (form.windowId_ != platform::kNoWindow) return;
-  platform::WindowSpec spec;
-  spec.kind = platform::WindowKind::Page;
-  spec.title = form.caption();
-  spec.outerPosition = {form.left(), form.top()};
-  spec.size = {form.width(), form.height()};
-  spec.sizeOf = platform::SizeOf::Outer;
-  form.windowId_ = backend_.createWindow(spec);
+  platform::WindowDesc desc;
+  desc.kind = platform::WindowKind::Page;
+  desc.title = form.caption();
+  desc.outerPosition = {form.left(), form.top()};
+  desc.size = {form.width(), form.height()};
+  desc.sizeOf = platform::SizeOf::Outer;
+  form.windowId_ = backend_.createWindow(desc);
   if (icon_) backend_.setIcon(form.windowId_, platform::IconImage{icon_});
   platform::WindowGeometry g = backend_.geometry(form.windowId_);
   form.setFrameSize(g.frame.horizontal(), g.frame.vertical());
@@ -255,40 +255,40 @@ int Application::runBox(std::unique_ptr<DialogBox> box, bool disablesOthers, boo
 }
 
 void Application::showMessage(std::string_view text) {
-  DialogSpec spec;
-  spec.caption = title_;
-  spec.text = std::string(text);
-  spec.buttons = {{"OK", 1}};
-  spec.cancelResult = 2;
-  spec.copyOnCtrlC = true;
-  spec.font = messageFont();
-  runBox(std::make_unique<DialogBox>(backend_, spec), true, true);
+  DialogDesc desc;
+  desc.caption = title_;
+  desc.text = std::string(text);
+  desc.buttons = {{"OK", 1}};
+  desc.cancelResult = 2;
+  desc.copyOnCtrlC = true;
+  desc.font = messageFont();
+  runBox(std::make_unique<DialogBox>(backend_, desc), true, true);
 }
 
 int Application::messageBox(std::string_view text, std::string_view caption, unsigned flags) {
   bool portuguese = language_.rfind("pt", 0) == 0;
-  DialogSpec spec;
-  spec.caption = std::string(caption);
-  spec.text = std::string(text);
-  spec.icon = (flags & kMbIconQuestion) ? DialogSpec::Icon::Question : DialogSpec::Icon::None;
-  spec.buttons = {{portuguese ? "Sim" : "Yes", kIdYes}, {portuguese ? "Não" : "No", kIdNo}};
-  spec.focusedButton = (flags & kMbDefButton2) ? 1 : 0;
-  spec.font = messageFont();
+  DialogDesc desc;
+  desc.caption = std::string(caption);
+  desc.text = std::string(text);
+  desc.icon = (flags & kMbIconQuestion) ? DialogDesc::Icon::Question : DialogDesc::Icon::None;
+  desc.buttons = {{portuguese ? "Sim" : "Yes", kIdYes}, {portuguese ? "Não" : "No", kIdNo}};
+  desc.focusedButton = (flags & kMbDefButton2) ? 1 : 0;
+  desc.font = messageFont();
   // No owner: it disables nothing and runs its own loop, without the idle step.
-  int result = runBox(std::make_unique<DialogBox>(backend_, spec), false, false);
+  int result = runBox(std::make_unique<DialogBox>(backend_, desc), false, false);
   return result == kIdYes ? kIdYes : kIdNo;
 }
 
 void Application::showError(std::string_view message) {
-  DialogSpec spec;
-  spec.caption = title_;
-  spec.text = withFullStop(message);
-  spec.icon = DialogSpec::Icon::Stop;
-  spec.buttons = {{"OK", 1}};
-  spec.cancelResult = 2;
-  spec.copyOnCtrlC = true;
-  spec.font = messageFont();
-  runBox(std::make_unique<DialogBox>(backend_, spec), true, true);
+  DialogDesc desc;
+  desc.caption = title_;
+  desc.text = withFullStop(message);
+  desc.icon = DialogDesc::Icon::Stop;
+  desc.buttons = {{"OK", 1}};
+  desc.cancelResult = 2;
+  desc.copyOnCtrlC = true;
+  desc.font = messageFont();
+  runBox(std::make_unique<DialogBox>(backend_, desc), true, true);
 }
 
 void Application::run() {

@@ -15,7 +15,7 @@
 #include "ui/Form.h"
 #include "ui/Timers.h"
 #include "ui/platform/Backend.h"
-#include "ui/text/FontSpec.h"
+#include "ui/text/FontDesc.h"
 
 namespace apostila::ui {
 

@@ -27,8 +27,8 @@ TextFormat textFormat() {
 }
 
 // The two icons, drawn as a disc with its sign.
-void paintIcon(Canvas& c, const Rect& r, DialogSpec::Icon icon, const ScreenFont& font) {
-  Rgb fill = icon == DialogSpec::Icon::Stop ? 0xD00000 : 0x0050C0;
+void paintIcon(Canvas& c, const Rect& r, DialogDesc::Icon icon, const ScreenFont& font) {
+  Rgb fill = icon == DialogDesc::Icon::Stop ? 0xD00000 : 0x0050C0;
   int cx2 = r.left * 2 + kIconSide - 1, cy2 = r.top * 2 + kIconSide - 1;  // centre, doubled
   for (int y = r.top; y < r.bottom; ++y)
     for (int x = r.left; x < r.right; ++x) {
@@ -36,26 +36,26 @@ void paintIcon(Canvas& c, const Rect& r, DialogSpec::Icon icon, const ScreenFont
       int d2 = dx * dx + dy * dy;
       if (d2 <= 30 * 30) c.fillRect(Rect::ofSize(x, y, 1, 1), d2 >= 27 * 27 ? 0x000000 : fill);
     }
-  if (icon == DialogSpec::Icon::Stop) {
+  if (icon == DialogDesc::Icon::Stop) {
     for (int i = 9; i < 23; ++i) {
       c.fillRect(Rect::ofSize(r.left + i, r.top + i, 2, 2), 0xFFFFFF);
       c.fillRect(Rect::ofSize(r.left + 31 - i - 1, r.top + i, 2, 2), 0xFFFFFF);
     }
   } else {
-    ScreenFont big(FontSpec{font.spec().name, -22, FontSpec::kBold});
+    ScreenFont big(FontDesc{font.desc().name, -22, FontDesc::kBold});
     int w = big.textWidth("?");
     big.drawLine(c, r.left + (kIconSide - w) / 2, r.top + (kIconSide - big.height()) / 2, "?", 0xFFFFFF);
   }
 }
 }  // namespace
 
-DialogBox::DialogBox(platform::Backend& backend, DialogSpec spec) : backend_(backend), spec_(std::move(spec)) {
-  focused_ = std::clamp(spec_.focusedButton, 0, static_cast<int>(spec_.buttons.size()) - 1);
+DialogBox::DialogBox(platform::Backend& backend, DialogDesc desc) : backend_(backend), desc_(std::move(desc)) {
+  focused_ = std::clamp(desc_.focusedButton, 0, static_cast<int>(desc_.buttons.size()) - 1);
   layout();
   platform::Size screen = backend_.screenSize();
-  platform::WindowSpec w;
+  platform::WindowDesc w;
   w.kind = platform::WindowKind::Dialog;
-  w.title = spec_.caption;
+  w.title = desc_.caption;
   w.size = {width_, height_};
   w.sizeOf = platform::SizeOf::Client;
   w.outerPosition = {(screen.width - width_) / 2, (screen.height - height_) / 2};
@@ -70,32 +70,32 @@ DialogBox::~DialogBox() {
 }
 
 void DialogBox::layout() {
-  ScreenFont font(spec_.font);
+  ScreenFont font(desc_.font);
   const int x = font.textWidth("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52;
   const int y = font.height();
   const int side = roundPx(2.0 * x), topBottom = y, gap = roundPx(1.25 * y);
   const int buttonHeight = roundPx(1.75 * y);
   int buttonWidth = roundPx(12.5 * x);
-  for (const auto& b : spec_.buttons) buttonWidth = std::max(buttonWidth, font.textWidth(b.caption) + 8);
+  for (const auto& b : desc_.buttons) buttonWidth = std::max(buttonWidth, font.textWidth(b.caption) + 8);
   const int buttonGap = roundPx(0.75 * x) + 2;
 
   // The text is one block, wrapped at half the screen's width at most.
   int maxText = backend_.screenSize().width / 2;
-  Rect measured = TextLayout::measure(font, spec_.text, Rect::ofSize(0, 0, maxText, 1 << 20), textFormat());
+  Rect measured = TextLayout::measure(font, desc_.text, Rect::ofSize(0, 0, maxText, 1 << 20), textFormat());
   int textW = measured.width(), textH = measured.height();
 
   int iconSpace = 0;
-  if (spec_.icon != DialogSpec::Icon::None) {
+  if (desc_.icon != DialogDesc::Icon::None) {
     iconSpace = kIconSide + side;
     icon_ = Rect::ofSize(side, topBottom, kIconSide, kIconSide);
   }
-  int n = static_cast<int>(spec_.buttons.size());
+  int n = static_cast<int>(desc_.buttons.size());
   int rowWidth = n * buttonWidth + (n > 0 ? (n - 1) * buttonGap : 0);
-  int contentH = std::max(textH, spec_.icon == DialogSpec::Icon::None ? 0 : kIconSide);
+  int contentH = std::max(textH, desc_.icon == DialogDesc::Icon::None ? 0 : kIconSide);
   width_ = std::max(iconSpace + textW, rowWidth) + 2 * side;
   height_ = contentH + gap + buttonHeight + 2 * topBottom;
   int textTop = topBottom + (contentH - textH) / 2;
-  text_ = Rect::ofSize(side + iconSpace, spec_.icon == DialogSpec::Icon::None ? topBottom : textTop, textW, textH);
+  text_ = Rect::ofSize(side + iconSpace, desc_.icon == DialogDesc::Icon::None ? topBottom : textTop, textW, textH);
   int bx = (width_ - rowWidth) / 2, by = topBottom + contentH + gap;
   buttons_.clear();
   for (int i = 0; i < n; ++i) buttons_.push_back(Rect::ofSize(bx + i * (buttonWidth + buttonGap), by, buttonWidth, buttonHeight));
@@ -112,10 +112,10 @@ void DialogBox::show() {
 void DialogBox::hide() { backend_.hide(window_); }
 
 void DialogBox::paint(Canvas& c) const {
-  ScreenFont font(spec_.font);
+  ScreenFont font(desc_.font);
   c.fillRect(Rect::ofSize(0, 0, width_, height_), toRgb(clBtnFace));
-  if (spec_.icon != DialogSpec::Icon::None) paintIcon(c, icon_, spec_.icon, font);
-  TextLayout::draw(c, font, spec_.text, text_, textFormat(), toRgb(clWindowText));
+  if (desc_.icon != DialogDesc::Icon::None) paintIcon(c, icon_, desc_.icon, font);
+  TextLayout::draw(c, font, desc_.text, text_, textFormat(), toRgb(clWindowText));
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     Rect r = buttons_[i];
     bool focused = static_cast<int>(i) == focused_;
@@ -138,7 +138,7 @@ void DialogBox::paint(Canvas& c) const {
     f.align = TextFormat::Align::Center;
     f.singleLine = true;
     int ty = face.top + (face.height() - font.height()) / 2 + (down ? 1 : 0);
-    TextLayout::draw(c, font, spec_.buttons[i].caption, Rect::ofSize(face.left + (down ? 1 : 0), ty, face.width(), font.height()),
+    TextLayout::draw(c, font, desc_.buttons[i].caption, Rect::ofSize(face.left + (down ? 1 : 0), ty, face.width(), font.height()),
                      f, toRgb(clBtnText));
     if (focused) {
       // Dotted focus rectangle inside the face.
@@ -166,7 +166,7 @@ void DialogBox::refresh() {
 }
 
 void DialogBox::choose(int index) {
-  if (index >= 0 && index < static_cast<int>(spec_.buttons.size())) result_ = spec_.buttons[static_cast<std::size_t>(index)].result;
+  if (index >= 0 && index < static_cast<int>(desc_.buttons.size())) result_ = desc_.buttons[static_cast<std::size_t>(index)].result;
 }
 
 int DialogBox::buttonAt(platform::Point p) const {
@@ -178,19 +178,19 @@ int DialogBox::buttonAt(platform::Point p) const {
 std::string DialogBox::clipboardText() const {
   const std::string rule(27, '-');
   std::string buttons;
-  for (const auto& b : spec_.buttons) {
+  for (const auto& b : desc_.buttons) {
     for (char ch : b.caption)
       if (ch != '&') buttons += ch;
     buttons += "   ";
   }
-  return rule + "\n" + spec_.caption + "\n" + rule + "\n" + spec_.text + "\n" + rule + "\n" + buttons + "\n" + rule + "\n";
+  return rule + "\n" + desc_.caption + "\n" + rule + "\n" + desc_.text + "\n" + rule + "\n" + buttons + "\n" + rule + "\n";
 }
 
 bool DialogBox::handle(const platform::Event& e) {
   using platform::EventType;
   using platform::Key;
   if (e.window != window_) return false;
-  int n = static_cast<int>(spec_.buttons.size());
+  int n = static_cast<int>(desc_.buttons.size());
   switch (e.type) {
     case EventType::MouseDown:
     case EventType::MouseDoubleClick:
@@ -219,7 +219,7 @@ bool DialogBox::handle(const platform::Event& e) {
       if (e.key == Key::Return) {
         choose(focused_);
       } else if (e.key == Key::Escape) {
-        if (spec_.cancelResult >= 0) result_ = spec_.cancelResult;
+        if (desc_.cancelResult >= 0) result_ = desc_.cancelResult;
       } else if (e.key == Key::Space) {
         keyDown_ = true;
         dirty_ = true;
@@ -229,7 +229,7 @@ bool DialogBox::handle(const platform::Event& e) {
       } else if (e.key == Key::Tab || e.key == Key::Left || e.key == Key::Up) {
         focused_ = (focused_ + n - 1) % n;
         dirty_ = true;
-      } else if (e.key == Key::C && e.mods.ctrl && spec_.copyOnCtrlC) {
+      } else if (e.key == Key::C && e.mods.ctrl && desc_.copyOnCtrlC) {
         backend_.beep();
         backend_.setClipboardText(clipboardText());
       }
@@ -242,7 +242,7 @@ bool DialogBox::handle(const platform::Event& e) {
       }
       return true;
     case EventType::CloseRequest:
-      if (spec_.cancelResult >= 0) result_ = spec_.cancelResult;
+      if (desc_.cancelResult >= 0) result_ = desc_.cancelResult;
       return true;
     case EventType::Expose:
       dirty_ = true;

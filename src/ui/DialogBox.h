@@ -9,13 +9,13 @@
 
 #include "ui/canvas/Rect.h"
 #include "ui/platform/Backend.h"
-#include "ui/text/FontSpec.h"
+#include "ui/text/FontDesc.h"
 
 namespace apostila::ui {
 
 class Canvas;
 
-struct DialogSpec {
+struct DialogDesc {
   enum class Icon { None, Question, Stop };
   struct Button {
     std::string caption;
@@ -28,12 +28,12 @@ struct DialogSpec {
   int focusedButton = 0;      // the default button, focused when the box opens
   int cancelResult = -1;      // Esc and the close box; -1 when the box cannot be cancelled
   bool copyOnCtrlC = false;   // Ctrl+C beeps and copies the box's content
-  FontSpec font;
+  FontDesc font;
 };
 
 class DialogBox {
  public:
-  DialogBox(platform::Backend& backend, DialogSpec spec);
+  DialogBox(platform::Backend& backend, DialogDesc desc);
   ~DialogBox();
   DialogBox(const DialogBox&) = delete;
   DialogBox& operator=(const DialogBox&) = delete;
@@ -44,7 +44,7 @@ class DialogBox {
   // Handles an event of its own window. Returns true when it used it.
   bool handle(const platform::Event& event);
   std::optional<int> result() const { return result_; }
-  const DialogSpec& spec() const { return spec_; }
+  const DialogDesc& desc() const { return desc_; }
   // Paints and presents what changed.
   void refresh();
 
@@ -63,7 +63,7 @@ class DialogBox {
   int buttonAt(platform::Point p) const;
 
   platform::Backend& backend_;
-  DialogSpec spec_;
+  DialogDesc desc_;
   platform::WindowId window_ = platform::kNoWindow;
   int width_ = 0, height_ = 0;
   Rect icon_, text_;

@@ -13,7 +13,7 @@ namespace apostila::ui {
 
 namespace {
 // The platform's status-bar font.
-FontSpec hintFont() { return FontSpec{"MS Sans Serif", -11, 0}; }
+FontDesc hintFont() { return FontDesc{"MS Sans Serif", -11, 0}; }
 }  // namespace
 
 HintWindow::~HintWindow() {
@@ -32,12 +32,12 @@ void HintWindow::show(const std::string& text, platform::Point at) {
   int x = std::max(0, std::min(at.x, screen.width - w));
   int y = std::max(0, std::min(at.y, screen.height - h));
   if (window_ == platform::kNoWindow) {
-    platform::WindowSpec spec;
-    spec.kind = platform::WindowKind::Tooltip;
-    spec.outerPosition = {x, y};
-    spec.size = {w, h};
-    spec.sizeOf = platform::SizeOf::Outer;
-    window_ = backend_.createWindow(spec);
+    platform::WindowDesc desc;
+    desc.kind = platform::WindowKind::Tooltip;
+    desc.outerPosition = {x, y};
+    desc.size = {w, h};
+    desc.sizeOf = platform::SizeOf::Outer;
+    window_ = backend_.createWindow(desc);
   } else {
     backend_.setClientSize(window_, {w, h});
     backend_.setOuterPosition(window_, {x, y});

@@ -134,7 +134,7 @@ TEST(ShellText, EveryTextFitsItsBoxWithTheProgramsFonts) {
 
 // The check itself: a text that is cut must be reported, whichever edge cuts it.
 TEST(ShellText, TheFitCheckSeesCutLinesAndBrokenWords) {
-  const ui::ScreenFont font(ui::FontSpec{"MS Sans Serif", -13, ui::FontSpec::kBold});
+  const ui::ScreenFont font(ui::FontDesc{"MS Sans Serif", -13, ui::FontDesc::kBold});
   TextFormat wrap;
   wrap.wordWrap = true;
   const int lineH = font.height();

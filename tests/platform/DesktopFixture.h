@@ -19,7 +19,7 @@ class DesktopTest : public ::testing::Test {
   DesktopTest() { desk.movePointer({1023, 767}); }
 
   WindowId page(Point outer = {0, 0}, Size size = {200, 100}) {
-    return desk.createWindow(windowSpec(WindowKind::Page, "page", outer, size));
+    return desk.createWindow(windowDesc(WindowKind::Page, "page", outer, size));
   }
   WindowId shownPage(Point outer = {0, 0}, Size size = {200, 100}) {
     const WindowId id = page(outer, size);
@@ -27,7 +27,7 @@ class DesktopTest : public ::testing::Test {
     return id;
   }
   WindowId tooltip(Point outer, Size size = {50, 20}) {
-    return desk.createWindow(windowSpec(WindowKind::Tooltip, "", outer, size));
+    return desk.createWindow(windowDesc(WindowKind::Tooltip, "", outer, size));
   }
 
   // Every queued event, described, emptying the queue.

@@ -53,7 +53,7 @@ TEST_F(HeadlessDesktop, SwitchingToAnotherApplicationAndBackLosesAndRegainsTheSa
 TEST_F(HeadlessDesktop, TheLearnerMinimisesRestoresMovesAndResizesPages) {
   desk.setSimulatedFrame({1, 1, 20, 5});
   const WindowId w = shownPage({10, 10}, {300, 200});
-  const WindowId dialog = desk.createWindow(windowSpec(WindowKind::Dialog, "box", {0, 0}, {100, 50}));
+  const WindowId dialog = desk.createWindow(windowDesc(WindowKind::Dialog, "box", {0, 0}, {100, 50}));
   desk.show(dialog);
   drain();
 

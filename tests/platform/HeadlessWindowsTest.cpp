@@ -18,7 +18,7 @@ TEST_F(HeadlessWindows, ClientAreaIsOuterLessTheSimulatedFrame) {
   desk.setSimulatedFrame({1, 1, 20, 5});
   const WindowId framed = page({199, 103}, {648, 514});
   const WindowId dialog =
-      desk.createWindow(windowSpec(WindowKind::Dialog, "box", {0, 0}, {300, 120}, SizeOf::Client));
+      desk.createWindow(windowDesc(WindowKind::Dialog, "box", {0, 0}, {300, 120}, SizeOf::Client));
   const WindowId tip = tooltip({5, 5});
 
   EXPECT_EQ(desk.geometry(plain).client, Rect(199, 103, 648, 514));

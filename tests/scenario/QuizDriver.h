@@ -95,7 +95,7 @@ class QuizDriver {
   void dismissNextBox(pages::QuestionPage& q, std::vector<Seen>& seen) {
     course_.desktop.onWait([this, &q, &seen] {
       ui::DialogBox* box = course_.app->openBox();
-      seen.push_back({box ? box->spec().text : "(no box)", q.PnlCertas->caption(), q.PnlErradas->caption(),
+      seen.push_back({box ? box->desc().text : "(no box)", q.PnlCertas->caption(), q.PnlErradas->caption(),
                       visibleHints(q)});
       course_.desktop.typeKey(platform::Key::Return);
     });

@@ -155,7 +155,7 @@ TEST(QuizScoring, SairAnsweredNoLeavesTheQuestionAsItWas) {
 
   std::string asked;
   course.desktop.onWait([&] {
-    if (ui::DialogBox* box = course.app->openBox()) asked = box->spec().text;
+    if (ui::DialogBox* box = course.app->openBox()) asked = box->desc().text;
     course.desktop.typeKey(platform::Key::Return);  // the default button: No
   });
   quiz.click(*q.BtnSair);

@@ -17,7 +17,7 @@ using ui::Rect;
 using ui::TextFormat;
 using ui::TextLayout;
 
-inline ui::ScreenFont fontOf(const ui::Control& c) { return ui::ScreenFont(ui::ScreenTextMeasurer::specOf(c.font())); }
+inline ui::ScreenFont fontOf(const ui::Control& c) { return ui::ScreenFont(ui::ScreenTextMeasurer::descOf(c.font())); }
 
 // How far the drawn text reaches beyond each side of the box it is laid out in.
 struct Overflow {

@@ -81,7 +81,7 @@ TEST_F(BoxTest, ModalMessageClosesByButtonEscapeOrCloseBox) {
 }
 
 TEST_F(BoxTest, ModalMessageLayoutFollowsTheFontsMetrics) {
-  ui::ScreenFont font(ui::FontSpec{"MS Sans Serif", -11, 0});
+  ui::ScreenFont font(ui::FontDesc{"MS Sans Serif", -11, 0});
   const int x = font.textWidth("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52;
   const int y = font.height();
   const std::string text = "Você tem mais uma chance!";
@@ -139,7 +139,7 @@ TEST_F(BoxTest, MessageBoxAnswersByKeysWithNoPreselected) {
   for (const Case& c : cases) {
     std::vector<std::string> captions;
     w.desktop.onWait([&] {
-      for (const auto& b : w.app->openBox()->spec().buttons) captions.push_back(b.caption);
+      for (const auto& b : w.app->openBox()->desc().buttons) captions.push_back(b.caption);
       for (auto [k, m] : c.keys) w.desktop.typeKey(k, m);
     });
     EXPECT_EQ(ask(w), c.result);
@@ -153,7 +153,7 @@ TEST_F(BoxTest, MessageBoxSpeaksThePlatformsLanguage) {
   w.app->setLanguage("C");
   std::vector<std::string> captions;
   w.desktop.onWait([&] {
-    for (const auto& b : w.app->openBox()->spec().buttons) captions.push_back(b.caption);
+    for (const auto& b : w.app->openBox()->desc().buttons) captions.push_back(b.caption);
     w.desktop.typeKey(Key::Escape);  // no cancel button: Escape does nothing
     w.desktop.typeKey(Key::Return);
   });
@@ -221,8 +221,8 @@ TEST_F(BoxTest, ErrorsEscapingHandlersGoToTheErrorBoxWithTheFullStopRule) {
     std::string shown, caption;
     w.desktop.onWait([&] {
       ui::DialogBox* box = w.app->openBox();
-      shown = box->spec().text;
-      caption = box->spec().caption;
+      shown = box->desc().text;
+      caption = box->desc().caption;
       EXPECT_FALSE(w.main().windowEnabled());
       w.desktop.typeKey(Key::Return);
     });

@@ -23,11 +23,11 @@ struct Segment {
 };
 constexpr Segment kSegments[] = {
     {"Polarização ÊÍÓÚ gjç", 0},
-    {"Negrito ção", FontSpec::kBold},
-    {"Itálico ção", FontSpec::kItalic},
-    {"Ambos ção", FontSpec::kBold | FontSpec::kItalic},
-    {"Sublinhado", FontSpec::kUnderline},
-    {"Riscado", FontSpec::kStrikeOut},
+    {"Negrito ção", FontDesc::kBold},
+    {"Itálico ção", FontDesc::kItalic},
+    {"Ambos ção", FontDesc::kBold | FontDesc::kItalic},
+    {"Sublinhado", FontDesc::kUnderline},
+    {"Riscado", FontDesc::kStrikeOut},
 };
 constexpr const char* kNames[] = {"MS Sans Serif", "Verdana", "Arial", "Arial Black"};
 constexpr const char* kDrawnWith[] = {"Liberation Sans", "DejaVu Sans", "Liberation Sans", "DejaVu Sans Bold, heavier"};
@@ -44,7 +44,7 @@ bool inkOutside(const Canvas& c, int left, int right, int top, int bottom) {
 }
 
 TEST(FontSample, EveryFontSizeAndStyleDrawsInsideItsCell) {
-  const ScreenFont label(FontSpec{"MS Sans Serif", -11, 0});
+  const ScreenFont label(FontDesc{"MS Sans Serif", -11, 0});
   const int gap = 6;
   int height = 8, width = 0;
   for (const char* name : kNames) {
@@ -52,7 +52,7 @@ TEST(FontSample, EveryFontSizeAndStyleDrawsInsideItsCell) {
     for (int px : kSizes) {
       int x = 48, lineHeight = 0;
       for (const Segment& s : kSegments) {
-        const ScreenFont font(FontSpec{name, -px, s.style});
+        const ScreenFont font(FontDesc{name, -px, s.style});
         x += font.textWidth(s.text) + 2 * px / 3;
         lineHeight = std::max(lineHeight, font.height());
       }
@@ -68,13 +68,13 @@ TEST(FontSample, EveryFontSizeAndStyleDrawsInsideItsCell) {
     label.drawLine(sheet, 8, y, "\"" + std::string(name) + "\" drawn with " + kDrawnWith[n], 0x000080);
     y += label.height() + 4;
     for (int px : kSizes) {
-      const ScreenFont regular(FontSpec{name, -px, 0});
+      const ScreenFont regular(FontDesc{name, -px, 0});
       label.drawLine(sheet, 8, y + regular.metrics().ascent - label.metrics().ascent, std::to_string(px) + " px",
                      0x808080);
       int x = 48;
       int lineHeight = 0;
       for (const Segment& s : kSegments) {
-        const ScreenFont font(FontSpec{name, -px, s.style});
+        const ScreenFont font(FontDesc{name, -px, s.style});
         const int w = font.textWidth(s.text);
         // The same text alone on a canvas three cells high: all ink must fall in the middle cell.
         Canvas probe(w + 2 * px, 3 * font.height(), kPaper);

@@ -33,7 +33,7 @@ TEST(Font, MetricsOfThe11And13PixelSansFonts) {
   for (const char* name : {"MS Sans Serif", "Verdana"})
     for (int px : {11, 13}) {
       SCOPED_TRACE(std::string(name) + " " + std::to_string(px) + " px");
-      const ScreenFont f(FontSpec{name, -px, 0});
+      const ScreenFont f(FontDesc{name, -px, 0});
       const FontMetrics& m = f.metrics();
       EXPECT_EQ(f.pixelSize(), px);
       EXPECT_EQ(m.ascent + m.descent, m.height);
@@ -55,21 +55,21 @@ TEST(Font, MetricsOfThe11And13PixelSansFonts) {
     }
   // The pages were laid out for a default font whose text is 13 pixels high; its stand-in must
   // keep that height, or every page would be scaled when it is loaded.
-  EXPECT_EQ(ScreenFont(FontSpec{"MS Sans Serif", -11, 0}).height(), 13);
+  EXPECT_EQ(ScreenFont(FontDesc{"MS Sans Serif", -11, 0}).height(), 13);
 }
 
 TEST(Font, PositiveHeightIsTheCellHeight) {
-  const ScreenFont cell13(FontSpec{"MS Sans Serif", 13, 0});
+  const ScreenFont cell13(FontDesc{"MS Sans Serif", 13, 0});
   EXPECT_LE(cell13.height(), 13);
-  EXPECT_GT(ScreenFont(FontSpec{"MS Sans Serif", -(cell13.pixelSize() + 1), 0}).height(), 13);
-  EXPECT_EQ(ScreenFont(FontSpec{"Verdana", 0, 0}).pixelSize(), 11);  // zero: the default size
-  EXPECT_EQ(ScreenFont(FontSpec{"Verdana", 1, 0}).pixelSize(), 1);   // too small a cell: the smallest size
+  EXPECT_GT(ScreenFont(FontDesc{"MS Sans Serif", -(cell13.pixelSize() + 1), 0}).height(), 13);
+  EXPECT_EQ(ScreenFont(FontDesc{"Verdana", 0, 0}).pixelSize(), 11);  // zero: the default size
+  EXPECT_EQ(ScreenFont(FontDesc{"Verdana", 1, 0}).pixelSize(), 1);   // too small a cell: the smallest size
 }
 
 TEST(Font, ExtremeHeightsAreBounded) {
-  EXPECT_EQ(ScreenFont(FontSpec{"Verdana", -100000, 0}).pixelSize(), ScreenFont::kMaxPixelSize);
-  EXPECT_EQ(ScreenFont(FontSpec{"Verdana", INT_MIN, 0}).pixelSize(), ScreenFont::kMaxPixelSize);
-  EXPECT_LE(ScreenFont(FontSpec{"Verdana", INT_MAX, 0}).pixelSize(), ScreenFont::kMaxPixelSize);
+  EXPECT_EQ(ScreenFont(FontDesc{"Verdana", -100000, 0}).pixelSize(), ScreenFont::kMaxPixelSize);
+  EXPECT_EQ(ScreenFont(FontDesc{"Verdana", INT_MIN, 0}).pixelSize(), ScreenFont::kMaxPixelSize);
+  EXPECT_LE(ScreenFont(FontDesc{"Verdana", INT_MAX, 0}).pixelSize(), ScreenFont::kMaxPixelSize);
 }
 
 TEST(Font, BoldIsWiderThanRegularAndItalicSlants) {
@@ -77,8 +77,8 @@ TEST(Font, BoldIsWiderThanRegularAndItalicSlants) {
   for (const char* name : {"MS Sans Serif", "Verdana", "Arial"})
     for (int px : {11, 13, 19}) {
       SCOPED_TRACE(std::string(name) + " " + std::to_string(px) + " px");
-      const ScreenFont regular(FontSpec{name, -px, 0}), bold(FontSpec{name, -px, FontSpec::kBold}),
-          italic(FontSpec{name, -px, FontSpec::kItalic});
+      const ScreenFont regular(FontDesc{name, -px, 0}), bold(FontDesc{name, -px, FontDesc::kBold}),
+          italic(FontDesc{name, -px, FontDesc::kItalic});
       EXPECT_GT(bold.textWidth(text), regular.textWidth(text));
       // An upright "l" is one straight column of ink; slanted, its top leans right of its foot.
       Canvas up(30, regular.height(), kPaper), slanted(30, italic.height(), kPaper);
@@ -94,20 +94,20 @@ TEST(Font, BoldIsWiderThanRegularAndItalicSlants) {
       EXPECT_GT(rowInk(slanted, s.top + 1), rowInk(slanted, s.bottom - 1));
     }
   // The black weight has no bold of its own: asking for bold changes nothing.
-  EXPECT_EQ(ScreenFont(FontSpec{"Arial Black", -27, FontSpec::kBold}).textWidth(text),
-            ScreenFont(FontSpec{"Arial Black", -27, 0}).textWidth(text));
-  EXPECT_GT(ScreenFont(FontSpec{"Arial Black", -27, 0}).textWidth(text),
-            ScreenFont(FontSpec{"Verdana", -27, FontSpec::kBold}).textWidth(text));
+  EXPECT_EQ(ScreenFont(FontDesc{"Arial Black", -27, FontDesc::kBold}).textWidth(text),
+            ScreenFont(FontDesc{"Arial Black", -27, 0}).textWidth(text));
+  EXPECT_GT(ScreenFont(FontDesc{"Arial Black", -27, 0}).textWidth(text),
+            ScreenFont(FontDesc{"Verdana", -27, FontDesc::kBold}).textWidth(text));
 }
 
 TEST(Font, UnderlineAndStrikeOutDrawOneLineAcrossTheText) {
   for (const char* name : {"MS Sans Serif", "Verdana"})
     for (int px : {11, 13, 32}) {
       SCOPED_TRACE(std::string(name) + " " + std::to_string(px) + " px");
-      const ScreenFont plain(FontSpec{name, -px, 0});
+      const ScreenFont plain(FontDesc{name, -px, 0});
       const FontMetrics& m = plain.metrics();
-      for (std::uint32_t style : {FontSpec::kUnderline, FontSpec::kStrikeOut}) {
-        const ScreenFont marked(FontSpec{name, -px, style});
+      for (std::uint32_t style : {FontDesc::kUnderline, FontDesc::kStrikeOut}) {
+        const ScreenFont marked(FontDesc{name, -px, style});
         const char* text = "ab c";
         const int x0 = 3, w = plain.textWidth(text);
         Canvas a(w + 10, m.height + 4, kPaper), b(w + 10, m.height + 4, kPaper);
@@ -127,7 +127,7 @@ TEST(Font, UnderlineAndStrikeOutDrawOneLineAcrossTheText) {
         ASSERT_GE(rows, 1);
         EXPECT_LE(rows, std::max(2, px / 10));
         const int baseline = 2 + m.ascent;
-        if (style == FontSpec::kUnderline) {
+        if (style == FontDesc::kUnderline) {
           EXPECT_GE(first, baseline);                   // below the baseline
           EXPECT_LE(first + rows, 2 + m.height);        // inside the cell
         } else {
@@ -140,19 +140,19 @@ TEST(Font, UnderlineAndStrikeOutDrawOneLineAcrossTheText) {
 
 TEST(Font, NamesIgnoreCaseAndUnknownNamesGetTheDefaultFace) {
   const char* text = "Polarização direta";
-  const int verdana = ScreenFont(FontSpec{"Verdana", -13, 0}).textWidth(text);
-  const int sans = ScreenFont(FontSpec{"MS Sans Serif", -13, 0}).textWidth(text);
+  const int verdana = ScreenFont(FontDesc{"Verdana", -13, 0}).textWidth(text);
+  const int sans = ScreenFont(FontDesc{"MS Sans Serif", -13, 0}).textWidth(text);
   ASSERT_NE(verdana, sans);
-  EXPECT_EQ(ScreenFont(FontSpec{"VERDANA", -13, 0}).textWidth(text), verdana);
-  EXPECT_EQ(ScreenFont(FontSpec{"ms sans serif", -13, 0}).textWidth(text), sans);
-  EXPECT_EQ(ScreenFont(FontSpec{"No Such Font", -13, 0}).textWidth(text), sans);
-  EXPECT_EQ(ScreenFont(FontSpec{"", -13, 0}).textWidth(text), sans);
+  EXPECT_EQ(ScreenFont(FontDesc{"VERDANA", -13, 0}).textWidth(text), verdana);
+  EXPECT_EQ(ScreenFont(FontDesc{"ms sans serif", -13, 0}).textWidth(text), sans);
+  EXPECT_EQ(ScreenFont(FontDesc{"No Such Font", -13, 0}).textWidth(text), sans);
+  EXPECT_EQ(ScreenFont(FontDesc{"", -13, 0}).textWidth(text), sans);
 }
 
 TEST(Font, CharactersTheFaceLacksComeFromTheFallbackFace) {
   // A check mark is not in the face standing in for the sans serif font; it must not come out as
   // the missing-character box but as the fallback face draws it.
-  const ScreenFont sans(FontSpec{"MS Sans Serif", -13, 0}), fallback(FontSpec{"DejaVu Sans", -13, 0});
+  const ScreenFont sans(FontDesc{"MS Sans Serif", -13, 0}), fallback(FontDesc{"DejaVu Sans", -13, 0});
   Canvas a(30, 20, kPaper), b(30, 20, kPaper);
   sans.drawLine(a, 2, 0, "\u2713", kInk);
   fallback.drawLine(b, 2, 0 + sans.metrics().ascent - fallback.metrics().ascent, "\u2713", kInk);
@@ -162,13 +162,13 @@ TEST(Font, CharactersTheFaceLacksComeFromTheFallbackFace) {
 }
 
 TEST(Font, ControlCharactersHaveNoWidthAndDrawNothing) {
-  const ScreenFont f(FontSpec{"MS Sans Serif", -11, 0});
+  const ScreenFont f(FontDesc{"MS Sans Serif", -11, 0});
   EXPECT_EQ(f.textWidth("a\x01\x1f\x7f\xc2\x85 b"), f.textWidth("a b"));
   EXPECT_EQ(f.advance(U'\t'), 0);
 }
 
 TEST(Font, BytesThatAreNotUtf8ReadAsWesternCharacters) {
-  const ScreenFont f(FontSpec{"Verdana", -13, 0});
+  const ScreenFont f(FontDesc{"Verdana", -13, 0});
   EXPECT_EQ(f.textWidth("\xe7\xe3o"), f.textWidth("ção"));  // "ção" in a single-byte encoding
   Canvas a(60, 20, kPaper), b(60, 20, kPaper);
   f.drawLine(a, 0, 0, "Avan\xe7" "ar", kInk);

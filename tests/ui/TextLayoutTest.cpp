@@ -18,7 +18,7 @@ namespace {
 constexpr std::uint32_t kPaper = 0xFFFFFF, kInk = 0x000080;
 
 const ScreenFont& sans() {
-  static const ScreenFont f(FontSpec{"MS Sans Serif", -11, 0});
+  static const ScreenFont f(FontDesc{"MS Sans Serif", -11, 0});
   return f;
 }
 
@@ -182,7 +182,7 @@ TEST(TextLayout, TabsMoveToTheNextStop) {
 }
 
 TEST(TextLayout, MeasuredRectangleIsTheRoomTheDrawnTextTakes) {
-  const ScreenFont font(FontSpec{"Verdana", -13, FontSpec::kBold});
+  const ScreenFont font(FontDesc{"Verdana", -13, FontDesc::kBold});
   const char* text = "Na região ativa, a junção base-emissor fica diretamente polarizada e a junção "
                      "base-coletor reversamente polarizada.\nÊnfase: Ic = β·Ib.";
   TextFormat fmt;

@@ -15,8 +15,8 @@ TEST(TextMeasurer, MeasuresStoredFontsAsTheyAreDrawn) {
   stored.setName("Verdana");
   stored.setHeight(-13);
   stored.setStyle(fsBold);
-  const ScreenFont drawn(ScreenTextMeasurer::specOf(stored));
-  EXPECT_EQ(drawn.spec(), (FontSpec{"Verdana", -13, FontSpec::kBold}));
+  const ScreenFont drawn(ScreenTextMeasurer::descOf(stored));
+  EXPECT_EQ(drawn.desc(), (FontDesc{"Verdana", -13, FontDesc::kBold}));
 
   // A label's caption: the "&" marks an accelerator and tabs go to their stops.
   const int stop = 8 * drawn.metrics().averageCharWidth;

@@ -63,7 +63,7 @@ class SdlSmoke : public ::testing::Test {
   }
 
   WindowId page(const std::string& title, Point outer = {199, 103}) {
-    const WindowId id = desk->createWindow(windowSpec(WindowKind::Page, title, outer, {648, 514}));
+    const WindowId id = desk->createWindow(windowDesc(WindowKind::Page, title, outer, {648, 514}));
     titles[id] = title;
     EXPECT_EQ(desk->hasWindowManager(), withWm);
     return id;
@@ -149,7 +149,7 @@ TEST_F(SdlSmoke, CloseRequestsReachTheProgram) {
   for (const auto& s : seen) EXPECT_EQ(s.find("CloseRequest window"), std::string::npos) << seenSoFar();
 
   // On a dialog it is that dialog's close.
-  const WindowId box = desk->createWindow(windowSpec(WindowKind::Dialog, "smoke-box", {300, 300}, {200, 80}, SizeOf::Client));
+  const WindowId box = desk->createWindow(windowDesc(WindowKind::Dialog, "smoke-box", {300, 300}, {200, 80}, SizeOf::Client));
   titles[box] = "smoke-box";
   desk->show(box);
   settle();
@@ -162,7 +162,7 @@ TEST_F(SdlSmoke, ThePagesFormOneApplicationWithItsTitleAndIcon) {
   const WindowId a = page("smoke-group-a"), b = page("smoke-group-b");
   std::vector<std::uint32_t> icon(32 * 32, 0xFF336699u);
   desk->setIcon(a, {icon.data()});
-  const WindowId box = desk->createWindow(windowSpec(WindowKind::Dialog, "smoke-group-box", {0, 0}, {100, 40}, SizeOf::Client));
+  const WindowId box = desk->createWindow(windowDesc(WindowKind::Dialog, "smoke-group-box", {0, 0}, {100, 40}, SizeOf::Client));
   titles[box] = "smoke-group-box";
   for (WindowId id : {a, b, box}) desk->show(id);
   settle();
@@ -262,7 +262,7 @@ TEST_F(SdlSmoke, ThePointerAndTheWindowUnderItFollowTheServer) {
 
   // A tool tip shows on top without taking the focus, with or without a window manager.
   run("xdotool mousemove 300 300");
-  const WindowId tip = desk->createWindow(windowSpec(WindowKind::Tooltip, "smoke-tip", {290, 290}, {60, 20}));
+  const WindowId tip = desk->createWindow(windowDesc(WindowKind::Tooltip, "smoke-tip", {290, 290}, {60, 20}));
   desk->show(tip);
   settle();
   EXPECT_EQ(desk->stackingOrder().front(), tip);

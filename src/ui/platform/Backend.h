@@ -55,9 +55,9 @@ class Backend {
 
   // ---- Windows ----------------------------------------------------------------------------
 
-  // A new window, hidden, at spec.outerPosition. For SizeOf::Outer the client area is the
+  // A new window, hidden, at desc.outerPosition. For SizeOf::Outer the client area is the
   // outer size less the frame the desktop puts around this kind of window.
-  virtual WindowId createWindow(const WindowSpec& spec) = 0;
+  virtual WindowId createWindow(const WindowDesc& desc) = 0;
   virtual void destroyWindow(WindowId window) = 0;
 
   virtual void setTitle(WindowId window, std::string_view utf8) = 0;

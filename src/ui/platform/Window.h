@@ -20,10 +20,10 @@ enum class WindowKind : std::uint8_t {
   Tooltip,  // no frame, above every other window, never takes the keyboard focus
 };
 
-// Whether WindowSpec::size is the outer size (frame included) or the client area's.
+// Whether WindowDesc::size is the outer size (frame included) or the client area's.
 enum class SizeOf : std::uint8_t { Outer, Client };
 
-struct WindowSpec {
+struct WindowDesc {
   WindowKind kind = WindowKind::Page;
   std::string title;       // UTF-8
   Point outerPosition;     // screen position of the outer top-left corner (frame included)
@@ -31,7 +31,7 @@ struct WindowSpec {
   SizeOf sizeOf = SizeOf::Outer;
 };
 
-inline WindowSpec windowSpec(WindowKind kind, std::string title, Point outerPosition, Size size,
+inline WindowDesc windowDesc(WindowKind kind, std::string title, Point outerPosition, Size size,
                              SizeOf sizeOf = SizeOf::Outer) {
   return {kind, std::move(title), outerPosition, size, sizeOf};
 }

@@ -50,10 +50,10 @@ int pixelSizeFor(const FaceChoice& file, int height) {
   return ppem;
 }
 
-ScreenFont::Instance* instanceFor(const FontSpec& spec) {
-  const FaceChoice file = FontCatalog::face(spec.name, spec.bold(), spec.italic());
-  const FaceChoice spare = FontCatalog::fallback(spec.bold(), spec.italic());
-  const int ppem = pixelSizeFor(file, spec.height);
+ScreenFont::Instance* instanceFor(const FontDesc& desc) {
+  const FaceChoice file = FontCatalog::face(desc.name, desc.bold(), desc.italic());
+  const FaceChoice spare = FontCatalog::fallback(desc.bold(), desc.italic());
+  const int ppem = pixelSizeFor(file, desc.height);
   static std::map<std::tuple<const void*, bool, const void*, int>, std::unique_ptr<ScreenFont::Instance>> cache;
   auto& slot = cache[{file.file->data, file.heavier, spare.file->data, ppem}];
   if (slot) return slot.get();
@@ -82,7 +82,7 @@ void stroke(Canvas& canvas, long long x, long long y, long long width, long long
 
 }  // namespace
 
-ScreenFont::ScreenFont(const FontSpec& spec) : spec_(spec), inst_(instanceFor(spec)) {}
+ScreenFont::ScreenFont(const FontDesc& desc) : desc_(desc), inst_(instanceFor(desc)) {}
 
 const FontMetrics& ScreenFont::metrics() const { return inst_->metrics; }
 
@@ -130,8 +130,8 @@ int ScreenFont::drawLine(Canvas& canvas, int x, int top, std::string_view utf8, 
     pen += advance(cp);
   }
   const int w = static_cast<int>(std::min<long long>(pen - x, INT_MAX));
-  if (spec_.underline()) drawUnderline(canvas, x, top, w, color);
-  if (spec_.strikeOut()) drawStrikeOut(canvas, x, top, w, color);
+  if (desc_.underline()) drawUnderline(canvas, x, top, w, color);
+  if (desc_.strikeOut()) drawStrikeOut(canvas, x, top, w, color);
   return w;
 }
 

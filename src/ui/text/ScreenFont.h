@@ -11,7 +11,7 @@
 
 #include "ui/canvas/Canvas.h"
 #include "ui/text/FontMetrics.h"
-#include "ui/text/FontSpec.h"
+#include "ui/text/FontDesc.h"
 
 namespace apostila::ui {
 
@@ -23,9 +23,9 @@ class ScreenFont {
   // absurd bitmaps.
   static constexpr int kMaxPixelSize = 400;
 
-  explicit ScreenFont(const FontSpec& spec = {});
+  explicit ScreenFont(const FontDesc& desc = {});
 
-  const FontSpec& spec() const { return spec_; }
+  const FontDesc& desc() const { return desc_; }
   const FontMetrics& metrics() const;
   int height() const { return metrics().height; }
   int pixelSize() const;  // the character (em) height in pixels
@@ -48,7 +48,7 @@ class ScreenFont {
   struct Instance;  // the resolved faces at one size, shared and cached for the run
 
  private:
-  FontSpec spec_;
+  FontDesc desc_;
   Instance* inst_ = nullptr;
 };
 

@@ -5,14 +5,14 @@
 
 #include "ui/Font.h"
 #include "ui/TextMeasurer.h"
-#include "ui/text/FontSpec.h"
+#include "ui/text/FontDesc.h"
 
 namespace apostila::ui {
 
 class ScreenTextMeasurer : public TextMeasurer {
  public:
   // The drawing font for a stored font (name, height and style; colour and charset play no part).
-  static FontSpec specOf(const Font& font);
+  static FontDesc descOf(const Font& font);
 
   // The fonts are drawn at the density the pages were designed for.
   int pixelsPerInch() const override { return 96; }

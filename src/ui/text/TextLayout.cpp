@@ -171,8 +171,8 @@ void TextLayout::draw(Canvas& canvas, const Rect& bounds, Rgb color) const {
       if (accel_[k]) font_.drawUnderline(canvas, x0 + x, y, a, color);
       x += a;
     }
-    if (font_.spec().underline()) font_.drawUnderline(canvas, x0, y, l.width, color);
-    if (font_.spec().strikeOut()) font_.drawStrikeOut(canvas, x0, y, l.width, color);
+    if (font_.desc().underline()) font_.drawUnderline(canvas, x0, y, l.width, color);
+    if (font_.desc().strikeOut()) font_.drawStrikeOut(canvas, x0, y, l.width, color);
   }
   canvas.restore(saved);
 }

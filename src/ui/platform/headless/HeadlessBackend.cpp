@@ -29,19 +29,19 @@ const SimWindow& HeadlessBackend::get(WindowId window) const {
 
 // ---- Windows --------------------------------------------------------------------------------
 
-WindowId HeadlessBackend::createWindow(const WindowSpec& spec) {
-  if (spec.size.width < 0 || spec.size.height < 0) throw PlatformError("a window cannot have a negative size");
+WindowId HeadlessBackend::createWindow(const WindowDesc& desc) {
+  if (desc.size.width < 0 || desc.size.height < 0) throw PlatformError("a window cannot have a negative size");
   SimWindow w;
   w.id = nextId_++;
-  w.kind = spec.kind;
-  w.title = spec.title;
-  w.outer = spec.outerPosition;
-  w.frame = spec.kind == WindowKind::Tooltip ? FrameExtents{} : frame_;
-  if (spec.sizeOf == SizeOf::Outer) {
+  w.kind = desc.kind;
+  w.title = desc.title;
+  w.outer = desc.outerPosition;
+  w.frame = desc.kind == WindowKind::Tooltip ? FrameExtents{} : frame_;
+  if (desc.sizeOf == SizeOf::Outer) {
     // The frame cannot be larger than the window: the client area shrinks to nothing first.
-    w.outerSize = {std::max(spec.size.width, w.frame.horizontal()), std::max(spec.size.height, w.frame.vertical())};
+    w.outerSize = {std::max(desc.size.width, w.frame.horizontal()), std::max(desc.size.height, w.frame.vertical())};
   } else {
-    w.outerSize = {spec.size.width + w.frame.horizontal(), spec.size.height + w.frame.vertical()};
+    w.outerSize = {desc.size.width + w.frame.horizontal(), desc.size.height + w.frame.vertical()};
   }
   w.framebuffer.resize(w.clientSize());
   const WindowId id = w.id;

@@ -100,34 +100,34 @@ void SdlBackend::setTaskbarEntry(bool, std::string_view title) {
 
 // ---- Windows --------------------------------------------------------------------------------
 
-WindowId SdlBackend::createWindow(const WindowSpec& spec) {
+WindowId SdlBackend::createWindow(const WindowDesc& desc) {
   Uint32 flags = SDL_WINDOW_HIDDEN;
-  switch (spec.kind) {
+  switch (desc.kind) {
     case WindowKind::Page: flags |= SDL_WINDOW_RESIZABLE; break;
     case WindowKind::Dialog: flags |= SDL_WINDOW_SKIP_TASKBAR; break;
     case WindowKind::Tooltip:
       flags |= SDL_WINDOW_TOOLTIP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_ALWAYS_ON_TOP;
       break;
   }
-  if (spec.size.width < 0 || spec.size.height < 0) throw PlatformError("a window cannot have a negative size");
+  if (desc.size.width < 0 || desc.size.height < 0) throw PlatformError("a window cannot have a negative size");
   Native w;
-  w.kind = spec.kind;
-  w.outer = spec.outerPosition;
-  w.keepOuter = spec.sizeOf == SizeOf::Outer && spec.kind != WindowKind::Tooltip;
-  w.outerWanted = spec.size;
-  if (spec.kind != WindowKind::Tooltip)
-    if (auto it = frameCache_.find(spec.kind); it != frameCache_.end()) w.frame = it->second;
-  w.client = atLeastOne(w.keepOuter ? Size{spec.size.width - w.frame.horizontal(), spec.size.height - w.frame.vertical()}
-                                    : spec.size);
+  w.kind = desc.kind;
+  w.outer = desc.outerPosition;
+  w.keepOuter = desc.sizeOf == SizeOf::Outer && desc.kind != WindowKind::Tooltip;
+  w.outerWanted = desc.size;
+  if (desc.kind != WindowKind::Tooltip)
+    if (auto it = frameCache_.find(desc.kind); it != frameCache_.end()) w.frame = it->second;
+  w.client = atLeastOne(w.keepOuter ? Size{desc.size.width - w.frame.horizontal(), desc.size.height - w.frame.vertical()}
+                                    : desc.size);
 
   // Hidden, a window's given position is where its frame goes.
-  w.sdl.reset(sdlCheck(SDL_CreateWindow(spec.title.c_str(), spec.outerPosition.x, spec.outerPosition.y,
+  w.sdl.reset(sdlCheck(SDL_CreateWindow(desc.title.c_str(), desc.outerPosition.x, desc.outerPosition.y,
                                         w.client.width, w.client.height, flags),
                        "cannot create a window"));
   if (!x11_) x11_ = std::make_unique<X11Desktop>(w.sdl.get());
   w.xwindow = X11Desktop::xwindowOf(w.sdl.get());
-  x11_->prepare(w.xwindow, spec.kind, appTitle_);
-  if (spec.kind != WindowKind::Tooltip && !frameCache_.contains(spec.kind))
+  x11_->prepare(w.xwindow, desc.kind, appTitle_);
+  if (desc.kind != WindowKind::Tooltip && !frameCache_.contains(desc.kind))
     if (auto frame = x11_->requestFrameExtents(w.xwindow)) adoptFrame(w, *frame);
 
   const WindowId id = SDL_GetWindowID(w.sdl.get());

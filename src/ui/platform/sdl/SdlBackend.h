@@ -32,7 +32,7 @@ class SdlBackend final : public Backend {
   void setClipboardText(std::string_view utf8) override;
   void setTaskbarEntry(bool shown, std::string_view title) override;
 
-  WindowId createWindow(const WindowSpec& spec) override;
+  WindowId createWindow(const WindowDesc& desc) override;
   void destroyWindow(WindowId window) override;
   void setTitle(WindowId window, std::string_view utf8) override;
   void setIcon(WindowId window, const IconImage& icon) override;

@@ -6,7 +6,7 @@
 
 namespace apostila::ui {
 
-struct FontSpec {
+struct FontDesc {
   // Style bits, the same values as the font style set elements store.
   static constexpr std::uint32_t kBold = 1, kItalic = 2, kUnderline = 4, kStrikeOut = 8;
 
@@ -21,7 +21,7 @@ struct FontSpec {
   bool underline() const { return (style & kUnderline) != 0; }
   bool strikeOut() const { return (style & kStrikeOut) != 0; }
 
-  bool operator==(const FontSpec&) const = default;
+  bool operator==(const FontDesc&) const = default;
 };
 
 }  // namespace apostila::ui
