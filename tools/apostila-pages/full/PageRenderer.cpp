@@ -17,6 +17,9 @@ bool RenderRequest::parse(const std::vector<std::string>& args, RenderRequest& o
       if (i + 1 >= args.size()) return false;
       (args[i] == "--hover" ? out.hover : out.press) = args[i + 1];
       ++i;
+    } else if (args[i] == "--click") {
+      if (i + 1 >= args.size()) return false;
+      out.clicks.push_back(args[++i]);
     } else if (args[i].rfind("--", 0) == 0) {
       return false;
     } else {
@@ -73,6 +76,13 @@ ui::Canvas PageRenderer::render(const RenderRequest& request) {
   if (&page != &start) {
     app_->showForm(page);
     app_->hideForm(start);
+    app_->processPending();
+  }
+  for (const std::string& element : request.clicks) {
+    pointAt(page, element);
+    // A message the click opens is read and closed with Enter, as a learner would.
+    desktop_.onWait([this] { desktop_.typeKey(platform::Key::Return); });
+    desktop_.click();
     app_->processPending();
   }
   if (!request.hover.empty()) pointAt(page, request.hover);

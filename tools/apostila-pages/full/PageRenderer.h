@@ -21,8 +21,9 @@ struct RenderRequest {
   std::filesystem::path output;
   std::string hover;  // element to rest the pointer on, or empty
   std::string press;  // element to hold the left button down on, or empty
+  std::vector<std::string> clicks;  // elements clicked first, in order; messages they open are closed
 
-  // PAGE OUT [--hover ELEMENT] [--press ELEMENT]; false for anything else.
+  // PAGE OUT [--click ELEMENT]... [--hover ELEMENT] [--press ELEMENT]; false for anything else.
   static bool parse(const std::vector<std::string>& args, RenderRequest& out);
 };
 

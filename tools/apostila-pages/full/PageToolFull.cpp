@@ -10,7 +10,7 @@ PageClassResolver pageClassResolver() {
   return [](std::string_view className) { return app::pageClassNamed(className); };
 }
 
-std::string extraUsage() { return "       apostila-pages render PAGE OUT.png [--hover ELEMENT] [--press ELEMENT]\n"; }
+std::string extraUsage() { return "       apostila-pages render PAGE OUT.png [--click ELEMENT]... [--hover ELEMENT] [--press ELEMENT]\n"; }
 
 int runExtraCommand(const std::string& command, const std::vector<std::string>& args) {
   if (command != "render") return -1;
