@@ -48,6 +48,16 @@ class ErrorTrap {
   int (*previous_)(Display*, XErrorEvent*) = nullptr;
 };
 
+// The handler in force outside the traps. A request that names a window which went away in
+// the meantime (a frame the window manager destroyed, a window of ours already gone when an
+// asynchronous request reaches the server) is not fatal: it is dropped. Any other error is
+// handled as before.
+int (*outerHandler)(Display*, XErrorEvent*) = nullptr;
+int toleratingGoneWindows(Display* d, XErrorEvent* e) {
+  if (e->error_code == BadWindow || e->error_code == BadDrawable) return 0;
+  return outerHandler ? outerHandler(d, e) : 0;
+}
+
 // A 32-bit-format property as longs (Xlib's representation), empty if absent.
 std::vector<unsigned long> longProperty(Display* d, Window w, Atom property, Atom type) {
   Atom actualType = 0;
@@ -89,6 +99,7 @@ X11Desktop::X11Desktop(SDL_Window* anyWindow) {
   display_ = info.info.x11.display;
   Display* d = display_;
   root_ = DefaultRootWindow(d);
+  if (!outerHandler) outerHandler = XSetErrorHandler(&toleratingGoneWindows);
 
   // A window manager announces itself on the root window and confirms on its own window.
   {
