@@ -15,7 +15,18 @@ struct Figure {
   std::function<std::vector<std::uint8_t>()> encode;
 };
 
-using FigureList = std::vector<Figure>;
+// The figures in the order they were added. Two figures with one file name would overwrite
+// each other's picture, so the second is refused.
+class FigureList {
+ public:
+  void add(std::string file, std::function<std::vector<std::uint8_t>()> encode);
+  std::vector<Figure>::const_iterator begin() const { return figures_.begin(); }
+  std::vector<Figure>::const_iterator end() const { return figures_.end(); }
+  std::size_t size() const { return figures_.size(); }
+
+ private:
+  std::vector<Figure> figures_;
+};
 
 void addGlyphFigures(FigureList& list);   // button glyphs and the program icon
 void addQuizFigures(FigureList& list);    // the solution marker and the four circuits

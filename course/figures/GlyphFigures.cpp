@@ -281,14 +281,14 @@ std::vector<std::uint8_t> questionBalloon() {
 }  // namespace
 
 void addGlyphFigures(FigureList& list) {
-  list.push_back({"mainicon.bmp", [] { return encodeBmp4(mainIcon()); }});
-  list.push_back({"mao-direita.bmp", handRight});
-  list.push_back({"mao-esquerda.bmp", handLeft});
-  list.push_back({"topico.bmp", topicMarker});
-  list.push_back({"sair.bmp", exitPicture});
-  list.push_back({"livros.bmp", threeBooks});
-  list.push_back({"papel-lapis.bmp", paperAndPencil});
-  list.push_back({"balao.bmp", questionBalloon});
+  list.add("mainicon.bmp", [] { return encodeBmp4(mainIcon()); });
+  list.add("mao-direita.bmp", handRight);
+  list.add("mao-esquerda.bmp", handLeft);
+  list.add("topico.bmp", topicMarker);
+  list.add("sair.bmp", exitPicture);
+  list.add("livros.bmp", threeBooks);
+  list.add("papel-lapis.bmp", paperAndPencil);
+  list.add("balao.bmp", questionBalloon);
 }
 
 }  // namespace apostila::figures

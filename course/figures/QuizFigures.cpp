@@ -1,123 +1,97 @@
 // The quiz figures: the solution marker (a smiley) and the circuits of questions 17 to 20, at
-// the sizes their pages' preview panels are made for, labelled with the values the questions
-// state.
-#include <cairo.h>
-
+// the sizes their pages' preview panels are made for. Every value they show is the named value
+// the question's statement states.
 #include <cmath>
 
+#include "Drawing.h"
 #include "Figures.h"
-#include "QuantityText.h"
-#include "QuizPicture.h"
-#include "QuizCircuits.h"
+#include "Schematic.h"
+#include "ValueTable.h"
 
 namespace apostila::figures {
 
 namespace {
 
-using Pic = QuizPicture;
-using A = Pic::Align;
-using Q = QuantityText;
+using Side = Schematic::Side;
+using Align = TextSetter::Align;
 
-std::string betaText(double beta) { return "\u03B2 = " + Q::plain(beta); }
+const std::string& val(const std::string& name) { return courseValues().text(name); }
 
-// A resistor's name above its value, left of x or right of it.
-void resistorLabel(Pic& p, Pic::Pt at, const std::string& sub, double ohms, A align = A::Left) {
-  p.name(at, "R", sub, "", align);
-  p.setInk(Pic::kValueInk);
-  p.text({at.x, at.y + 14}, Q::ohms(ohms), align);
-  p.setInk(Pic::kInk);
+// The supply terminal centred over the rail, with its lettering above.
+void supplyOverRail(Schematic& s, Pt terminal, double railY, const std::string& q) {
+  s.supply("VCC", terminal, "+V_{CC} = " + val(q + ".vcc"));
+  s.wire({s.pin("VCC"), {terminal.x, railY}});
+  s.dot({terminal.x, railY});
 }
 
-void supplyLabel(Pic& p, Pic::Pt at, const std::string& sub, double volts) {
-  p.name(at, "+V", sub, "= " + Q::plain(volts) + " V", A::Center);
-}
-
-// RB and RC from the supply rail, emitter to ground: the fixed bias of questions 17 and 19.
-RgbImage fixedBias(int w, int h, const BaseResistorCircuit& c) {
-  Pic p(w, h);
-  const double railY = 30, xB = std::round(0.22 * w), xC = std::round(0.63 * w);
-  const Pic::Pt bar{xC - 15, std::round(0.58 * h)};
-  supplyLabel(p, {(xB + xC) / 2, 17}, "CC", c.vcc);
-  p.wire({xB, railY}, {xC, railY});
-  const Pic::Npn t = p.npn(bar);
-  p.resistor({xB, railY}, {xB, bar.y});
-  p.wire({xB, bar.y}, t.base);
-  p.resistor({xC, railY}, t.collector);
-  const double groundY = h - 30;
-  p.wire(t.emitter, {xC, groundY});
-  p.ground({xC, groundY});
-  const double rbMid = (railY + bar.y) / 2, rcMid = (railY + t.collector.y) / 2;
-  resistorLabel(p, {xB + 11, rbMid - 2}, "B", c.rb);
-  resistorLabel(p, {xC + 11, rcMid - 2}, "C", c.rc);
-  p.text({bar.x + 38, bar.y + 5}, betaText(c.beta));
-  return p.image();
+// RB and RC from the supply rail, the emitter to ground: the fixed bias of questions 17 and 19.
+std::vector<std::uint8_t> fixedBias(int w, int h, const std::string& q) {
+  Drawing d(w, h);
+  Schematic s(d, 10);
+  const double xB = 30, xC = std::round(w * 0.62), railY = 56, baseY = std::round(h * 0.62);
+  supplyOverRail(s, {std::round((xB + xC) / 2), 40}, railY, q);
+  s.wire({{xB, railY}, {xC, railY}});
+  s.resistor("RB", {xB, railY}, {xB, baseY}, "R_B", val(q + ".rb"));
+  s.npn("Q", {xC - 40, baseY});
+  s.wire({{xB, baseY}, s.pin("Q.b")});
+  s.resistor("RC", {xC, railY}, s.pin("Q.c"), "R_C", val(q + ".rc"));
+  const double groundY = h - 22;
+  s.wire({s.pin("Q.e"), {xC, groundY}});
+  s.ground("0", {xC, groundY});
+  d.text().draw({xB - 8, h - 10.0}, "\u03B2 = " + val(q + ".beta"));
+  return d.bmp();
 }
 
 // The divider at the base, RC and RE: question 18.
-RgbImage dividerBias(int w, int h, const DividerCircuit& c) {
-  Pic p(w, h);
-  const double railY = 26, groundRailY = h - 30, xB = 40, xC = std::round(0.62 * w);
-  const Pic::Pt bar{xC - 15, std::round((railY + groundRailY) / 2)};
-  supplyLabel(p, {(xB + xC) / 2, 15}, "CC", c.vcc);
-  p.wire({xB, railY}, {xC, railY});
-  const Pic::Npn t = p.npn(bar);
-  p.resistor({xB, railY}, {xB, bar.y});
-  p.resistor({xB, bar.y}, {xB, groundRailY});
-  p.wire({xB, bar.y}, t.base);
-  p.dot({xB, bar.y});
-  p.resistor({xC, railY}, t.collector);
-  p.resistor(t.emitter, {xC, groundRailY});
-  p.wire({xB, groundRailY}, {xC, groundRailY});
-  const double groundX = std::round((xB + xC) / 2);
-  p.dot({groundX, groundRailY});
-  p.ground({groundX, groundRailY});
-  resistorLabel(p, {xB + 11, (railY + bar.y) / 2 - 4}, "B1", c.rb1);
-  resistorLabel(p, {xB + 11, (bar.y + groundRailY) / 2 + 2}, "B2", c.rb2);
-  resistorLabel(p, {xC + 11, (railY + t.collector.y) / 2 - 2}, "C", c.rc);
-  resistorLabel(p, {xC + 11, (t.emitter.y + groundRailY) / 2 - 2}, "E", c.re);
-  p.text({bar.x + 38, bar.y + 5}, betaText(c.beta));
-  return p.image();
+std::vector<std::uint8_t> dividerBias(int w, int h) {
+  Drawing d(w, h);
+  Schematic s(d, 10);
+  const double xB = 18, xC = std::round(w * 0.64), railY = 50, groundY = h - 20, baseY = std::round((railY + groundY) / 2);
+  supplyOverRail(s, {std::round((xB + xC) / 2), 35}, railY, "q18");
+  s.wire({{xB, railY}, {xC, railY}});
+  s.resistor("RB1", {xB, railY}, {xB, baseY}, "R_{B1}", val("q18.rb1"));
+  s.resistor("RB2", {xB, baseY}, {xB, groundY}, "R_{B2}", val("q18.rb2"));
+  s.npn("Q", {xC - 40, baseY});
+  s.wire({{xB, baseY}, s.pin("Q.b")});
+  s.dot({xB, baseY});
+  s.resistor("RC", {xC, railY}, s.pin("Q.c"), "R_C", val("q18.rc"));
+  s.resistor("RE", s.pin("Q.e"), {xC, groundY}, "R_E", val("q18.re"));
+  s.wire({{xB, groundY}, {xC, groundY}});
+  const double gx = std::round((xB + xC) / 2) + 8;
+  s.dot({gx, groundY});
+  s.ground("0", {gx, groundY});
+  d.text().draw({xC + 14, baseY + 5}, "\u03B2 = " + val("q18.beta"));
+  return d.bmp();
 }
 
-// The switch: VBB drives the base through RB, RC to the supply terminal: question 20.
-RgbImage transistorSwitch(int w, int h, const BaseResistorCircuit& c) {
-  Pic p(w, h);
-  const double xV = 40, xC = std::round(0.67 * w), terminalY = 30;
-  const Pic::Pt bar{xC - 15, std::round(0.53 * h)};
-  const double groundRailY = h - 40;
-  supplyLabel(p, {xC, 17}, "CC", c.vcc);
-  const Pic::Npn t = p.npn(bar);
-  p.terminal({xC, terminalY});
-  p.resistor({xC, terminalY + 3}, t.collector);
-  const double rbStart = xV + 22;
-  p.wire({xV, std::round(0.7 * h)}, {xV, bar.y}, {rbStart, bar.y});
-  p.resistor({rbStart, bar.y}, t.base);
-  p.battery({xV, std::round(0.7 * h)}, {xV, std::round(0.7 * h) + 34});
-  p.wire({xV, std::round(0.7 * h) + 34}, {xV, groundRailY});
-  p.wire(t.emitter, {xC, groundRailY});
-  p.wire({xV, groundRailY}, {xC, groundRailY});
-  const double groundX = std::round((xV + xC) / 2);
-  p.dot({groundX, groundRailY});
-  p.ground({groundX, groundRailY});
-  const double rbMid = (rbStart + t.base.x) / 2;
-  p.name({rbMid, bar.y - 12}, "R", "B", "", A::Center);
-  p.setInk(Pic::kValueInk);
-  p.text({rbMid, bar.y + 22}, Q::ohms(c.rb), A::Center);
-  p.setInk(Pic::kInk);
-  resistorLabel(p, {xC + 11, (terminalY + t.collector.y) / 2 - 2}, "C", c.rc);
-  const double batteryMid = std::round(0.7 * h) + 17;
-  p.name({xV + 18, batteryMid - 2}, "V", "BB");
-  p.setInk(Pic::kValueInk);
-  p.text({xV + 18, batteryMid + 12}, Q::plain(c.vbb) + " V");
-  p.setInk(Pic::kInk);
-  p.text({bar.x + 38, bar.y + 5}, betaText(c.beta));
-  return p.image();
+// The switch: VBB drives the base through RB, RC hangs from the supply terminal: question 20.
+std::vector<std::uint8_t> transistorSwitch(int w, int h) {
+  Drawing d(w, h);
+  Schematic s(d, 10);
+  const double xV = 30, xC = std::round(w * 0.64), baseY = std::round(h * 0.50), groundY = h - 24;
+  s.supply("VCC", {xC, 40}, "+V_{CC} = " + val("q20.vcc"));
+  s.npn("Q", {xC - 40, baseY});
+  s.resistor("RC", s.pin("VCC"), s.pin("Q.c"), "R_C", val("q20.rc"));
+  const double rbStart = xV + 26;
+  s.resistor("RB", {rbStart, baseY}, s.pin("Q.b"), "R_B", "", Side::Above);
+  d.ink(Drawing::kBlue);
+  d.text().draw({(rbStart + xC - 40) / 2, baseY + 26}, val("q20.rb"), Align::Center);
+  d.ink(Drawing::kBlack);
+  const double batteryTop = baseY + 40, batteryBottom = baseY + 80;
+  s.wire({{xV, batteryTop}, {xV, baseY}, {rbStart, baseY}});
+  s.battery("VBB", {xV, batteryTop}, {xV, batteryBottom}, "V_{BB}", val("q20.vbb"));
+  s.wire({{xV, batteryBottom}, {xV, groundY}, {xC, groundY}, s.pin("Q.e")});
+  const double gx = std::round((xV + xC) / 2) + 10;
+  s.dot({gx, groundY});
+  s.ground("0", {gx, groundY});
+  d.text().draw({xC + 24, baseY + 5}, "\u03B2 = " + val("q20.beta"));
+  return d.bmp();
 }
 
 // The solution marker: a yellow smiling face on white.
-RgbImage smiley() {
-  Pic p(32, 32);
-  cairo_t* cr = p.cr();
+std::vector<std::uint8_t> smiley() {
+  Drawing d(32, 32);
+  cairo_t* cr = d.cr();
   cairo_arc(cr, 16, 16, 14.2, 0, 2 * M_PI);
   cairo_set_source_rgb(cr, 1.0, 0.85, 0.0);
   cairo_fill_preserve(cr);
@@ -136,17 +110,17 @@ RgbImage smiley() {
   cairo_set_line_width(cr, 1.8);
   cairo_arc(cr, 16, 16.5, 8, 0.18 * M_PI, 0.82 * M_PI);
   cairo_stroke(cr);
-  return p.image();
+  return d.bmp();
 }
 
 }  // namespace
 
 void addQuizFigures(FigureList& list) {
-  list.push_back({"sorriso.bmp", [] { return encodeBmp24(smiley()); }});
-  list.push_back({"circuito-q17.bmp", [] { return encodeBmp24(fixedBias(212, 246, QuizCircuits::kQuestion17)); }});
-  list.push_back({"circuito-q18.bmp", [] { return encodeBmp24(dividerBias(236, 202, QuizCircuits::kQuestion18)); }});
-  list.push_back({"circuito-q19.bmp", [] { return encodeBmp24(fixedBias(264, 223, QuizCircuits::kQuestion19)); }});
-  list.push_back({"circuito-q20.bmp", [] { return encodeBmp24(transistorSwitch(252, 281, QuizCircuits::kQuestion20)); }});
+  list.add("sorriso.bmp", smiley);
+  list.add("circuito-q17.bmp", [] { return fixedBias(212, 246, "q17"); });
+  list.add("circuito-q18.bmp", [] { return dividerBias(236, 202); });
+  list.add("circuito-q19.bmp", [] { return fixedBias(264, 223, "q19"); });
+  list.add("circuito-q20.bmp", [] { return transistorSwitch(252, 281); });
 }
 
 }  // namespace apostila::figures

@@ -1,18 +1,32 @@
-// apostila-figures OUTDIR: draws every picture of the course into OUTDIR.
+// apostila-figures OUTDIR: draws every picture of the course into OUTDIR, with values.txt, the
+// named values that the page sources refer to.
+// apostila-figures --parts FILE: draws the sheet of drawing parts into FILE.
 #include <filesystem>
 #include <iostream>
+#include <string>
 
 #include "Figures.h"
+#include "PartsSheet.h"
+#include "ValueTable.h"
+
+namespace fs = std::filesystem;
+using namespace apostila::figures;
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: apostila-figures OUTDIR\n";
+  const std::string first = argc > 1 ? argv[1] : "";
+  if (argc != 2 && !(argc == 3 && first == "--parts")) {
+    std::cerr << "usage: apostila-figures OUTDIR\n       apostila-figures --parts FILE\n";
     return 2;
   }
   try {
-    std::filesystem::create_directories(argv[1]);
-    for (const auto& f : apostila::figures::allFigures())
-      apostila::figures::writeFile(std::filesystem::path(argv[1]) / f.file, f.encode());
+    if (first == "--parts") {
+      writeFile(argv[2], partsSheet());
+      return 0;
+    }
+    fs::create_directories(argv[1]);
+    for (const auto& f : allFigures()) writeFile(fs::path(argv[1]) / f.file, f.encode());
+    const std::string values = courseValues().file();
+    writeFile(fs::path(argv[1]) / "values.txt", std::vector<std::uint8_t>(values.begin(), values.end()));
   } catch (const std::exception& e) {
     std::cerr << "apostila-figures: " << e.what() << "\n";
     return 1;
