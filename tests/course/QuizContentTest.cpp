@@ -62,7 +62,8 @@ std::vector<CircuitQuestion> circuitQuestions() {
   const auto& c18 = QuizCircuits::kQuestion18;
   const auto p18 = HandMethods::dividerApproximate(c18);
   EXPECT_FALSE(p18.saturated || p18.cutOff);
-  const std::string ic18 = "IC" + approx + Q::milliamps(p18.ic, 2), vce18 = "VCE" + approx + Q::volts(p18.vce, 1);
+  // The same precision as the other questions: IC to a tenth of a milliampere.
+  const std::string ic18 = "IC" + approx + Q::milliamps(p18.ic, 1), vce18 = "VCE" + approx + Q::volts(p18.vce, 1);
   list.push_back({18,
                   {"VCC = " + volts(c18.vcc), "RB1 = " + Q::ohms(c18.rb1), "RB2 = " + Q::ohms(c18.rb2),
                    "RC = " + Q::ohms(c18.rc), "RE = " + Q::ohms(c18.re), "\u03B2 = " + Q::plain(c18.beta),

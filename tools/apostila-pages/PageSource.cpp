@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "Base64.h"
+#include "ComputedValues.h"
 
 namespace apostila::tools {
 
@@ -220,7 +221,7 @@ class Parser {
     char c = text_[at_];
     if (c == '"') {
       v.kind = SourceValue::Kind::String;
-      v.text = pieces(indent, 1);
+      v.text = ComputedValues::current().substitute(pieces(indent, 1), file_, line_);
     } else if (c == '-' || std::isdigit(static_cast<unsigned char>(c))) {
       std::size_t start = at_++;
       while (at_ < text_.size() && (std::isdigit(static_cast<unsigned char>(text_[at_])) || text_[at_] == '.' ||
@@ -347,7 +348,7 @@ void writeElement(std::string& out, const SourceElement& e, int indent) {
     switch (v.kind) {
       case SourceValue::Kind::Integer: out += " " + std::to_string(v.integer) + "\n"; break;
       case SourceValue::Kind::Float: out += " " + formatFloat(v.floating) + "\n"; break;
-      case SourceValue::Kind::String: out += " " + quote(v.text) + "\n"; break;
+      case SourceValue::Kind::String: out += " " + quote(ComputedValues::escape(v.text)) + "\n"; break;
       case SourceValue::Kind::Ident: out += " " + v.text + "\n"; break;
       case SourceValue::Kind::Boolean: out += v.boolean ? " true\n" : " false\n"; break;
       case SourceValue::Kind::Nil: out += " nil\n"; break;

@@ -1,5 +1,7 @@
 // apostila-pages: the course author's tool for page definitions.
-//   compile SOURCE OUT [-I DIR]...   page source to definition (no output on error)
+//   compile SOURCE OUT [-I DIR]... [--values FILE]
+//                                    page source to definition (no output on error); {name} in
+//                                    its strings takes the named value's text from FILE
 //   dump DEFINITION                  definition back to page source
 //   json DEFINITION                  element tree as JSON
 //   extract DIR                      the definitions embedded in this program, one file each
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "Compiler.h"
+#include "ComputedValues.h"
 #include "Dump.h"
 #include "PageSource.h"
 #include "PageTool.h"
@@ -22,7 +25,7 @@ using namespace apostila;
 namespace {
 
 int usage() {
-  std::cerr << "usage: apostila-pages compile SOURCE OUT [-I DIR]...\n"
+  std::cerr << "usage: apostila-pages compile SOURCE OUT [-I DIR]... [--values FILE]\n"
                "       apostila-pages dump DEFINITION\n"
                "       apostila-pages json DEFINITION\n"
                "       apostila-pages extract DIR\n"
@@ -55,6 +58,8 @@ int compile(const std::vector<std::string>& args) {
   for (std::size_t i = 2; i < args.size(); ++i) {
     if (args[i] == "-I" && i + 1 < args.size())
       search.emplace_back(args[++i]);
+    else if (args[i] == "--values" && i + 1 < args.size())
+      tools::ComputedValues::setCurrent(tools::ComputedValues::load(args[++i]));
     else
       return usage();
   }
