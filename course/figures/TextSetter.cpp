@@ -35,8 +35,12 @@ std::string_view group(std::string_view s, std::size_t& i) {
 
 // A script: a braced group or a run of letters and digits.
 std::string_view script(std::string_view s, std::size_t& i) {
-  if (i < s.size() && s[i] == '{') return group(s, i);
   const std::size_t start = i;
+  if (i < s.size() && s[i] == '{') {
+    const std::string_view inner = group(s, i);
+    if (inner.empty()) throw std::invalid_argument("figure text: empty script in \"" + std::string(s) + "\"");
+    return inner;
+  }
   while (i < s.size() && scriptChar(s[i])) ++i;
   if (i == start) throw std::invalid_argument("figure text: empty script in \"" + std::string(s) + "\"");
   return s.substr(start, i - start);
@@ -119,6 +123,8 @@ TextSetter::Extent TextSetter::run(std::string_view s, double size, double x, do
       x += k.width;
       continue;
     }
+    if (c == '{' || c == '}')
+      throw std::invalid_argument("figure text: a brace outside a script or fraction (write \\{) in \"" + std::string(s) + "\"");
     plain += c;
     ++i;
   }

@@ -1,0 +1,155 @@
+// The figure program's pictures and parts: one file name per figure, every picture at exactly
+// the size of the page element that shows it, on a white ground, with lettering tall enough
+// to read at 1:1; and the named values behind their numbers.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "BmpWriter.h"
+#include "CourseFixture.h"
+#include "Drawing.h"
+#include "Figures.h"
+#include "ValueTable.h"
+#include "apostila/PageRegistry.h"
+#include "content/Bitmap.h"
+#include "content/TImage.h"
+#include "content/TSpeedButton.h"
+
+namespace apostila {
+namespace {
+
+using figures::Drawing;
+using figures::FigureList;
+using figures::TextSetter;
+using figures::ValueTable;
+
+// A picture's pixels as one key, to find where the pages show it.
+std::string pixelKey(const content::Bitmap& b) {
+  std::string key = std::to_string(b.width()) + "x" + std::to_string(b.height()) + ":";
+  for (int y = 0; y < b.height(); ++y)
+    for (int x = 0; x < b.width(); ++x) {
+      const std::uint32_t p = b.pixel(x, y);
+      key.append(reinterpret_cast<const char*>(&p), 3);
+    }
+  return key;
+}
+
+TEST(Figures, TheListRefusesASecondFigureOfOneName) {
+  FigureList list;
+  auto blank = [] { return std::vector<std::uint8_t>{}; };
+  list.add("a.bmp", blank);
+  list.add("b.bmp", blank);
+  EXPECT_THROW(list.add("a.bmp", blank), std::invalid_argument);
+  EXPECT_EQ(list.size(), 2u);
+  // The course's own list is built through the same check.
+  EXPECT_NO_THROW(figures::allFigures());
+}
+
+// Every 24-bit figure is shown by the pages, by a picture element of exactly its size (or a
+// button's glyph), and its bottom-left pixel (the transparent colour) is white.
+TEST(Figures, EachPictureHasTheSizeOfTheElementThatShowsIt) {
+  // Elements that the stored layout makes larger than their picture, drawn from the top-left.
+  const std::map<std::string, std::pair<int, int>> largerElement = {{"sorriso.bmp", {33, 33}}};
+  testing::Course course;
+  std::map<std::string, std::vector<const ui::Control*>> shownBy;
+  auto walk = [&](auto& self, const ui::Container& parent) -> void {
+    for (const ui::Control* c : parent.controls()) {
+      if (auto* image = dynamic_cast<const content::TImage*>(c); image && !image->picture().bitmap().empty())
+        shownBy[pixelKey(image->picture().bitmap())].push_back(image);
+      if (auto* button = dynamic_cast<const content::TSpeedButton*>(c); button && !button->glyph().bitmap().empty())
+        shownBy[pixelKey(button->glyph().bitmap())].push_back(button);
+      if (auto* inner = dynamic_cast<const ui::Container*>(c)) self(self, *inner);
+    }
+  };
+  for (int order = 0; order <= 85; ++order) walk(walk, *app::page(order));
+
+  for (const figures::Figure& f : figures::allFigures()) {
+    SCOPED_TRACE(f.file);
+    const std::vector<std::uint8_t> bytes = f.encode();
+    const content::Bitmap b = content::Bitmap::decode(bytes);
+    if (b.header().bitCount != 24) continue;  // button glyph strips, the icon
+    EXPECT_EQ(b.pixel(0, b.height() - 1), 0xFFFFFFu);
+    const auto it = shownBy.find(pixelKey(b));
+    if (it == shownBy.end()) {
+      ADD_FAILURE() << "no picture element shows " << f.file << " as drawn";
+      continue;
+    }
+    const auto larger = largerElement.find(f.file);
+    const auto [w, h] = larger == largerElement.end() ? std::pair{b.width(), b.height()} : larger->second;
+    for (const ui::Control* element : it->second) {
+      if (!dynamic_cast<const content::TImage*>(element)) continue;
+      EXPECT_TRUE(element->width() == w && element->height() == h)
+          << element->name() << " is " << element->width() << " x " << element->height() << ", the figure " << b.width()
+          << " x " << b.height();
+    }
+  }
+}
+
+// Capitals of the main lettering reach at least 11 px from top to baseline, subscripts 8 px.
+TEST(Figures, LetteringIsTallEnoughAtOneToOne) {
+  auto inkRows = [](const std::string& markup) {
+    Drawing d(120, 60);
+    d.text().draw({10, 40}, markup);
+    const figures::RgbImage img = d.image();
+    int top = img.height, bottom = -1;
+    for (int y = 0; y < img.height; ++y)
+      for (int x = 0; x < img.width; ++x)
+        if ((img.pixels[static_cast<std::size_t>(y * img.width + x)] & 0xFF) < 128) {
+          top = std::min(top, y);
+          bottom = std::max(bottom, y);
+        }
+    return std::pair{top, bottom};
+  };
+  const auto [capTop, baseline] = inkRows("H");
+  EXPECT_GE(baseline - capTop + 1, 11);
+  // "_H" alone is a subscript H: dropped below the baseline, smaller, but 8 px at least.
+  const auto [subTop, subBottom] = inkRows("\\ _H");
+  EXPECT_GE(subBottom - subTop + 1, 8);
+  EXPECT_LT(subBottom - subTop, baseline - capTop);
+  EXPECT_GT(subBottom, baseline);
+}
+
+TEST(Figures, LetteringMarkupErrorsAreRefused) {
+  Drawing d(40, 20);
+  for (const char* bad : {"V_{CE", "\\frac{a}", "x_", "x_{}", "a}b", "{a}"})
+    EXPECT_THROW(d.text().measure(bad), std::invalid_argument) << bad;
+  // A fraction stands taller than a line and a subscript does not widen it.
+  EXPECT_GT(d.text().measure("\\frac{a}{b}").ascent, d.text().measure("a").ascent);
+  EXPECT_EQ(d.text().measure("V_{CE}").width, d.text().measure("V_CE").width);
+}
+
+TEST(NamedValues, TextsHaveTheCoursesPrecisionAndUnits) {
+  ValueTable t;
+  struct Case {
+    const char* name;
+    double value;
+    const char* unit;
+    int decimals;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"a", 2.404e-3, "mA", 1, "2,4 mA"},
+      {"b", 24.04e-6, "\u00B5A", 0, "24 \u00B5A"},
+      {"c", 470e3, "k\u03A9", ValueTable::kExact, "470 k\u03A9"},
+      {"d", 2.2e3, "k\u03A9", ValueTable::kExact, "2,2 k\u03A9"},
+      {"e", 100, "", ValueTable::kExact, "100"},
+      {"f", -0.7, "V", 1, "\u22120,7 V"},
+      {"g", -1.8e-3, "mV/\u00B0C", 1, "\u22121,8 mV/\u00B0C"},
+      {"h", 4.988e-3, "mA", 1, "5,0 mA"},
+      {"i", 0.0, "V", 0, "0 V"},
+  };
+  for (const Case& c : cases) {
+    t.add(c.name, c.value, c.unit, c.decimals);
+    EXPECT_EQ(t.text(c.name), c.text) << c.name;
+  }
+  EXPECT_THROW(t.add("a", 1, "V"), std::invalid_argument);
+  EXPECT_THROW(t.add("x y", 1, "V"), std::invalid_argument);
+  EXPECT_THROW(t.add("z", 1, "furlong"), std::invalid_argument);
+  EXPECT_THROW(t["nada"], std::out_of_range);
+  EXPECT_EQ(t.file().substr(0, 9), "a\t2,4 mA\n");
+}
+
+}  // namespace
+}  // namespace apostila
