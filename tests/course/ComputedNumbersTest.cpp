@@ -1,0 +1,198 @@
+// Every number that a page's text states is a named value, and every named value is recomputed
+// here, from the circuits' components by the textbook's formulas, and compared with the text
+// the figure program wrote for it. A number typed into a caption, a value computed wrongly or
+// rounded wrongly, or a caption that names a value of another page all fail here. The figures
+// draw their numbers from the same named values, so a picture cannot disagree with its text.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "CourseFixture.h"
+#include "QuizCircuits.h"
+#include "apostila/PageRegistry.h"
+#include "content/TLabel.h"
+
+namespace apostila {
+namespace {
+
+using figures::QuizCircuits;
+
+std::map<std::string, std::string> valuesFile() {
+  std::ifstream in(std::filesystem::path(APOSTILA_BINARY_DIR) / "course" / "pictures" / "values.txt");
+  EXPECT_TRUE(in) << "values.txt was not written";
+  std::map<std::string, std::string> out;
+  std::string line;
+  while (std::getline(in, line)) {
+    const std::size_t tab = line.find('\t');
+    if (tab != std::string::npos) out[line.substr(0, tab)] = line.substr(tab + 1);
+  }
+  return out;
+}
+
+// What each value must be, in SI units, computed the way the page's text says it is.
+std::map<std::string, double> recomputed() {
+  const double vbe = 0.7;
+  std::map<std::string, double> r{{"hand.vbe", vbe}};
+  {
+    const auto& c = QuizCircuits::kQuestion17;
+    const double ib = (c.vcc - vbe) / c.rb, ic = c.beta * ib, icNoVbe = c.beta * c.vcc / c.rb;
+    r.insert({{"q17.vcc", c.vcc}, {"q17.rb", c.rb}, {"q17.rc", c.rc}, {"q17.beta", c.beta}, {"q17.ib", ib},
+              {"q17.ic", ic}, {"q17.vce", c.vcc - ic * c.rc}, {"q17.vrb", c.vcc - vbe}, {"q17.vrc", ic * c.rc},
+              {"q17.ic_novbe", icNoVbe}, {"q17.vce_novbe", c.vcc - icNoVbe * c.rc}, {"q17.vce_ib", c.vcc - ib * c.rc},
+              {"q17.ic_sat", c.vcc / c.rc}});
+  }
+  {
+    const auto& c = QuizCircuits::kQuestion18;
+    const double vb = c.vcc * c.rb2 / (c.rb1 + c.rb2), ie = (vb - vbe) / c.re;
+    const double ieNoVbe = vb / c.re, ieSlip = (c.vcc * c.rb2 / c.rb1 - vbe) / c.re;
+    r.insert({{"q18.vcc", c.vcc}, {"q18.rb1", c.rb1}, {"q18.rb2", c.rb2}, {"q18.rc", c.rc}, {"q18.re", c.re},
+              {"q18.beta", c.beta}, {"q18.vb", vb}, {"q18.ic", ie}, {"q18.vce", c.vcc - ie * (c.rc + c.re)},
+              {"q18.vdrop", ie * (c.rc + c.re)}, {"q18.vce_rconly", c.vcc - ie * c.rc}, {"q18.ic_novbe", ieNoVbe},
+              {"q18.vce_novbe", c.vcc - ieNoVbe * (c.rc + c.re)}, {"q18.ic_divslip", ieSlip},
+              {"q18.vce_divslip", c.vcc - ieSlip * (c.rc + c.re)}});
+  }
+  {
+    const auto& c = QuizCircuits::kQuestion19;
+    const double ic = c.beta * (c.vcc - vbe) / c.rb, icNoVbe = c.beta * c.vcc / c.rb;
+    r.insert({{"q19.vcc", c.vcc}, {"q19.rb", c.rb}, {"q19.rc", c.rc}, {"q19.beta", c.beta},
+              {"q19.ic_sat", c.vcc / c.rc}, {"q19.vce_cut", c.vcc}, {"q19.ic", ic}, {"q19.vce", c.vcc - ic * c.rc},
+              {"q19.ic_sat_rb", c.vcc / c.rb}, {"q19.ic_novbe", icNoVbe}, {"q19.vce_novbe", c.vcc - icNoVbe * c.rc}});
+  }
+  {
+    const auto& c = QuizCircuits::kQuestion20;
+    const double ib = (c.vbb - vbe) / c.rb, mixed = (c.vbb - vbe) / c.rc;
+    EXPECT_GT(c.beta * ib, c.vcc / c.rc) << "question 20 is about a saturated switch";
+    r.insert({{"q20.vcc", c.vcc}, {"q20.vbb", c.vbb}, {"q20.rb", c.rb}, {"q20.rc", c.rc}, {"q20.beta", c.beta},
+              {"q20.ic_sat", c.vcc / c.rc}, {"q20.vce", 0.0}, {"q20.ib", ib}, {"q20.ic_beta", c.beta * ib},
+              {"q20.ic_mixed", mixed}, {"q20.vce_mixed", c.vcc - mixed * c.rc}});
+  }
+  return r;
+}
+
+// "2,4 mA" -> 2.4e-3, with the half-step of its last digit as the rounding it allows.
+struct Shown {
+  double value = 0, tolerance = 0;
+  bool ok = false;
+};
+
+Shown readShown(const std::string& text) {
+  static const std::map<std::string, double> units = {
+      {"", 1},       {"V", 1},        {"mV", 1e-3},      {"A", 1},       {"mA", 1e-3},
+      {"\u00B5A", 1e-6}, {"nA", 1e-9}, {"\u03A9", 1},   {"k\u03A9", 1e3}, {"M\u03A9", 1e6}};
+  std::string number = text, unit;
+  if (const std::size_t space = text.find(' '); space != std::string::npos) {
+    number = text.substr(0, space);
+    unit = text.substr(space + 1);
+  }
+  const auto u = units.find(unit);
+  if (u == units.end() || number.empty()) return {};
+  const std::size_t comma = number.find(',');
+  const int decimals = comma == std::string::npos ? 0 : static_cast<int>(number.size() - comma - 1);
+  std::string dotted = number;
+  if (comma != std::string::npos) dotted[comma] = '.';
+  return {std::stod(dotted) * u->second, 0.5 * std::pow(10.0, -decimals) * u->second * (1 + 1e-9), true};
+}
+
+// The numbers of a caption, each with the unit that follows it: "IC ≈ 2,4 mA e VCE ≈ 6,7 V"
+// gives "2,4 mA" and "6,7 V". Digits inside a name (RB1, VCE(sat)) are not numbers.
+std::vector<std::string> numbersIn(const std::string& caption) {
+  static const std::vector<std::string> units = {"k\u03A9", "M\u03A9", "\u03A9", "mA", "\u00B5A", "nA", "mV", "V", "A"};
+  std::vector<std::string> out;
+  std::size_t i = 0;
+  while (i < caption.size()) {
+    const unsigned char c = static_cast<unsigned char>(caption[i]);
+    const bool startsNumber = std::isdigit(c) && (i == 0 || !std::isalnum(static_cast<unsigned char>(caption[i - 1])));
+    if (!startsNumber) {
+      ++i;
+      continue;
+    }
+    std::size_t j = i;
+    while (j < caption.size() && (std::isdigit(static_cast<unsigned char>(caption[j])) ||
+                                  (caption[j] == ',' && j + 1 < caption.size() &&
+                                   std::isdigit(static_cast<unsigned char>(caption[j + 1])))))
+      ++j;
+    std::string token = caption.substr(i, j - i);
+    if (j < caption.size() && caption[j] == ' ')
+      for (const std::string& u : units)
+        if (caption.compare(j + 1, u.size(), u) == 0 &&
+            (j + 1 + u.size() == caption.size() || !std::isalnum(static_cast<unsigned char>(caption[j + 1 + u.size()])))) {
+          token += " " + u;
+          j += 1 + u.size();
+          break;
+        }
+    out.push_back(token);
+    i = j;
+  }
+  return out;
+}
+
+TEST(ComputedValues, TheCaptionScannerFindsNumbersWithTheirUnits) {
+  const std::pair<std::string, std::vector<std::string>> cases[] = {
+      {"IC ≈ 2,4 mA e VCE ≈ 6,7 V", {"2,4 mA", "6,7 V"}},
+      {"RB1 = 10 kΩ, β = 100), calcule", {"10 kΩ", "100"}},
+      {"17. No circuito", {"17"}},
+      {"VCE(sat) e IB = 0.", {"0"}},
+      {"24 µA é a corrente; 5 Volts", {"24 µA", "5"}},
+  };
+  for (const auto& [caption, numbers] : cases) EXPECT_EQ(numbersIn(caption), numbers) << caption;
+}
+
+TEST(ComputedValues, EveryValueAgreesWithItsRecomputation) {
+  const auto file = valuesFile();
+  const auto expected = recomputed();
+  for (const auto& [name, text] : file) {
+    SCOPED_TRACE(name);
+    const auto e = expected.find(name);
+    if (e == expected.end()) {
+      ADD_FAILURE() << "no recomputation for " << name << " (" << text << ")";
+      continue;
+    }
+    const Shown shown = readShown(text);
+    ASSERT_TRUE(shown.ok) << "unreadable text \"" << text << "\"";
+    EXPECT_NEAR(shown.value, e->second, shown.tolerance) << "\"" << text << "\"";
+  }
+  for (const auto& [name, value] : expected) EXPECT_TRUE(file.count(name)) << name << " is not in values.txt";
+}
+
+TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
+  struct Page {
+    int order;
+    std::vector<std::string> prefixes;  // the values this page may state
+    std::set<std::string> givens;       // numbers it states as they are
+  };
+  const Page pages[] = {
+      {81, {"q17.", "hand."}, {"17", "0 V"}},
+      {82, {"q18.", "hand."}, {"18"}},
+      {83, {"q19.", "hand."}, {"19", "0", "0 V"}},
+      {84, {"q20.", "hand."}, {"20", "0"}},
+  };
+  const auto file = valuesFile();
+  testing::Course course;
+  for (const Page& p : pages) {
+    std::set<std::string> allowed;
+    for (const auto& [name, text] : file)
+      for (const std::string& prefix : p.prefixes)
+        if (name.rfind(prefix, 0) == 0) allowed.insert(text);
+    auto walk = [&](auto& self, const ui::Container& parent) -> void {
+      for (const ui::Control* c : parent.controls()) {
+        if (dynamic_cast<const content::TLabel*>(c))
+          for (const std::string& n : numbersIn(c->caption()))
+            EXPECT_TRUE(allowed.count(n) || p.givens.count(n))
+                << "Form" << p.order << "." << c->name() << " states " << n << ", which is no value of its own: \""
+                << c->caption() << "\"";
+        if (auto* inner = dynamic_cast<const ui::Container*>(c)) self(self, *inner);
+      }
+    };
+    walk(walk, *app::page(p.order));
+  }
+}
+
+}  // namespace
+}  // namespace apostila
