@@ -182,11 +182,13 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
         if (name.rfind(prefix, 0) == 0) allowed.insert(text);
     auto walk = [&](auto& self, const ui::Container& parent) -> void {
       for (const ui::Control* c : parent.controls()) {
-        if (dynamic_cast<const content::TLabel*>(c))
-          for (const std::string& n : numbersIn(c->caption()))
+        if (dynamic_cast<const content::TLabel*>(c)) {
+          for (const std::string& n : numbersIn(c->caption())) {
             EXPECT_TRUE(allowed.count(n) || p.givens.count(n))
                 << "Form" << p.order << "." << c->name() << " states " << n << ", which is no value of its own: \""
                 << c->caption() << "\"";
+          }
+        }
         if (auto* inner = dynamic_cast<const ui::Container*>(c)) self(self, *inner);
       }
     };
