@@ -22,21 +22,7 @@ Pt Plot::at(double x, double y) const { return {px(x), py(y)}; }
 void Plot::xAxis(double from, double to, double step, const std::string& quantity, const std::string& unit, double scale,
                  bool grid) {
   x_ = {from, to};
-  const int decimals = decimalsFor(step / scale);
-  const std::uint32_t ink = d_.ink();
-  for (double v = from; v <= to + step * 1e-6; v += step) {
-    const double x = std::round(px(v)) + 0.5;
-    if (grid && v > from + step * 1e-6) {
-      d_.ink(Drawing::kGrey);
-      cairo_save(d_.cr());
-      d_.pen(0.6);
-      d_.line({x, f_.top}, {x, f_.bottom});
-      cairo_restore(d_.cr());
-    }
-    d_.ink(ink);
-    d_.line({x, f_.bottom}, {x, f_.bottom + 4});
-    d_.text().draw({x, f_.bottom + 18}, QuantityText::number(v / scale, decimals), Align::Center);
-  }
+  axis(false, step, scale, grid);
   d_.arrow({f_.left, f_.bottom}, {f_.right + 10, f_.bottom});
   d_.text().draw({(f_.left + f_.right) / 2, f_.bottom + 36}, quantity + " (" + unit + ")", Align::Center);
 }
@@ -44,23 +30,38 @@ void Plot::xAxis(double from, double to, double step, const std::string& quantit
 void Plot::yAxis(double from, double to, double step, const std::string& quantity, const std::string& unit, double scale,
                  bool grid) {
   y_ = {from, to};
+  axis(true, step, scale, grid);
+  d_.arrow({f_.left, f_.bottom}, {f_.left, f_.top - 10});
+  d_.text().draw({f_.left + 8, f_.top - 8}, quantity + " (" + unit + ")");
+}
+
+// Ticks, grid lines and tick numbers of one axis; the grid is left out at the axis itself.
+void Plot::axis(bool vertical, double step, double scale, bool grid) {
+  const Range r = vertical ? y_ : x_;
   const int decimals = decimalsFor(step / scale);
   const std::uint32_t ink = d_.ink();
-  for (double v = from; v <= to + step * 1e-6; v += step) {
-    const double y = std::round(py(v)) + 0.5;
-    if (grid && v > from + step * 1e-6) {
+  for (double v = r.from; v <= r.to + step * 1e-6; v += step) {
+    const double at = std::round(vertical ? py(v) : px(v)) + 0.5;
+    if (grid && v > r.from + step * 1e-6) {
       d_.ink(Drawing::kGrey);
       cairo_save(d_.cr());
       d_.pen(0.6);
-      d_.line({f_.left, y}, {f_.right, y});
+      if (vertical)
+        d_.line({f_.left, at}, {f_.right, at});
+      else
+        d_.line({at, f_.top}, {at, f_.bottom});
       cairo_restore(d_.cr());
     }
     d_.ink(ink);
-    d_.line({f_.left - 4, y}, {f_.left, y});
-    d_.text().draw({f_.left - 7, y + 5}, QuantityText::number(v / scale, decimals), Align::Right);
+    const std::string number = QuantityText::number(v / scale, decimals);
+    if (vertical) {
+      d_.line({f_.left - 4, at}, {f_.left, at});
+      d_.text().draw({f_.left - 7, at + 5}, number, Align::Right);
+    } else {
+      d_.line({at, f_.bottom}, {at, f_.bottom + 4});
+      d_.text().draw({at, f_.bottom + 18}, number, Align::Center);
+    }
   }
-  d_.arrow({f_.left, f_.bottom}, {f_.left, f_.top - 10});
-  d_.text().draw({f_.left + 8, f_.top - 8}, quantity + " (" + unit + ")");
 }
 
 void Plot::clip() {

@@ -57,6 +57,7 @@ class Plot {
     double from = 0, to = 1;
   };
   static int decimalsFor(double step);
+  void axis(bool vertical, double step, double scale, bool grid);
   void clip();
 
   Drawing& d_;
