@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 
 #include "DeviceModel.h"
 #include "HandMethods.h"
@@ -64,6 +65,22 @@ TEST(DeviceModel, OutputCurvesSaturateThenFlatten) {
     previous = ic;
   }
   EXPECT_GT(q.outputCurve(ib, 0.3), 0.9 * active * (1 + 0.3 / 100) / (1 + 5.0 / 100));
+}
+
+// The solver finds an answer across everything a figure may ask, and refuses what has none.
+TEST(DeviceModel, TheSolverIsRobustAtTheEdges) {
+  const DeviceModel q;
+  const struct {
+    double ib, vce, celsius;
+  } cases[] = {{0, 0, 25}, {0, 40, 25}, {1e-9, 0.01, 25}, {10e-3, 0.05, 25}, {10e-3, 40, 25}, {50e-6, 10, -40},
+               {50e-6, 10, 150}, {20e-6, -0.2, 25}};
+  for (const auto& c : cases) {
+    const double ic = q.outputCurve(c.ib, c.vce, c.celsius);
+    EXPECT_TRUE(std::isfinite(ic)) << c.ib << " " << c.vce << " " << c.celsius;
+    EXPECT_LT(std::fabs(ic), 1.0) << c.ib << " " << c.vce << " " << c.celsius;
+  }
+  EXPECT_THROW(q.outputCurve(std::nan(""), 5), std::domain_error);
+  EXPECT_THROW(q.baseEmitterVoltage(-1, 5), std::domain_error);
 }
 
 TEST(DeviceModel, LeakageDoublesEveryTenDegreesAndTheOpenBaseMultipliesIt) {

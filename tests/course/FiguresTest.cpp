@@ -11,6 +11,7 @@
 #include "CourseFixture.h"
 #include "Drawing.h"
 #include "Figures.h"
+#include "Schematic.h"
 #include "ValueTable.h"
 #include "apostila/PageRegistry.h"
 #include "content/Bitmap.h"
@@ -118,6 +119,30 @@ TEST(Figures, LetteringMarkupErrorsAreRefused) {
   // A fraction stands taller than a line and a subscript does not widen it.
   EXPECT_GT(d.text().measure("\\frac{a}{b}").ascent, d.text().measure("a").ascent);
   EXPECT_EQ(d.text().measure("V_{CE}").width, d.text().measure("V_CE").width);
+}
+
+// Wires are drawn between named terminals, so the terminals must be where the leads end: the
+// NPN's collector up and emitter down, the PNP's the other way round.
+TEST(Figures, SchematicTerminalsAreWhereTheLeadsEnd) {
+  Drawing d(200, 120);
+  figures::Schematic s(d, 10);
+  s.npn("N", s.at(2, 6));
+  s.pnp("P", s.at(10, 6));
+  s.resistor("R", s.at(18, 2), s.at(18, 10));
+  const struct {
+    const char* pin;
+    double x, y;
+  } cases[] = {{"N.b", 20, 60}, {"N.c", 60, 40}, {"N.e", 60, 80}, {"P.b", 100, 60},
+               {"P.e", 140, 40}, {"P.c", 140, 80}, {"R.a", 180, 20}, {"R.b", 180, 100}};
+  for (const auto& c : cases) {
+    EXPECT_DOUBLE_EQ(s.pin(c.pin).x, c.x) << c.pin;
+    EXPECT_DOUBLE_EQ(s.pin(c.pin).y, c.y) << c.pin;
+  }
+  EXPECT_THROW(s.pin("N.x"), std::invalid_argument);
+  // Something was drawn at each lead's end.
+  const figures::RgbImage img = d.image();
+  for (const auto& c : cases)
+    EXPECT_NE(img.pixels[static_cast<std::size_t>(c.y) * 200 + static_cast<std::size_t>(c.x)], 0xFFFFFFu) << c.pin;
 }
 
 TEST(NamedValues, TextsHaveTheCoursesPrecisionAndUnits) {
