@@ -20,10 +20,16 @@ void Drawing::ink(std::uint32_t rgb) {
 
 void Drawing::line(Pt a, Pt b) { polyline({a, b}); }
 
+namespace {
+// Points on whole pixels are moved to pixel centres, so that a wire along the grid covers one
+// full row of pixels instead of smearing over two half rows; dots and circles follow.
+double centre(double v) { return v == std::floor(v) ? v + 0.5 : v; }
+}  // namespace
+
 void Drawing::polyline(const std::vector<Pt>& points) {
   if (points.size() < 2) return;
-  cairo_move_to(cr_, points[0].x, points[0].y);
-  for (std::size_t i = 1; i < points.size(); ++i) cairo_line_to(cr_, points[i].x, points[i].y);
+  cairo_move_to(cr_, centre(points[0].x), centre(points[0].y));
+  for (std::size_t i = 1; i < points.size(); ++i) cairo_line_to(cr_, centre(points[i].x), centre(points[i].y));
   cairo_stroke(cr_);
 }
 
@@ -38,7 +44,7 @@ void Drawing::dashed(Pt a, Pt b) {
 
 void Drawing::circle(Pt c, double r, bool filled) {
   cairo_new_sub_path(cr_);
-  cairo_arc(cr_, c.x, c.y, r, 0, 2 * M_PI);
+  cairo_arc(cr_, centre(c.x), centre(c.y), r, 0, 2 * M_PI);
   if (filled)
     cairo_fill(cr_);
   else

@@ -51,7 +51,7 @@ void Schematic::label(Pt a, Pt b, const std::string& name, const std::string& va
   if (side == Side::Auto) side = vertical ? Side::Right : Side::Above;
   const Pt m{(a.x + b.x) / 2, (a.y + b.y) / 2};
   TextSetter& t = d_.text();
-  const double line = 15;  // the second line's offset
+  const double line = 17;  // the second line's offset: clear of the name's subscript
   const std::uint32_t ink = d_.ink();
   auto set = [&](Pt at, Align align) {
     if (!name.empty()) t.draw(at, name, align);
