@@ -89,6 +89,20 @@ double DeviceModel::outputCurve(double ib, double vce, double celsius) const {
 // β is the gain of the transistor action alone: the leakage that crosses the collector
 // junction is taken out of IC and given back to IB (IC = β · IB + (β + 1) · ICBO), as a
 // datasheet's hFE is meant.
+double DeviceModel::loadLineVce(double ib, double vcc, double r, double celsius) const {
+  // The curve rises with VCE and the line falls, so their difference changes sign once
+  // between 0 and VCC.
+  const double s = sign();
+  double lo = 0, hi = s * vcc;
+  auto excess = [&](double v) { return s * outputCurve(ib, s * v, celsius) - (s * vcc - v) / r; };
+  if (!(hi > 0 && r > 0) || excess(lo) > 0 || excess(hi) < 0) throw std::domain_error("device model: no operating point");
+  for (int i = 0; i < 60; ++i) {
+    const double mid = (lo + hi) / 2;
+    (excess(mid) < 0 ? lo : hi) = mid;
+  }
+  return s * (lo + hi) / 2;
+}
+
 double DeviceModel::beta(double ic, double celsius, double vce) const {
   const double s = sign();
   const double vbe = s * baseEmitterVoltage(ic, vce, celsius);

@@ -55,6 +55,9 @@ class DeviceModel {
   double baseEmitterVoltage(double ic, double vce, double celsius = kRoomCelsius) const;
   // The output characteristic: IC at this VCE with the base fed by the constant current IB.
   double outputCurve(double ib, double vce, double celsius = kRoomCelsius) const;
+  // The operating point on a DC load line: the VCE at which the IB curve meets the line from
+  // (0, VCC / R) to (VCC, 0), where R is everything in series with the collector and emitter.
+  double loadLineVce(double ib, double vcc, double r, double celsius = kRoomCelsius) const;
   // hFE = IC / IB at this collector current (VCE = 5 V unless given).
   double beta(double ic, double celsius = kRoomCelsius, double vce = 5) const;
   // Collector–base leakage with the emitter open, and collector–emitter with the base open.

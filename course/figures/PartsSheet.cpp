@@ -26,6 +26,7 @@ std::vector<std::uint8_t> partsSheet() {
   s.wire({{570, 90}, {630, 90}});
   s.ground("0", {600, 100});
   s.resistor("RH", {650, 60}, {740, 60}, "R_B", "470 k\u03A9");
+  s.wire({{650, 110}, {740, 110}});
   s.current({650, 110}, {740, 110}, "I_B", Side::Below);
   // Transistors with their currents and voltages.
   s.npn("Q1", {30, 230});
@@ -60,9 +61,11 @@ std::vector<std::uint8_t> partsSheet() {
   p.yAxis(0, 10e-3, 2e-3, "I_C", "mA", 1e-3);
   for (double ib : {10e-6, 20e-6, 30e-6, 40e-6})
     p.curve([&](double v) { return model.outputCurve(ib, v); },
-            "I_B = " + std::to_string(static_cast<int>(ib * 1e6 + 0.5)) + " \u00B5A", 7.5);
+            "I_B = " + std::to_string(static_cast<int>(ib * 1e6 + 0.5)) + " \u00B5A", 10);
+  // The load line of VCC = 12 V and RC = 1,5 kΩ, and where the 20 µA curve meets it.
   p.line({0, 12.0 / 1.5e3}, {12, 0}, true);
-  p.point({6, 4e-3}, "Q");
+  const double vq = model.loadLineVce(20e-6, 12, 1.5e3);
+  p.point({vq, (12 - vq) / 1.5e3}, "Q");
   return d.bmp();
 }
 

@@ -83,6 +83,19 @@ TEST(DeviceModel, TheSolverIsRobustAtTheEdges) {
   EXPECT_THROW(q.baseEmitterVoltage(-1, 5), std::domain_error);
 }
 
+// The Q point lies on both the load line and the curve, for the NPN and the mirrored PNP, and
+// a base current too large for the line puts it in saturation, near VCE = 0.
+TEST(DeviceModel, TheQPointIsOnTheLoadLineAndTheCurve) {
+  const DeviceModel n, p(DeviceModel::Polarity::Pnp);
+  const double vcc = 12, r = 1.5e3;
+  const double v = n.loadLineVce(20e-6, vcc, r);
+  EXPECT_NEAR(n.outputCurve(20e-6, v), (vcc - v) / r, 1e-9);
+  EXPECT_GT(v, 1);
+  EXPECT_NEAR(p.loadLineVce(-20e-6, -vcc, r), -v, 1e-6);
+  EXPECT_LT(n.loadLineVce(200e-6, vcc, r), 0.3);
+  EXPECT_THROW(n.loadLineVce(20e-6, vcc, 0), std::domain_error);
+}
+
 TEST(DeviceModel, LeakageDoublesEveryTenDegreesAndTheOpenBaseMultipliesIt) {
   const DeviceModel q;
   EXPECT_NEAR(q.icbo(), 10e-9, 1e-15);
