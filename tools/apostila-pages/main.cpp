@@ -1,5 +1,6 @@
 // apostila-pages: the course author's tool for page definitions.
-//   compile SOURCE OUT [-I DIR]...   page source to definition (no output on error)
+//   compile SOURCE OUT [-I DIR]...   page source to definition (no output on error); a page
+//                                    on a frame finds it in the frames/ folder beside it
 //   dump DEFINITION                  definition back to page source
 //   json DEFINITION                  element tree as JSON
 //   extract DIR                      the definitions embedded in this program, one file each
@@ -12,6 +13,7 @@
 
 #include "Compiler.h"
 #include "Dump.h"
+#include "Frame.h"
 #include "PageSource.h"
 #include "PageTool.h"
 #include "content/DefinitionStore.h"
@@ -60,7 +62,7 @@ int compile(const std::vector<std::string>& args) {
   }
   auto text = readFile(args[0]);
   tools::SourceElement root =
-      tools::parseSource(std::string(text.begin(), text.end()), args[0], search);
+      tools::readPage(std::string(text.begin(), text.end()), args[0], search, tools::framesBeside(args[0]));
   tools::Compiler compiler(args[0], tools::pageClassResolver());
   auto bytes = compiler.compile(root);
   writeFile(args[1], bytes);

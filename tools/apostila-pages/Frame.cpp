@@ -1,0 +1,182 @@
+// Expansion of pages built on a frame (see Frame.h and the format in PageSource.h).
+#include "Frame.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "ui/TypeInfo.h"
+
+namespace apostila::tools {
+
+namespace {
+
+using Role = SourceElement::Role;
+
+void markFrom(SourceElement& e, const std::string& file) {
+  e.file = file;
+  for (SourceProperty& p : e.properties) p.file = file;
+  for (SourceElement& c : e.children) markFrom(c, file);
+}
+
+SourceElement* findElement(SourceElement& e, const std::string& name) {
+  for (SourceElement& c : e.children) {
+    if (c.role != Role::Element) continue;
+    if (ui::sameName(c.name, name)) return &c;
+    if (SourceElement* inner = findElement(c, name)) return inner;
+  }
+  return nullptr;
+}
+
+bool hasPlace(const SourceElement& e, const std::string& name) {
+  for (const SourceElement& c : e.children)
+    if ((c.role == Role::Place && ui::sameName(c.name, name)) || hasPlace(c, name)) return true;
+  return false;
+}
+
+void placeNames(const SourceElement& e, std::string& out) {
+  for (const SourceElement& c : e.children) {
+    if (c.role == Role::Place) out += (out.empty() ? "" : ", ") + c.name;
+    placeNames(c, out);
+  }
+}
+
+// A page's property replaces the frame's of the same path where the frame has one; a property
+// the frame does not name comes after the frame's, in the page's order.
+void override(SourceElement& target, const std::vector<SourceProperty>& given, const std::string& pageFile) {
+  for (std::size_t i = 0; i < given.size(); ++i) {
+    const SourceProperty& p = given[i];
+    for (std::size_t j = 0; j < i; ++j)
+      if (ui::sameName(given[j].path, p.path)) throw SourceError(pageFile, p.line, p.path + " is given twice");
+    bool placed = false;
+    for (SourceProperty& q : target.properties) {
+      if (ui::sameName(q.path, p.path)) {
+        q = p;
+        placed = true;
+        break;
+      }
+    }
+    if (!placed) target.properties.push_back(p);
+  }
+}
+
+// Replaces each place with the elements the page adds there.
+void fill(SourceElement& e, const std::vector<const SourceElement*>& fills) {
+  std::vector<SourceElement> children;
+  for (SourceElement& c : e.children) {
+    if (c.role != Role::Place) {
+      fill(c, fills);
+      children.push_back(std::move(c));
+      continue;
+    }
+    for (const SourceElement* f : fills)
+      if (ui::sameName(f->name, c.name)) children.insert(children.end(), f->children.begin(), f->children.end());
+  }
+  e.children = std::move(children);
+}
+
+}  // namespace
+
+FrameReader framesBeside(const std::string& pageFile) {
+  std::filesystem::path dir = std::filesystem::path(pageFile).parent_path() / "frames";
+  return [dir](const std::string& name, std::string& path) -> std::optional<std::string> {
+    path = (dir / name).string();
+    std::ifstream in(dir / name, std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  };
+}
+
+Frame::Frame(const std::string& text, std::string file, const std::vector<std::filesystem::path>& searchPath,
+             std::string usedBy, int usedAt)
+    : file_(std::move(file)), usedBy_(std::move(usedBy)), usedAt_(usedAt) {
+  try {
+    root_ = parseFrame(text, file_, searchPath);
+  } catch (const SourceError& e) {
+    throw SourceError(std::string(e.what()) + " (frame used by " + usedBy_ + ":" + std::to_string(usedAt_) + ")");
+  }
+  std::vector<std::string> seen;
+  checkPlaces(root_, seen);
+  markFrom(root_, file_);
+}
+
+void Frame::failInFrame(int line, const std::string& what) const {
+  throw SourceError(file_, line, what, usedBy_, usedAt_);
+}
+
+void Frame::checkPlaces(const SourceElement& e, std::vector<std::string>& seen) const {
+  for (const SourceElement& c : e.children) {
+    if (c.role == Role::Place) {
+      for (const std::string& s : seen)
+        if (ui::sameName(s, c.name)) failInFrame(c.line, "a second place named " + c.name);
+      seen.push_back(c.name);
+    }
+    checkPlaces(c, seen);
+  }
+}
+
+// Checks that the page gave every required property and drops the optional ones it left.
+void Frame::finish(SourceElement& e, const std::string& path) const {
+  std::vector<SourceProperty> kept;
+  for (SourceProperty& p : e.properties) {
+    if (p.slot == SourceProperty::Slot::Required)
+      throw SourceError(usedBy_, usedAt_,
+                        "the page gives no " + path + p.path + ", which its frame asks for (" + file_ + ":" +
+                            std::to_string(p.line) + ")");
+    if (p.slot == SourceProperty::Slot::None) kept.push_back(std::move(p));
+  }
+  e.properties = std::move(kept);
+  for (SourceElement& c : e.children)
+    if (c.role == Role::Element) finish(c, c.name + ".");
+}
+
+SourceElement Frame::expand(const SourceElement& page) const {
+  SourceElement out = root_;
+  out.isFrame = false;
+  out.kind = page.kind;
+  out.name = page.name;
+  out.line = page.line;
+  out.file.clear();
+  out.exists = page.exists;
+  out.isInline = page.isInline;
+  out.position = page.position;
+  override(out, page.properties, usedBy_);
+
+  std::vector<const SourceElement*> changed;
+  std::vector<const SourceElement*> fills;
+  for (const SourceElement& c : page.children) {
+    if (c.role == Role::Change) {
+      for (const SourceElement* d : changed)
+        if (ui::sameName(d->name, c.name))
+          throw SourceError(usedBy_, c.line, c.name + " is changed twice; give its changes in one place");
+      SourceElement* target = findElement(out, c.name);
+      if (!target) throw SourceError(usedBy_, c.line, "the frame has no element " + c.name + " to change");
+      override(*target, c.properties, usedBy_);
+      changed.push_back(&c);
+    } else if (c.role == Role::Fill) {
+      if (!hasPlace(out, c.name)) {
+        std::string names;
+        placeNames(out, names);
+        throw SourceError(usedBy_, c.line,
+                          "the frame has no place " + c.name + (names.empty() ? "" : " (its places: " + names + ")"));
+      }
+      for (const SourceElement* f : fills)
+        if (ui::sameName(f->name, c.name)) throw SourceError(usedBy_, c.line, "place " + c.name + " is filled twice");
+      fills.push_back(&c);
+    }
+  }
+  finish(out, "");
+  fill(out, fills);
+  return out;
+}
+
+SourceElement readPage(const std::string& text, const std::string& fileName,
+                       const std::vector<std::filesystem::path>& searchPath, const FrameReader& frames) {
+  SourceElement page = parseSource(text, fileName, searchPath);
+  if (page.frame.empty()) return page;
+  std::string path = page.frame;
+  std::optional<std::string> frameText = frames ? frames(page.frame, path) : std::nullopt;
+  if (!frameText) throw SourceError(fileName, page.line, "frame '" + page.frame + "' not found (looked for " + path + ")");
+  return Frame(*frameText, path, searchPath, fileName, page.line).expand(page);
+}
+
+}  // namespace apostila::tools
