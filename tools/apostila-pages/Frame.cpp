@@ -59,6 +59,16 @@ void override(SourceElement& target, const std::vector<SourceProperty>& given, c
   }
 }
 
+// An element a page adds may not take the name of one of the frame's: handlers would reach
+// only one of the two.
+void checkAdded(const SourceElement& added, SourceElement& frame, const std::string& pageFile) {
+  for (const SourceElement& c : added.children) {
+    if (findElement(frame, c.name))
+      throw SourceError(pageFile, c.line, "the frame has an element named " + c.name + " already");
+    checkAdded(c, frame, pageFile);
+  }
+}
+
 // Replaces each place with the elements the page adds there.
 void fill(SourceElement& e, const std::vector<const SourceElement*>& fills) {
   std::vector<SourceElement> children;
@@ -161,6 +171,7 @@ SourceElement Frame::expand(const SourceElement& page) const {
       }
       for (const SourceElement* f : fills)
         if (ui::sameName(f->name, c.name)) throw SourceError(usedBy_, c.line, "place " + c.name + " is filled twice");
+      checkAdded(c, out, usedBy_);
       fills.push_back(&c);
     }
   }
