@@ -107,6 +107,14 @@ TEST(Frame, ShortFormIsWrittenBackAsItReads) {
   EXPECT_EQ(writeSource(parseSource(page, "test.page", {})), page);
   SourceElement frame = parseFrame(kFrame, "t.frame", {});
   EXPECT_EQ(writeSource(parseFrame(writeSource(frame), "t.frame", {})), writeSource(frame));
+
+  // The short form of the expanded page is the page again; a page that does not follow the
+  // frame has none.
+  Frame t(kFrame, "frames/t.frame", {}, "test.page", 1);
+  EXPECT_EQ(writeSource(t.shorten(t.expand(parseSource(page, "test.page", {})), "t.frame")), page);
+  for (const char* other : {"TForm7 Form7\n  Caption: \"T\"\n  Left: 90\n  TPanel Panel1\n    TSpeedButton SpeedButton3\n",
+                            "TForm7 Form7\n  Caption: \"T\"\n  TLabel Label1\n"})
+    EXPECT_THROW(t.shorten(parseSource(other, "other.page", {}), "t.frame"), std::runtime_error) << other;
 }
 
 TEST(Frame, ErrorsNameThePageAndTheFramesLine) {

@@ -84,6 +84,23 @@ void fill(SourceElement& e, const std::vector<const SourceElement*>& fills) {
   e.children = std::move(children);
 }
 
+bool sameValue(const SourceValue& a, const SourceValue& b) {
+  return a.kind == b.kind && a.integer == b.integer && a.floating == b.floating && a.boolean == b.boolean &&
+         a.text == b.text && a.members == b.members && a.bytes == b.bytes;
+}
+
+// The page's properties that the frame element does not give as they stand.
+std::vector<SourceProperty> differing(const SourceElement& page, const SourceElement& frame) {
+  std::vector<SourceProperty> out;
+  for (const SourceProperty& p : page.properties) {
+    bool same = false;
+    for (const SourceProperty& q : frame.properties)
+      if (ui::sameName(q.path, p.path)) same = q.slot == SourceProperty::Slot::None && sameValue(q.value, p.value);
+    if (!same) out.push_back(p);
+  }
+  return out;
+}
+
 }  // namespace
 
 FrameReader framesBeside(const std::string& pageFile) {
@@ -102,7 +119,8 @@ Frame::Frame(const std::string& text, std::string file, const std::vector<std::f
   try {
     root_ = parseFrame(text, file_, searchPath);
   } catch (const SourceError& e) {
-    throw SourceError(std::string(e.what()) + " (frame used by " + usedBy_ + ":" + std::to_string(usedAt_) + ")");
+    throw SourceError(std::string(e.what()) + " (frame used by " + usedBy_ +
+                      (usedAt_ > 0 ? ":" + std::to_string(usedAt_) : "") + ")");
   }
   std::vector<std::string> seen;
   checkPlaces(root_, seen);
@@ -188,6 +206,61 @@ SourceElement readPage(const std::string& text, const std::string& fileName,
   std::optional<std::string> frameText = frames ? frames(page.frame, path) : std::nullopt;
   if (!frameText) throw SourceError(fileName, page.line, "frame '" + page.frame + "' not found (looked for " + path + ")");
   return Frame(*frameText, path, searchPath, fileName, page.line).expand(page);
+}
+
+// Walks the frame's children beside the page's: each frame element must come in its turn, and
+// the page's elements between them go to the place that stands there in the frame.
+void Frame::shortenChildren(const SourceElement& page, const SourceElement& frame, SourceElement& out,
+                            std::vector<SourceElement>& fills) const {
+  std::size_t at = 0;
+  const auto& kids = page.children;
+  for (std::size_t i = 0; i < frame.children.size(); ++i) {
+    const SourceElement& f = frame.children[i];
+    if (f.role == Role::Place) {
+      const SourceElement* next = nullptr;
+      for (std::size_t j = i + 1; j < frame.children.size() && !next; ++j)
+        if (frame.children[j].role == Role::Element) next = &frame.children[j];
+      SourceElement fill;
+      fill.role = Role::Fill;
+      fill.name = f.name;
+      while (at < kids.size() && !(next && ui::sameName(kids[at].name, next->name))) fill.children.push_back(kids[at++]);
+      if (!fill.children.empty()) fills.push_back(std::move(fill));
+      continue;
+    }
+    if (at >= kids.size() || !ui::sameName(kids[at].name, f.name) || kids[at].kind != f.kind)
+      throw std::runtime_error("the frame has " + f.kind + " " + f.name + " where the page has " +
+                               (at < kids.size() ? kids[at].kind + " " + kids[at].name : "nothing more"));
+    SourceElement change;
+    change.role = Role::Change;
+    change.name = f.name;
+    change.properties = differing(kids[at], f);
+    if (!change.properties.empty()) out.children.push_back(std::move(change));
+    shortenChildren(kids[at++], f, out, fills);
+  }
+  if (at < kids.size())
+    throw std::runtime_error(kids[at].name + " is at no place of the frame");
+}
+
+SourceElement Frame::shorten(const SourceElement& page, const std::string& frameName) const {
+  SourceElement out;
+  out.kind = page.kind;
+  out.name = page.name;
+  out.line = 1;
+  out.exists = page.exists;
+  out.isInline = page.isInline;
+  out.position = page.position;
+  out.frame = frameName;
+  out.properties = differing(page, root_);
+  // The changes first, then the elements added at each place, both in the frame's order.
+  std::vector<SourceElement> fills;
+  shortenChildren(page, root_, out, fills);
+  for (SourceElement& f : fills) out.children.push_back(std::move(f));
+  // The short form must give the page back exactly; what the walk cannot see is a page whose
+  // properties stand in another order than the frame's.
+  if (writeSource(expand(out)) != writeSource(page))
+    throw std::runtime_error("the page does not follow frame " + frameName +
+                             ": its properties are in another order than the frame's");
+  return out;
 }
 
 }  // namespace apostila::tools

@@ -27,10 +27,16 @@ class Frame {
   // The page with the frame's elements and properties, overridden and filled by the page's own.
   SourceElement expand(const SourceElement& page) const;
 
+  // The short form of a self-contained page on this frame, named `frameName`: what differs
+  // from the frame. Throws std::runtime_error when the page does not follow the frame.
+  SourceElement shorten(const SourceElement& page, const std::string& frameName) const;
+
  private:
   [[noreturn]] void failInFrame(int line, const std::string& what) const;
   void checkPlaces(const SourceElement& e, std::vector<std::string>& seen) const;
   void finish(SourceElement& e, const std::string& path) const;
+  void shortenChildren(const SourceElement& page, const SourceElement& frame, SourceElement& out,
+                       std::vector<SourceElement>& fills) const;
 
   std::string file_;
   std::string usedBy_;

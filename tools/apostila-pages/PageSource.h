@@ -94,7 +94,7 @@ struct SourceError : std::runtime_error {
   SourceError(const std::string& frameFile, int line, const std::string& what, const std::string& pageFile,
               int pageLine)
       : std::runtime_error(frameFile + ":" + std::to_string(line) + ": " + what + " (frame used by " + pageFile +
-                           ":" + std::to_string(pageLine) + ")") {}
+                           (pageLine > 0 ? ":" + std::to_string(pageLine) : "") + ")") {}
   explicit SourceError(const std::string& message) : std::runtime_error(message) {}
 };
 
