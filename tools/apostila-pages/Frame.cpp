@@ -42,7 +42,7 @@ void placeNames(const SourceElement& e, std::string& out) {
 
 // A page's property replaces the frame's of the same path where the frame has one; a property
 // the frame does not name comes after the frame's, in the page's order.
-void override(SourceElement& target, const std::vector<SourceProperty>& given, const std::string& pageFile) {
+void applyOverrides(SourceElement& target, const std::vector<SourceProperty>& given, const std::string& pageFile) {
   for (std::size_t i = 0; i < given.size(); ++i) {
     const SourceProperty& p = given[i];
     for (std::size_t j = 0; j < i; ++j)
@@ -167,7 +167,7 @@ SourceElement Frame::expand(const SourceElement& page) const {
   out.exists = page.exists;
   out.isInline = page.isInline;
   out.position = page.position;
-  override(out, page.properties, usedBy_);
+  applyOverrides(out, page.properties, usedBy_);
 
   std::vector<const SourceElement*> changed;
   std::vector<const SourceElement*> fills;
@@ -178,7 +178,7 @@ SourceElement Frame::expand(const SourceElement& page) const {
           throw SourceError(usedBy_, c.line, c.name + " is changed twice; give its changes in one place");
       SourceElement* target = findElement(out, c.name);
       if (!target) throw SourceError(usedBy_, c.line, "the frame has no element " + c.name + " to change");
-      override(*target, c.properties, usedBy_);
+      applyOverrides(*target, c.properties, usedBy_);
       changed.push_back(&c);
     } else if (c.role == Role::Fill) {
       if (!hasPlace(out, c.name)) {
