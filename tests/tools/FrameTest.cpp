@@ -143,6 +143,8 @@ TEST(Frame, ErrorsNameThePageAndTheFramesLine) {
       {head + "  OnCreate: <optional>\n", "", "test.page:3: <optional> belongs in a frame; a page gives the value"},
       {head + "  in content\n    TPanel P\n      place more\n", "", "test.page:5: 'place' belongs in a frame"},
       {"frame\n  Left: 1\n", "", "test.page:1: this is a frame, not a page: pages name it with 'on frame'"},
+      {"in content\n  TLabel L\n", "", "test.page:1: a source begins with its page: kind and name, as in \"TForm5 Form5\""},
+      {head, "place content\n", "frames/t.frame:1: a frame begins with a line \"frame\" (frame used by test.page:1)"},
       // Expansion.
       {"TForm7 Form7 on frame \"none.frame\"\n", "", "test.page:1: frame 'none.frame' not found (looked for frames/none.frame)"},
       {head + "  change Label9\n    Left: 1\n", "", "test.page:3: the frame has no element Label9 to change"},

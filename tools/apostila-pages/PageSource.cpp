@@ -42,7 +42,7 @@ class Parser {
 
   SourceElement parse() {
     if (lines_.empty()) fail(1, frame_ ? "the frame holds nothing: it begins with a line \"frame\"" : "the source holds no element");
-    SourceElement root = element(lines_[0].indent, 0);
+    SourceElement root = element(lines_[0].indent, nullptr);
     if (pos_ < lines_.size()) fail(lines_[pos_].number, "only one top-level element is allowed");
     return root;
   }
@@ -100,7 +100,10 @@ class Parser {
       return e;
     }
     if (!parent && first == "frame") fail(l.number, "this is a frame, not a page: pages name it with 'on frame'");
-    if (first == "change" || first == "in" || first == "place") return keywordLine(l, words, first, parent);
+    if (first == "change" || first == "in" || first == "place") {
+      if (!parent) fail(l.number, "a source begins with its page: kind and name, as in \"TForm5 Form5\"");
+      return keywordLine(l, words, first, *parent);
+    }
     e.kind = first;
     if (!(words >> e.name)) fail(l.number, "expected an element: kind and name, as in \"TLabel Label1\"");
     if (!isName(e.kind)) fail(l.number, "bad element kind '" + e.kind + "'");
@@ -133,7 +136,7 @@ class Parser {
 
   // "change NAME" and "in NAME" directly under a page built on a frame; "place NAME" in a frame.
   SourceElement keywordLine(const Line& l, std::istringstream& words, const std::string& word,
-                            const SourceElement* parent) {
+                            const SourceElement& parent) {
     SourceElement e;
     e.line = l.number;
     e.role = word == "change" ? SourceElement::Role::Change
@@ -144,8 +147,7 @@ class Parser {
       fail(l.number, "expected '" + word + " NAME'");
     if (e.role == SourceElement::Role::Place) {
       if (!frame_) fail(l.number, "'place' belongs in a frame");
-      if (parent->role != SourceElement::Role::Element) fail(l.number, "a place stands among the frame's elements");
-    } else if (frame_ || parent->frame.empty()) {
+    } else if (frame_ || parent.frame.empty()) {
       fail(l.number, "'" + word + "' stands directly under a page built on a frame (\"on frame\")");
     }
     return e;
