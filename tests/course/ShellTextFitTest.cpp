@@ -1,7 +1,7 @@
-// The texts of the start page, the information pages and the contents menu against their fixed
-// boxes, laid out with the program's own fonts exactly as the elements lay them out: no line
-// may be cut off at a box's edge and no word broken inside. Auto-sized labels must stay inside
-// their panel, and button captions must fit beside or under their glyphs.
+// The texts of the start page, the information pages, the contents menu and the theory pages
+// against their fixed boxes, laid out with the program's own fonts exactly as the elements lay
+// them out: no line may be cut off at a box's edge and no word broken inside. Auto-sized labels
+// must stay inside their panel, and button captions must fit beside or under their glyphs.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -121,9 +121,10 @@ void checkTree(const ui::Form& page, const ui::Container& parent, const Rect& ro
 
 TEST(ShellText, EveryTextFitsItsBoxWithTheProgramsFonts) {
   testing::Course course;
-  const std::vector<ui::Form*> pages = {app::formintro, app::Form1, app::Form2, app::Form3, app::Form4};
   std::vector<std::string> faults;
-  for (const ui::Form* page : pages) {
+  // The start page, the information pages, the contents menu and the sixty theory pages.
+  for (int order = 0; order <= 64; ++order) {
+    const ui::Form* page = app::page(order);
     const ui::Bounds client = page->clientRect();
     checkTree(*page, *page, Rect::ofSize(0, 0, client.width, client.height), faults);
   }

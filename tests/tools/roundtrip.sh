@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The definitions embedded in the tool: all 86 come out, each dumps to a source that compiles
-# back to the same bytes, and the first theory page begins exactly as the stored layout says.
+# back to the same bytes (self-contained, and on its frame for the theory and question pages),
+# and the first theory page begins exactly as the stored layout says.
 set -euo pipefail
 tool=$1
 compiled=$2  # the definitions this build compiled: the embedded ones must be exactly these
@@ -23,6 +24,21 @@ for def in "$work"/defs/*; do
   "$tool" json "$def" >/dev/null
 done
 
+# The theory and question pages in their short form on their frames compile back to the same
+# bytes too.
+frames=$(cd "$(dirname "$0")/../../course/pages/frames" && pwd)
+mkdir -p "$work/short/frames"
+cp "$frames"/*.frame "$work/short/frames/"
+for n in $(seq 5 84); do
+  frame=theory.frame
+  ((n >= 65)) && frame=question.frame
+  short=$work/short/Form$n.page
+  "$tool" dump "$work/defs/TFORM$n" --frame "$frames/$frame" -I "$compiled/../pictures" >"$short"
+  grep -q "on frame \"$frame\"" "$short" || { echo "TFORM$n: no short form"; exit 1; }
+  "$tool" compile "$short" "$work/short/TFORM$n" -I "$compiled/../pictures"
+  cmp -s "$work/defs/TFORM$n" "$work/short/TFORM$n" || { echo "TFORM$n: the short form does not give the bytes back"; exit 1; }
+done
+
 expected="54504630065446 6f726d3505466f726d35044c656674025a03546f70021e05576964746803880206486569676874030202"
 expected+="0743617074696f6e06085465 6f726961203105436f6c6f7207 07636c426c61636b"
 expected=${expected// /}
@@ -33,4 +49,4 @@ actual=$(head -c $(( ${#expected} / 2 )) "$work/defs/TFORM5" | od -An -tx1 -v | 
 head -c 40 "$work/defs/TFORM5" >"$work/cut"
 if "$tool" dump "$work/cut" 2>"$work/err"; then echo "a cut definition was accepted"; exit 1; fi
 grep -q "Stream read error (at byte" "$work/err" || { cat "$work/err"; exit 1; }
-echo "86 definitions: extract, dump, compile and json agree"
+echo "86 definitions: extract, dump, compile and json agree; 80 short forms on frames compile back"

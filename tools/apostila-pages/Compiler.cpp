@@ -266,8 +266,16 @@ std::vector<std::uint8_t> encodeValue(const SourceValue& v, const PropertyTarget
   unsuitable("unsupported property");
 }
 
+SourceError Compiler::error(const std::string& file, int line, const std::string& what) const {
+  if (file.empty()) return SourceError(file_, line, what);
+  return SourceError(file, line, what, file_, rootLine_);
+}
+
 std::vector<std::uint8_t> Compiler::compile(const SourceElement& root) {
   names_.clear();
+  rootLine_ = root.line;
+  if (root.isFrame) throw SourceError(file_, root.line, "a frame is not a page; pages name it with 'on frame'");
+  if (!root.frame.empty()) throw SourceError(file_, root.line, "the page is on frame '" + root.frame + "', not expanded");
   pageClass_ = pages_ ? pages_(root.kind) : nullptr;
   if (pages_ && !pageClass_) throw SourceError(file_, root.line, "no page class named " + root.kind);
   std::vector<std::uint8_t> out{'T', 'P', 'F', '0'};
@@ -276,16 +284,18 @@ std::vector<std::uint8_t> Compiler::compile(const SourceElement& root) {
 }
 
 void Compiler::element(const SourceElement& e, bool root, std::vector<std::uint8_t>& out) {
+  if (e.role != SourceElement::Role::Element)
+    throw error(e.file, e.line, "'" + e.name + "' belongs to a page on a frame, which is expanded before compiling");
   const ui::TypeInfo* type = recordType(e.kind, root);
-  if (!type) throw SourceError(file_, e.line, "unknown element kind " + e.kind);
+  if (!type) throw error(e.file, e.line, "unknown element kind " + e.kind);
   if (!root) {
     for (const std::string& n : names_)
-      if (ui::sameName(n, e.name) && !e.exists) throw SourceError(file_, e.line, "a second element named " + e.name);
+      if (ui::sameName(n, e.name) && !e.exists) throw error(e.file, e.line, "a second element named " + e.name);
     names_.push_back(e.name);
     if (pageClass_) {
       const ui::MemberInfo* m = pageClass_->findMember(e.name);
       if (m && !type->inheritsFrom(*m->kind))
-        throw SourceError(file_, e.line, e.name + " must be a " + std::string(m->kind->className));
+        throw error(e.file, e.line, e.name + " must be a " + std::string(m->kind->className));
     }
   }
   if (e.exists || e.isInline || e.position >= 0) {
@@ -296,18 +306,20 @@ void Compiler::element(const SourceElement& e, bool root, std::vector<std::uint8
   putShort(out, e.kind);
   putShort(out, e.name);
   for (const SourceProperty& p : e.properties) {
+    if (p.slot != SourceProperty::Slot::None)
+      throw error(p.file, p.line, p.path + ": a frame's slot, filled when a page on the frame is expanded");
     std::string why;
     PropertyTarget target = resolvePath(*type, p.path, why);
-    if (!target.prop && !target.defined) throw SourceError(file_, p.line, why);
+    if (!target.prop && !target.defined) throw error(p.file, p.line, why);
     std::vector<std::uint8_t> value;
     try {
       value = encodeValue(p.value, target);
     } catch (const std::invalid_argument& ex) {
-      throw SourceError(file_, p.line, p.path + ": " + ex.what());
+      throw error(p.file, p.line, p.path + ": " + ex.what());
     }
     if (pageClass_ && target.prop && target.prop->kind == ui::PropKind::Event && p.value.kind == SourceValue::Kind::Ident &&
         !pageClass_->findHandler(p.value.text))
-      throw SourceError(file_, p.line, p.path + ": the page class has no handler " + p.value.text);
+      throw error(p.file, p.line, p.path + ": the page class has no handler " + p.value.text);
     putShort(out, p.path);
     out.insert(out.end(), value.begin(), value.end());
   }

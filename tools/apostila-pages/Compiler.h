@@ -44,7 +44,10 @@ class Compiler {
 
  private:
   void element(const SourceElement& e, bool root, std::vector<std::uint8_t>& out);
+  // A fault on a line of the page, or of its frame (`file` set), told with the page.
+  SourceError error(const std::string& file, int line, const std::string& what) const;
   std::string file_;
+  int rootLine_ = 0;
   PageClassResolver pages_;
   const ui::PageClassInfo* pageClass_ = nullptr;
   std::vector<std::string> names_;

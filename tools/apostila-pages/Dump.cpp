@@ -195,9 +195,11 @@ void json(std::string& out, const SourceElement& e, int indent) {
 }
 }  // namespace
 
-std::string dumpSource(std::span<const std::uint8_t> definition) {
-  return writeSource(toSource(parseRawDefinition(definition), true));
+SourceElement definitionSource(std::span<const std::uint8_t> definition) {
+  return toSource(parseRawDefinition(definition), true);
 }
+
+std::string dumpSource(std::span<const std::uint8_t> definition) { return writeSource(definitionSource(definition)); }
 
 std::string dumpJson(std::span<const std::uint8_t> definition) {
   std::string out;

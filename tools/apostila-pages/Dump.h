@@ -6,8 +6,12 @@
 #include <span>
 #include <string>
 
+#include "PageSource.h"
+
 namespace apostila::tools {
 
+// The element tree of a definition, each value in the readable form that encodes back to it.
+SourceElement definitionSource(std::span<const std::uint8_t> definition);
 std::string dumpSource(std::span<const std::uint8_t> definition);
 std::string dumpJson(std::span<const std::uint8_t> definition);
 

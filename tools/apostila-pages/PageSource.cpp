@@ -23,8 +23,8 @@ bool isIdentChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) ||
 
 class Parser {
  public:
-  Parser(const std::string& text, std::string file, std::vector<std::filesystem::path> search)
-      : file_(std::move(file)), search_(std::move(search)) {
+  Parser(const std::string& text, std::string file, std::vector<std::filesystem::path> search, bool frame)
+      : file_(std::move(file)), search_(std::move(search)), frame_(frame) {
     std::istringstream in(text);
     std::string raw;
     int n = 0;
@@ -42,8 +42,8 @@ class Parser {
   }
 
   SourceElement parse() {
-    if (lines_.empty()) fail(1, "the source holds no element");
-    SourceElement root = element(lines_[0].indent);
+    if (lines_.empty()) fail(1, frame_ ? "the frame holds nothing: it begins with a line \"frame\"" : "the source holds no element");
+    SourceElement root = element(lines_[0].indent, nullptr);
     if (pos_ < lines_.size()) fail(lines_[pos_].number, "only one top-level element is allowed");
     return root;
   }
@@ -51,23 +51,34 @@ class Parser {
  private:
   [[noreturn]] void fail(int line, const std::string& what) const { throw SourceError(file_, line, what); }
 
-  SourceElement element(int indent) {
+  // `parent` is the enclosing record: null for the root.
+  SourceElement element(int indent, const SourceElement* parent) {
     const Line& head = lines_[pos_++];
     if (head.indent != indent) fail(head.number, "unexpected indentation");
-    SourceElement e = header(head);
+    SourceElement e = header(head, parent);
     if (pos_ < lines_.size() && lines_[pos_].indent > indent) {
       int body = lines_[pos_].indent;
+      if (e.role == SourceElement::Role::Place)
+        fail(lines_[pos_].number, "a place holds nothing in the frame: the pages fill it");
       while (pos_ < lines_.size() && lines_[pos_].indent > indent) {
         const Line& l = lines_[pos_];
         if (l.indent != body) fail(l.number, "unexpected indentation");
         if (isProperty(l.text)) {
           if (!e.children.empty()) fail(l.number, "properties come before the child elements");
+          if (e.role == SourceElement::Role::Fill)
+            fail(l.number, "'in " + e.name + "' holds the elements the page adds there, not properties");
           e.properties.push_back(property(body));
         } else {
-          e.children.push_back(element(body));
+          if (e.role == SourceElement::Role::Change)
+            fail(l.number, "'change " + e.name + "' holds properties only; new elements go in a place of the frame");
+          e.children.push_back(element(body, &e));
+          if (!e.frame.empty() && e.children.back().role == SourceElement::Role::Element)
+            fail(l.number, "a page on a frame adds elements at a place of the frame, as in 'in content'");
         }
       }
     }
+    if (e.role == SourceElement::Role::Fill && e.children.empty())
+      fail(e.line, "'in " + e.name + "' adds no element");
     return e;
   }
 
@@ -77,11 +88,25 @@ class Parser {
     return i > 0 && i < t.size() && t[i] == ':';
   }
 
-  SourceElement header(const Line& l) {
+  SourceElement header(const Line& l, const SourceElement* parent) {
     std::istringstream words(l.text);
     SourceElement e;
     e.line = l.number;
-    if (!(words >> e.kind >> e.name)) fail(l.number, "expected an element: kind and name, as in \"TLabel Label1\"");
+    std::string first;
+    words >> first;
+    if (!parent && frame_) {
+      std::string more;
+      if (first != "frame" || (words >> more)) fail(l.number, "a frame begins with a line \"frame\"");
+      e.isFrame = true;
+      return e;
+    }
+    if (!parent && first == "frame") fail(l.number, "this is a frame, not a page: pages name it with 'on frame'");
+    if (first == "change" || first == "in" || first == "place") {
+      if (!parent) fail(l.number, "a source begins with its page: kind and name, as in \"TForm5 Form5\"");
+      return keywordLine(l, words, first, *parent);
+    }
+    e.kind = first;
+    if (!(words >> e.name)) fail(l.number, "expected an element: kind and name, as in \"TLabel Label1\"");
     if (!isName(e.kind)) fail(l.number, "bad element kind '" + e.kind + "'");
     if (!isName(e.name)) fail(l.number, "bad element name '" + e.name + "'");
     std::string w;
@@ -92,11 +117,48 @@ class Parser {
         e.isInline = true;
       } else if (w == "at") {
         if (!(words >> e.position) || e.position < 0) fail(l.number, "'at' needs a position, a whole number");
+      } else if (w == "on" && !parent) {
+        if (!(words >> w) || w != "frame") fail(l.number, "expected 'on frame \"NAME.frame\"'");
+        line_ = l.number;
+        text_ = l.text;
+        at_ = words.eof() ? text_.size() : static_cast<std::size_t>(words.tellg());
+        e.frame = quoted();
+        if (!isFrameName(e.frame))
+          fail(l.number, "bad frame name '" + e.frame + "': a file name ending in .frame, without folders");
+        skipSpaces();
+        if (at_ < text_.size()) fail(l.number, "unexpected text after the frame name: '" + text_.substr(at_) + "'");
+        return e;
       } else {
         fail(l.number, "unexpected '" + w + "' after the element name");
       }
     }
     return e;
+  }
+
+  // "change NAME" and "in NAME" directly under a page built on a frame; "place NAME" in a frame.
+  SourceElement keywordLine(const Line& l, std::istringstream& words, const std::string& word,
+                            const SourceElement& parent) {
+    SourceElement e;
+    e.line = l.number;
+    e.role = word == "change" ? SourceElement::Role::Change
+             : word == "in"   ? SourceElement::Role::Fill
+                              : SourceElement::Role::Place;
+    std::string more;
+    if (!(words >> e.name) || !isName(e.name) || (words >> more))
+      fail(l.number, "expected '" + word + " NAME'");
+    if (e.role == SourceElement::Role::Place) {
+      if (!frame_) fail(l.number, "'place' belongs in a frame");
+    } else if (frame_ || parent.frame.empty()) {
+      fail(l.number, "'" + word + "' stands directly under a page built on a frame (\"on frame\")");
+    }
+    return e;
+  }
+
+  static bool isFrameName(const std::string& s) {
+    if (s.size() <= 6 || s.size() > 255 || s.compare(s.size() - 6, 6, ".frame") != 0 || s[0] == '.') return false;
+    for (char c : s)
+      if (!isIdentChar(c) && c != '-' && c != '.') return false;
+    return true;
   }
 
   static bool isName(const std::string& s) {
@@ -123,6 +185,14 @@ class Parser {
     line_ = l.number;
     text_ = l.text.substr(colon + 1);
     at_ = 0;
+    skipSpaces();
+    if (at_ < text_.size() && text_[at_] == '<') {
+      std::string slot = text_.substr(at_);
+      if (slot != "<required>" && slot != "<optional>") fail(l.number, "expected <required> or <optional>");
+      if (!frame_) fail(l.number, slot + " belongs in a frame; a page gives the value");
+      p.slot = slot == "<required>" ? SourceProperty::Slot::Required : SourceProperty::Slot::Optional;
+      return p;
+    }
     p.value = value(indent);
     skipSpaces();
     if (at_ < text_.size()) fail(l.number, "unexpected text after the value: '" + text_.substr(at_) + "'");
@@ -296,6 +366,7 @@ class Parser {
 
   std::string file_;
   std::vector<std::filesystem::path> search_;
+  bool frame_;
   std::vector<Line> lines_;
   std::size_t pos_ = 0;
   int line_ = 0;
@@ -336,14 +407,30 @@ std::string formatFloat(double d) {
 
 void writeElement(std::string& out, const SourceElement& e, int indent) {
   std::string pad(static_cast<std::size_t>(indent), ' ');
-  out += pad + e.kind + " " + e.name;
-  if (e.position >= 0) out += " at " + std::to_string(e.position);
-  if (e.exists) out += " inherited";
-  if (e.isInline) out += " inline";
+  switch (e.role) {
+    case SourceElement::Role::Change: out += pad + "change " + e.name; break;
+    case SourceElement::Role::Fill: out += pad + "in " + e.name; break;
+    case SourceElement::Role::Place: out += pad + "place " + e.name; break;
+    case SourceElement::Role::Element:
+      if (e.isFrame) {
+        out += pad + "frame";
+        break;
+      }
+      out += pad + e.kind + " " + e.name;
+      if (e.position >= 0) out += " at " + std::to_string(e.position);
+      if (e.exists) out += " inherited";
+      if (e.isInline) out += " inline";
+      if (!e.frame.empty()) out += " on frame " + quote(e.frame);
+      break;
+  }
   out += "\n";
   std::string inner(static_cast<std::size_t>(indent + 2), ' ');
   for (const SourceProperty& p : e.properties) {
     out += inner + p.path + ":";
+    if (p.slot != SourceProperty::Slot::None) {
+      out += p.slot == SourceProperty::Slot::Required ? " <required>\n" : " <optional>\n";
+      continue;
+    }
     const SourceValue& v = p.value;
     switch (v.kind) {
       case SourceValue::Kind::Integer: out += " " + std::to_string(v.integer) + "\n"; break;
@@ -371,7 +458,12 @@ void writeElement(std::string& out, const SourceElement& e, int indent) {
 
 SourceElement parseSource(const std::string& text, const std::string& fileName,
                           const std::vector<std::filesystem::path>& searchPath) {
-  return Parser(text, fileName, searchPath).parse();
+  return Parser(text, fileName, searchPath, false).parse();
+}
+
+SourceElement parseFrame(const std::string& text, const std::string& fileName,
+                         const std::vector<std::filesystem::path>& searchPath) {
+  return Parser(text, fileName, searchPath, true).parse();
 }
 
 std::string writeSource(const SourceElement& root) {

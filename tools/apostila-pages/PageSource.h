@@ -11,6 +11,20 @@
 //
 // Long strings continue on the following lines, each a quoted piece indented deeper; the
 // pieces are joined as they stand. Escapes inside quotes: \" \\ \n \r \t.
+//
+// A page built on a shared frame (a file in the frames/ folder beside the pages) names it and
+// gives only what differs; Frame.h expands it:
+//
+//   TForm6 Form6 on frame "theory.frame"
+//     Caption: "Teoria 2"              <- overrides a property of the page window
+//     change SpeedButton3              <- overrides properties of an element of the frame
+//       Caption: "Menu"
+//     in content                       <- adds elements at a place the frame names
+//       TLabel Label1
+//
+// A frame is written like a page whose first line is "frame". Among an element's children,
+// "place NAME" marks where pages add theirs; a property may be "<required>" (every page gives
+// it) or "<optional>" (stored only where a page gives it, at this point of the order).
 #pragma once
 
 #include <cstdint>
@@ -34,15 +48,26 @@ struct SourceValue {
 };
 
 struct SourceProperty {
+  enum class Slot { None, Required, Optional };  // in a frame: left to the pages
   std::string path;
   SourceValue value;
   int line = 0;
+  std::string file;  // where the line is, when not in the page's own source (a frame)
+  Slot slot = Slot::None;
 };
 
 struct SourceElement {
+  // Element: a stored element. The others occur only in frames and in pages built on them:
+  // Change ("change NAME") overrides a frame element's properties, Fill ("in NAME") holds the
+  // elements a page adds at a place, Place ("place NAME") marks that place in the frame.
+  enum class Role { Element, Change, Fill, Place };
+  Role role = Role::Element;
   std::string kind;
   std::string name;
   int line = 0;
+  std::string file;       // as for SourceProperty
+  std::string frame;      // root of a page: the frame it is built on, as in "theory.frame"
+  bool isFrame = false;   // root of a frame file
   bool exists = false;   // "inherited": refers to an element an ancestor created
   bool isInline = false;
   int position = -1;     // "at N": position among the parent's children
@@ -50,10 +75,14 @@ struct SourceElement {
   std::vector<SourceElement> children;
 };
 
-// Parses a source. Picture files are looked up relative to the source's folder, then in each of
+// Parses a source as written, without expanding a frame (see Frame.h). Picture files are looked up relative to the source's folder, then in each of
 // the search folders. Throws SourceError naming the file and line.
 SourceElement parseSource(const std::string& text, const std::string& fileName,
                           const std::vector<std::filesystem::path>& searchPath);
+
+// Parses a frame: a root line "frame", places and slots allowed.
+SourceElement parseFrame(const std::string& text, const std::string& fileName,
+                         const std::vector<std::filesystem::path>& searchPath);
 
 // Writes an element tree back as source; binaries go inline as base64.
 std::string writeSource(const SourceElement& root);
@@ -61,6 +90,12 @@ std::string writeSource(const SourceElement& root);
 struct SourceError : std::runtime_error {
   SourceError(const std::string& file, int line, const std::string& what)
       : std::runtime_error(file + ":" + std::to_string(line) + ": " + what) {}
+  // A fault in a frame, told with the page that uses it.
+  SourceError(const std::string& frameFile, int line, const std::string& what, const std::string& pageFile,
+              int pageLine)
+      : std::runtime_error(frameFile + ":" + std::to_string(line) + ": " + what + " (frame used by " + pageFile +
+                           (pageLine > 0 ? ":" + std::to_string(pageLine) : "") + ")") {}
+  explicit SourceError(const std::string& message) : std::runtime_error(message) {}
 };
 
 }  // namespace apostila::tools

@@ -1,8 +1,11 @@
 // apostila-pages: the course author's tool for page definitions.
 //   compile SOURCE OUT [-I DIR]... [--values FILE]
-//                                    page source to definition (no output on error); {name} in
-//                                    its strings takes the named value's text from FILE
-//   dump DEFINITION                  definition back to page source
+//                                    page source to definition (no output on error); a page
+//                                    on a frame finds it in the frames/ folder beside it; {name}
+//                                    in its strings takes the named value's text from FILE
+//   dump DEFINITION                  definition back to a self-contained page source
+//   dump DEFINITION --frame FRAME [-I DIR]...
+//                                    the short form on a frame: what differs from it
 //   json DEFINITION                  element tree as JSON
 //   extract DIR                      the definitions embedded in this program, one file each
 #include <cstdio>
@@ -15,6 +18,7 @@
 #include "Compiler.h"
 #include "ComputedValues.h"
 #include "Dump.h"
+#include "Frame.h"
 #include "PageSource.h"
 #include "PageTool.h"
 #include "content/DefinitionStore.h"
@@ -26,7 +30,7 @@ namespace {
 
 int usage() {
   std::cerr << "usage: apostila-pages compile SOURCE OUT [-I DIR]... [--values FILE]\n"
-               "       apostila-pages dump DEFINITION\n"
+               "       apostila-pages dump DEFINITION [--frame FRAME [-I DIR]...]\n"
                "       apostila-pages json DEFINITION\n"
                "       apostila-pages extract DIR\n"
             << tools::extraUsage();
@@ -65,10 +69,34 @@ int compile(const std::vector<std::string>& args) {
   }
   auto text = readFile(args[0]);
   tools::SourceElement root =
-      tools::parseSource(std::string(text.begin(), text.end()), args[0], search);
+      tools::readPage(std::string(text.begin(), text.end()), args[0], search, tools::framesBeside(args[0]));
   tools::Compiler compiler(args[0], tools::pageClassResolver());
   auto bytes = compiler.compile(root);
   writeFile(args[1], bytes);
+  return 0;
+}
+
+int dump(const std::vector<std::string>& args) {
+  if (args.empty()) return usage();
+  std::string frame;
+  std::vector<fs::path> search;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--frame" && i + 1 < args.size() && frame.empty())
+      frame = args[++i];
+    else if (args[i] == "-I" && i + 1 < args.size())
+      search.emplace_back(args[++i]);
+    else
+      return usage();
+  }
+  if (frame.empty() && !search.empty()) return usage();
+  auto bytes = readFile(args[0]);
+  if (frame.empty()) {
+    std::cout << tools::dumpSource(bytes);
+    return 0;
+  }
+  auto text = readFile(frame);
+  tools::Frame f(std::string(text.begin(), text.end()), frame, search, args[0], 0);
+  std::cout << tools::writeSource(f.shorten(tools::definitionSource(bytes), fs::path(frame).filename().string()));
   return 0;
 }
 
@@ -90,11 +118,7 @@ int main(int argc, char** argv) {
   args.erase(args.begin());
   try {
     if (command == "compile") return compile(args);
-    if (command == "dump" && args.size() == 1) {
-      auto bytes = readFile(args[0]);
-      std::cout << tools::dumpSource(bytes);
-      return 0;
-    }
+    if (command == "dump") return dump(args);
     if (command == "json" && args.size() == 1) {
       auto bytes = readFile(args[0]);
       std::cout << tools::dumpJson(bytes);
