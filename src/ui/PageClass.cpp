@@ -24,4 +24,14 @@ const TypeInfo* PageClassInfo::findMemberKind(std::string_view className) const 
   return nullptr;
 }
 
+const MemberInfo* PageClassInfo::firstMemberNotIn(std::span<const std::string> names) const {
+  for (const PageClassInfo* c = this; c; c = c->parent)
+    for (const auto& m : c->members) {
+      bool present = false;
+      for (const std::string& n : names) present = present || sameName(m.name, n);
+      if (!present) return &m;
+    }
+  return nullptr;
+}
+
 }  // namespace apostila::ui
