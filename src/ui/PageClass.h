@@ -35,7 +35,7 @@ struct PageClassInfo {
   const MemberInfo* findMember(std::string_view name) const;      // walks the parents
   const HandlerInfo* findHandler(std::string_view name) const;    // walks the parents
   // The element kind a member of the class is declared with, found by its class name.
-  const TypeInfo* findMemberKind(std::string_view className) const;
+  const TypeInfo* findMemberKind(std::string_view kindName) const;
   // The first member, walking the parents, whose name is not among names; null if none is
   // missing. Handlers rely on every member being there.
   const MemberInfo* firstMemberNotIn(std::span<const std::string> names) const;
