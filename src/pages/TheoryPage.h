@@ -23,8 +23,10 @@ class TheoryPage : public Page {
   void SpeedButton3Click(ui::Component* sender);  // "Seguir" or "Menu"
   void FormActivate(ui::Component* sender);
 
-  // The parent table of every theory page: what all sixty have. A page with elements that
-  // react of their own derives its class from TheoryPage and gives this table as its parent.
+  // The parent table of every theory page: what all sixty have. A page whose own elements
+  // react to the learner (a hover reveal) gets a class of its own in place of its alias below:
+  // it derives from TheoryPage with its number, and its table names this one as its parent and
+  // adds only its own members and handlers.
   static const ui::PageClassInfo kClass;
 
  private:
