@@ -23,7 +23,7 @@ struct Slot {
 
 template <class T, T** Entry>
 constexpr Slot slot() {
-  return Slot{&T::kClass, [] () -> ui::Form* { return *Entry; },
+  return Slot{&T::kClass, []() -> ui::Form* { return *Entry; },
               [](ui::Application& application) { application.createForm(*Entry); }, [] { *Entry = nullptr; }};
 }
 
