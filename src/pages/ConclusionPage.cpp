@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "apostila/PageRegistry.h"
+#include "pages/PageRegistry.h"
 #include "pages/QuizState.h"
 
 namespace apostila::pages {
@@ -11,7 +11,7 @@ namespace apostila::pages {
 namespace {
 using namespace ui::page;
 using P = TForm85;
-const ui::MemberInfo kMembers[] = {
+constinit const ui::MemberInfo kMembers[] = {
     member<&P::Panel1>("Panel1"),         member<&P::Panel2>("Panel2"),
     member<&P::Label1>("Label1"),         member<&P::Label2>("Label2"),
     member<&P::Label4>("Label4"),         member<&P::Label5>("Label5"),
@@ -19,7 +19,7 @@ const ui::MemberInfo kMembers[] = {
     member<&P::BtnRetornar>("BtnRetornar"), member<&P::BtnSair>("BtnSair"),
     member<&P::PnlCertas>("PnlCertas"),   member<&P::PnlErradas>("PnlErradas"),
 };
-const ui::HandlerInfo kHandlers[] = {
+constinit const ui::HandlerInfo kHandlers[] = {
     handler<&P::FormActivate>("FormActivate"),
     handler<&P::BtnAvancarClick>("BtnAvancarClick"),
     handler<&P::BtnRetornarClick>("BtnRetornarClick"),
@@ -27,7 +27,7 @@ const ui::HandlerInfo kHandlers[] = {
 };
 }  // namespace
 
-const ui::PageClassInfo TForm85::kClass{"TForm85", &ui::Form::kPageClass, kMembers, kHandlers};
+constinit const ui::PageClassInfo TForm85::kClass{"TForm85", &ui::Form::kPageClass, kMembers, kHandlers};
 
 void TForm85::FormActivate(ui::Component*) {
   PnlCertas->setCaption(std::to_string(quiz().Certas));

@@ -1,7 +1,7 @@
 // The contents menu's handlers.
 #include "pages/ContentsMenu.h"
 
-#include "apostila/PageRegistry.h"
+#include "pages/PageRegistry.h"
 #include "pages/TopicChains.h"
 
 namespace apostila::pages {
@@ -9,7 +9,7 @@ namespace apostila::pages {
 namespace {
 using namespace ui::page;
 using P = TForm4;
-const ui::MemberInfo kMembers[] = {
+constinit const ui::MemberInfo kMembers[] = {
     member<&P::Panel1>("Panel1"), member<&P::Label1>("Label1"),
     member<&P::SpeedButton1>("SpeedButton1"), member<&P::SpeedButton2>("SpeedButton2"),
     member<&P::SpeedButton3>("SpeedButton3"), member<&P::SpeedButton4>("SpeedButton4"),
@@ -20,7 +20,7 @@ const ui::MemberInfo kMembers[] = {
     member<&P::SpeedButton13>("SpeedButton13"), member<&P::SpeedButton14>("SpeedButton14"),
     member<&P::SpeedButton15>("SpeedButton15"),
 };
-const ui::HandlerInfo kHandlers[] = {
+constinit const ui::HandlerInfo kHandlers[] = {
     handler<&P::SpeedButton1Click>("SpeedButton1Click"), handler<&P::SpeedButton2Click>("SpeedButton2Click"),
     handler<&P::SpeedButton3Click>("SpeedButton3Click"), handler<&P::SpeedButton4Click>("SpeedButton4Click"),
     handler<&P::SpeedButton5Click>("SpeedButton5Click"), handler<&P::SpeedButton6Click>("SpeedButton6Click"),
@@ -35,7 +35,7 @@ const ui::HandlerInfo kHandlers[] = {
 ui::Form* firstPageOf(int topic) { return app::page(kTopicChains[static_cast<std::size_t>(topic - 1)].first); }
 }  // namespace
 
-const ui::PageClassInfo TForm4::kClass{"TForm4", &ui::Form::kPageClass, kMembers, kHandlers};
+constinit const ui::PageClassInfo TForm4::kClass{"TForm4", &ui::Form::kPageClass, kMembers, kHandlers};
 
 void TForm4::SpeedButton1Click(ui::Component*) { transitionTo(app::formintro); }
 void TForm4::SpeedButton2Click(ui::Component*) { exitRequest(); }

@@ -13,6 +13,7 @@ class InfoPage : public Page {
  public:
   using Page::Page;
   content::TPanel* Panel1 = nullptr;  // "PANEL1" on the introduction page: names match in any case
+  // The texts: each page has its own number of them, and its own table says which.
   content::TLabel* Label1 = nullptr;
   content::TLabel* Label2 = nullptr;
   content::TLabel* Label3 = nullptr;
@@ -27,23 +28,26 @@ class InfoPage : public Page {
   void SpeedButton2Click(ui::Component* sender);
   void FormActivate(ui::Component* sender);
 
-  static const ui::MemberInfo kMembers[];
-  static const ui::HandlerInfo kHandlers[];
-  static const std::size_t kMemberCount, kHandlerCount;
+  // The parent table: the panel, the two buttons and the handlers that all three pages have.
+  static const ui::PageClassInfo kClass;
 };
 
 template <int N>
 class InfoPageN final : public InfoPage {
+  static_assert(N >= 1 && N <= 3);
+
  public:
   using InfoPage::InfoPage;
-  static const ui::PageClassInfo kClass;
+  static const ui::PageClassInfo kClass;  // adds the page's own texts
   const ui::PageClassInfo& pageClass() const override { return kClass; }
 };
 
-template <int N>
-const ui::PageClassInfo InfoPageN<N>::kClass{PageClassName<N>::view, &ui::Form::kPageClass,
-                                             {InfoPage::kMembers, InfoPage::kMemberCount},
-                                             {InfoPage::kHandlers, InfoPage::kHandlerCount}};
+template <>
+const ui::PageClassInfo InfoPageN<1>::kClass;
+template <>
+const ui::PageClassInfo InfoPageN<2>::kClass;
+template <>
+const ui::PageClassInfo InfoPageN<3>::kClass;
 
 using TForm1 = InfoPageN<1>;
 using TForm2 = InfoPageN<2>;

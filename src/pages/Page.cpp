@@ -1,7 +1,7 @@
 // The shared page operations.
 #include "pages/Page.h"
 
-#include "apostila/PageRegistry.h"
+#include "pages/PageRegistry.h"
 #include "pages/StartPage.h"
 
 namespace apostila::pages {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "apostila/PageRegistry.h"
+#include "pages/PageRegistry.h"
 #include "pages/QuizState.h"
 #include "ui/Application.h"
 
@@ -14,34 +14,7 @@ namespace {
 using namespace ui::page;
 using P = QuestionPage;
 
-// The page classes' tables are built during static initialisation, possibly before this
-// file's own variables: the table is made on first use so that it is complete whenever asked.
-const ui::HandlerInfo* everyHandler() {
-  static const ui::HandlerInfo kEvery[] = {
-      handler<&P::FormActivate>("FormActivate"),
-      handler<&P::BtnRespostaAClick>("BtnRespostaAClick"),
-      handler<&P::BtnRespostaBClick>("BtnRespostaBClick"),
-      handler<&P::BtnRespostaCClick>("BtnRespostaCClick"),
-      handler<&P::BtnRespostaDClick>("BtnRespostaDClick"),
-      handler<&P::BtnRespostaEClick>("BtnRespostaEClick"),
-      handler<&P::BtnAvancarClick>("BtnAvancarClick"),
-      handler<&P::BtnRetornarClick>("BtnRetornarClick"),
-      handler<&P::BtnSairClick>("BtnSairClick"),
-      // Only the first question has a creation handler.
-      handler<&P::FormCreate>("FormCreate"),
-      // Only questions 17 to 20 have the circuit preview.
-      handler<&P::Label7MouseEnter>("Label7MouseEnter"),
-      handler<&P::Label7MouseLeave>("Label7MouseLeave"),
-  };
-  return kEvery;
-}
-constexpr std::size_t kEveryCount = 12;
-constexpr std::size_t kCommon = 9;
-
-void setCount(content::TPanel* panel, std::int32_t value) { panel->setCaption(std::to_string(value)); }
-}  // namespace
-
-const ui::MemberInfo QuestionPage::kMembers[] = {
+constinit const ui::MemberInfo kMembers[] = {
     member<&P::LblQuestao>("LblQuestao"),       member<&P::BtnRespostaA>("BtnRespostaA"),
     member<&P::BtnRespostaB>("BtnRespostaB"),   member<&P::BtnRespostaC>("BtnRespostaC"),
     member<&P::BtnRespostaD>("BtnRespostaD"),   member<&P::BtnRespostaE>("BtnRespostaE"),
@@ -50,26 +23,43 @@ const ui::MemberInfo QuestionPage::kMembers[] = {
     member<&P::LblRespostaE>("LblRespostaE"),   member<&P::Label1>("Label1"),
     member<&P::Label2>("Label2"),               member<&P::Label3>("Label3"),
     member<&P::Label4>("Label4"),               member<&P::Image1>("Image1"),
-    member<&P::Label7>("Label7"),               member<&P::Panel2>("Panel2"),
-    member<&P::BtnAvancar>("BtnAvancar"),       member<&P::BtnSair>("BtnSair"),
-    member<&P::BtnRetornar>("BtnRetornar"),     member<&P::LblCertas>("LblCertas"),
-    member<&P::LblErradas>("LblErradas"),       member<&P::LabelResposta>("LabelResposta"),
-    member<&P::PnlCertas>("PnlCertas"),         member<&P::PnlErradas>("PnlErradas"),
-    member<&P::Panel1>("Panel1"),               member<&P::Image2>("Image2"),
+    member<&P::Panel2>("Panel2"),               member<&P::BtnAvancar>("BtnAvancar"),
+    member<&P::BtnSair>("BtnSair"),             member<&P::BtnRetornar>("BtnRetornar"),
+    member<&P::LblCertas>("LblCertas"),         member<&P::LblErradas>("LblErradas"),
+    member<&P::LabelResposta>("LabelResposta"), member<&P::PnlCertas>("PnlCertas"),
+    member<&P::PnlErradas>("PnlErradas"),
 };
-const std::size_t QuestionPage::kMemberCount = std::size(kMembers);
+constinit const ui::HandlerInfo kHandlers[] = {
+    handler<&P::FormActivate>("FormActivate"),
+    handler<&P::BtnRespostaAClick>("BtnRespostaAClick"),
+    handler<&P::BtnRespostaBClick>("BtnRespostaBClick"),
+    handler<&P::BtnRespostaCClick>("BtnRespostaCClick"),
+    handler<&P::BtnRespostaDClick>("BtnRespostaDClick"),
+    handler<&P::BtnRespostaEClick>("BtnRespostaEClick"),
+    handler<&P::BtnAvancarClick>("BtnAvancarClick"),
+    handler<&P::BtnRetornarClick>("BtnRetornarClick"),
+    handler<&P::BtnSairClick>("BtnSairClick"),
+};
 
-std::span<const ui::HandlerInfo> QuestionPage::handlersFor(int number) {
-  const ui::HandlerInfo* every = everyHandler();
-  std::span<const ui::HandlerInfo> all(every, kEveryCount);
-  if (number == 65) return all.first(kCommon + 1);
-  if (number >= 81) {
-    static const ui::HandlerInfo kPreview[] = {every[0], every[1], every[2], every[3], every[4],  every[5],
-                                               every[6], every[7], every[8], every[10], every[11]};
-    return kPreview;
-  }
-  return all.first(kCommon);
-}
+constinit const ui::HandlerInfo kFirstHandlers[] = {handler<&P::FormCreate>("FormCreate")};
+
+constinit const ui::MemberInfo kPreviewMembers[] = {
+    member<&P::Label7>("Label7"),
+    member<&P::Panel1>("Panel1"),
+    member<&P::Image2>("Image2"),
+};
+constinit const ui::HandlerInfo kPreviewHandlers[] = {
+    handler<&P::Label7MouseEnter>("Label7MouseEnter"),
+    handler<&P::Label7MouseLeave>("Label7MouseLeave"),
+};
+
+void setCount(content::TPanel* panel, std::int32_t value) { panel->setCaption(std::to_string(value)); }
+}  // namespace
+
+constinit const ui::PageClassInfo QuestionPage::kClass{"QuestionPage", &ui::Form::kPageClass, kMembers, kHandlers};
+constinit const ui::PageClassInfo QuestionPage::kFirstClass{"FirstQuestionPage", &kClass, {}, kFirstHandlers};
+constinit const ui::PageClassInfo QuestionPage::kPreviewClass{"PreviewQuestionPage", &kClass, kPreviewMembers,
+                                                              kPreviewHandlers};
 
 content::TLabel* QuestionPage::hintLabel(int n) const {
   switch (n) {

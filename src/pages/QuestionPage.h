@@ -41,7 +41,6 @@ class QuestionPage : public Page {
   content::TLabel* Label3 = nullptr;
   content::TLabel* Label4 = nullptr;
   content::TImage* Image1 = nullptr;
-  content::TLabel* Label7 = nullptr;
   content::TPanel* Panel2 = nullptr;
   content::TSpeedButton* BtnAvancar = nullptr;
   content::TSpeedButton* BtnSair = nullptr;
@@ -51,6 +50,8 @@ class QuestionPage : public Page {
   content::TLabel* LabelResposta = nullptr;
   content::TPanel* PnlCertas = nullptr;
   content::TPanel* PnlErradas = nullptr;
+  // The circuit preview of questions 17 to 20; null on the others.
+  content::TLabel* Label7 = nullptr;
   content::TPanel* Panel1 = nullptr;
   content::TImage* Image2 = nullptr;
 
@@ -67,11 +68,14 @@ class QuestionPage : public Page {
   void BtnRetornarClick(ui::Component* sender);
   void BtnSairClick(ui::Component* sender);
 
-  static const ui::MemberInfo kMembers[];
-  static const std::size_t kMemberCount;
-  // Handler tables: every page; question 1 (with its creation handler); questions 17 to 20
-  // (with the circuit preview).
-  static std::span<const ui::HandlerInfo> handlersFor(int number);
+  // The parent tables: the question template that all twenty pages have; the same with the
+  // creation handler of question 1; the same with the circuit preview of questions 17 to 20.
+  static const ui::PageClassInfo kClass;
+  static const ui::PageClassInfo kFirstClass;
+  static const ui::PageClassInfo kPreviewClass;
+  static constexpr const ui::PageClassInfo* parentTableOf(int page) {
+    return page == 65 ? &kFirstClass : page >= 81 ? &kPreviewClass : &kClass;
+  }
 
  private:
   void answer(int letter);
@@ -107,9 +111,8 @@ class QuestionPageN final : public QuestionPage {
 };
 
 template <int N>
-const ui::PageClassInfo QuestionPageN<N>::kClass{PageClassName<N>::view, &ui::Form::kPageClass,
-                                                 {QuestionPage::kMembers, QuestionPage::kMemberCount},
-                                                 QuestionPage::handlersFor(N)};
+constinit const ui::PageClassInfo QuestionPageN<N>::kClass{PageClassName<N>::view, QuestionPage::parentTableOf(N),
+                                                           {}, {}};
 
 using TForm65 = QuestionPageN<65>;
 using TForm66 = QuestionPageN<66>;

@@ -1,7 +1,7 @@
 // The start page's handlers.
 #include "pages/StartPage.h"
 
-#include "apostila/PageRegistry.h"
+#include "pages/PageRegistry.h"
 #include "ui/Application.h"
 
 namespace apostila::pages {
@@ -9,7 +9,7 @@ namespace apostila::pages {
 namespace {
 using namespace ui::page;
 using P = Tformintro;
-const ui::MemberInfo kMembers[] = {
+constinit const ui::MemberInfo kMembers[] = {
     member<&P::Panel1>("Panel1"), member<&P::Panel2>("Panel2"), member<&P::Panel3>("Panel3"),
     member<&P::Panel4>("Panel4"), member<&P::Panel5>("Panel5"), member<&P::Label2>("Label2"),
     member<&P::Label3>("Label3"), member<&P::Label4>("Label4"), member<&P::Label5>("Label5"),
@@ -18,7 +18,7 @@ const ui::MemberInfo kMembers[] = {
     member<&P::BtnCompetencias>("BtnCompetencias"), member<&P::BtnConteudo>("BtnConteudo"),
     member<&P::BtnQuestoes>("BtnQuestoes"), member<&P::BtnSair>("BtnSair"),
 };
-const ui::HandlerInfo kHandlers[] = {
+constinit const ui::HandlerInfo kHandlers[] = {
     handler<&P::BtnCursoClick>("BtnCursoClick"),
     handler<&P::BtnHabilidadesClick>("BtnHabilidadesClick"),
     handler<&P::BtnCompetenciasClick>("BtnCompetenciasClick"),
@@ -30,7 +30,7 @@ const ui::HandlerInfo kHandlers[] = {
 };
 }  // namespace
 
-const ui::PageClassInfo Tformintro::kClass{"Tformintro", &ui::Form::kPageClass, kMembers, kHandlers};
+constinit const ui::PageClassInfo Tformintro::kClass{"Tformintro", &ui::Form::kPageClass, kMembers, kHandlers};
 
 void Tformintro::BtnCursoClick(ui::Component*) { transitionTo(app::Form1); }
 void Tformintro::BtnHabilidadesClick(ui::Component*) { transitionTo(app::Form2); }

@@ -1,7 +1,7 @@
 // Handlers of the theory pages.
 #include "pages/TheoryPage.h"
 
-#include "apostila/PageRegistry.h"
+#include "pages/PageRegistry.h"
 #include "pages/TopicChains.h"
 
 namespace apostila::pages {
@@ -9,22 +9,22 @@ namespace apostila::pages {
 namespace {
 using namespace ui::page;
 using P = TheoryPage;
-}  // namespace
 
-const ui::MemberInfo TheoryPage::kMembers[] = {
+constinit const ui::MemberInfo kMembers[] = {
     member<&P::Panel1>("Panel1"),
     member<&P::SpeedButton1>("SpeedButton1"),
     member<&P::SpeedButton2>("SpeedButton2"),
     member<&P::SpeedButton3>("SpeedButton3"),
 };
-const ui::HandlerInfo TheoryPage::kHandlers[] = {
+constinit const ui::HandlerInfo kHandlers[] = {
     handler<&P::SpeedButton1Click>("SpeedButton1Click"),
     handler<&P::SpeedButton2Click>("SpeedButton2Click"),
     handler<&P::SpeedButton3Click>("SpeedButton3Click"),
     handler<&P::FormActivate>("FormActivate"),
 };
-const std::size_t TheoryPage::kMemberCount = std::size(kMembers);
-const std::size_t TheoryPage::kHandlerCount = std::size(kHandlers);
+}  // namespace
+
+constinit const ui::PageClassInfo TheoryPage::kClass{"TheoryPage", &ui::Form::kPageClass, kMembers, kHandlers};
 
 // The first page of a chain goes back to the menu; the others to the page before.
 void TheoryPage::SpeedButton1Click(ui::Component*) {

@@ -27,7 +27,7 @@ constexpr DefinedProp kFormDefined[] = {
 }  // namespace
 
 const TypeInfo Form::kType{"TForm", &Container::kType, kFormProps, false, nullptr, kFormDefined};
-const PageClassInfo Form::kPageClass{"TForm", nullptr, {}, {}};
+constinit const PageClassInfo Form::kPageClass{"TForm", nullptr, {}, {}};
 
 Form::Form(Component* owner) : Container(owner) {
   setVisible(false);

@@ -17,10 +17,20 @@ const HandlerInfo* PageClassInfo::findHandler(std::string_view name) const {
   return nullptr;
 }
 
-const TypeInfo* PageClassInfo::findMemberKind(std::string_view className) const {
+const TypeInfo* PageClassInfo::findMemberKind(std::string_view kindName) const {
   for (const PageClassInfo* c = this; c; c = c->parent)
     for (const auto& m : c->members)
-      if (m.kind && sameName(m.kind->className, className)) return m.kind;
+      if (m.kind && sameName(m.kind->className, kindName)) return m.kind;
+  return nullptr;
+}
+
+const MemberInfo* PageClassInfo::firstMemberNotIn(std::span<const std::string> names) const {
+  for (const PageClassInfo* c = this; c; c = c->parent)
+    for (const auto& m : c->members) {
+      bool present = false;
+      for (const std::string& n : names) present = present || sameName(m.name, n);
+      if (!present) return &m;
+    }
   return nullptr;
 }
 

@@ -1,8 +1,12 @@
 // What a page class publishes about itself, in one table next to its declaration: its class
 // name, its named elements (so the reader can attach them to the members) and its handlers.
+// A table may have a parent table: pages of one kind share the rows they all have, and each
+// page class adds only its own. The tables are constant data, declared constinit, so that no
+// order of start-up can find one still empty.
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "ui/TypeInfo.h"
@@ -31,7 +35,10 @@ struct PageClassInfo {
   const MemberInfo* findMember(std::string_view name) const;      // walks the parents
   const HandlerInfo* findHandler(std::string_view name) const;    // walks the parents
   // The element kind a member of the class is declared with, found by its class name.
-  const TypeInfo* findMemberKind(std::string_view className) const;
+  const TypeInfo* findMemberKind(std::string_view kindName) const;
+  // The first member, walking the parents, whose name is not among names; null if none is
+  // missing. Handlers rely on every member being there.
+  const MemberInfo* firstMemberNotIn(std::span<const std::string> names) const;
 };
 
 namespace page {
@@ -73,7 +80,7 @@ struct HandlerThunk<M> {
 
 // handler<&TForm5::SpeedButton1Click>("SpeedButton1Click")
 template <auto M>
-HandlerInfo handler(std::string_view name) {
+constexpr HandlerInfo handler(std::string_view name) {
   return HandlerInfo{name, HandlerThunk<M>::fn()};
 }
 

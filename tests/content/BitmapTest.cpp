@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{"Rle4Escapes", &kRle4, 5, 2, {kC1, kC2, kC1, kOlive, kC3, kC3, kC1, kC2, kC3, kC1}},
         // The file ends three bytes into the top row: the rest of the row reads as black.
         FormatCase{"PixelsCutShort", &kRgb24CutShort, 2, 2, {kRed, 0x000000, kBlue, kWhite}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 // ---------------------------------------------------------------------------------------------
 // Refused headers: each case is one of the files above with a field changed or the file cut.
@@ -169,7 +169,7 @@ INSTANTIATE_TEST_SUITE_P(
         RejectCase{"MasksCut", &kRgb16Fields565, {}, at::kGreenMask + 2, kShort},
         RejectCase{"PixelOffsetPastEnd", &kRgb24, {{at::kPixelOffset, 4, 71}}, kAll, kInvalid},
         RejectCase{"PixelOffsetInsideHeader", &kRgb24, {{at::kPixelOffset, 4, 53}}, kAll, kInvalid}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 // ---------------------------------------------------------------------------------------------
 // Edge behaviour

@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A glyph below or right of the caption comes last, margin from the far edge.
         PlaceCase{"GlyphBottomWithMargin", {ButtonLayout::blGlyphBottom, 5, 4}, 55, 55, 16, 16, 41, 16, {20, 34, 36, 50}, {7, 14, 48, 30}},
         PlaceCase{"GlyphRight", {ButtonLayout::blGlyphRight, -1, 4}, 159, 47, 32, 32, 60, 16, {95, 8, 127, 40}, {31, 16, 91, 32}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ButtonGlyphImages, ImageOfEachFace) {
   using S = GlyphImages::State;

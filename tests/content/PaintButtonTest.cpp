@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
         // One image: its shape (not olive, not white) etched, shadow over a highlight copy.
         FaceCase{"DisabledOneImageEtched", &kEtchable, 1, true, Face::Disabled,
                  {"........", "........", "..S.S...", "..SH.H..", "...H....", "........", "........", "........"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ButtonGlyph, PreparedImagesFollowTheGlyphAndItsImageCount) {
   PaintPage page;
@@ -157,7 +157,7 @@ TEST_P(AnswerButton, LetterCentredInTheRaisedFrame) {
 }
 
 INSTANTIATE_TEST_SUITE_P(States, AnswerButton, ::testing::Values(true, false),
-                         [](const auto& info) { return info.param ? "Enabled" : "DisabledEmbossed"; });
+                         [](const auto& test) { return test.param ? "Enabled" : "DisabledEmbossed"; });
 
 }  // namespace
 }  // namespace apostila::testing

@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
         FillCase{"Transparent", true, ui::clYellow, Alignment::taLeftJustify, false, kPanel},
         FillCase{"BlackBox", false, ui::clBlack, Alignment::taLeftJustify, false, 0x000000},
         FillCase{"BlackBoxCentredWrapped", false, ui::clBlack, Alignment::taCenter, true, 0x000000}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(LabelDisabled, TextEmbossedInTheThreeDColours) {
   LabelPage p;

@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Outer bevel, then a border in the panel's colour, then the inner bevel inside it.
         BevelCase{"RaisedBorderLowered", PanelBevel::bvRaised, PanelBevel::bvLowered, 1,
                   {"HHHHHHS", "HFFFFFS", "HFSSHFS", "HFSFHFS", "HFHHHFS", "HFFFFFS", "SSSSSSS"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(PanelCaption, CentredOnALineAsHighAsAW) {
   PaintPage page;

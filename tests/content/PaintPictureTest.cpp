@@ -45,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
         // A larger element leaves the rest undrawn; a smaller one cuts the picture off.
         PictureCase{"LargerElement", false, {0, 0, 6, 4}, {"wrrw..", "wnnr..", "wwrw..", "......"}},
         PictureCase{"SmallerElement", false, {2, 1, 2, 2}, {"......", "..wr..", "..wn..", "......"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(PictureSize, AutoSizeTakesThePictureSize) {
   PaintPage page;

@@ -280,6 +280,11 @@ std::vector<std::uint8_t> Compiler::compile(const SourceElement& root) {
   if (pages_ && !pageClass_) throw SourceError(file_, root.line, "no page class named " + root.kind);
   std::vector<std::uint8_t> out{'T', 'P', 'F', '0'};
   element(root, true, out);
+  // The handlers reach these elements through the members; a page without one would fail
+  // only when a learner clicks.
+  if (const ui::MemberInfo* m = pageClass_ ? pageClass_->firstMemberNotIn(names_) : nullptr)
+    throw SourceError(file_, root.line, "the page class needs a " + std::string(m->kind->className) + " named " +
+                                            std::string(m->name));
   return out;
 }
 

@@ -1,5 +1,6 @@
-// Hooks that differ between the build-time copy of the tool and the full one: the page classes
-// that compile checks handlers against, and commands that need the window layer (render).
+// The tool's hooks: the page classes that compile checks sources against (the program's own, in
+// both copies of the tool), and commands that only the full tool knows, because they need the
+// window layer and the embedded definitions (render).
 #pragma once
 
 #include <string>

@@ -1,9 +1,8 @@
-// The build-time copy of the tool: no page classes, no extra commands.
+// The build-time copy of the tool: no extra commands.
 #include "PageTool.h"
 
 namespace apostila::tools {
 
-PageClassResolver pageClassResolver() { return {}; }
 std::string extraUsage() { return ""; }
 int runExtraCommand(const std::string&, const std::vector<std::string>&) { return -1; }
 

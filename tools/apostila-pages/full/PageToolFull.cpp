@@ -1,14 +1,8 @@
-// The full tool's hooks: handler names are checked against the course's own page classes, and
-// pages can be rendered.
+// The full tool's hooks: pages can be rendered.
 #include "PageRenderer.h"
 #include "PageTool.h"
-#include "apostila/PageRegistry.h"
 
 namespace apostila::tools {
-
-PageClassResolver pageClassResolver() {
-  return [](std::string_view className) { return app::pageClassNamed(className); };
-}
 
 std::string extraUsage() { return "       apostila-pages render PAGE OUT.png [--click ELEMENT]... [--hover ELEMENT] [--press ELEMENT]\n"; }
 
