@@ -224,6 +224,8 @@ void SdlBackend::show(WindowId window) {
   SDL_ShowWindow(w.sdl.get());
   w.visible = true;
   w.minimized = false;
+  // Window managers focus a newly mapped window, but not always one off the task bar: ask.
+  if (w.kind == WindowKind::Page && hasWindowManager()) focus(window);
   if (auto frame = x11_->frameExtents(w.xwindow); frame && *frame != w.frame) {
     adoptFrame(w, *frame);
     place(w);
@@ -601,7 +603,8 @@ void SdlBackend::translateWindowEvent(const SDL_WindowEvent& event) {
       return;
     }
     case SDL_WINDOWEVENT_MINIMIZED:
-      if (w->minimized || !w->visible) return;
+      // A window destroyed from outside is unmapped first, which SDL takes for a minimise.
+      if (w->minimized || !w->visible || !x11_->exists(w->xwindow)) return;
       w->minimized = true;
       pending_.push_back(Event::of(EventType::Minimized, id));
       return;

@@ -78,7 +78,9 @@ X11Desktop::X11Desktop(SDL_Window* anyWindow) {
   display_ = info.info.x11.display;
   Display* d = display_;
   root_ = DefaultRootWindow(d);
-  if (!outerHandler) outerHandler = XSetErrorHandler(&toleratingGoneWindows);
+  // SDL puts its own handler in place each time it starts: ours goes in front of it each time.
+  if (auto previous = XSetErrorHandler(&toleratingGoneWindows); previous != &toleratingGoneWindows)
+    outerHandler = previous;
 
   // A window manager announces itself on the root window and confirms on its own window.
   {
@@ -114,6 +116,7 @@ X11Desktop::~X11Desktop() {
   // Errors still on their way (requests on windows destroyed from outside) are met by the
   // tolerant handler now, not by whatever handler is in force while SDL shuts down.
   XSync(display_, False);
+  XSetErrorHandler(outerHandler);
 }
 
 XWindow X11Desktop::xwindowOf(SDL_Window* window) {
@@ -279,6 +282,12 @@ XWindow X11Desktop::destroyedWindow(const SDL_SysWMmsg* message) const {
   // The notice the window itself gets, not the copy its parent (a frame) gets.
   if (e.type != DestroyNotify || e.xdestroywindow.event != e.xdestroywindow.window) return 0;
   return e.xdestroywindow.window;
+}
+
+bool X11Desktop::exists(XWindow window) {
+  ErrorTrap trap(display_);
+  XWindowAttributes attributes;
+  return XGetWindowAttributes(display_, window, &attributes) != 0 && !trap.failed();
 }
 
 void X11Desktop::forgetGoneWindow(XWindow window) {

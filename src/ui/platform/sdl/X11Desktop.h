@@ -49,6 +49,8 @@ class X11Desktop {
   // The window that an X event says was destroyed, or 0. Only windows of the program hear of
   // their own destruction.
   XWindow destroyedWindow(const SDL_SysWMmsg* message) const;
+  // Whether the server still has the window (a round trip).
+  bool exists(XWindow window);
   // Before the backend lets go of a window that is already gone: SDL would wait for the
   // server to confirm that it was unmapped, which never comes for a destroyed window.
   void forgetGoneWindow(XWindow window);
