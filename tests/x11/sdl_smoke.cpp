@@ -237,6 +237,7 @@ TEST_F(SdlSmoke, TheTaskbarEntrysMinimiseAndRestoreAreTheApplications) {
 
 TEST_F(SdlSmoke, AWindowDestroyedFromOutsideIsMadeAgainWhereItWas) {
   const WindowId w = page("smoke-destroyed", {90, 30});
+  desk->setTaskbarEntry(true, "smoke-entry");
   desk->show(w);
   ASSERT_TRUE(waitFor(EventType::FocusGained, 2000, w)) << seenSoFar();
   const std::string before = xid(w);
@@ -252,6 +253,12 @@ TEST_F(SdlSmoke, AWindowDestroyedFromOutsideIsMadeAgainWhereItWas) {
   EXPECT_NE(info.find("IsViewable"), std::string::npos) << info;
   EXPECT_EQ(desk->geometry(w).outer.origin(), Point(90, 30));
   for (const auto& s : seen) EXPECT_EQ(s.find("Minimized"), std::string::npos) << seenSoFar();
+  // So is the task-bar entry's window.
+  const std::string entry = xidNamed("smoke-entry");
+  run("xdotool windowclose " + entry);
+  settle();
+  EXPECT_NE(xidNamed("smoke-entry"), entry);
+  EXPECT_NE(run("xwininfo -id " + xidNamed("smoke-entry")).find("IsViewable"), std::string::npos);
   // The layer goes on with it as before, to the end.
   desk->hide(w);
   desk->destroyWindow(w);

@@ -522,14 +522,12 @@ void SdlBackend::translate(const SDL_Event& event) {
     }
     case SDL_SYSWMEVENT: {
       if (!x11_) break;
-      if (const XWindow gone = x11_->destroyedWindow(event.syswm.msg)) {
+      if (const XWindow gone = x11_->destroyedWindow(event.syswm.msg))
         for (auto& [id, w] : windows_)
           if (w.xwindow == gone) {
             rebuild(id);
-            break;
+            return;
           }
-        break;
-      }
       switch (x11_->entryNotice(event.syswm.msg)) {
         case TaskbarEntry::Notice::Close: pending_.push_back(Event::of(EventType::AppCloseRequest)); break;
         case TaskbarEntry::Notice::Focus: handFocusBack(); break;
