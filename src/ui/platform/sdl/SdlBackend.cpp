@@ -622,10 +622,6 @@ void SdlBackend::translateWindowEvent(const SDL_WindowEvent& event) {
   }
 }
 
-}  // namespace apostila::platform
-
-namespace apostila::platform {
-
 // Someone destroyed one of our windows from outside (a tool, another client). The layer still
 // holds it as it was, so the backend makes it again under the same id, in the same state, and
 // asks for its content again. Nothing is sent to the dead window any more: a request naming it
