@@ -178,6 +178,7 @@ void Application::moveFormWindow(Form& form) {
   if (form.windowId_ != platform::kNoWindow) backend_.setOuterPosition(form.windowId_, {form.left(), form.top()});
 }
 
+// The whole program goes off the screen: every page, the open boxes and the task-bar entry.
 void Application::minimizeAll() {
   appMinimized_ = true;
   for (Form* f : forms_)
@@ -185,22 +186,45 @@ void Application::minimizeAll() {
       f->minimized_ = true;
       backend_.minimize(f->windowId_);
     }
+  for (DialogBox* box : boxes_) backend_.minimize(box->windowId());
+  backend_.setTaskbarEntryMinimized(true);
 }
 
 void Application::restoreAll() {
   appMinimized_ = false;
+  backend_.setTaskbarEntryMinimized(false);
   for (Form* f : forms_)
     if (f->visible() && f->minimized_) {
       f->minimized_ = false;
       backend_.restore(f->windowId_);
     }
-  // The application comes back with the page that had the activation before.
+  for (DialogBox* box : boxes_) backend_.restore(box->windowId());
+  // The application comes back with the window that had the activation before: the open box,
+  // or else the focused page.
+  if (!boxes_.empty()) {
+    bringBoxForward();
+    return;
+  }
   Form* back = focusOnBox_ ? nullptr : focused_;
   if (back && back->visible()) {
     for (Form* f : forms_) f->active_ = f == back;
     backend_.raise(back->windowId_);
     backend_.focus(back->windowId_);
   }
+}
+
+// The open box comes to the front with the focus, back from minimised if the desktop let the
+// learner minimise it: a page it disables would otherwise leave nothing to click.
+void Application::bringBoxForward() {
+  if (boxes_.empty()) return;
+  const platform::WindowId box = boxes_.back()->windowId();
+  if (backend_.isMinimized(box)) backend_.restore(box);
+  backend_.raise(box);
+  backend_.focus(box);
+}
+
+bool Application::anyFormOnScreen() const {
+  return std::any_of(forms_.begin(), forms_.end(), [](Form* f) { return f->visible() && !f->minimized_; });
 }
 
 void Application::guarded(const std::function<void()>& handler) {
@@ -376,6 +400,14 @@ void Application::dispatch(const platform::Event& e) {
     if (mainForm_) guarded([&] { closeForm(*mainForm_); });
     return;
   }
+  if (e.type == EventType::AppMinimized) {
+    if (!appMinimized_) minimizeAll();
+    return;
+  }
+  if (e.type == EventType::AppRestored) {
+    restoreAll();
+    return;
+  }
   for (auto it = boxes_.rbegin(); it != boxes_.rend(); ++it)
     if ((*it)->handle(e)) {
       (*it)->refresh();
@@ -395,7 +427,7 @@ void Application::dispatch(const platform::Event& e) {
       if (!form->visible() || form->minimized_ || backend_.focusedWindow() != e.window) return;
       if (!form->windowEnabled_) {
         // A disabled page hands the focus on to the box that disabled it.
-        if (!boxes_.empty()) backend_.focus(boxes_.back()->windowId());
+        bringBoxForward();
         return;
       }
       for (Form* f : forms_) f->active_ = f == form;
@@ -418,8 +450,15 @@ void Application::dispatch(const platform::Event& e) {
       form->invalidate();
       return;
     case EventType::Minimized:
-      // Minimising the main window minimises the whole application.
-      if (form == mainForm_) minimizeAll(); else form->minimized_ = true;
+      // Minimising the main window minimises the whole application. So does minimising the
+      // last page on the screen: pages have no task-bar entry of their own, and the
+      // application's entry is then the one way back to it.
+      if (form == mainForm_) {
+        minimizeAll();
+      } else {
+        form->minimized_ = true;
+        if (!anyFormOnScreen()) minimizeAll();
+      }
       return;
     case EventType::Restored:
       if (form == mainForm_ || appMinimized_) restoreAll(); else form->minimized_ = false;
@@ -427,10 +466,7 @@ void Application::dispatch(const platform::Event& e) {
     case EventType::MouseDown: case EventType::MouseDoubleClick:
       if (!form->windowEnabled_) {
         // A click on a disabled page brings the open box forward.
-        if (!boxes_.empty()) {
-          backend_.raise(boxes_.back()->windowId());
-          backend_.focus(boxes_.back()->windowId());
-        }
+        bringBoxForward();
         return;
       }
       guarded([&] { pointer_->mouseEvent(*form, e); });

@@ -107,6 +107,8 @@ class Application : public Component {
   Form* topmostEnabledForm(const Form* except) const;
   void minimizeAll();
   void restoreAll();
+  void bringBoxForward();
+  bool anyFormOnScreen() const;
 
   platform::Backend& backend_;
   std::string title_;

@@ -24,6 +24,22 @@ TEST_F(HeadlessDesktop, TheTaskbarEntryIsWhatTheLayerSaysAndOnlyAShownOneCanBeCl
   EXPECT_FALSE(desk.closeFromTaskbar());
 }
 
+TEST_F(HeadlessDesktop, TheTaskbarEntryIsMinimisedAndRestoredByTheLearnerOrByTheLayer) {
+  EXPECT_FALSE(desk.minimizeFromTaskbar());  // no entry to minimise
+  desk.setTaskbarEntry(true, "Curso");
+  EXPECT_TRUE(desk.minimizeFromTaskbar());
+  EXPECT_FALSE(desk.minimizeFromTaskbar());
+  EXPECT_TRUE(desk.restoreFromTaskbar());
+  EXPECT_FALSE(desk.restoreFromTaskbar());
+  EXPECT_THAT(drain(), ElementsAre("AppMinimized", "AppRestored"));
+  // The layer's own minimise is not reported back, and an entry that goes away is not minimised.
+  desk.setTaskbarEntryMinimized(true);
+  EXPECT_TRUE(desk.taskbarMinimized());
+  desk.setTaskbarEntry(false, "Curso");
+  EXPECT_FALSE(desk.taskbarMinimized());
+  EXPECT_THAT(drain(), IsEmpty());
+}
+
 TEST_F(HeadlessDesktop, CloseBoxesAndTheCloseKeyAskTheWindowToClose) {
   const WindowId hidden = page();
   const WindowId w = shownPage();
@@ -59,6 +75,11 @@ TEST_F(HeadlessDesktop, TheLearnerMinimisesRestoresMovesAndResizesPages) {
 
   EXPECT_FALSE(desk.minimizeByDesktop(dialog));  // no minimise box on a dialog
   EXPECT_FALSE(desk.resizeByDesktop(dialog, {500, 500}));
+  // Some window menus minimise it all the same.
+  ASSERT_TRUE(desk.minimizeFromWindowMenu(dialog));
+  EXPECT_TRUE(desk.isMinimized(dialog));
+  desk.restore(dialog);
+  drain();
   ASSERT_TRUE(desk.minimizeByDesktop(w));
   EXPECT_TRUE(desk.isMinimized(w));
   EXPECT_FALSE(desk.moveByDesktop(w, {0, 0}));  // not on screen

@@ -86,9 +86,58 @@ TEST(Activation, ComingBackFromAnotherApplicationOrFromMinimisedRaisesNothing) {
   EXPECT_TRUE(w.desktop.minimizeByDesktop(w.main().windowId()));
   w.app->processPending();
   EXPECT_TRUE(w.desktop.isMinimized(w.second().windowId()));
+  EXPECT_TRUE(w.desktop.taskbarMinimized());
   EXPECT_TRUE(w.desktop.restoreByDesktop(w.main().windowId()));
   w.app->processPending();
   EXPECT_FALSE(w.desktop.isMinimized(w.second().windowId()));
+  EXPECT_FALSE(w.desktop.taskbarMinimized());
+  EXPECT_TRUE(w.takeLog().empty());
+}
+
+TEST(TaskbarEntry, MinimisingAndRestoringItActsOnEveryPageWithoutActivation) {
+  WindowLayer w;
+  w.start();
+  w.app->showForm(w.second());
+  w.second().placeAt(300, 200);  // where OnActivate would not leave it
+  w.app->processPending();
+  w.takeLog();
+  ASSERT_TRUE(w.desktop.minimizeFromTaskbar());
+  w.app->processPending();
+  for (TestForm* f : {&w.main(), &w.second()}) EXPECT_TRUE(w.desktop.isMinimized(f->windowId())) << f->name();
+  ASSERT_TRUE(w.desktop.restoreFromTaskbar());
+  w.app->processPending();
+  for (TestForm* f : {&w.main(), &w.second()}) EXPECT_FALSE(w.desktop.isMinimized(f->windowId())) << f->name();
+  EXPECT_EQ(w.desktop.focusedWindow(), w.second().windowId());
+  EXPECT_EQ(w.desktop.stackingOrder().front(), w.second().windowId());
+  EXPECT_EQ(w.second().left(), 300);
+  EXPECT_TRUE(w.takeLog().empty());
+}
+
+TEST(TaskbarEntry, MinimisingTheLastPageOnTheScreenLeavesTheEntryToBringItBack) {
+  WindowLayer w;
+  w.start();
+  w.app->showForm(w.second());
+  w.app->showForm(w.third());
+  w.app->processPending();
+  w.takeLog();
+  // With another page still on the screen, a page's own minimise is that page's alone.
+  ASSERT_TRUE(w.desktop.minimizeByDesktop(w.third().windowId()));
+  w.app->processPending();
+  EXPECT_FALSE(w.desktop.taskbarMinimized());
+  EXPECT_FALSE(w.desktop.isMinimized(w.second().windowId()));
+  // The last one takes the program off the screen: the entry is its way back (pages have no
+  // entry of their own to restore them from).
+  w.app->hideForm(w.main());
+  ASSERT_TRUE(w.desktop.minimizeByDesktop(w.second().windowId()));
+  w.app->processPending();
+  EXPECT_TRUE(w.desktop.taskbarMinimized());
+  ui::Form* focused = w.app->focusedForm();
+  ASSERT_NE(focused, nullptr);
+  w.takeLog();
+  ASSERT_TRUE(w.desktop.restoreFromTaskbar());
+  w.app->processPending();
+  for (TestForm* f : {&w.second(), &w.third()}) EXPECT_FALSE(w.desktop.isMinimized(f->windowId())) << f->name();
+  EXPECT_EQ(w.desktop.focusedWindow(), focused->windowId());
   EXPECT_TRUE(w.takeLog().empty());
 }
 

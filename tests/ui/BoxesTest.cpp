@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 #include "WindowLayerFixture.h"
 #include "ui/DialogBox.h"
@@ -58,6 +59,52 @@ TEST_F(BoxTest, ModalMessageDisablesThePageAndHandsTheActivationBackWithoutEvent
   EXPECT_TRUE(w.main().active());
   EXPECT_EQ(w.desktop.focusedWindow(), w.main().windowId());
   EXPECT_TRUE(w.takeLog().empty());  // neither OnDeactivate nor OnActivate
+}
+
+TEST_F(BoxTest, ModalMessageTakenOffTheScreenComesBackInFront) {
+  // Window managers that offer Minimise on every window let the learner minimise the message
+  // (and turn to another program); its page is disabled, so a click on the page must bring the
+  // message back. Minimising the whole program takes the message along, and restoring the
+  // program brings it back too.
+  struct Case {
+    const char* how;
+    std::function<bool()> takeOff;
+    std::function<bool()> bringBack;
+  };
+  const Case cases[] = {
+      {"minimised from its window menu",
+       [&] {
+         const bool done = w.desktop.minimizeFromWindowMenu(w.app->openBox()->windowId());
+         w.desktop.switchToOtherApp();
+         return done;
+       },
+       [&] {
+         clickProbe();
+         return true;
+       }},
+      {"the program minimised from the task bar", [&] { return w.desktop.minimizeFromTaskbar(); },
+       [&] { return w.desktop.restoreFromTaskbar(); }},
+  };
+  for (const Case& c : cases) {
+    Log seen;
+    w.desktop.onWait([&] { EXPECT_TRUE(c.takeOff()) << c.how; });
+    w.desktop.onWait([&] {
+      seen.push_back(w.desktop.isMinimized(w.app->openBox()->windowId()) ? "message off the screen" : "message shown");
+      EXPECT_TRUE(c.bringBack()) << c.how;
+    });
+    w.desktop.onWait([&] {
+      const platform::WindowId box = w.app->openBox()->windowId();
+      seen.push_back(w.desktop.isMinimized(box) ? "message off the screen" : "message shown");
+      seen.push_back(w.desktop.focusedWindow() == box && w.desktop.stackingOrder().front() == box ? "in front" : "behind");
+      w.desktop.typeKey(Key::Return);
+    });
+    w.app->showMessage("Você tem mais uma chance!");
+    w.app->processPending();
+    EXPECT_EQ(seen, (Log{"message off the screen", "message shown", "in front"})) << c.how;
+    EXPECT_EQ(probe->presses, 0) << c.how;
+    EXPECT_EQ(w.desktop.focusedWindow(), w.main().windowId()) << c.how;
+    EXPECT_TRUE(w.takeLog().empty()) << c.how;
+  }
 }
 
 TEST_F(BoxTest, ModalMessageClosesByButtonEscapeOrCloseBox) {

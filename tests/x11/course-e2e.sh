@@ -64,6 +64,8 @@ sleep 0.6
 tip=
 for _ in $(seq 40); do
   for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
+    # The tip is the one override-redirect window (the task-bar entry's window is not).
+    xwininfo -id "$id" | grep -q 'Override Redirect State: yes' || continue
     h=$(xwininfo -id "$id" | awk '/Height:/ {print $2}')
     (( h > 0 && h < 40 )) && tip=$id
   done

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Runs the SDL backend's smoke test on an X server of its own: Xvfb on a display number it
-# picks itself, with openbox ("openbox") or without a window manager ("none"). The caller's
-# display is never used. Exit 77 (skipped) when a tool is missing.
+# Runs a test program on an X server of its own: Xvfb on a display number it picks itself,
+# with openbox ("openbox"), icewm ("icewm", a window manager with a task bar) or without a
+# window manager ("none"). The caller's display is never used. Exit 77 (skipped) when a tool is
+# missing.
 set -euo pipefail
 bin=$1
 wm=${2:-openbox}
 
 need=(Xvfb xwininfo xdotool import)
-[[ $wm == openbox ]] && need+=(openbox wmctrl)
+[[ $wm != none ]] && need+=("$wm" wmctrl)
 for tool in "${need[@]}"; do
   if ! command -v "$tool" >/dev/null; then
     echo "sdl_smoke: $tool is not installed, skipped"
@@ -43,14 +44,19 @@ export DISPLAY=$display APOSTILA_X11_TEST_DISPLAY=$display APOSTILA_X11_WM=$wm
 export HOME=$tmp XDG_CONFIG_HOME=$tmp/config XDG_CACHE_HOME=$tmp/cache
 unset XAUTHORITY
 
-if [[ $wm == openbox ]]; then
-  openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
+if [[ $wm != none ]]; then
+  case $wm in
+    openbox) openbox --sm-disable >"$tmp/wm.log" 2>&1 & ;;
+    icewm) icewm >"$tmp/wm.log" 2>&1 & ;;
+    *) echo "sdl_smoke: unknown window manager $wm"; exit 1 ;;
+  esac
   wm_pid=$!
-  for _ in $(seq 200); do
+  # Ready once it announces itself on the root window and has taken over its frames.
+  for _ in $(seq 400); do
     wmctrl -m >/dev/null 2>&1 && break
     sleep 0.05
   done
-  wmctrl -m >/dev/null 2>&1 || { echo "sdl_smoke: openbox did not start:"; cat "$tmp/openbox.log"; exit 1; }
+  wmctrl -m >/dev/null 2>&1 || { echo "sdl_smoke: $wm did not start:"; cat "$tmp/wm.log"; exit 1; }
 fi
 
 "$bin" "${@:3}"

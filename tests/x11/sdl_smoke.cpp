@@ -68,11 +68,11 @@ class SdlSmoke : public ::testing::Test {
     EXPECT_EQ(desk->hasWindowManager(), withWm);
     return id;
   }
-  std::string xwininfo(WindowId id) { return run("xwininfo -name '" + titles[id] + "'"); }
-  std::string xid(WindowId id) {
-    std::smatch m;
-    const std::string info = xwininfo(id);
-    return std::regex_search(info, m, std::regex(R"(Window id: (0x[0-9a-f]+))")) ? m[1].str() : "";
+  std::string xwininfo(WindowId id) { return run("xwininfo -id " + xid(id)); }
+  std::string xid(WindowId id) { return xidNamed(titles[id]); }
+  std::string xidNamed(const std::string& name) {
+    const std::string found = run("LC_ALL=C.UTF-8 xdotool search --name '^" + name + "$'");
+    return found.empty() ? "" : std::to_string(std::stoul(found));
   }
 
   // Events until `type` comes (returned) or `ms` pass (nothing).
@@ -139,13 +139,17 @@ TEST_F(SdlSmoke, CloseRequestsReachTheProgram) {
   EXPECT_TRUE(waitFor(EventType::CloseRequest, 2000, w)) << seenSoFar();
   if (!withWm) return;
 
-  // A close from a task bar or pager goes to the window manager as _NET_CLOSE_WINDOW: on a
-  // page, that is the program's task-bar entry, and the window manager's close that follows
-  // is not reported a second time.
+  // A close from a pager (_NET_CLOSE_WINDOW) on a page is that page's close: pages have no
+  // task-bar entry of their own. On the program's task-bar entry it is the application's.
   seen.clear();
   run("wmctrl -ic " + xid(w));
+  EXPECT_TRUE(waitFor(EventType::CloseRequest, 2000, w)) << seenSoFar();
+  desk->setTaskbarEntry(true, "smoke-entry");
+  settle();
+  seen.clear();
+  run("wmctrl -ic " + xidNamed("smoke-entry"));
   EXPECT_TRUE(waitFor(EventType::AppCloseRequest, 2000)) << seenSoFar();
-  settle(500);
+  settle(300);
   for (const auto& s : seen) EXPECT_EQ(s.find("CloseRequest window"), std::string::npos) << seenSoFar();
 
   // On a dialog it is that dialog's close.
@@ -157,9 +161,9 @@ TEST_F(SdlSmoke, CloseRequestsReachTheProgram) {
   EXPECT_TRUE(waitFor(EventType::CloseRequest, 2000, box)) << seenSoFar();
 }
 
-TEST_F(SdlSmoke, ThePagesFormOneApplicationWithItsTitleAndIcon) {
+TEST_F(SdlSmoke, ThePagesFormOneApplicationWithOneTaskbarEntry) {
   desk->setTaskbarEntry(true, "Curso");
-  const WindowId a = page("smoke-group-a"), b = page("smoke-group-b");
+  const WindowId a = page("smoke-junção"), b = page("smoke-group-b");
   std::vector<std::uint32_t> icon(32 * 32, 0xFF336699u);
   desk->setIcon(a, {icon.data()});
   const WindowId box = desk->createWindow(windowDesc(WindowKind::Dialog, "smoke-group-box", {0, 0}, {100, 40}, SizeOf::Client));
@@ -167,19 +171,98 @@ TEST_F(SdlSmoke, ThePagesFormOneApplicationWithItsTitleAndIcon) {
   for (WindowId id : {a, b, box}) desk->show(id);
   settle();
 
-  auto props = [&](WindowId id, const std::string& names) { return run("xprop -name '" + titles[id] + "' " + names); };
-  const std::string pa = props(a, "WM_CLASS WM_ICON_NAME _NET_WM_ICON_NAME WM_CLIENT_LEADER _NET_WM_ICON");
-  EXPECT_NE(pa.find("\"apostila\", \"Apostila\""), std::string::npos) << pa;
-  EXPECT_NE(pa.find("WM_ICON_NAME(STRING) = \"Curso\""), std::string::npos) << pa;
-  EXPECT_NE(pa.find("Icon (32 x 32)"), std::string::npos) << pa.substr(0, 600);
+  auto props = [&](const std::string& name, const std::string& names) {
+    return run("LC_ALL=C.UTF-8 xprop -id " + xidNamed(name) + " " + names);
+  };
+  // The entry: the application title and icon, in the program's group, on the task bar.
+  const std::string entry = props("Curso", "WM_CLASS WM_NAME WM_ICON_NAME WM_CLIENT_LEADER _NET_WM_STATE _NET_WM_ICON");
+  EXPECT_NE(entry.find("\"apostila\", \"Apostila\""), std::string::npos) << entry;
+  EXPECT_NE(entry.find("WM_ICON_NAME(STRING) = \"Curso\""), std::string::npos) << entry;
+  EXPECT_NE(entry.find("Icon (32 x 32)"), std::string::npos) << entry.substr(0, 600);
+  EXPECT_EQ(entry.find("SKIP_TASKBAR"), std::string::npos) << entry;
   std::smatch leader;
-  ASSERT_TRUE(std::regex_search(pa, leader, std::regex(R"(WM_CLIENT_LEADER\(WINDOW\): window id # (0x[0-9a-f]+))")));
-  EXPECT_NE(props(b, "WM_CLIENT_LEADER").find(leader[1].str()), std::string::npos);
+  ASSERT_TRUE(std::regex_search(entry, leader, std::regex(R"(WM_CLIENT_LEADER\(WINDOW\): window id # (0x[0-9a-f]+))")));
 
-  const std::string pbox = props(box, "WM_TRANSIENT_FOR _NET_WM_WINDOW_TYPE _NET_WM_STATE");
+  // The pages: in the group, off the task bar, their titles in the encoding WM_NAME declares.
+  for (WindowId id : {a, b}) {
+    const std::string p = props(titles[id], "WM_CLASS WM_NAME WM_CLIENT_LEADER _NET_WM_STATE");
+    EXPECT_NE(p.find("\"apostila\", \"Apostila\""), std::string::npos) << p;
+    EXPECT_NE(p.find("WM_NAME(STRING) = \"" + titles[id] + "\""), std::string::npos) << p;
+    EXPECT_NE(p.find(leader[1].str()), std::string::npos) << p;
+    EXPECT_NE(p.find("_NET_WM_STATE_SKIP_TASKBAR"), std::string::npos) << p;
+  }
+
+  const std::string pbox = props(titles[box], "WM_TRANSIENT_FOR _NET_WM_WINDOW_TYPE _NET_WM_STATE");
   EXPECT_NE(pbox.find(leader[1].str()), std::string::npos) << pbox;  // transient for the group
   EXPECT_NE(pbox.find("_NET_WM_WINDOW_TYPE_DIALOG"), std::string::npos) << pbox;
   EXPECT_NE(pbox.find("_NET_WM_STATE_SKIP_TASKBAR"), std::string::npos) << pbox;
+
+  // Hidden and shown again, a page is still off the task bar (window managers drop the state
+  // of a window they let go).
+  desk->hide(b);
+  settle();
+  desk->show(b);
+  settle();
+  EXPECT_NE(props(titles[b], "_NET_WM_STATE").find("_NET_WM_STATE_SKIP_TASKBAR"), std::string::npos);
+}
+
+TEST_F(SdlSmoke, TheTaskbarEntrysMinimiseAndRestoreAreTheApplications) {
+  if (!withWm) GTEST_SKIP() << "minimising is the window manager's";
+  const WindowId w = page("smoke-entry-page", {90, 30});
+  desk->setTaskbarEntry(true, "smoke-entry");
+  desk->show(w);
+  ASSERT_TRUE(waitFor(EventType::FocusGained, 2000, w)) << seenSoFar();
+  const std::string entry = xidNamed("smoke-entry");
+  ASSERT_FALSE(entry.empty());
+
+  run("xdotool windowminimize " + entry);
+  EXPECT_TRUE(waitFor(EventType::AppMinimized, 2000)) << seenSoFar();
+  desk->minimize(w);
+  settle();
+  // Picked in the task bar again: restored, and the focus goes on to the page.
+  run("wmctrl -ia " + entry);
+  EXPECT_TRUE(waitFor(EventType::AppRestored, 2000)) << seenSoFar();
+  desk->restore(w);
+  EXPECT_TRUE(waitFor(EventType::FocusGained, 2000, w)) << seenSoFar();
+
+  // The program's own minimise of the entry is not reported back.
+  seen.clear();
+  desk->setTaskbarEntryMinimized(true);
+  settle();
+  EXPECT_NE(run("xprop -id " + entry + " _NET_WM_STATE").find("_NET_WM_STATE_HIDDEN"), std::string::npos);
+  desk->setTaskbarEntryMinimized(false);
+  settle();
+  for (const auto& s : seen) EXPECT_EQ(s.find("App"), std::string::npos) << seenSoFar();
+}
+
+TEST_F(SdlSmoke, AWindowDestroyedFromOutsideIsMadeAgainWhereItWas) {
+  const WindowId w = page("smoke-destroyed", {90, 30});
+  desk->setTaskbarEntry(true, "smoke-entry");
+  desk->show(w);
+  ASSERT_TRUE(waitFor(EventType::FocusGained, 2000, w)) << seenSoFar();
+  const std::string before = xid(w);
+  run("xdotool windowclose " + before);
+  EXPECT_TRUE(waitFor(EventType::Expose, 3000, w)) << seenSoFar();
+  settle();
+  const std::string after = xid(w);
+  EXPECT_FALSE(after.empty());
+  EXPECT_NE(after, before);
+  EXPECT_TRUE(desk->isVisible(w));
+  EXPECT_FALSE(desk->isMinimized(w));
+  const std::string info = xwininfo(w);
+  EXPECT_NE(info.find("IsViewable"), std::string::npos) << info;
+  EXPECT_EQ(desk->geometry(w).outer.origin(), Point(90, 30));
+  for (const auto& s : seen) EXPECT_EQ(s.find("Minimized"), std::string::npos) << seenSoFar();
+  // So is the task-bar entry's window.
+  const std::string entry = xidNamed("smoke-entry");
+  run("xdotool windowclose " + entry);
+  settle();
+  EXPECT_NE(xidNamed("smoke-entry"), entry);
+  EXPECT_NE(run("xwininfo -id " + xidNamed("smoke-entry")).find("IsViewable"), std::string::npos);
+  // The layer goes on with it as before, to the end.
+  desk->hide(w);
+  desk->destroyWindow(w);
+  settle();
 }
 
 TEST_F(SdlSmoke, NavigationMovesTheFocusAndTheStackAsTheLayerAsks) {

@@ -50,8 +50,13 @@ class Backend {
 
   // The program's single task-bar entry, which stands for the application rather than for
   // one window: the layer shows it while at least one page is visible, with the application
-  // title. Close on it arrives as AppCloseRequest.
+  // title. Pages and dialogs have no entry of their own. Close on it arrives as
+  // AppCloseRequest, the desktop's minimise and restore of it as AppMinimized and AppRestored.
   virtual void setTaskbarEntry(bool shown, std::string_view title) = 0;
+  // Shows the entry minimised (the whole program is off the screen) or back to normal, when
+  // the layer minimises or restores the program itself. Not echoed as AppMinimized or
+  // AppRestored.
+  virtual void setTaskbarEntryMinimized(bool minimized) = 0;
 
   // ---- Windows ----------------------------------------------------------------------------
 

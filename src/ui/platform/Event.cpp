@@ -26,6 +26,8 @@ const char* typeName(EventType t) {
     case EventType::Minimized: return "Minimized";
     case EventType::Restored: return "Restored";
     case EventType::AppCloseRequest: return "AppCloseRequest";
+    case EventType::AppMinimized: return "AppMinimized";
+    case EventType::AppRestored: return "AppRestored";
     case EventType::Terminate: return "Terminate";
   }
   return "?";

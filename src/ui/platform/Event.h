@@ -45,6 +45,8 @@ enum class EventType : std::uint8_t {
   Restored,
   // The application. No window.
   AppCloseRequest,   // Close on the program's task-bar entry
+  AppMinimized,      // the task-bar entry was minimised: the whole program goes off the screen
+  AppRestored,       // the task-bar entry was restored from minimised: the program comes back
   Terminate,         // end now, without asking: SIGTERM, the desktop logging off
 };
 

@@ -15,6 +15,7 @@ HeadlessBackend::HeadlessBackend(Size screen) : screen_(screen) {}
 void HeadlessBackend::setTaskbarEntry(bool shown, std::string_view title) {
   taskbarShown_ = shown;
   taskbarTitle_ = title;
+  if (!shown) taskbarMinimized_ = false;
 }
 
 SimWindow& HeadlessBackend::get(WindowId window) {
@@ -357,6 +358,20 @@ bool HeadlessBackend::closeFromTaskbar() {
   return true;
 }
 
+bool HeadlessBackend::minimizeFromTaskbar() {
+  if (!taskbarShown_ || taskbarMinimized_) return false;
+  taskbarMinimized_ = true;
+  push(Event::of(EventType::AppMinimized));
+  return true;
+}
+
+bool HeadlessBackend::restoreFromTaskbar() {
+  if (!taskbarMinimized_) return false;
+  taskbarMinimized_ = false;
+  push(Event::of(EventType::AppRestored));
+  return true;
+}
+
 void HeadlessBackend::switchToOtherApp() {
   if (!appActive_) return;
   focusBeforeSwitch_ = focused_;
@@ -385,8 +400,12 @@ bool HeadlessBackend::activateByDesktop(WindowId window) {
 }
 
 bool HeadlessBackend::minimizeByDesktop(WindowId window) {
+  return get(window).kind == WindowKind::Page && minimizeFromWindowMenu(window);  // only pages have the box
+}
+
+bool HeadlessBackend::minimizeFromWindowMenu(WindowId window) {
   const SimWindow& w = get(window);
-  if (!w.onScreen() || w.kind != WindowKind::Page) return false;  // only pages have the box
+  if (!w.onScreen() || w.kind == WindowKind::Tooltip) return false;
   push(Event::of(EventType::Minimized, window));
   minimize(window);
   return true;

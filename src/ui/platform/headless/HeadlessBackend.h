@@ -41,6 +41,7 @@ class HeadlessBackend final : public Backend {
   void beep() override { ++beeps_; }
   void setClipboardText(std::string_view utf8) override { clipboard_ = utf8; }
   void setTaskbarEntry(bool shown, std::string_view title) override;
+  void setTaskbarEntryMinimized(bool minimized) override { taskbarMinimized_ = taskbarShown_ && minimized; }
 
   WindowId createWindow(const WindowDesc& desc) override;
   void destroyWindow(WindowId window) override;
@@ -97,10 +98,15 @@ class HeadlessBackend final : public Backend {
   // window has no close box; a task-bar entry that is not shown cannot be closed).
   bool requestClose(WindowId window);  // the close box
   bool closeFromTaskbar();
+  bool minimizeFromTaskbar();          // the entry's own minimise
+  bool restoreFromTaskbar();           // a click on the minimised entry
   void switchToOtherApp();             // another program takes the focus
   void switchBackToApp();              // back to the window of ours that had the focus
   bool activateByDesktop(WindowId window);  // a click on its title bar, or the window switcher
   bool minimizeByDesktop(WindowId window);
+  // Minimise from the window menu, which some window managers offer on windows that have no
+  // minimise box (dialogs) as well.
+  bool minimizeFromWindowMenu(WindowId window);
   bool restoreByDesktop(WindowId window);
   bool moveByDesktop(WindowId window, Point outer);  // dragged by its title bar
   bool resizeByDesktop(WindowId window, Size outer);
@@ -119,6 +125,7 @@ class HeadlessBackend final : public Backend {
   WindowId captureWindow() const { return capture_; }
   bool appActive() const { return appActive_; }
   bool taskbarShown() const { return taskbarShown_; }
+  bool taskbarMinimized() const { return taskbarMinimized_; }
   const std::string& taskbarTitle() const { return taskbarTitle_; }
   const std::string& clipboard() const { return clipboard_; }
   int beeps() const { return beeps_; }
@@ -163,6 +170,7 @@ class HeadlessBackend final : public Backend {
   std::deque<std::function<void()>> waitActions_;
 
   bool taskbarShown_ = false;
+  bool taskbarMinimized_ = false;
   std::string taskbarTitle_;
   std::string clipboard_;
   int beeps_ = 0;

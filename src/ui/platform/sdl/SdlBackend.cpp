@@ -17,8 +17,6 @@ bool g_alive = false;
 // How long after the layer moved a window the window manager's reports of the old place may
 // still arrive.
 constexpr std::int64_t kMoveEchoMs = 500;
-// How long after a task-bar close the window manager's close of the same window may follow.
-constexpr std::int64_t kCloseEchoMs = 1000;
 
 Point leftTop(const FrameExtents& f) { return {f.left, f.top}; }
 Size plus(Size s, const FrameExtents& f) { return {s.width + f.horizontal(), s.height + f.vertical()}; }
@@ -35,6 +33,9 @@ bool SdlBackend::prepareSdl() {
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   // Termination signals are ours to turn into an event that also wakes the wait.
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // A click into a window of ours while another program has the focus is a click: the window
+  // manager focuses the window and passes the press on, and the learner expects both.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
   // A desktop program, not a game: leave the compositor alone.
   SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
   // The window-manager details below speak X11.
@@ -45,7 +46,7 @@ bool SdlBackend::prepareSdl() {
 SdlBackend::SdlBackend() {
   terminateEvent_ = SDL_RegisterEvents(1);
   if (terminateEvent_ == static_cast<Uint32>(-1)) throwSdlError("SDL_RegisterEvents");
-  SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);  // to see the task bar's close requests
+  SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);  // the task-bar entry's messages, windows destroyed
   signals_ = std::make_unique<SignalWatcher>(terminateEvent_);
   g_alive = true;
 }
@@ -67,9 +68,9 @@ const SdlBackend::Native& SdlBackend::get(WindowId window) const {
   return const_cast<SdlBackend*>(this)->get(window);
 }
 
-SdlBackend::Native* SdlBackend::find(Uint32 sdlWindowId) {
-  auto it = windows_.find(sdlWindowId);
-  return it == windows_.end() ? nullptr : &it->second;
+WindowId SdlBackend::idOf(Uint32 sdlWindowId) const {
+  auto it = bySdlId_.find(sdlWindowId);
+  return it == bySdlId_.end() ? kNoWindow : it->second;
 }
 
 // ---- The desktop ----------------------------------------------------------------------------
@@ -90,28 +91,27 @@ void SdlBackend::setClipboardText(std::string_view utf8) {
   sdlCheck(SDL_SetClipboardText(std::string(utf8).c_str()), "SDL_SetClipboardText");
 }
 
-// X11 has no window for the application: each page carries the icon name, and the entry shows
-// whenever a page is mapped, which is when the layer says it is shown.
-void SdlBackend::setTaskbarEntry(bool, std::string_view title) {
+void SdlBackend::setTaskbarEntry(bool shown, std::string_view title) {
   appTitle_ = title;
-  for (auto& [id, w] : windows_)
-    if (w.kind == WindowKind::Page) x11_->setIconName(w.xwindow, appTitle_);
+  entryShown_ = shown;
+  if (!x11_) return;  // made with the first window
+  if (shown)
+    x11_->entry().show(appTitle_);
+  else
+    x11_->entry().hide();
+}
+
+void SdlBackend::setTaskbarEntryMinimized(bool minimized) {
+  if (x11_) x11_->entry().setMinimized(minimized);
 }
 
 // ---- Windows --------------------------------------------------------------------------------
 
 WindowId SdlBackend::createWindow(const WindowDesc& desc) {
-  Uint32 flags = SDL_WINDOW_HIDDEN;
-  switch (desc.kind) {
-    case WindowKind::Page: flags |= SDL_WINDOW_RESIZABLE; break;
-    case WindowKind::Dialog: flags |= SDL_WINDOW_SKIP_TASKBAR; break;
-    case WindowKind::Tooltip:
-      flags |= SDL_WINDOW_TOOLTIP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_ALWAYS_ON_TOP;
-      break;
-  }
   if (desc.size.width < 0 || desc.size.height < 0) throw PlatformError("a window cannot have a negative size");
   Native w;
   w.kind = desc.kind;
+  w.title = desc.title;
   w.outer = desc.outerPosition;
   w.keepOuter = desc.sizeOf == SizeOf::Outer && desc.kind != WindowKind::Tooltip;
   w.outerWanted = desc.size;
@@ -119,20 +119,40 @@ WindowId SdlBackend::createWindow(const WindowDesc& desc) {
     if (auto it = frameCache_.find(desc.kind); it != frameCache_.end()) w.frame = it->second;
   w.client = atLeastOne(w.keepOuter ? Size{desc.size.width - w.frame.horizontal(), desc.size.height - w.frame.vertical()}
                                     : desc.size);
-
-  // Hidden, a window's given position is where its frame goes.
-  w.sdl.reset(sdlCheck(SDL_CreateWindow(desc.title.c_str(), desc.outerPosition.x, desc.outerPosition.y,
-                                        w.client.width, w.client.height, flags),
-                       "cannot create a window"));
-  if (!x11_) x11_ = std::make_unique<X11Desktop>(w.sdl.get());
-  w.xwindow = X11Desktop::xwindowOf(w.sdl.get());
-  x11_->prepare(w.xwindow, desc.kind, appTitle_);
-  if (desc.kind != WindowKind::Tooltip && !frameCache_.contains(desc.kind))
-    if (auto frame = x11_->requestFrameExtents(w.xwindow)) adoptFrame(w, *frame);
-
-  const WindowId id = SDL_GetWindowID(w.sdl.get());
+  open(w);
+  // The first native window's id stays the window's id, also when the native window is made
+  // again (SDL never gives an id out twice).
+  const WindowId id = w.sdlId;
+  bySdlId_[w.sdlId] = id;
   windows_.emplace(id, std::move(w));
   return id;
+}
+
+// Makes the native window for `w` as the layer last set it up: hidden, with its kind, title,
+// place, size and icon.
+void SdlBackend::open(Native& w) {
+  Uint32 flags = SDL_WINDOW_HIDDEN;
+  switch (w.kind) {
+    case WindowKind::Page: flags |= SDL_WINDOW_RESIZABLE; break;
+    case WindowKind::Dialog: flags |= SDL_WINDOW_SKIP_TASKBAR; break;
+    case WindowKind::Tooltip:
+      flags |= SDL_WINDOW_TOOLTIP | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR | SDL_WINDOW_ALWAYS_ON_TOP;
+      break;
+  }
+  // Hidden, a window's given position is where its frame goes.
+  w.sdl.reset(sdlCheck(SDL_CreateWindow(w.title.c_str(), w.outer.x, w.outer.y, w.client.width, w.client.height, flags),
+                       "cannot create a window"));
+  w.sdlId = SDL_GetWindowID(w.sdl.get());
+  if (!x11_) {
+    x11_ = std::make_unique<X11Desktop>(w.sdl.get());
+    if (entryShown_) x11_->entry().show(appTitle_);
+  }
+  w.xwindow = X11Desktop::xwindowOf(w.sdl.get());
+  x11_->prepare(w.xwindow, w.kind);
+  x11_->setTitle(w.xwindow, w.title);
+  if (!w.icon.empty()) applyIcon(w);
+  if (w.kind != WindowKind::Tooltip && !frameCache_.contains(w.kind))
+    if (auto frame = x11_->requestFrameExtents(w.xwindow)) adoptFrame(w, *frame);
 }
 
 // The frame the window manager really puts around `w`; an outer-sized window keeps its outer
@@ -148,22 +168,32 @@ void SdlBackend::adoptFrame(Native& w, FrameExtents frame) {
 }
 
 void SdlBackend::destroyWindow(WindowId window) {
-  get(window);
+  bySdlId_.erase(get(window).sdlId);
+  if (focusWanted_ == window) focusWanted_ = kNoWindow;
   windows_.erase(window);
   std::erase_if(pending_, [&](const Event& e) { return e.window == window; });
 }
 
 void SdlBackend::setTitle(WindowId window, std::string_view utf8) {
-  SDL_SetWindowTitle(get(window).sdl.get(), std::string(utf8).c_str());
+  Native& w = get(window);
+  w.title = utf8;
+  SDL_SetWindowTitle(w.sdl.get(), w.title.c_str());
+  x11_->setTitle(w.xwindow, w.title);
 }
 
 void SdlBackend::setIcon(WindowId window, const IconImage& icon) {
   Native& w = get(window);
   if (icon.pixels == nullptr) throw PlatformError("an icon needs pixels");
-  SdlSurfacePtr surface(sdlCheck(
-      SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(icon.pixels), IconImage::kSide, IconImage::kSide,
-                                         32, IconImage::kSide * 4, SDL_PIXELFORMAT_ARGB8888),
-      "cannot make the icon"));
+  w.icon.assign(icon.pixels, icon.pixels + IconImage::kSide * IconImage::kSide);
+  applyIcon(w);
+  // The program has one icon: the task-bar entry shows it too.
+  x11_->entry().setIcon(icon);
+}
+
+void SdlBackend::applyIcon(Native& w) {
+  SdlSurfacePtr surface(sdlCheck(SDL_CreateRGBSurfaceWithFormatFrom(w.icon.data(), IconImage::kSide, IconImage::kSide,
+                                                                    32, IconImage::kSide * 4, SDL_PIXELFORMAT_ARGB8888),
+                                 "cannot make the icon"));
   SDL_SetWindowIcon(w.sdl.get(), surface.get());
 }
 
@@ -190,9 +220,12 @@ void SdlBackend::show(WindowId window) {
     w.visible = true;
     return;
   }
+  if (w.kind == WindowKind::Page) x11_->keepOffTaskbar(w.xwindow);
   SDL_ShowWindow(w.sdl.get());
   w.visible = true;
   w.minimized = false;
+  // Window managers focus a newly mapped window, but not always one off the task bar: ask.
+  if (w.kind == WindowKind::Page && hasWindowManager()) focus(window);
   if (auto frame = x11_->frameExtents(w.xwindow); frame && *frame != w.frame) {
     adoptFrame(w, *frame);
     place(w);
@@ -218,6 +251,7 @@ void SdlBackend::raise(WindowId window) {
 void SdlBackend::focus(WindowId window) {
   Native& w = get(window);
   if (!w.visible || w.minimized || w.kind == WindowKind::Tooltip) return;
+  focusWanted_ = window;
   if (hasWindowManager())
     SDL_RaiseWindow(w.sdl.get());  // asks the window manager to activate it
   else
@@ -262,8 +296,8 @@ bool SdlBackend::isMinimized(WindowId window) const { return get(window).minimiz
 WindowId SdlBackend::focusedWindow() const {
   SDL_Window* focused = SDL_GetKeyboardFocus();
   if (focused == nullptr) return kNoWindow;
-  auto it = windows_.find(SDL_GetWindowID(focused));
-  return it != windows_.end() && it->second.kind != WindowKind::Tooltip ? it->first : kNoWindow;
+  const WindowId id = idOf(SDL_GetWindowID(focused));
+  return id != kNoWindow && get(id).kind != WindowKind::Tooltip ? id : kNoWindow;
 }
 
 std::optional<WindowId> SdlBackend::ourWindowAt(XWindow topLevel) const {
@@ -413,36 +447,39 @@ void SdlBackend::translate(const SDL_Event& event) {
       translateWindowEvent(event.window);
       break;
     case SDL_MOUSEMOTION:
-      if (find(event.motion.windowID))
-        pending_.push_back(pointerEvent(EventType::MouseMove, event.motion.windowID, event.motion.x, event.motion.y));
+      if (const WindowId id = idOf(event.motion.windowID))
+        pending_.push_back(pointerEvent(EventType::MouseMove, id, event.motion.x, event.motion.y));
       break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
       const MouseButton button = buttonFromSdl(event.button.button);
-      if (button == MouseButton::None || !find(event.button.windowID)) break;
+      const WindowId id = idOf(event.button.windowID);
+      if (button == MouseButton::None || !id) break;
       const bool down = event.type == SDL_MOUSEBUTTONDOWN;
       held_.set(button, down);
       // Presses alternate: single, double, single, double...
       const EventType type = !down ? EventType::MouseUp
                              : event.button.clicks >= 2 && event.button.clicks % 2 == 0 ? EventType::MouseDoubleClick
                                                                                          : EventType::MouseDown;
-      Event e = pointerEvent(type, event.button.windowID, event.button.x, event.button.y);
+      Event e = pointerEvent(type, id, event.button.x, event.button.y);
       e.button = button;
       pending_.push_back(e);
       break;
     }
     case SDL_MOUSEWHEEL: {
       const int notches = event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -event.wheel.y : event.wheel.y;
-      if (notches == 0 || !find(event.wheel.windowID)) break;
-      Event e = pointerEvent(EventType::Wheel, event.wheel.windowID, event.wheel.mouseX, event.wheel.mouseY);
+      const WindowId id = idOf(event.wheel.windowID);
+      if (notches == 0 || !id) break;
+      Event e = pointerEvent(EventType::Wheel, id, event.wheel.mouseX, event.wheel.mouseY);
       e.wheel = notches;
       pending_.push_back(e);
       break;
     }
     case SDL_KEYDOWN: {
-      Native* w = find(event.key.windowID);
-      if (!w) break;
-      Event e = Event::of(EventType::KeyDown, event.key.windowID);
+      const WindowId id = idOf(event.key.windowID);
+      if (!id) break;
+      const Native* w = &get(id);
+      Event e = Event::of(EventType::KeyDown, id);
       e.key = keyFromSdl(event.key.keysym.sym);
       e.mods = modifiersFromSdl(event.key.keysym.mod);
       e.repeat = event.key.repeat != 0;
@@ -462,35 +499,41 @@ void SdlBackend::translate(const SDL_Event& event) {
       break;
     }
     case SDL_KEYUP: {
-      if (!find(event.key.windowID)) break;
+      const WindowId id = idOf(event.key.windowID);
+      if (!id) break;
       const Key key = keyFromSdl(event.key.keysym.sym);
       if (swallowF4Up_ && key == Key::F4) {
         swallowF4Up_ = false;
         break;
       }
-      Event e = Event::of(EventType::KeyUp, event.key.windowID);
+      Event e = Event::of(EventType::KeyUp, id);
       e.key = key;
       e.mods = modifiersFromSdl(event.key.keysym.mod);
       pending_.push_back(e);
       break;
     }
     case SDL_TEXTINPUT: {  // text from an input method, with no key of its own
-      if (!find(event.text.windowID)) break;
-      Event e = Event::of(EventType::KeyDown, event.text.windowID);
+      const WindowId id = idOf(event.text.windowID);
+      if (!id) break;
+      Event e = Event::of(EventType::KeyDown, id);
       e.text = event.text.text;
       pending_.push_back(std::move(e));
       break;
     }
     case SDL_SYSWMEVENT: {
       if (!x11_) break;
-      const XWindow target = x11_->closeRequestTarget(event.syswm.msg);
-      if (target == 0) break;
-      for (auto& [id, w] : windows_) {
-        if (w.xwindow != target || !w.visible || w.kind == WindowKind::Tooltip) continue;
-        // A page stands for the task-bar entry; the window manager's own close follows.
-        w.swallowCloseUntil = nowMs() + kCloseEchoMs;
-        pending_.push_back(w.kind == WindowKind::Page ? Event::of(EventType::AppCloseRequest)
-                                                       : Event::of(EventType::CloseRequest, id));
+      if (const XWindow gone = x11_->destroyedWindow(event.syswm.msg))
+        for (auto& [id, w] : windows_)
+          if (w.xwindow == gone) {
+            rebuild(id);
+            return;
+          }
+      switch (x11_->entryNotice(event.syswm.msg)) {
+        case TaskbarEntry::Notice::Close: pending_.push_back(Event::of(EventType::AppCloseRequest)); break;
+        case TaskbarEntry::Notice::Focus: handFocusBack(); break;
+        case TaskbarEntry::Notice::Minimized: pending_.push_back(Event::of(EventType::AppMinimized)); break;
+        case TaskbarEntry::Notice::Restored: pending_.push_back(Event::of(EventType::AppRestored)); break;
+        case TaskbarEntry::Notice::Nothing: break;
       }
       break;
     }
@@ -500,17 +543,13 @@ void SdlBackend::translate(const SDL_Event& event) {
 }
 
 void SdlBackend::translateWindowEvent(const SDL_WindowEvent& event) {
-  Native* w = find(event.windowID);
-  if (!w) return;
-  const WindowId id = event.windowID;
+  const WindowId id = idOf(event.windowID);
+  if (!id) return;
+  Native* w = &get(id);
   const bool tooltip = w->kind == WindowKind::Tooltip;
   switch (event.event) {
     case SDL_WINDOWEVENT_CLOSE:
       if (tooltip) return;
-      if (w->swallowCloseUntil > nowMs()) {
-        w->swallowCloseUntil = 0;
-        return;
-      }
       pending_.push_back(Event::of(EventType::CloseRequest, id));
       return;
     case SDL_WINDOWEVENT_EXPOSED:
@@ -519,6 +558,7 @@ void SdlBackend::translateWindowEvent(const SDL_WindowEvent& event) {
     case SDL_WINDOWEVENT_FOCUS_GAINED:
     case SDL_WINDOWEVENT_FOCUS_LOST:
       if (tooltip) return;
+      if (event.event == SDL_WINDOWEVENT_FOCUS_GAINED) focusWanted_ = id;
       pending_.push_back(Event::of(
           event.event == SDL_WINDOWEVENT_FOCUS_GAINED ? EventType::FocusGained : EventType::FocusLost, id));
       return;
@@ -561,7 +601,8 @@ void SdlBackend::translateWindowEvent(const SDL_WindowEvent& event) {
       return;
     }
     case SDL_WINDOWEVENT_MINIMIZED:
-      if (w->minimized || !w->visible) return;
+      // A window destroyed from outside is unmapped first, which SDL takes for a minimise.
+      if (w->minimized || !w->visible || !x11_->exists(w->xwindow)) return;
       w->minimized = true;
       pending_.push_back(Event::of(EventType::Minimized, id));
       return;
@@ -579,6 +620,42 @@ void SdlBackend::translateWindowEvent(const SDL_WindowEvent& event) {
     default:
       return;
   }
+}
+
+// Someone destroyed one of our windows from outside (a tool, another client). The layer still
+// holds it as it was, so the backend makes it again under the same id, in the same state, and
+// asks for its content again. Nothing is sent to the dead window any more: a request naming it
+// fails, and SDL would wait for ever for the server to confirm an unmap.
+void SdlBackend::rebuild(WindowId window) {
+  Native& w = get(window);
+  const bool visible = w.visible, minimized = w.minimized;
+  x11_->forgetGoneWindow(w.xwindow);
+  bySdlId_.erase(w.sdlId);
+  w.sdl.reset();
+  w.visible = w.minimized = false;
+  open(w);
+  bySdlId_[w.sdlId] = window;
+  if (!visible) return;
+  show(window);
+  if (minimized) minimize(window);
+  pending_.push_back(Event::of(EventType::Expose, window));
+}
+
+// The desktop offered the focus to the task-bar entry (the learner picked the program in the
+// task bar or the window switcher): it goes on to the window of ours that should have it.
+void SdlBackend::handFocusBack() {
+  WindowId to = kNoWindow;
+  if (auto it = windows_.find(focusWanted_); it != windows_.end() && it->second.visible && !it->second.minimized)
+    to = focusWanted_;
+  else
+    for (WindowId id : stackingOrder())
+      if (get(id).kind != WindowKind::Tooltip) {
+        to = id;
+        break;
+      }
+  if (to == kNoWindow) return;
+  raise(to);
+  focus(to);
 }
 
 }  // namespace apostila::platform

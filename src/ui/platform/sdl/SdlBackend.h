@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/platform/Backend.h"
 #include "ui/platform/sdl/SdlHandles.h"
@@ -31,6 +32,7 @@ class SdlBackend final : public Backend {
   void beep() override;
   void setClipboardText(std::string_view utf8) override;
   void setTaskbarEntry(bool shown, std::string_view title) override;
+  void setTaskbarEntryMinimized(bool minimized) override;
 
   WindowId createWindow(const WindowDesc& desc) override;
   void destroyWindow(WindowId window) override;
@@ -68,7 +70,10 @@ class SdlBackend final : public Backend {
  private:
   struct Native {
     WindowKind kind = WindowKind::Page;
+    std::string title;
+    std::vector<std::uint32_t> icon;  // empty until set
     SdlWindowPtr sdl;
+    Uint32 sdlId = 0;
     XWindow xwindow = 0;
     Point outer;  // the layer's Left/Top: the truth, whatever the window manager says
     Size client;
@@ -79,12 +84,16 @@ class SdlBackend final : public Backend {
     Size outerWanted;
     std::int64_t ignoreMovesUntil = 0;   // echoes of our own move still to come
     int corrections = 0;  // re-placements of one move that the window manager put elsewhere
-    std::int64_t swallowCloseUntil = 0;  // the close that follows a task-bar close
   };
 
   Native& get(WindowId window);
   const Native& get(WindowId window) const;
-  Native* find(Uint32 sdlWindowId);
+  // Ours for SDL's window id, or kNoWindow.
+  WindowId idOf(Uint32 sdlWindowId) const;
+  void open(Native& w);
+  void applyIcon(Native& w);
+  void rebuild(WindowId window);
+  void handFocusBack();
   std::optional<WindowId> ourWindowAt(XWindow topLevel) const;
   void place(Native& w);
   void adoptFrame(Native& w, FrameExtents frame);
@@ -100,10 +109,13 @@ class SdlBackend final : public Backend {
   std::unique_ptr<SignalWatcher> signals_;
   std::unique_ptr<X11Desktop> x11_;  // from the first window on
   std::map<WindowId, Native> windows_;
+  std::map<Uint32, WindowId> bySdlId_;
+  WindowId focusWanted_ = kNoWindow;  // the window of ours the desktop should focus
   SdlWindowPtr waker_;  // never shown; lets SDL block in its wait before any window exists
   std::array<SdlCursorPtr, 12> cursors_;
   int currentCursor_ = -1;
   std::string appTitle_;
+  bool entryShown_ = false;
   std::map<WindowKind, FrameExtents> frameCache_;
   MouseButtons held_;
   bool swallowF4Up_ = false;

@@ -16,8 +16,13 @@
 #include <cstring>
 
 #include "ui/platform/PlatformError.h"
+#include "ui/platform/sdl/X11Props.h"
 
 namespace apostila::platform {
+
+using x11::atom;
+using x11::longProperty;
+
 namespace {
 
 // Turns X protocol errors into a flag instead of Xlib's default of ending the process: a
@@ -58,32 +63,6 @@ int toleratingGoneWindows(Display* d, XErrorEvent* e) {
   return outerHandler ? outerHandler(d, e) : 0;
 }
 
-// A 32-bit-format property as longs (Xlib's representation), empty if absent.
-std::vector<unsigned long> longProperty(Display* d, Window w, Atom property, Atom type) {
-  Atom actualType = 0;
-  int format = 0;
-  unsigned long count = 0, after = 0;
-  unsigned char* data = nullptr;
-  std::vector<unsigned long> out;
-  if (XGetWindowProperty(d, w, property, 0, 1024, False, type, &actualType, &format, &count, &after, &data) ==
-          Success &&
-      data != nullptr) {
-    if (actualType == type && format == 32) {
-      const auto* values = reinterpret_cast<const unsigned long*>(data);
-      out.assign(values, values + count);
-    }
-    XFree(data);
-  }
-  return out;
-}
-
-void setClass(Display* d, Window w) {
-  char name[] = "apostila";
-  char klass[] = "Apostila";
-  XClassHint hint{name, klass};
-  XSetClassHint(d, w, &hint);
-}
-
 std::optional<FrameExtents> toExtents(const std::vector<unsigned long>& v) {
   if (v.size() != 4) return std::nullopt;
   return FrameExtents{static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]), static_cast<int>(v[3])};
@@ -99,7 +78,9 @@ X11Desktop::X11Desktop(SDL_Window* anyWindow) {
   display_ = info.info.x11.display;
   Display* d = display_;
   root_ = DefaultRootWindow(d);
-  if (!outerHandler) outerHandler = XSetErrorHandler(&toleratingGoneWindows);
+  // SDL puts its own handler in place each time it starts: ours goes in front of it each time.
+  if (auto previous = XSetErrorHandler(&toleratingGoneWindows); previous != &toleratingGoneWindows)
+    outerHandler = previous;
 
   // A window manager announces itself on the root window and confirms on its own window.
   {
@@ -116,31 +97,26 @@ X11Desktop::X11Desktop(SDL_Window* anyWindow) {
     wmGivesExtents_ = std::ranges::find(supported, atom("_NET_REQUEST_FRAME_EXTENTS")) != supported.end();
   }
 
-  // Task bars and pagers ask the window manager to close a window by a message to the root
-  // window; listening there is how a close of the task-bar entry can be told from a close box.
-  XWindowAttributes attributes;
-  XGetWindowAttributes(d, root_, &attributes);
-  XSelectInput(d, root_, attributes.your_event_mask | SubstructureNotifyMask);
-  netCloseWindow_ = atom("_NET_CLOSE_WINDOW");
-
+  // The group leader: never mapped, it stands for the program in every window's hints.
   leader_ = XCreateSimpleWindow(d, root_, -100, -100, 1, 1, 0, 0, 0);
-  setClass(d, leader_);
-  const unsigned long pid = static_cast<unsigned long>(getpid());
-  XChangeProperty(d, leader_, atom("_NET_WM_PID"), XA_CARDINAL, 32, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(&pid), 1);
-  XChangeProperty(d, leader_, atom("WM_CLIENT_LEADER"), XA_WINDOW, 32, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(&leader_), 1);
+  x11::setClassAndPid(d, leader_);
+  x11::setWindowProperty(d, leader_, "WM_CLIENT_LEADER", leader_);
   XWMHints* hints = XAllocWMHints();
   hints->flags = WindowGroupHint;
   hints->window_group = leader_;
   XSetWMHints(d, leader_, hints);
   XFree(hints);
+  entry_ = std::make_unique<TaskbarEntry>(d, leader_);
   XFlush(d);
 }
 
 X11Desktop::~X11Desktop() {
+  entry_.reset();
   XDestroyWindow(display_, leader_);
-  XFlush(display_);
+  // Errors still on their way (requests on windows destroyed from outside) are met by the
+  // tolerant handler now, not by whatever handler is in force while SDL shuts down.
+  XSync(display_, False);
+  XSetErrorHandler(outerHandler);
 }
 
 XWindow X11Desktop::xwindowOf(SDL_Window* window) {
@@ -151,11 +127,11 @@ XWindow X11Desktop::xwindowOf(SDL_Window* window) {
   return info.info.x11.window;
 }
 
-unsigned long X11Desktop::atom(const char* name) { return XInternAtom(display_, name, False); }
+unsigned long X11Desktop::atom(const char* name) { return x11::atom(display_, name); }
 
-void X11Desktop::prepare(XWindow window, WindowKind kind, std::string_view appTitle) {
+void X11Desktop::prepare(XWindow window, WindowKind kind) {
   Display* d = display_;
-  setClass(d, window);
+  x11::setClassAndPid(d, window);
   XWMHints* hints = XGetWMHints(d, window);
   if (hints == nullptr) {
     hints = XAllocWMHints();
@@ -165,14 +141,10 @@ void X11Desktop::prepare(XWindow window, WindowKind kind, std::string_view appTi
   hints->window_group = leader_;
   XSetWMHints(d, window, hints);
   XFree(hints);
-  XChangeProperty(d, window, atom("WM_CLIENT_LEADER"), XA_WINDOW, 32, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(&leader_), 1);
+  x11::setWindowProperty(d, window, "WM_CLIENT_LEADER", leader_);
 
-  if (kind == WindowKind::Page && !appTitle.empty()) setIconName(window, appTitle);
   if (kind == WindowKind::Dialog) {
-    const unsigned long type = atom("_NET_WM_WINDOW_TYPE_DIALOG");
-    XChangeProperty(d, window, atom("_NET_WM_WINDOW_TYPE"), XA_ATOM, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(&type), 1);
+    x11::setAtoms(d, window, "_NET_WM_WINDOW_TYPE", {"_NET_WM_WINDOW_TYPE_DIALOG"});
     // Motif hints: move and close only; border, title and window menu.
     const unsigned long motif[5] = {1 | 2, 4 | 32, 2 | 8 | 16, 0, 0};
     const Atom motifAtom = atom("_MOTIF_WM_HINTS");
@@ -189,18 +161,20 @@ void X11Desktop::prepare(XWindow window, WindowKind kind, std::string_view appTi
   XFlush(d);
 }
 
-void X11Desktop::setIconName(XWindow window, std::string_view title) {
+void X11Desktop::keepOffTaskbar(XWindow window) {
   Display* d = display_;
-  const std::string text(title);
-  XChangeProperty(d, window, atom("_NET_WM_ICON_NAME"), atom("UTF8_STRING"), 8, PropModeReplace,
-                  reinterpret_cast<const unsigned char*>(text.data()), static_cast<int>(text.size()));
-  char* list[] = {const_cast<char*>(text.c_str())};
-  XTextProperty property;
-  if (Xutf8TextListToTextProperty(d, list, 1, XStdICCTextStyle, &property) >= Success) {
-    XSetWMIconName(d, window, &property);
-    XFree(property.value);
-  }
+  const Atom state = atom("_NET_WM_STATE"), skip = atom("_NET_WM_STATE_SKIP_TASKBAR");
+  auto atoms = longProperty(d, window, state, XA_ATOM);
+  if (std::ranges::find(atoms, skip) != atoms.end()) return;
+  atoms.push_back(skip);
+  XChangeProperty(d, window, state, XA_ATOM, 32, PropModeReplace, reinterpret_cast<const unsigned char*>(atoms.data()),
+                  static_cast<int>(atoms.size()));
   XFlush(d);
+}
+
+void X11Desktop::setTitle(XWindow window, std::string_view utf8) {
+  x11::setText(display_, window, "WM_NAME", "_NET_WM_NAME", utf8);
+  XFlush(display_);
 }
 
 std::optional<FrameExtents> X11Desktop::requestFrameExtents(XWindow window) {
@@ -297,11 +271,32 @@ std::vector<XWindow> X11Desktop::rootChildren() {
   return out;
 }
 
-XWindow X11Desktop::closeRequestTarget(const SDL_SysWMmsg* message) const {
+TaskbarEntry::Notice X11Desktop::entryNotice(const SDL_SysWMmsg* message) {
+  if (message == nullptr || message->subsystem != SDL_SYSWM_X11) return TaskbarEntry::Notice::Nothing;
+  return entry_->notice(message->msg.x11.event);
+}
+
+XWindow X11Desktop::destroyedWindow(const SDL_SysWMmsg* message) const {
   if (message == nullptr || message->subsystem != SDL_SYSWM_X11) return 0;
   const XEvent& e = message->msg.x11.event;
-  if (e.type != ClientMessage || e.xclient.message_type != netCloseWindow_) return 0;
-  return e.xclient.window;
+  // The notice the window itself gets, not the copy its parent (a frame) gets.
+  if (e.type != DestroyNotify || e.xdestroywindow.event != e.xdestroywindow.window) return 0;
+  return e.xdestroywindow.window;
+}
+
+bool X11Desktop::exists(XWindow window) {
+  ErrorTrap trap(display_);
+  XWindowAttributes attributes;
+  return XGetWindowAttributes(display_, window, &attributes) != 0 && !trap.failed();
+}
+
+void X11Desktop::forgetGoneWindow(XWindow window) {
+  XEvent unmapped = {};
+  unmapped.xunmap.type = UnmapNotify;
+  unmapped.xunmap.display = display_;
+  unmapped.xunmap.event = window;
+  unmapped.xunmap.window = window;
+  XPutBackEvent(display_, &unmapped);
 }
 
 int X11Desktop::cursorSize() {

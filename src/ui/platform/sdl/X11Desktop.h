@@ -1,14 +1,16 @@
 // What the SDL backend asks of X11 directly, over SDL's own display connection: the window
-// manager and its frames, the window group that stands for the program's task-bar entry,
-// window properties SDL does not set, the true pointer position and the window under it, the
-// stacking order, the bell, and the task bar's close requests.
+// manager and its frames, the window group and the task-bar entry that stand for the program,
+// window properties SDL does not set or sets wrongly, the true pointer position and the window
+// under it, the stacking order, the bell, and the notices about the program's windows that SDL
+// does not turn into events.
 //
-// The X headers stay inside the .cpp: their macros (Expose, None, Bool, ...) would clash with
-// the backend's own names. Windows are handed over as SDL windows and as X ids (XWindow).
+// The X headers stay inside the .cpp files: their macros (Expose, None, Bool, ...) would clash
+// with the backend's own names. Windows are handed over as SDL windows and as X ids (XWindow).
 #pragma once
 
 #include <SDL2/SDL.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,12 +18,11 @@
 
 #include "ui/platform/Geometry.h"
 #include "ui/platform/Window.h"
+#include "ui/platform/sdl/TaskbarEntry.h"
 
 struct _XDisplay;
 
 namespace apostila::platform {
-
-using XWindow = unsigned long;
 
 class X11Desktop {
  public:
@@ -35,9 +36,24 @@ class X11Desktop {
   bool hasWindowManager() const { return hasWm_; }
 
   // Properties a new window needs before it is first mapped: class, group, kind.
-  void prepare(XWindow window, WindowKind kind, std::string_view appTitle);
-  // The text task bars show for the program (the icon name of ICCCM).
-  void setIconName(XWindow window, std::string_view title);
+  void prepare(XWindow window, WindowKind kind);
+  // Before each map of a page: no task-bar entry of its own. Window managers drop the state
+  // of a window they no longer manage, so it is set again every time.
+  void keepOffTaskbar(XWindow window);
+  // The title in its proper encoding: SDL types WM_NAME as Latin-1 but fills it with UTF-8.
+  void setTitle(XWindow window, std::string_view utf8);
+
+  TaskbarEntry& entry() { return *entry_; }
+  // The entry's notice in an X event, or Nothing.
+  TaskbarEntry::Notice entryNotice(const SDL_SysWMmsg* message);
+  // The window that an X event says was destroyed, or 0. Only windows of the program hear of
+  // their own destruction.
+  XWindow destroyedWindow(const SDL_SysWMmsg* message) const;
+  // Whether the server still has the window (a round trip).
+  bool exists(XWindow window);
+  // Before the backend lets go of a window that is already gone: SDL would wait for the
+  // server to confirm that it was unmapped, which never comes for a destroyed window.
+  void forgetGoneWindow(XWindow window);
 
   // The frame the window manager will put around this (not yet mapped) window, if it says.
   std::optional<FrameExtents> requestFrameExtents(XWindow window);
@@ -60,10 +76,6 @@ class X11Desktop {
   // The children of the root window, bottom first.
   std::vector<XWindow> rootChildren();
 
-  // A close request sent to the window manager by a task bar or pager (_NET_CLOSE_WINDOW):
-  // the window it is about, or 0 for any other message.
-  XWindow closeRequestTarget(const SDL_SysWMmsg* message) const;
-
   // Pixel height of the cursor images the server uses.
   int cursorSize();
 
@@ -73,9 +85,9 @@ class X11Desktop {
   _XDisplay* display_ = nullptr;
   XWindow root_ = 0;
   XWindow leader_ = 0;  // unmapped; the group leader of every window of the program
+  std::unique_ptr<TaskbarEntry> entry_;
   bool hasWm_ = false;
   bool wmGivesExtents_ = false;
-  unsigned long netCloseWindow_ = 0;
 };
 
 }  // namespace apostila::platform
