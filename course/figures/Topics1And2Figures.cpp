@@ -164,10 +164,11 @@ double depletionWidth(double bias) { return kUnbiasedWidth * std::sqrt((kBuiltIn
 // usual drawing of a junction's charges.
 void hole(Drawing& d, Pt at) { d.circle(at, 2.6); }
 void electron(Drawing& d, Pt at) { d.circle(at, 2.4, true); }
+constexpr double kIonRadius = 3.2;
 void ion(Drawing& d, Pt at, bool positive) {
   cairo_save(d.cr());
   d.pen(1);
-  d.circle(at, 3.6);
+  d.circle(at, kIonRadius);
   d.line({at.x - 2, at.y}, {at.x + 2, at.y});
   if (positive) d.line({at.x, at.y - 2}, {at.x, at.y + 2});
   cairo_restore(d.cr());
@@ -191,21 +192,22 @@ std::vector<std::uint8_t> junction(int w, int h, bool forward) {
   d.dashed({nEdge, top}, {nEdge, bottom});
   d.ink(Drawing::kBlack);
 
-  // The charges, on one staggered grid: free carriers outside the layer, ions inside it.
-  const double pitch = 10;
+  // The free carriers on a staggered grid outside the layer; inside it the fixed ions in
+  // columns from the junction outwards, negative on the P side and positive on the N side.
+  const double pitch = 10, ionPitch = 10;
   for (int row = 0; row < 5; ++row) {
     const double y = top + 10 + row * 10;
     const double shift = row % 2 == 0 ? 0 : pitch / 2;
     for (double x = left + 7 + shift; x < right - 4; x += pitch) {
-      if (std::fabs(x - mid) < 1) continue;
-      const bool pSide = x < mid, inLayer = x > pEdge - 3 && x < nEdge + 3;
-      if (inLayer) {
-        if (x > pEdge + 3.5 && x < nEdge - 3.5) ion(d, {x, y}, !pSide);
-      } else if (pSide) {
+      if (x > pEdge - 3 && x < nEdge + 3) continue;
+      if (x < mid)
         hole(d, {x, y});
-      } else {
+      else
         electron(d, {x, y});
-      }
+    }
+    for (double off = ionPitch / 2; off + kIonRadius < half; off += ionPitch) {
+      ion(d, {mid - off, y}, false);
+      ion(d, {mid + off, y}, true);
     }
   }
   bold(d, {left - 9, (top + bottom) / 2 + 6}, "P", Align::Right);
@@ -223,8 +225,8 @@ std::vector<std::uint8_t> junction(int w, int h, bool forward) {
   d.text().draw({(electronsFrom + electronsTo) / 2, 20}, "elétrons", Align::Center);
   d.ink(Drawing::kBlack);
 
-  d.arrow({mid, bottom + 10}, {mid, bottom + 2}, 5);
-  d.text().draw({mid, bottom + 24}, "camada de depleção", Align::Center);
+  d.arrow({mid, bottom + 14}, {mid, bottom + 2}, 6);
+  d.text().draw({mid, bottom + 28}, "camada de depleção", Align::Center);
 
   // The circuit: leads from both ends of the bar down to the battery and the resistor.
   const double xl = left + 14, xr = right - 14, yw = 194;
