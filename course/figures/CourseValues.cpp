@@ -3,6 +3,7 @@
 // describe, each computed the way the slip computes it.
 #include <stdexcept>
 
+#include "DeviceModel.h"
 #include "HandMethods.h"
 #include "QuizCircuits.h"
 #include "ValueTable.h"
@@ -99,6 +100,18 @@ void question20(ValueTable& t) {
   t.add("q20.vce_mixed", c.vcc - icMixed * c.rc, "V", 1);
 }
 
+// Topics 1 and 2: how little VBE changes over a decade of current once the junction conducts,
+// and the reverse-biased collector junction's leakage, both from the device model at 25 °C.
+void topics1And2(ValueTable& t) {
+  const DeviceModel q;
+  const double vce = 5, low = 1e-3, high = 10e-3;
+  t.add("t03.ic1", low, "mA");
+  t.add("t03.ic2", high, "mA");
+  t.add("t03.vbe1", q.baseEmitterVoltage(low, vce), "V", 2);
+  t.add("t03.vbe2", q.baseEmitterVoltage(high, vce), "V", 2);
+  t.add("t04.icbo", q.icbo(), "nA", 0);
+}
+
 ValueTable build() {
   ValueTable t;
   t.add("hand.vbe", HandMethods::kVbe, "V", 1);
@@ -106,6 +119,7 @@ ValueTable build() {
   question18(t);
   question19(t);
   question20(t);
+  topics1And2(t);
   return t;
 }
 

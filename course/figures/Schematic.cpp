@@ -146,8 +146,14 @@ void Schematic::battery(const std::string& name, Pt a, Pt b, const std::string& 
   cairo_set_line_cap(d_.cr(), CAIRO_LINE_CAP_BUTT);
   d_.line({e.x + nx * 6, e.y + ny * 6}, {e.x - nx * 6, e.y - ny * 6});
   cairo_restore(d_.cr());
-  // The + by the long plate, on the side away from the lettering.
-  const double sign = side == Side::Left || side == Side::Above ? -1 : 1;
+  // The + by the long plate, on the side away from the lettering. The side is a direction on
+  // the picture, so it is compared with the normal (nx, ny), which turns with the battery's
+  // direction: a horizontal battery lettered below gets its + above, whichever end is a.
+  const bool vertical = std::fabs(u.ux) < std::fabs(u.uy);
+  const Side placed = side == Side::Auto ? (vertical ? Side::Right : Side::Above) : side;
+  const double towardsX = placed == Side::Right ? 1 : placed == Side::Left ? -1 : 0;
+  const double towardsY = placed == Side::Below ? 1 : placed == Side::Above ? -1 : 0;
+  const double sign = nx * towardsX + ny * towardsY > 0 ? -1 : 1;
   const Pt plus{s.x - u.ux * 6 + nx * 15 * sign, s.y - u.uy * 6 + ny * 15 * sign};
   cairo_save(d_.cr());
   d_.pen(1.2);

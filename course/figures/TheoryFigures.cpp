@@ -3,6 +3,10 @@
 
 namespace apostila::figures {
 
-void addTheoryFigures(FigureList&) {}
+void addTopics1And2Figures(FigureList& list);
+
+void addTheoryFigures(FigureList& list) {
+  addTopics1And2Figures(list);
+}
 
 }  // namespace apostila::figures

@@ -73,6 +73,14 @@ std::map<std::string, double> recomputed() {
               {"q20.ic_sat", c.vcc / c.rc}, {"q20.vce", 0.0}, {"q20.ib", ib}, {"q20.ic_beta", c.beta * ib},
               {"q20.ic_mixed", mixed}, {"q20.vce_mixed", c.vcc - mixed * c.rc}});
   }
+  {
+    // Topics 1 and 2. VBE by the ideal junction law IC = IS · e^(VBE / VT) with IS = 1e-14 A:
+    // the model's Early and high-injection terms move it by less than the hundredth shown.
+    // The leakage is the 10 nA a small-signal silicon transistor's data sheet gives at 25 °C.
+    const double vt = 1.380649e-23 * (25 + 273.15) / 1.602176634e-19, is = 1e-14;
+    r.insert({{"t03.ic1", 1e-3}, {"t03.ic2", 10e-3}, {"t03.vbe1", vt * std::log(1e-3 / is)},
+              {"t03.vbe2", vt * std::log(10e-3 / is)}, {"t04.icbo", 10e-9}});
+  }
   return r;
 }
 
@@ -172,6 +180,10 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {82, {"q18.", "hand."}, {"18"}},
       {83, {"q19.", "hand."}, {"19", "0", "0 V"}},
       {84, {"q20.", "hand."}, {"20", "0"}},
+      {5, {}, {"1947", "1948", "1951"}},
+      {6, {}, {}},
+      {7, {"t03.", "hand."}, {}},
+      {8, {"t04."}, {"25", "10"}},
   };
   const auto file = valuesFile();
   testing::Course course;

@@ -145,6 +145,40 @@ TEST(Figures, SchematicTerminalsAreWhereTheLeadsEnd) {
     EXPECT_NE(img.pixels[static_cast<std::size_t>(c.y) * 200 + static_cast<std::size_t>(c.x)], 0xFFFFFFu) << c.pin;
 }
 
+// A battery's + is set beside its long plate on the side away from its lettering, whichever
+// way the battery runs: the side is a direction on the picture, not one relative to a and b.
+TEST(Figures, ABatterysPlusSignStaysClearOfItsLettering) {
+  using Side = figures::Schematic::Side;
+  struct Case {
+    figures::Pt a, b;
+    Side side;
+    int plusX, plusY;  // the direction, from the battery's axis, where the + must be
+  };
+  const Case cases[] = {
+      {{30, 50}, {70, 50}, Side::Below, 0, -1}, {{70, 50}, {30, 50}, Side::Below, 0, -1},
+      {{30, 50}, {70, 50}, Side::Above, 0, 1},  {{70, 50}, {30, 50}, Side::Auto, 0, 1},
+      {{50, 30}, {50, 70}, Side::Auto, -1, 0},  {{50, 70}, {50, 30}, Side::Auto, -1, 0},
+      {{50, 70}, {50, 30}, Side::Left, 1, 0},
+  };
+  for (const Case& c : cases) {
+    Drawing d(100, 100);
+    figures::Schematic s(d, 10);
+    s.battery("B", c.a, c.b, "", "", c.side);
+    // Beyond 13 px from the axis only the + is drawn (the plates reach 12 px).
+    const figures::RgbImage img = d.image();
+    int wanted = 0, other = 0;
+    for (int y = 0; y < 100; ++y)
+      for (int x = 0; x < 100; ++x) {
+        if ((img.pixels[static_cast<std::size_t>(y * 100 + x)] & 0xFF) > 128) continue;
+        const int off = c.plusX != 0 ? x - 50 : y - 50, dir = c.plusX != 0 ? c.plusX : c.plusY;
+        if (off * dir >= 13) ++wanted;
+        if (off * dir <= -13) ++other;
+      }
+    EXPECT_GT(wanted, 0) << "case " << (&c - cases);
+    EXPECT_EQ(other, 0) << "case " << (&c - cases);
+  }
+}
+
 TEST(NamedValues, TextsHaveTheCoursesPrecisionAndUnits) {
   ValueTable t;
   struct Case {
