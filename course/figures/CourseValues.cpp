@@ -5,6 +5,7 @@
 
 #include "HandMethods.h"
 #include "QuizCircuits.h"
+#include "Topic3Figures.h"
 #include "ValueTable.h"
 
 namespace apostila::figures {
@@ -106,6 +107,7 @@ ValueTable build() {
   question18(t);
   question19(t);
   question20(t);
+  addTopic3Values(t);
   return t;
 }
 

@@ -1,8 +1,11 @@
 // The theory figures.
 #include "Figures.h"
+#include "Topic3Figures.h"
 
 namespace apostila::figures {
 
-void addTheoryFigures(FigureList&) {}
+void addTheoryFigures(FigureList& list) {
+  addTopic3Figures(list);
+}
 
 }  // namespace apostila::figures

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "CourseFixture.h"
+#include "DeviceModel.h"
 #include "QuizCircuits.h"
 #include "apostila/PageRegistry.h"
 #include "content/TLabel.h"
@@ -72,6 +73,18 @@ std::map<std::string, double> recomputed() {
     r.insert({{"q20.vcc", c.vcc}, {"q20.vbb", c.vbb}, {"q20.rb", c.rb}, {"q20.rc", c.rc}, {"q20.beta", c.beta},
               {"q20.ic_sat", c.vcc / c.rc}, {"q20.vce", 0.0}, {"q20.ib", ib}, {"q20.ic_beta", c.beta * ib},
               {"q20.ic_mixed", mixed}, {"q20.vce_mixed", c.vcc - mixed * c.rc}});
+  }
+  {
+    // Topic 3: the device model at VCE = 5 V. Teoria 7 starts from IE = 5 mA; its IC is found
+    // here by iterating IC = IE − IB(IC), a different road from the figure program's.
+    const figures::DeviceModel q;
+    const double vce = 5, ic6 = 1e-3, ib6 = q.baseCurrent(q.baseEmitterVoltage(ic6, vce), vce);
+    const double ie7 = 5e-3;
+    double ic7 = ie7;
+    for (int i = 0; i < 60; ++i) ic7 = ie7 - q.baseCurrent(q.baseEmitterVoltage(ic7, vce), vce);
+    r.insert({{"t05.ie_per_ib", (ic6 + ib6) / ib6}, {"t06.ic", ic6}, {"t06.ib", ib6}, {"t06.ie", ic6 + ib6},
+              {"t07.ie", ie7}, {"t07.ib", ie7 - ic7}, {"t07.ib_ma", ie7 - ic7}, {"t07.ic", ic7},
+              {"t07.icbo", q.icbo()}, {"t07.ic_maj", ic7 - q.icbo()}});
   }
   return r;
 }
@@ -172,6 +185,10 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {82, {"q18.", "hand."}, {"18"}},
       {83, {"q19.", "hand."}, {"19", "0", "0 V"}},
       {84, {"q20.", "hand."}, {"20", "0"}},
+      {9, {"t05."}, {"1", "2", "3"}},  // the numbered steps, and "1 em cada ..."
+      {10, {"t06."}, {}},
+      {11, {"t07."}, {}},
+      {12, {}, {}},
   };
   const auto file = valuesFile();
   testing::Course course;
