@@ -31,6 +31,13 @@ void bold(Drawing& d, Pt at, const std::string& text, Align align = Align::Left,
   d.text().bold(false);
 }
 
+// The dashed grey line between the NPN's half of a picture and the PNP's.
+void divider(Drawing& d, double x, double top, double bottom) {
+  d.ink(Drawing::kGrey);
+  d.dashed({x, top}, {x, bottom});
+  d.ink(Drawing::kBlack);
+}
+
 // A carrier as it is drawn in the bars: an electron a small filled dot, a hole a small ring.
 void carrier(Drawing& d, Pt at, bool hole) {
   cairo_save(d.cr());
@@ -80,7 +87,7 @@ void layerBar(Drawing& d, const Bar& b, bool pnp) {
   bold(d, {b.left + b.emitter / 2, b.top + b.letters}, outer, Align::Center);
   bold(d, {(x1 + x2) / 2, b.top + b.letters}, pnp ? "N" : "P", Align::Center);
   bold(d, {(x2 + x3) / 2, b.top + b.letters}, outer, Align::Center);
-  // The minority carriers of the base that meet the arrivals: a few of the other kind.
+  // A few of the base's own majority carriers, which some arrivals meet and recombine with.
   d.ink(pnp ? Drawing::kBlue : kHoleInk);
   for (std::size_t i = 0; i + 1 < b.rows.size(); ++i)
     carrier(d, {x1 + b.base * (i % 2 ? 0.62 : 0.38), b.top + (b.rows[i] + b.rows[i + 1]) / 2}, !pnp);
@@ -98,7 +105,7 @@ void layerBar(Drawing& d, const Bar& b, bool pnp) {
 // other way round. Names (and values, where given) beside the arrows; the base lead is `lead`
 // long, the other two reach `reach` pixels up and down from the base's height.
 struct Currents {
-  std::string ib, ic, ie;  // values shown under the names; empty for names alone
+  std::string ib = "", ic = "", ie = "";  // values shown under the names; empty for names alone
   double lead = 60, reach = 75;
   Side baseSide = Side::Below;
   bool letters = true;  // B, C and E at the terminals
@@ -190,9 +197,7 @@ std::vector<std::uint8_t> carrierFlow() {
 // Teoria 6: the conventional currents of an NPN and a PNP with the model's values at IC = 1 mA.
 std::vector<std::uint8_t> conventionalCurrents() {
   Drawing d(432, 307);
-  Currents c{.ib = val("t06.ib"), .ic = val("t06.ic"), .ie = val("t06.ie")};
-  c.lead = 58;
-  c.reach = 86;
+  const Currents c{.ib = val("t06.ib"), .ic = val("t06.ic"), .ie = val("t06.ie"), .lead = 58, .reach = 86};
   for (const bool pnp : {false, true}) {
     const double cx = pnp ? 324 : 108;
     bold(d, {cx, 20}, pnp ? "PNP" : "NPN", Align::Center);
@@ -201,21 +206,14 @@ std::vector<std::uint8_t> conventionalCurrents() {
     d.text().draw({cx, 256}, "I_E = I_B + I_C", Align::Center);
     d.text().draw({cx, 284}, pnp ? "entra I_E; saem I_B e I_C" : "entram I_B e I_C; sai I_E", Align::Center);
   }
-  d.ink(Drawing::kGrey);
-  d.dashed({216, 8}, {216, 296});
-  d.ink(Drawing::kBlack);
+  divider(d, 216, 8, 296);
   return d.bmp();
 }
 
 // Teoria 7, first strip: the currents meet at the transistor as at a node.
 std::vector<std::uint8_t> nodeLaw() {
   Drawing d(482, 95);
-  Currents c;
-  c.lead = 34;
-  c.reach = 44;
-  c.baseSide = Side::Above;
-  c.letters = false;
-  symbolWithCurrents(d, {48, 47}, false, c);
+  symbolWithCurrents(d, {48, 47}, false, {.lead = 34, .reach = 44, .baseSide = Side::Above, .letters = false});
   d.ink(Drawing::kBlue);
   bold(d, {300, 44}, "I_E = I_B + I_C", Align::Center, kLarge);
   d.ink(Drawing::kBlack);
@@ -256,9 +254,7 @@ std::vector<std::uint8_t> workedExample() {
 // Teoria 8: NPN and PNP side by side: layers and carriers, symbol and currents, polarities.
 std::vector<std::uint8_t> npnBesidePnp() {
   Drawing d(535, 300);
-  Currents c;
-  c.lead = 56;
-  c.reach = 46;
+  const Currents c{.lead = 56, .reach = 46};
   for (const bool pnp : {false, true}) {
     const double cx = pnp ? 401 : 134;
     bold(d, {cx, 18}, pnp ? "PNP" : "NPN", Align::Center);
@@ -275,9 +271,7 @@ std::vector<std::uint8_t> npnBesidePnp() {
            Align::Center);
     t.draw({cx, 292}, pnp ? "I_B sai da base" : "I_B entra na base", Align::Center);
   }
-  d.ink(Drawing::kGrey);
-  d.dashed({267, 6}, {267, 296});
-  d.ink(Drawing::kBlack);
+  divider(d, 267, 6, 296);
   return d.bmp();
 }
 
