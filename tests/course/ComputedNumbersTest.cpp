@@ -174,6 +174,27 @@ TEST(ComputedValues, EveryValueAgreesWithItsRecomputation) {
   for (const auto& [name, value] : expected) EXPECT_TRUE(file.count(name)) << name << " is not in values.txt";
 }
 
+// A step that a page works out in full ("5 mA − 0,0236 mA = 4,976 mA") must hold for the
+// numbers as shown, which a learner checks on paper, and not only for the exact values behind
+// them: the result may differ from the shown operands' sum by its own rounding at most.
+TEST(ComputedValues, WorkedStepsHoldForTheNumbersAsShown) {
+  const auto file = valuesFile();
+  const struct {
+    const char *a, *b, *result;
+    double sign;  // result = a + sign · b
+  } steps[] = {
+      {"t06.ic", "t06.ib", "t06.ie", +1},        // Teoria 6: IE = IC + IB
+      {"t07.ie", "t07.ib_ma", "t07.ic", -1},     // Teoria 7: IC = IE − IB
+      {"t07.ic", "t07.icbo", "t07.ic_maj", -1},  // Teoria 7: IC(maj) = IC − ICBO
+  };
+  for (const auto& s : steps) {
+    ASSERT_TRUE(file.count(s.a) && file.count(s.b) && file.count(s.result)) << s.result;
+    const Shown a = readShown(file.at(s.a)), b = readShown(file.at(s.b)), r = readShown(file.at(s.result));
+    EXPECT_NEAR(a.value + s.sign * b.value, r.value, r.tolerance)
+        << file.at(s.a) << (s.sign > 0 ? " + " : " − ") << file.at(s.b) << " is not " << file.at(s.result);
+  }
+}
+
 TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
   struct Page {
     int order;
