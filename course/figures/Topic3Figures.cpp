@@ -3,6 +3,7 @@
 // equation strips of Teoria 7, and the NPN and PNP side by side (Teoria 8). Every number they
 // show is a named value.
 #include <string>
+#include <vector>
 
 #include "DeviceModel.h"
 #include "Drawing.h"
