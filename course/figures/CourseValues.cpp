@@ -6,6 +6,7 @@
 #include "DeviceModel.h"
 #include "HandMethods.h"
 #include "QuizCircuits.h"
+#include "Topic3Figures.h"
 #include "ValueTable.h"
 
 namespace apostila::figures {
@@ -120,6 +121,7 @@ ValueTable build() {
   question19(t);
   question20(t);
   topics1And2(t);
+  addTopic3Values(t);
   return t;
 }
 

@@ -1,5 +1,6 @@
-// The theory figures.
+// The theory figures: each topic's file adds its pictures to the list.
 #include "Figures.h"
+#include "Topic3Figures.h"
 
 namespace apostila::figures {
 
@@ -7,6 +8,7 @@ void addTopics1And2Figures(FigureList& list);
 
 void addTheoryFigures(FigureList& list) {
   addTopics1And2Figures(list);
+  addTopic3Figures(list);
 }
 
 }  // namespace apostila::figures

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "CourseFixture.h"
+#include "DeviceModel.h"
 #include "QuizCircuits.h"
 #include "apostila/PageRegistry.h"
 #include "content/TLabel.h"
@@ -80,6 +81,16 @@ std::map<std::string, double> recomputed() {
     const double vt = 1.380649e-23 * (25 + 273.15) / 1.602176634e-19, is = 1e-14;
     r.insert({{"t03.ic1", 1e-3}, {"t03.ic2", 10e-3}, {"t03.vbe1", vt * std::log(1e-3 / is)},
               {"t03.vbe2", vt * std::log(10e-3 / is)}, {"t04.icbo", 10e-9}});
+    // Topic 3: the device model at VCE = 5 V. Teoria 7 starts from IE = 5 mA; its IC is found
+    // here by iterating IC = IE − IB(IC), a different road from the figure program's.
+    const figures::DeviceModel q;
+    const double vce = 5, ic6 = 1e-3, ib6 = q.baseCurrent(q.baseEmitterVoltage(ic6, vce), vce);
+    const double ie7 = 5e-3;
+    double ic7 = ie7;
+    for (int i = 0; i < 60; ++i) ic7 = ie7 - q.baseCurrent(q.baseEmitterVoltage(ic7, vce), vce);
+    r.insert({{"t05.ie_per_ib", (ic6 + ib6) / ib6}, {"t06.ic", ic6}, {"t06.ib", ib6}, {"t06.ie", ic6 + ib6},
+              {"t07.ie", ie7}, {"t07.ib", ie7 - ic7}, {"t07.ib_ma", ie7 - ic7}, {"t07.ic", ic7},
+              {"t07.icbo", q.icbo()}, {"t07.ic_maj", ic7 - q.icbo()}});
   }
   return r;
 }
@@ -169,6 +180,27 @@ TEST(ComputedValues, EveryValueAgreesWithItsRecomputation) {
   for (const auto& [name, value] : expected) EXPECT_TRUE(file.count(name)) << name << " is not in values.txt";
 }
 
+// A step that a page works out in full ("5 mA − 0,0236 mA = 4,976 mA") must hold for the
+// numbers as shown, which a learner checks on paper, and not only for the exact values behind
+// them: the result may differ from the shown operands' sum by its own rounding at most.
+TEST(ComputedValues, WorkedStepsHoldForTheNumbersAsShown) {
+  const auto file = valuesFile();
+  const struct {
+    const char *a, *b, *result;
+    double sign;  // result = a + sign · b
+  } steps[] = {
+      {"t06.ic", "t06.ib", "t06.ie", +1},        // Teoria 6: IE = IC + IB
+      {"t07.ie", "t07.ib_ma", "t07.ic", -1},     // Teoria 7: IC = IE − IB
+      {"t07.ic", "t07.icbo", "t07.ic_maj", -1},  // Teoria 7: IC(maj) = IC − ICBO
+  };
+  for (const auto& s : steps) {
+    ASSERT_TRUE(file.count(s.a) && file.count(s.b) && file.count(s.result)) << s.result;
+    const Shown a = readShown(file.at(s.a)), b = readShown(file.at(s.b)), r = readShown(file.at(s.result));
+    EXPECT_NEAR(a.value + s.sign * b.value, r.value, r.tolerance)
+        << file.at(s.a) << (s.sign > 0 ? " + " : " − ") << file.at(s.b) << " is not " << file.at(s.result);
+  }
+}
+
 TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
   struct Page {
     int order;
@@ -184,6 +216,10 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {6, {}, {}},
       {7, {"t03.", "hand."}, {}},
       {8, {"t04."}, {"25", "10"}},
+      {9, {"t05."}, {"1", "2", "3"}},  // the numbered steps, and "1 em cada ..."
+      {10, {"t06."}, {}},
+      {11, {"t07."}, {}},
+      {12, {}, {}},
   };
   const auto file = valuesFile();
   testing::Course course;

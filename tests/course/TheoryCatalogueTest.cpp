@@ -108,7 +108,6 @@ const std::vector<Row>& catalogue() {
 // Pages whose content is still to be written: they carry the template alone. The list only
 // shrinks; a page leaves it when its lesson is written.
 const std::set<int> kStillTemplate = {
-    9, 10, 11, 12,  // topic 3
     13, 14, 15,  // topic 4
     16, 17, 18,  // topic 5
     19, 20,  // topic 6
