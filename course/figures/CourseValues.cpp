@@ -99,6 +99,13 @@ void question20(ValueTable& t) {
   t.add("q20.vce_mixed", c.vcc - icMixed * c.rc, "V", 1);
 }
 
+// Voltage notation: the NPN's VCE split into VCB and VBE, with the hand method's VBE.
+void topic6(ValueTable& t) {
+  const double vce = 6.0;
+  t.add("t15.vce", vce, "V");
+  t.add("t15.vcb", vce - HandMethods::kVbe, "V", 1);
+}
+
 ValueTable build() {
   ValueTable t;
   t.add("hand.vbe", HandMethods::kVbe, "V", 1);
@@ -106,6 +113,7 @@ ValueTable build() {
   question18(t);
   question19(t);
   question20(t);
+  topic6(t);
   return t;
 }
 

@@ -3,6 +3,12 @@
 
 namespace apostila::figures {
 
-void addTheoryFigures(FigureList&) {}
+void addTopic5Figures(FigureList& list);  // configurations
+void addTopic6Figures(FigureList& list);  // voltage and current notation
+
+void addTheoryFigures(FigureList& list) {
+  addTopic5Figures(list);
+  addTopic6Figures(list);
+}
 
 }  // namespace apostila::figures

@@ -73,6 +73,8 @@ std::map<std::string, double> recomputed() {
               {"q20.ic_sat", c.vcc / c.rc}, {"q20.vce", 0.0}, {"q20.ib", ib}, {"q20.ic_beta", c.beta * ib},
               {"q20.ic_mixed", mixed}, {"q20.vce_mixed", c.vcc - mixed * c.rc}});
   }
+  // Voltage notation: VCE = VCB + VBE with the chosen VCE and the hand method's VBE.
+  r.insert({{"t15.vce", 6.0}, {"t15.vcb", 6.0 - vbe}});
   return r;
 }
 
@@ -172,6 +174,12 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {82, {"q18.", "hand."}, {"18"}},
       {83, {"q19.", "hand."}, {"19", "0", "0 V"}},
       {84, {"q20.", "hand."}, {"20", "0"}},
+      // The configurations: a gain near or below 1, and β + 1.
+      {16, {}, {}},
+      {17, {}, {"1"}},
+      {18, {"hand."}, {"1"}},
+      {19, {"t15.", "hand."}, {}},
+      {20, {"hand."}, {}},
   };
   const auto file = valuesFile();
   testing::Course course;
