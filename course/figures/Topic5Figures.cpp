@@ -25,6 +25,25 @@ void loopNames(Drawing& d, double inputX, double outputX, double baseline) {
   d.ink(Drawing::kBlack);
 }
 
+// The input loop of the common-emitter and common-collector circuits: VBB, its + side up,
+// drives the base of "Q" through RB; its − side goes down to the shared line.
+void baseDrive(Schematic& s, double xBat, double batteryTop, double baseY, double rbFrom, double rbTo, double common) {
+  s.battery("VBB", {xBat, batteryTop}, {xBat, batteryTop + 40}, "V_{BB}", "", Side::Right);
+  s.wire({s.pin("VBB.a"), {xBat, baseY}, {rbFrom, baseY}});
+  s.resistor("RB", {rbFrom, baseY}, {rbTo, baseY}, "R_B", "", Side::Above);
+  s.wire({{rbTo, baseY}, s.pin("Q.b")});
+  s.current({rbTo, baseY}, s.pin("Q.b"), "I_B", Side::Below);
+  s.wire({s.pin("VBB.b"), {xBat, common}});
+}
+
+// The line both loops share, from x `from` to `to`, grounded at x `at` where the common
+// terminal meets it.
+void sharedLine(Schematic& s, double from, double to, double at, double y) {
+  s.wire({{from, y}, {to, y}});
+  s.dot({at, y});
+  s.ground("0", {at, y});
+}
+
 // Common emitter: VBB drives the base through RB, VCC feeds the collector through RC, and the
 // emitter goes to the line both loops share.
 std::vector<std::uint8_t> commonEmitter() {
@@ -33,13 +52,7 @@ std::vector<std::uint8_t> commonEmitter() {
   const double common = 245, baseY = 150, xBat = 22, xVcc = 222;
   s.npn("Q", {120, baseY});
   const double xQ = s.pin("Q.c").x;
-  // Input loop.
-  s.battery("VBB", {xBat, 185}, {xBat, 225}, "V_{BB}", "", Side::Right);
-  s.wire({s.pin("VBB.a"), {xBat, baseY}, {40, baseY}});
-  s.resistor("RB", {40, baseY}, {90, baseY}, "R_B", "", Side::Above);
-  s.wire({{90, baseY}, s.pin("Q.b")});
-  s.current({90, baseY}, s.pin("Q.b"), "I_B", Side::Below);
-  s.wire({s.pin("VBB.b"), {xBat, common}});
+  baseDrive(s, xBat, 185, baseY, 40, 90, common);
   // Output loop.
   s.resistor("RC", {xQ, 50}, {xQ, 100}, "R_C", "", Side::Right);
   s.wire({{xQ, 100}, s.pin("Q.c")});
@@ -50,9 +63,7 @@ std::vector<std::uint8_t> commonEmitter() {
   // The emitter on the shared line.
   s.wire({s.pin("Q.e"), {xQ, common}});
   s.current(s.pin("Q.e"), {xQ, 215}, "I_E", Side::Right);
-  s.wire({{xBat, common}, {xVcc, common}});
-  s.dot({xQ, common});
-  s.ground("0", {xQ, common});
+  sharedLine(s, xBat, xVcc, xQ, common);
   loopNames(d, 72, 196, 282);
   return d.bmp();
 }
@@ -105,9 +116,7 @@ std::vector<std::uint8_t> commonBase() {
   // The base on the shared line; its current flows in from below.
   s.wire({q.base, {q.base.x, common}});
   s.current({q.base.x, common}, {q.base.x, q.base.y}, "I_B", Side::Right);
-  s.wire({{xBat, common}, {xVcc, common}});
-  s.dot({q.base.x, common});
-  s.ground("0", {q.base.x, common});
+  sharedLine(s, xBat, xVcc, q.base.x, common);
   loopNames(d, 64, 186, 280);
   return d.bmp();
 }
@@ -120,13 +129,7 @@ std::vector<std::uint8_t> commonCollector() {
   const double common = 215, baseY = 100, xBat = 22, xVcc = 230;
   s.npn("Q", {110, baseY});
   const double xQ = s.pin("Q.c").x;
-  // Input loop.
-  s.battery("VBB", {xBat, 135}, {xBat, 175}, "V_{BB}", "", Side::Right);
-  s.wire({s.pin("VBB.a"), {xBat, baseY}, {36, baseY}});
-  s.resistor("RB", {36, baseY}, {84, baseY}, "R_B", "", Side::Above);
-  s.wire({{84, baseY}, s.pin("Q.b")});
-  s.current({84, baseY}, s.pin("Q.b"), "I_B", Side::Below);
-  s.wire({s.pin("VBB.b"), {xBat, common}});
+  baseDrive(s, xBat, 135, baseY, 36, 84, common);
   // The collector straight to the supply.
   s.wire({s.pin("Q.c"), {xQ, 30}, {xVcc, 30}, {xVcc, 90}});
   s.battery("VCC", {xVcc, 90}, {xVcc, 130}, "V_{CC}", "", Side::Left);
@@ -137,9 +140,7 @@ std::vector<std::uint8_t> commonCollector() {
   s.resistor("RE", {xQ, 140}, {xQ, 195}, "R_E", "", Side::Left);
   s.voltage({xQ, 140}, {xQ, 195}, "V_E", Side::Right);
   s.wire({{xQ, 195}, {xQ, common}});
-  s.wire({{xBat, common}, {xVcc, common}});
-  s.dot({xQ, common});
-  s.ground("0", {xQ, common});
+  sharedLine(s, xBat, xVcc, xQ, common);
   loopNames(d, 72, 196, 247);
   return d.bmp();
 }

@@ -1,6 +1,8 @@
 // Topic 6, how voltages and currents are written: the NPN's three terminal voltages as arrows
 // whose sum is VCE = VCB + VBE, with the example the page works out, and the PNP with its
 // currents and the signs of its voltages.
+#include <cmath>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -27,10 +29,24 @@ void voltageArrow(Drawing& d, Pt from, Pt to, Pt labelAt, const std::string& nam
   d.ink(Drawing::kBlack);
 }
 
-// A terminal: an open circle at the end of a lead, with its letter.
-void terminal(Drawing& d, Pt at, const std::string& letter, Pt letterAt, Align align) {
-  d.circle(at, 3.5);
-  d.text().draw(letterAt, letter, align);
+// A transistor lead taken out to an open terminal circle, with the terminal's letter.
+struct Terminal {
+  const char* pin;  // "Q.c"
+  Pt at;            // the circle's centre, straight above, below or left of the pin
+  const char* letter;
+  Pt letterAt;
+  Align align;
+};
+
+void terminals(Schematic& s, Drawing& d, std::initializer_list<Terminal> list) {
+  const double r = 3.5;
+  for (const Terminal& t : list) {
+    const Pt p = s.pin(t.pin);
+    const double dx = t.at.x - p.x, dy = t.at.y - p.y, l = std::hypot(dx, dy);
+    s.wire({p, {t.at.x - dx / l * r, t.at.y - dy / l * r}});
+    d.circle(t.at, r);
+    d.text().draw(t.letterAt, t.letter, t.align);
+  }
 }
 
 // VCB from B to C and VBE from E to B add up to VCE from E to C.
@@ -40,12 +56,9 @@ std::vector<std::uint8_t> doubleSubscripts() {
   s.npn("Q", {60, 70});
   const Pt c = s.pin("Q.c"), e = s.pin("Q.e");
   const Pt cT{c.x, 20}, eT{e.x, 120}, bT{22, 70};
-  s.wire({c, {cT.x, cT.y + 3.5}});
-  s.wire({e, {eT.x, eT.y - 3.5}});
-  s.wire({s.pin("Q.b"), {bT.x + 3.5, bT.y}});
-  terminal(d, cT, "C", {cT.x + 9, cT.y + 6}, Align::Left);
-  terminal(d, eT, "E", {eT.x + 9, eT.y + 6}, Align::Left);
-  terminal(d, bT, "B", {bT.x - 8, bT.y + 6}, Align::Right);
+  terminals(s, d, {{"Q.c", cT, "C", {cT.x + 9, cT.y + 6}, Align::Left},
+                   {"Q.e", eT, "E", {eT.x + 9, eT.y + 6}, Align::Left},
+                   {"Q.b", bT, "B", {bT.x - 8, bT.y + 6}, Align::Right}});
   voltageArrow(d, {bT.x + 4, bT.y - 10}, {cT.x - 9, cT.y + 3}, {44, 26}, "V_{CB}", Align::Right);
   voltageArrow(d, {eT.x - 9, eT.y - 3}, {bT.x + 4, bT.y + 10}, {44, 126}, "V_{BE}", Align::Right);
   voltageArrow(d, {c.x + 26, eT.y}, {c.x + 26, cT.y}, {c.x + 32, 76}, "V_{CE}", Align::Left);
@@ -66,12 +79,9 @@ std::vector<std::uint8_t> pnpPolarities() {
   s.pnp("Q", {62, 100});
   const Pt c = s.pin("Q.c"), e = s.pin("Q.e");
   const Pt eT{e.x, 22}, cT{c.x, 178}, bT{22, 100};
-  s.wire({e, {eT.x, eT.y + 3.5}});
-  s.wire({c, {cT.x, cT.y - 3.5}});
-  s.wire({s.pin("Q.b"), {bT.x + 3.5, bT.y}});
-  terminal(d, eT, "E", {eT.x - 9, eT.y + 6}, Align::Right);
-  terminal(d, cT, "C", {cT.x - 9, cT.y + 6}, Align::Right);
-  terminal(d, bT, "B", {bT.x, bT.y - 9}, Align::Center);
+  terminals(s, d, {{"Q.e", eT, "E", {eT.x - 9, eT.y + 6}, Align::Right},
+                   {"Q.c", cT, "C", {cT.x - 9, cT.y + 6}, Align::Right},
+                   {"Q.b", bT, "B", {bT.x, bT.y - 9}, Align::Center}});
   s.current({eT.x, eT.y + 12}, {e.x, e.y - 4}, "I_E", Side::Right);
   s.current({c.x, c.y + 4}, {cT.x, cT.y - 12}, "I_C", Side::Right);
   s.current(s.pin("Q.b"), {bT.x + 6, bT.y}, "I_B", Side::Below);
