@@ -111,6 +111,11 @@ void topics1And2(ValueTable& t) {
   t.add("t03.vbe1", q.baseEmitterVoltage(low, vce), "V", 2);
   t.add("t03.vbe2", q.baseEmitterVoltage(high, vce), "V", 2);
   t.add("t04.icbo", q.icbo(), "nA", 0);
+// Voltage notation: the NPN's VCE split into VCB and VBE, with the hand method's VBE.
+void topic6(ValueTable& t) {
+  const double vce = 6.0;
+  t.add("t15.vce", vce, "V");
+  t.add("t15.vcb", vce - HandMethods::kVbe, "V", 1);
 }
 
 ValueTable build() {
@@ -122,6 +127,7 @@ ValueTable build() {
   question20(t);
   topics1And2(t);
   addTopic3Values(t);
+  topic6(t);
   return t;
 }
 

@@ -92,6 +92,8 @@ std::map<std::string, double> recomputed() {
               {"t07.ie", ie7}, {"t07.ib", ie7 - ic7}, {"t07.ib_ma", ie7 - ic7}, {"t07.ic", ic7},
               {"t07.icbo", q.icbo()}, {"t07.ic_maj", ic7 - q.icbo()}});
   }
+  // Voltage notation: VCE = VCB + VBE with the chosen VCE and the hand method's VBE.
+  r.insert({{"t15.vce", 6.0}, {"t15.vcb", 6.0 - vbe}});
   return r;
 }
 
@@ -220,6 +222,12 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {10, {"t06."}, {}},
       {11, {"t07."}, {}},
       {12, {}, {}},
+      // The configurations: a gain near or below 1, and β + 1.
+      {16, {}, {}},
+      {17, {}, {"1"}},
+      {18, {"hand."}, {"1"}},
+      {19, {"t15.", "hand."}, {}},
+      {20, {"hand."}, {}},
   };
   const auto file = valuesFile();
   testing::Course course;
