@@ -111,6 +111,8 @@ void topics1And2(ValueTable& t) {
   t.add("t03.vbe1", q.baseEmitterVoltage(low, vce), "V", 2);
   t.add("t03.vbe2", q.baseEmitterVoltage(high, vce), "V", 2);
   t.add("t04.icbo", q.icbo(), "nA", 0);
+}
+
 // Voltage notation: the NPN's VCE split into VCB and VBE, with the hand method's VBE.
 void topic6(ValueTable& t) {
   const double vce = 6.0;
