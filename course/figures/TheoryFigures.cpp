@@ -3,6 +3,10 @@
 
 namespace apostila::figures {
 
-void addTheoryFigures(FigureList&) {}
+void addTopic4Figures(FigureList& list);  // Topic4Figures.cpp: alpha and beta
+
+void addTheoryFigures(FigureList& list) {
+  addTopic4Figures(list);
+}
 
 }  // namespace apostila::figures

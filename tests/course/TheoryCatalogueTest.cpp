@@ -111,7 +111,6 @@ const std::set<int> kStillTemplate = {
     5, 6,  // topic 1
     7, 8,  // topic 2
     9, 10, 11, 12,  // topic 3
-    13, 14, 15,  // topic 4
     16, 17, 18,  // topic 5
     19, 20,  // topic 6
     21, 22,  // topic 7
