@@ -4,6 +4,7 @@
 // temperature computed from the device model (Teoria 11).
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "DeviceModel.h"
 #include "Drawing.h"
@@ -109,31 +110,34 @@ std::vector<std::uint8_t> step(int w, int h, const std::string& number, const st
   return d.bmp();
 }
 
-// Two worked examples side by side: the data, then each step with its substitution.
+// Two worked examples side by side: the title, the data, then each step with its substitution.
 std::vector<std::uint8_t> workedExamples() {
   Drawing d(498, 174);
-  d.text().bold(true);
-  d.text().draw({8, 16}, "Exemplo 1");
-  d.text().draw({256, 16}, "Exemplo 2");
-  d.text().bold(false);
-  d.text().draw({8, 37}, "β = " + val("t11.ex1_beta") + ";  I_B = " + val("t11.ex1_ib"));
-  d.text().draw({256, 37}, "α = " + val("t11.ex2_alpha") + ";  I_E = " + val("t11.ex2_ie"));
-  Equation one(d, 5);
-  one.row("I_C = β · I_B", Drawing::kBlue);
-  one.row("= " + val("t11.ex1_beta") + " · " + val("t11.ex1_ib") + " = " + val("t11.ex1_ic"), Drawing::kBlue);
-  one.row("I_E = I_C + I_B = " + val("t11.ex1_ie"), Drawing::kBlue);
-  one.row("α = \\frac{β}{β + 1} = \\frac{" + val("t11.ex1_beta") + "}{" + val("t11.ex1_beta1") + "} ≈ " +
-              val("t11.ex1_alpha"),
-          Drawing::kBlue);
-  one.draw({8, 46});
-  Equation two(d, 5);
-  two.row("I_C = α · I_E", Drawing::kBlue);
-  two.row("= " + val("t11.ex2_alpha") + " · " + val("t11.ex2_ie") + " = " + val("t11.ex2_ic"), Drawing::kBlue);
-  two.row("I_B = I_E − I_C = " + val("t11.ex2_ib"), Drawing::kBlue);
-  two.row("β = \\frac{α}{1 − α} = \\frac{" + val("t11.ex2_alpha") + "}{" + val("t11.ex2_1malpha") + "} = " +
-              val("t11.ex2_beta"),
-          Drawing::kBlue);
-  two.draw({256, 46});
+  const struct {
+    double x;
+    std::string title, data;
+    std::vector<std::string> steps;
+  } examples[] = {
+      {8, "Exemplo 1", "β = " + val("t11.ex1_beta") + ";  I_B = " + val("t11.ex1_ib"),
+       {"I_C = β · I_B", "= " + val("t11.ex1_beta") + " · " + val("t11.ex1_ib") + " = " + val("t11.ex1_ic"),
+        "I_E = I_C + I_B = " + val("t11.ex1_ie"),
+        "α = \\frac{β}{β + 1} = \\frac{" + val("t11.ex1_beta") + "}{" + val("t11.ex1_beta1") + "} ≈ " +
+            val("t11.ex1_alpha")}},
+      {256, "Exemplo 2", "α = " + val("t11.ex2_alpha") + ";  I_E = " + val("t11.ex2_ie"),
+       {"I_C = α · I_E", "= " + val("t11.ex2_alpha") + " · " + val("t11.ex2_ie") + " = " + val("t11.ex2_ic"),
+        "I_B = I_E − I_C = " + val("t11.ex2_ib"),
+        "β = \\frac{α}{1 − α} = \\frac{" + val("t11.ex2_alpha") + "}{" + val("t11.ex2_1malpha") + "} = " +
+            val("t11.ex2_beta")}},
+  };
+  for (const auto& ex : examples) {
+    d.text().bold(true);
+    d.text().draw({ex.x, 16}, ex.title);
+    d.text().bold(false);
+    d.text().draw({ex.x, 37}, ex.data);
+    Equation eq(d, 5);
+    for (const std::string& s : ex.steps) eq.row(s, Drawing::kBlue);
+    eq.draw({ex.x, 46});
+  }
   d.ink(Drawing::kGrey);
   d.line({244.5, 6}, {244.5, 168});
   return d.bmp();
