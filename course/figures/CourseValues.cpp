@@ -132,10 +132,13 @@ void topic4(ValueTable& t) {
   t.add("t11.ex2_ic", alpha2 * ie2, "mA", 1);
   t.add("t11.ex2_ib", ie2 - alpha2 * ie2, "mA", 1);
 
-  // The peak of hFE(IC) at 25 °C, searched along the logarithm of IC in steps of 1/200 decade.
+  // The peak of hFE(IC) at 25 °C and VCE = 5 V, searched along the logarithm of IC in steps of
+  // 1/200 decade.
+  const double curveVce = 5;
+  t.add("t11.vce", curveVce, "V");
   double icPeak = 1e-6, betaPeak = 0;
   for (int i = 0; i <= 1000; ++i) {
-    const double icAt = 1e-6 * std::pow(10.0, i / 200.0), b = q.beta(icAt);
+    const double icAt = 1e-6 * std::pow(10.0, i / 200.0), b = q.beta(icAt, DeviceModel::kRoomCelsius, curveVce);
     if (b > betaPeak) betaPeak = b, icPeak = icAt;
   }
   t.add("t11.beta_peak", betaPeak, "", 0);

@@ -118,12 +118,12 @@ std::vector<std::uint8_t> workedExamples() {
     std::string title, data;
     std::vector<std::string> steps;
   } examples[] = {
-      {8, "Exemplo 1", "β = " + val("t11.ex1_beta") + ";  I_B = " + val("t11.ex1_ib"),
+      {8, "Exemplo 1", "Dados: β = " + val("t11.ex1_beta") + ";  I_B = " + val("t11.ex1_ib"),
        {"I_C = β · I_B", "= " + val("t11.ex1_beta") + " · " + val("t11.ex1_ib") + " = " + val("t11.ex1_ic"),
         "I_E = I_C + I_B = " + val("t11.ex1_ie"),
         "α = \\frac{β}{β + 1} = \\frac{" + val("t11.ex1_beta") + "}{" + val("t11.ex1_beta1") + "} ≈ " +
             val("t11.ex1_alpha")}},
-      {256, "Exemplo 2", "α = " + val("t11.ex2_alpha") + ";  I_E = " + val("t11.ex2_ie"),
+      {256, "Exemplo 2", "Dados: α = " + val("t11.ex2_alpha") + ";  I_E = " + val("t11.ex2_ie"),
        {"I_C = α · I_E", "= " + val("t11.ex2_alpha") + " · " + val("t11.ex2_ie") + " = " + val("t11.ex2_ic"),
         "I_B = I_E − I_C = " + val("t11.ex2_ib"),
         "β = \\frac{α}{1 − α} = \\frac{" + val("t11.ex2_alpha") + "}{" + val("t11.ex2_1malpha") + "} = " +
@@ -153,19 +153,28 @@ std::vector<std::uint8_t> hfeCurves() {
   p.yAxis(0, 400, 100, "h_{FE}", "");
   p.xAxisLog(10e-6, 100e-3, "I_C", "mA", 1e-3);
   const DeviceModel q;
+  const double vce = courseValues().value("t11.vce");
   for (double celsius : kCurveCelsius) {
     const bool room = celsius == DeviceModel::kRoomCelsius;
     d.ink(room ? Drawing::kBlue : Drawing::kBlack);
     d.pen(room ? 2.2 : 1.5);
-    p.curve([&](double ic) { return q.beta(ic, celsius); });
+    p.curve([&](double ic) { return q.beta(ic, celsius, vce); });
   }
   d.pen(Drawing::kPen);
   // Each curve named past its right end, where the three lie apart.
   for (double celsius : kCurveCelsius) {
-    const Pt end = p.at(100e-3, q.beta(100e-3, celsius));
+    const Pt end = p.at(100e-3, q.beta(100e-3, celsius, vce));
     d.ink(celsius == DeviceModel::kRoomCelsius ? Drawing::kBlue : Drawing::kBlack);
     d.text().draw({end.x + 6, end.y + 5}, QuantityText::number(celsius, 0) + " °C");
   }
+  // The condition of the measurement, on paper so that the grid does not cross it.
+  const std::string condition = "V_{CE} = " + val("t11.vce");
+  const TextSetter::Extent e = d.text().measure(condition);
+  const Pt at = p.at(13e-6, 345);
+  d.fillPolygon({{at.x - 3, at.y - e.ascent - 2}, {at.x + e.width + 3, at.y - e.ascent - 2},
+                 {at.x + e.width + 3, at.y + e.descent + 2}, {at.x - 3, at.y + e.descent + 2}},
+                Drawing::kPaper);
+  d.text().draw(at, condition);
   const Pt peak{courseValues().value("t11.ic_peak"), courseValues().value("t11.beta_peak")};
   d.ink(Drawing::kBlue);
   p.point(peak);

@@ -88,7 +88,8 @@ std::map<std::string, double> recomputed() {
     r.insert({{"t11.ex1_beta", beta}, {"t11.ex1_beta1", beta + 1}, {"t11.ex1_ib", ib1}, {"t11.ex1_ic", ic1},
               {"t11.ex1_ie", ie1}, {"t11.ex1_alpha", ic1 / ie1}, {"t11.ex2_alpha", alpha}, {"t11.ex2_1malpha", 1 - alpha},
               {"t11.ex2_ie", ie2}, {"t11.ex2_beta", ic2 / ib2}, {"t11.ex2_ic", ic2}, {"t11.ex2_ib", ib2}});
-    // hFE's peak at 25 °C by golden-section search along log IC (β(IC) has one maximum).
+    // hFE's peak at 25 °C and VCE = 5 V by golden-section search along log IC (β(IC) has one
+    // maximum).
     const double g = (std::sqrt(5.0) - 1) / 2;
     double lo = -6, hi = -1;
     for (int i = 0; i < 100; ++i) {
@@ -99,7 +100,7 @@ std::map<std::string, double> recomputed() {
         lo = a;
     }
     const double peak = std::pow(10.0, (lo + hi) / 2);
-    r.insert({{"t11.ic_peak", peak}, {"t11.beta_peak", q.beta(peak)}});
+    r.insert({{"t11.vce", 5.0}, {"t11.ic_peak", peak}, {"t11.beta_peak", q.beta(peak)}});
   }
   return r;
 }
