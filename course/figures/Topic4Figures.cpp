@@ -32,7 +32,7 @@ void blue(Drawing& d, Pt at, const std::string& markup, Align align = Align::Lef
 }
 
 // VBB drives the base through RB, RC hangs from +VCC, the emitter goes to the common return;
-// an arrow on each lead shows its conventional current, and the three values stand beside.
+// an arrow on each lead shows its conventional current, and the operating point stands beside.
 std::vector<std::uint8_t> currentsCircuit() {
   Drawing d(305, 180);
   Schematic s(d, 10);
@@ -101,10 +101,12 @@ std::vector<std::uint8_t> step(int w, int h, const std::string& number, const st
   const double x = 34;
   t.draw({x, baseline}, line);
   if (!result.empty()) {
-    const double top = std::round(baseline + a.descent + gap) + 0.5, bottom = std::round(top + 2 * pad + r.ascent + r.descent);
+    const double top = std::round(baseline + a.descent + gap) + 0.5, bottom = std::round(top + 2 * pad + r.ascent + r.descent) + 0.5;
     blue(d, {x + pad + 4, top + pad + r.ascent}, result);
+    // The frame on pixel centres, so that its lines stay one pixel sharp.
+    const double left = x + 0.5, right = std::round(x + r.width + 2 * pad + 8) + 0.5;
     d.ink(Drawing::kBlue);
-    d.polyline({{x, top}, {x + r.width + 2 * pad + 8, top}, {x + r.width + 2 * pad + 8, bottom}, {x, bottom}, {x, top}});
+    d.polyline({{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}});
     d.ink(Drawing::kBlack);
   }
   return d.bmp();
