@@ -1,6 +1,7 @@
 // Axes and curves.
 #include "Plot.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "QuantityText.h"
@@ -9,13 +10,23 @@ namespace apostila::figures {
 
 using Align = TextSetter::Align;
 
+namespace {
+// "I_C (mA)"; a quantity without a unit (a gain such as hFE) stands alone.
+std::string withUnit(const std::string& quantity, const std::string& unit) {
+  return unit.empty() ? quantity : quantity + " (" + unit + ")";
+}
+}  // namespace
+
 int Plot::decimalsFor(double step) {
   int n = 0;
   while (n < 6 && std::fabs(step * std::pow(10.0, n) - std::round(step * std::pow(10.0, n))) > 1e-9) ++n;
   return n;
 }
 
-double Plot::px(double x) const { return f_.left + (x - x_.from) / (x_.to - x_.from) * (f_.right - f_.left); }
+double Plot::px(double x) const {
+  const double v = logX_ ? std::log10(x) : x;
+  return f_.left + (v - x_.from) / (x_.to - x_.from) * (f_.right - f_.left);
+}
 double Plot::py(double y) const { return f_.bottom - (y - y_.from) / (y_.to - y_.from) * (f_.bottom - f_.top); }
 Pt Plot::at(double x, double y) const { return {px(x), py(y)}; }
 
@@ -24,7 +35,38 @@ void Plot::xAxis(double from, double to, double step, const std::string& quantit
   x_ = {from, to};
   axis(false, step, scale, grid);
   d_.arrow({f_.left, f_.bottom}, {f_.right + 10, f_.bottom});
-  d_.text().draw({(f_.left + f_.right) / 2, f_.bottom + 36}, quantity + " (" + unit + ")", Align::Center);
+  d_.text().draw({(f_.left + f_.right) / 2, f_.bottom + 36}, withUnit(quantity, unit), Align::Center);
+}
+
+void Plot::xAxisLog(double from, double to, const std::string& quantity, const std::string& unit, double scale) {
+  logX_ = true;
+  x_ = {std::round(std::log10(from)), std::round(std::log10(to))};
+  const std::uint32_t ink = d_.ink();
+  for (double decade = x_.from; decade <= x_.to + 1e-9; ++decade) {
+    const double value = std::pow(10.0, decade);
+    for (int m = 2; m <= 9 && decade < x_.to - 1e-9; ++m) {
+      const double at = std::round(px(m * value)) + 0.5;
+      d_.ink(Drawing::kGrey);
+      cairo_save(d_.cr());
+      d_.pen(0.6);
+      d_.line({at, f_.top}, {at, f_.bottom});
+      cairo_restore(d_.cr());
+    }
+    const double at = std::round(px(value)) + 0.5;
+    if (decade > x_.from + 1e-9) {
+      d_.ink(Drawing::kGrey);
+      cairo_save(d_.cr());
+      d_.pen(0.9);
+      d_.line({at, f_.top}, {at, f_.bottom});
+      cairo_restore(d_.cr());
+    }
+    d_.ink(ink);
+    d_.line({at, f_.bottom}, {at, f_.bottom + 4});
+    const int decimals = std::max(0, -static_cast<int>(std::round(std::log10(value / scale))));
+    d_.text().draw({at, f_.bottom + 18}, QuantityText::number(value / scale, decimals), Align::Center);
+  }
+  d_.arrow({f_.left, f_.bottom}, {f_.right + 10, f_.bottom});
+  d_.text().draw({(f_.left + f_.right) / 2, f_.bottom + 36}, withUnit(quantity, unit), Align::Center);
 }
 
 void Plot::yAxis(double from, double to, double step, const std::string& quantity, const std::string& unit, double scale,
@@ -32,7 +74,7 @@ void Plot::yAxis(double from, double to, double step, const std::string& quantit
   y_ = {from, to};
   axis(true, step, scale, grid);
   d_.arrow({f_.left, f_.bottom}, {f_.left, f_.top - 10});
-  d_.text().draw({f_.left + 8, f_.top - 8}, quantity + " (" + unit + ")");
+  d_.text().draw({f_.left + 8, f_.top - 8}, withUnit(quantity, unit));
 }
 
 // Ticks, grid lines and tick numbers of one axis; the grid is left out at the axis itself.
@@ -83,12 +125,13 @@ void Plot::curve(const std::function<double(double)>& f, const std::string& labe
   std::vector<Pt> points;
   const int n = static_cast<int>(std::ceil(f_.right - f_.left));
   for (int i = 0; i <= n; ++i) {
-    const double x = x_.from + (x_.to - x_.from) * i / n;
+    const double along = x_.from + (x_.to - x_.from) * i / n;
+    const double x = logX_ ? std::pow(10.0, along) : along;
     points.push_back({x, f(x)});
   }
   polyline(points);
   if (label.empty()) return;
-  const double lx = labelAt < 0 ? x_.to : labelAt;
+  const double lx = labelAt < 0 ? (logX_ ? std::pow(10.0, x_.to) : x_.to) : labelAt;
   const Pt p = at(lx, f(lx));
   d_.text().draw({labelAt < 0 ? f_.right - 2 : p.x, p.y - 5}, label, labelAt < 0 ? Align::Right : Align::Center);
 }

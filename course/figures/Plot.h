@@ -35,6 +35,10 @@ class Plot {
              double scale = 1, bool grid = true);
   void yAxis(double from, double to, double step, const std::string& quantity, const std::string& unit,
              double scale = 1, bool grid = true);
+  // A logarithmic x axis from one power of ten to another (10e-6 to 100e-3 for 10 µA to
+  // 100 mA): a numbered tick at each decade and grid lines at 2 to 9 times it. Data x stays in
+  // the base unit; curves are then sampled evenly along the logarithm.
+  void xAxisLog(double from, double to, const std::string& quantity, const std::string& unit, double scale = 1);
 
   // Pixel position of a data point.
   Pt at(double x, double y) const;
@@ -62,7 +66,8 @@ class Plot {
 
   Drawing& d_;
   Frame f_;
-  Range x_, y_;
+  Range x_, y_;  // for a logarithmic x axis, x_ holds the decimal logarithms of its ends
+  bool logX_ = false;
 };
 
 }  // namespace apostila::figures

@@ -5,12 +5,14 @@
 namespace apostila::figures {
 
 void addTopics1And2Figures(FigureList& list);
+void addTopic4Figures(FigureList& list);  // alpha and beta
 void addTopic5Figures(FigureList& list);  // configurations
 void addTopic6Figures(FigureList& list);  // voltage and current notation
 
 void addTheoryFigures(FigureList& list) {
   addTopics1And2Figures(list);
   addTopic3Figures(list);
+  addTopic4Figures(list);
   addTopic5Figures(list);
   addTopic6Figures(list);
 }

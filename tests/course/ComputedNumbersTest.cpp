@@ -94,6 +94,34 @@ std::map<std::string, double> recomputed() {
   }
   // Voltage notation: VCE = VCB + VBE with the chosen VCE and the hand method's VBE.
   r.insert({{"t15.vce", 6.0}, {"t15.vcb", 6.0 - vbe}});
+  {
+    // Alpha and beta (Teoria 9): the model transistor at IC = 2 mA, its base current found
+    // through hFE with the leakage's share put back, IC = β · IB + (β + 1) · ICBO.
+    const figures::DeviceModel q;
+    const double ic = 2e-3, hfe = q.beta(ic), ib = (ic - (hfe + 1) * q.icbo()) / hfe;
+    r.insert({{"t09.vce", 5.0}, {"t09.ic", ic}, {"t09.ib", ib}, {"t09.ie", ic + ib}, {"t09.alpha", ic / (ic + ib)},
+              {"t09.beta", ic / ib}});
+    // The worked examples (Teoria 11), each gain checked as a ratio of its currents rather than
+    // by the relation the page uses.
+    const double beta = 150, ib1 = 20e-6, alpha = 0.98, ie2 = 5e-3;
+    const double ic1 = beta * ib1, ie1 = ic1 + ib1, ic2 = alpha * ie2, ib2 = ie2 - ic2;
+    r.insert({{"t11.ex1_beta", beta}, {"t11.ex1_beta1", beta + 1}, {"t11.ex1_ib", ib1}, {"t11.ex1_ic", ic1},
+              {"t11.ex1_ie", ie1}, {"t11.ex1_alpha", ic1 / ie1}, {"t11.ex2_alpha", alpha}, {"t11.ex2_1malpha", 1 - alpha},
+              {"t11.ex2_ie", ie2}, {"t11.ex2_beta", ic2 / ib2}, {"t11.ex2_ic", ic2}, {"t11.ex2_ib", ib2}});
+    // hFE's peak at 25 °C and VCE = 5 V by golden-section search along log IC (β(IC) has one
+    // maximum).
+    const double g = (std::sqrt(5.0) - 1) / 2;
+    double lo = -6, hi = -1;
+    for (int i = 0; i < 100; ++i) {
+      const double a = hi - g * (hi - lo), b = lo + g * (hi - lo);
+      if (q.beta(std::pow(10.0, a)) > q.beta(std::pow(10.0, b)))
+        hi = b;
+      else
+        lo = a;
+    }
+    const double peak = std::pow(10.0, (lo + hi) / 2);
+    r.insert({{"t11.vce", 5.0}, {"t11.ic_peak", peak}, {"t11.beta_peak", q.beta(peak)}});
+  }
   return r;
 }
 
@@ -228,6 +256,9 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {18, {"hand."}, {"1"}},
       {19, {"t15.", "hand."}, {}},
       {20, {"hand."}, {}},
+      {13, {"t09."}, {"0,95", "0,997", "50", "300", "20", "100"}},  // the gains' typical ranges
+      {14, {}, {}},
+      {15, {"t11."}, {}},
   };
   const auto file = valuesFile();
   testing::Course course;

@@ -3,14 +3,17 @@
 // to read at 1:1; and the named values behind their numbers.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "BmpWriter.h"
 #include "CourseFixture.h"
 #include "Drawing.h"
 #include "Figures.h"
+#include "Plot.h"
 #include "Schematic.h"
 #include "ValueTable.h"
 #include "apostila/PageRegistry.h"
@@ -177,6 +180,25 @@ TEST(Figures, ABatterysPlusSignStaysClearOfItsLettering) {
     EXPECT_GT(wanted, 0) << "case " << (&c - cases);
     EXPECT_EQ(other, 0) << "case " << (&c - cases);
   }
+}
+
+// On a logarithmic axis every decade takes the same width, and a curve is sampled evenly along
+// the logarithm from one end of the range to the other, its label placed at the range's end.
+TEST(Figures, ALogarithmicAxisSpacesDecadesEvenly) {
+  Drawing d(240, 120);
+  figures::Plot p(d, {.left = 20, .top = 10, .right = 200, .bottom = 80});
+  p.yAxis(0, 1, 1, "y", "", 1, false);
+  p.xAxisLog(1e-3, 1, "x", "A");
+  const struct {
+    double x, px;
+  } cases[] = {{1e-3, 20}, {1e-2, 80}, {1e-1, 140}, {1, 200}, {std::sqrt(10.0) * 1e-2, 110}};
+  for (const auto& c : cases) EXPECT_NEAR(p.px(c.x), c.px, 1e-9) << c.x;
+  std::vector<double> asked;
+  p.curve([&](double x) { asked.push_back(x); return x; }, "y = x");
+  ASSERT_GT(asked.size(), 3u);
+  EXPECT_NEAR(asked.front(), 1e-3, 1e-12);
+  EXPECT_NEAR(asked[(asked.size() - 2) / 2], std::pow(10.0, -1.5), 1e-6);
+  EXPECT_NEAR(asked.back(), 1, 1e-9) << "the label is set where the curve ends";
 }
 
 TEST(NamedValues, TextsHaveTheCoursesPrecisionAndUnits) {
