@@ -165,6 +165,24 @@ void topic4(ValueTable& t) {
   t.add("t11.ic_peak", icPeak, "mA", 0);
 }
 
+// Single-battery bias: RB from VCC instead of VBB. Teoria 17 draws the circuit, Teoria 18
+// solves it by the hand method and checks that β · IB stays under IC(sat).
+void topic7(ValueTable& t) {
+  const BaseResistorCircuit c{.vbb = 12.0, .rb = 560e3, .vcc = 12.0, .rc = 2.2e3, .beta = 120};
+  const OperatingPoint p = HandMethods::baseBias(c);
+  if (p.saturated || p.cutOff) throw std::logic_error("Teoria 18's circuit must be in the active region");
+  t.add("t17.vcc", c.vcc, "V");
+  t.add("t17.rb", c.rb, "k\u03A9");
+  t.add("t17.rc", c.rc, "k\u03A9");
+  t.add("t17.beta", c.beta, "");
+  t.add("t18.vrb", c.vcc - HandMethods::kVbe, "V", 1);
+  t.add("t18.ib", p.ib, "\u00B5A", 1);
+  t.add("t18.ic", p.ic, "mA", 2);
+  t.add("t18.vrc", p.ic * c.rc, "V", 1);
+  t.add("t18.vce", p.vce, "V", 1);
+  t.add("t18.ic_sat", p.icSat, "mA", 2);
+}
+
 ValueTable build() {
   ValueTable t;
   t.add("hand.vbe", HandMethods::kVbe, "V", 1);
@@ -176,6 +194,7 @@ ValueTable build() {
   addTopic3Values(t);
   topic4(t);
   topic6(t);
+  topic7(t);
   return t;
 }
 

@@ -8,6 +8,7 @@ void addTopics1And2Figures(FigureList& list);
 void addTopic4Figures(FigureList& list);  // alpha and beta
 void addTopic5Figures(FigureList& list);  // configurations
 void addTopic6Figures(FigureList& list);  // voltage and current notation
+void addTopic7Figures(FigureList& list);  // bias from a single battery
 
 void addTheoryFigures(FigureList& list) {
   addTopics1And2Figures(list);
@@ -15,6 +16,7 @@ void addTheoryFigures(FigureList& list) {
   addTopic4Figures(list);
   addTopic5Figures(list);
   addTopic6Figures(list);
+  addTopic7Figures(list);
 }
 
 }  // namespace apostila::figures

@@ -122,6 +122,16 @@ std::map<std::string, double> recomputed() {
     const double peak = std::pow(10.0, (lo + hi) / 2);
     r.insert({{"t11.vce", 5.0}, {"t11.ic_peak", peak}, {"t11.beta_peak", q.beta(peak)}});
   }
+  {
+    // Single-battery bias (Teoria 17 and 18): the base loop and the collector loop solved by
+    // hand, and the collector circuit's ceiling, which the page shows IC stays under.
+    const double vcc = 12, rb = 560e3, rc = 2.2e3, beta = 120;
+    const double ib = (vcc - vbe) / rb, ic = beta * ib;
+    EXPECT_LT(ic, vcc / rc) << "Teoria 18's circuit is worked in the active region";
+    r.insert({{"t17.vcc", vcc}, {"t17.rb", rb}, {"t17.rc", rc}, {"t17.beta", beta}, {"t18.vrb", vcc - vbe},
+              {"t18.ib", ib}, {"t18.ic", ic}, {"t18.vrc", rc * ic}, {"t18.vce", vcc - rc * ic},
+              {"t18.ic_sat", vcc / rc}});
+  }
   return r;
 }
 
@@ -222,6 +232,7 @@ TEST(ComputedValues, WorkedStepsHoldForTheNumbersAsShown) {
       {"t06.ic", "t06.ib", "t06.ie", +1},        // Teoria 6: IE = IC + IB
       {"t07.ie", "t07.ib_ma", "t07.ic", -1},     // Teoria 7: IC = IE − IB
       {"t07.ic", "t07.icbo", "t07.ic_maj", -1},  // Teoria 7: IC(maj) = IC − ICBO
+      {"t17.vcc", "t18.vrc", "t18.vce", -1},     // Teoria 18: VCE = VCC − RC · IC
   };
   for (const auto& s : steps) {
     ASSERT_TRUE(file.count(s.a) && file.count(s.b) && file.count(s.result)) << s.result;
@@ -259,6 +270,8 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {13, {"t09."}, {"0,95", "0,997", "50", "300", "20", "100"}},  // the gains' typical ranges
       {14, {}, {}},
       {15, {"t11."}, {}},
+      {21, {"t17.", "t18.", "hand."}, {}},
+      {22, {"t17.", "t18.", "hand."}, {}},
   };
   const auto file = valuesFile();
   testing::Course course;
