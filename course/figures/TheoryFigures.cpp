@@ -9,6 +9,7 @@ void addTopic4Figures(FigureList& list);  // alpha and beta
 void addTopic5Figures(FigureList& list);  // configurations
 void addTopic6Figures(FigureList& list);  // voltage and current notation
 void addTopic7Figures(FigureList& list);  // bias from a single battery
+void addTopic8Figures(FigureList& list);  // characteristic curves
 
 void addTheoryFigures(FigureList& list) {
   addTopics1And2Figures(list);
@@ -17,6 +18,7 @@ void addTheoryFigures(FigureList& list) {
   addTopic5Figures(list);
   addTopic6Figures(list);
   addTopic7Figures(list);
+  addTopic8Figures(list);
 }
 
 }  // namespace apostila::figures

@@ -7,6 +7,7 @@
 
 #include "pages/ConclusionPage.h"
 #include "pages/ContentsMenu.h"
+#include "pages/HoverRevealPage.h"
 #include "pages/InfoPage.h"
 #include "pages/PageList.h"
 #include "pages/QuestionPage.h"

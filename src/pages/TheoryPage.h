@@ -65,7 +65,7 @@ using TForm19 = TheoryPageN<19>;
 using TForm20 = TheoryPageN<20>;
 using TForm21 = TheoryPageN<21>;
 using TForm22 = TheoryPageN<22>;
-using TForm23 = TheoryPageN<23>;
+// TForm23 has a class of its own: pages/HoverRevealPage.h.
 using TForm24 = TheoryPageN<24>;
 using TForm25 = TheoryPageN<25>;
 using TForm26 = TheoryPageN<26>;

@@ -132,6 +132,27 @@ std::map<std::string, double> recomputed() {
               {"t18.ib", ib}, {"t18.ic", ic}, {"t18.vrc", rc * ic}, {"t18.vce", vcc - rc * ic},
               {"t18.ic_sat", vcc / rc}});
   }
+  {
+    // Teoria 19 reads β off its curves as a learner does: at VCE = 10 V, between the 40 µA and
+    // 60 µA curves. Each point is found here from the model's terminal currents alone: the VBE
+    // that draws the base current at that VCE, and the collector current it gives.
+    const figures::DeviceModel q;
+    const double vce = 10, ib1 = 40e-6, ib2 = 60e-6;
+    auto icOnCurve = [&](double ib) {
+      double lo = 0.3, hi = 1.0;
+      for (int i = 0; i < 80; ++i) {
+        const double m = (lo + hi) / 2;
+        (q.baseCurrent(m, vce) < ib ? lo : hi) = m;
+      }
+      return q.collectorCurrent(lo, vce);
+    };
+    const double ic1 = icOnCurve(ib1), ic2 = icOnCurve(ib2), beta = (ic2 - ic1) / (ib2 - ib1);
+    EXPECT_GT(beta, 100) << "the β read off Teoria 19's curves is that of a small-signal transistor";
+    EXPECT_LT(beta, 300);
+    r.insert({{"t19.vce_read", vce}, {"t19.ib1", ib1}, {"t19.ib2", ib2}, {"t19.ic1", ic1}, {"t19.ic2", ic2},
+              {"t19.dic", ic2 - ic1}, {"t19.dib", ib2 - ib1}, {"t19.beta", beta}, {"t19.pmax", 0.5},
+              {"t19.bvceo", 40}, {"t20.vknee", vbe}});
+  }
   return r;
 }
 
@@ -144,7 +165,8 @@ struct Shown {
 Shown readShown(const std::string& text) {
   static const std::map<std::string, double> units = {
       {"", 1},       {"V", 1},        {"mV", 1e-3},      {"A", 1},       {"mA", 1e-3},
-      {"\u00B5A", 1e-6}, {"nA", 1e-9}, {"\u03A9", 1},   {"k\u03A9", 1e3}, {"M\u03A9", 1e6}};
+      {"\u00B5A", 1e-6}, {"nA", 1e-9}, {"\u03A9", 1},   {"k\u03A9", 1e3}, {"M\u03A9", 1e6},
+      {"W", 1},      {"mW", 1e-3}};
   std::string number = text, unit;
   if (const std::size_t space = text.find(' '); space != std::string::npos) {
     number = text.substr(0, space);
@@ -162,7 +184,7 @@ Shown readShown(const std::string& text) {
 // The numbers of a caption, each with the unit that follows it: "IC ≈ 2,4 mA e VCE ≈ 6,7 V"
 // gives "2,4 mA" and "6,7 V". Digits inside a name (RB1, VCE(sat)) are not numbers.
 std::vector<std::string> numbersIn(const std::string& caption) {
-  static const std::vector<std::string> units = {"k\u03A9", "M\u03A9", "\u03A9", "mA", "\u00B5A", "nA", "mV", "V", "A"};
+  static const std::vector<std::string> units = {"k\u03A9", "M\u03A9", "\u03A9", "mA", "\u00B5A", "nA", "mV", "V", "A", "mW", "W"};
   std::vector<std::string> out;
   std::size_t i = 0;
   while (i < caption.size()) {
@@ -233,6 +255,7 @@ TEST(ComputedValues, WorkedStepsHoldForTheNumbersAsShown) {
       {"t07.ie", "t07.ib_ma", "t07.ic", -1},     // Teoria 7: IC = IE − IB
       {"t07.ic", "t07.icbo", "t07.ic_maj", -1},  // Teoria 7: IC(maj) = IC − ICBO
       {"t17.vcc", "t18.vrc", "t18.vce", -1},     // Teoria 18: VCE = VCC − RC · IC
+      {"t19.ic2", "t19.ic1", "t19.dic", -1},     // Teoria 19: ΔIC read between two curves
   };
   for (const auto& s : steps) {
     ASSERT_TRUE(file.count(s.a) && file.count(s.b) && file.count(s.result)) << s.result;
@@ -272,6 +295,7 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {15, {"t11."}, {}},
       {21, {"t17.", "t18.", "hand."}, {}},
       {22, {"t17.", "t18.", "hand."}, {}},
+      {23, {"t19."}, {"0"}},  // the open-base curve, IB = 0
   };
   const auto file = valuesFile();
   testing::Course course;

@@ -79,7 +79,7 @@ TEST(PageClassCheck, SourcesAreCheckedAgainstThePageClasses) {
 
 // Pages of one kind share a parent table and each class adds its own rows: only question 1
 // creates, only questions 17 to 20 have the circuit preview, and each information page has
-// its own texts.
+// its own texts; among the theory pages, only "Teoria 19" has the hover reveal.
 TEST(PageClassCheck, EachPageClassHasItsOwnRowsOverItsParent) {
   struct Case {
     const char* page;
@@ -95,7 +95,8 @@ TEST(PageClassCheck, EachPageClassHasItsOwnRowsOverItsParent) {
       {"TForm1", "Label3", false, true},             {"TForm1", "Label4", false, false},
       {"TForm2", "Label7", false, true},             {"TForm3", "Label6", false, false},
       {"TForm5", "SpeedButton3Click", true, true},   {"TForm64", "Panel1", false, true},
-      {"TForm23", "Label1MouseEnter", true, false},  {"Tformintro", "FormClose", true, true},
+      {"TForm23", "Label1MouseEnter", true, true},   {"TForm24", "Label1MouseEnter", true, false},
+      {"TForm23", "Panel2", false, true},            {"Tformintro", "FormClose", true, true},
       {"TForm85", "FormClose", true, false},
   };
   const PageClassResolver classes = pageClassResolver();

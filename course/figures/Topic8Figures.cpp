@@ -1,0 +1,70 @@
+// Topic 8, the characteristic curves: the common-emitter output family with its regions and the
+// dissipation limit, the common-base output and input curves, and the common-collector family.
+// Every curve is sampled point by point from the device model.
+#include <cmath>
+#include <string>
+
+#include "DeviceModel.h"
+#include "Drawing.h"
+#include "Figures.h"
+#include "Plot.h"
+#include "ValueTable.h"
+
+namespace apostila::figures {
+
+namespace {
+
+using Align = TextSetter::Align;
+
+const std::string& val(const std::string& name) { return courseValues().text(name); }
+
+// The base currents of the common-emitter family, in µA: Teoria 19 reads β between two of them.
+constexpr double kBaseCurrents[] = {20e-6, 40e-6, 60e-6, 80e-6, 100e-6};
+constexpr double kSmall = 12.5;
+
+std::string microamps(double ib) { return std::to_string(static_cast<int>(std::lround(ib * 1e6))) + " \u00B5A"; }
+
+// IC against VCE for five base currents and the open base, with the saturation, active and
+// cut-off regions, the hyperbola of maximum dissipation, and the two points β is read between.
+std::vector<std::uint8_t> commonEmitter() {
+  Drawing d(480, 406);
+  const DeviceModel q;
+  Plot p(d, {.left = 46, .top = 26, .right = 400, .bottom = 362});
+  p.xAxis(0, 30, 5, "V_{CE}", "V");
+  p.yAxis(0, 30e-3, 5e-3, "I_C", "mA", 1e-3);
+  p.shadeX(0, 0.6);
+  // The open-base curve is ICEO, a few nanoamperes: it lies on the axis, and below it the
+  // transistor is cut off.
+  p.curve([&](double v) { return q.iceo(v); });
+  d.ink(Drawing::kBlack);
+  for (double ib : kBaseCurrents) {
+    p.curve([&](double v) { return q.outputCurve(ib, v); });
+    d.text().draw({p.px(30) + 4, p.py(q.outputCurve(ib, 30)) + 5}, "I_B = " + microamps(ib), Align::Left, kSmall);
+  }
+  // The dissipation limit: the curves must stay below it.
+  d.ink(0xC00000);
+  p.curve([&](double v) { return v > 0 ? q.maxCollectorCurrent(v) : 1.0; });
+  d.text().draw({p.px(19), p.py(27e-3)}, "P_{máx} = " + val("t19.pmax"), Align::Left, kSmall);
+  // β read at one VCE between two curves.
+  d.ink(Drawing::kBlue);
+  const double vce = courseValues().value("t19.vce_read");
+  const Pt a{vce, courseValues().value("t19.ic1")}, b{vce, courseValues().value("t19.ic2")};
+  p.point(a);
+  p.point(b);
+  p.line({0, a.y}, a, true);
+  p.line({0, b.y}, b, true);
+  d.ink(Drawing::kBlack);
+  d.text().draw({p.px(0.8) + 2, p.py(29e-3)}, "saturação", Align::Left, kSmall);
+  d.arrow({p.px(0.8) + 2, p.py(28.2e-3)}, {p.px(0.3), p.py(26e-3)}, 5);
+  d.text().draw({p.px(18), p.py(1.2e-3)}, "corte (I_B = 0)", Align::Left, kSmall);
+  d.text().draw({p.px(8), p.py(22.5e-3)}, "região ativa", Align::Left, kSmall);
+  return d.bmp();
+}
+
+}  // namespace
+
+void addTopic8Figures(FigureList& list) {
+  list.add("t19-curvas-ec.bmp", commonEmitter);
+}
+
+}  // namespace apostila::figures
