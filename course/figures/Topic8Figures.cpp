@@ -61,10 +61,45 @@ std::vector<std::uint8_t> commonEmitter() {
   return d.bmp();
 }
 
+// The common-base output curves: IC against VCB for several emitter currents, flat and almost
+// equal to IE from VCB = 0 on; beside them the input curve IE against VBE with its knee.
+std::vector<std::uint8_t> commonBase() {
+  Drawing d(444, 328);
+  const DeviceModel q;
+  Plot in(d, {.left = 44, .top = 30, .right = 196, .bottom = 284});
+  in.xAxis(0, 0.8, 0.2, "V_{BE}", "V");
+  in.yAxis(0, 10e-3, 2e-3, "I_E", "mA", 1e-3);
+  // IE = IC + IB along VCB = 0, so VCE = VBE.
+  auto ie = [&](double v) { return q.collectorCurrent(v, v) + q.baseCurrent(v, v); };
+  in.curve(ie);
+  d.ink(Drawing::kBlue);
+  const double knee = courseValues().value("t20.vknee");
+  in.point({knee, ie(knee)});
+  d.text().draw({in.px(0.04), in.py(8e-3)}, "joelho ≈ " + val("t20.vknee"), Align::Left, kSmall);
+  d.arrow({in.px(0.36), in.py(7.6e-3)}, {in.px(knee) - 4, in.py(ie(knee)) - 2}, 5);
+  d.ink(Drawing::kBlack);
+  Plot out(d, {.left = 250, .top = 30, .right = 414, .bottom = 284});
+  out.xAxis(0, 20, 5, "V_{CB}", "V");
+  out.yAxis(0, 10e-3, 2e-3, "I_C", "mA", 1e-3);
+  for (double ie : {2e-3, 4e-3, 6e-3, 8e-3}) {
+    // The emitter fed by the constant current IE: find the VBE that gives it at this VCB.
+    out.curve([&, ie](double vcb) {
+      double lo = 0.3, hi = 0.9;
+      for (int i = 0; i < 60; ++i) {
+        const double m = (lo + hi) / 2;
+        (q.collectorCurrent(m, m + vcb) + q.baseCurrent(m, m + vcb) < ie ? lo : hi) = m;
+      }
+      return q.collectorCurrent(lo, lo + vcb);
+    }, "I_E = " + std::to_string(static_cast<int>(ie * 1e3)) + " mA");
+  }
+  return d.bmp();
+}
+
 }  // namespace
 
 void addTopic8Figures(FigureList& list) {
   list.add("t19-curvas-ec.bmp", commonEmitter);
+  list.add("t20-curvas-bc.bmp", commonBase);
 }
 
 }  // namespace apostila::figures

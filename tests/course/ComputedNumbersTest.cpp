@@ -296,6 +296,7 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {21, {"t17.", "t18.", "hand."}, {}},
       {22, {"t17.", "t18.", "hand."}, {}},
       {23, {"t19."}, {"0"}},  // the open-base curve, IB = 0
+      {24, {"t20."}, {"0", "1"}},  // VCB = 0, and α near 1
   };
   const auto file = valuesFile();
   testing::Course course;
