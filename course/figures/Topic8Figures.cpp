@@ -70,13 +70,13 @@ std::vector<std::uint8_t> commonBase() {
   in.xAxis(0, 0.8, 0.2, "V_{BE}", "V");
   in.yAxis(0, 10e-3, 2e-3, "I_E", "mA", 1e-3);
   // IE = IC + IB along VCB = 0, so VCE = VBE.
-  auto ie = [&](double v) { return q.collectorCurrent(v, v) + q.baseCurrent(v, v); };
-  in.curve(ie);
+  auto input = [&](double v) { return q.collectorCurrent(v, v) + q.baseCurrent(v, v); };
+  in.curve(input);
   d.ink(Drawing::kBlue);
   const double knee = courseValues().value("t20.vknee");
-  in.point({knee, ie(knee)});
+  in.point({knee, input(knee)});
   d.text().draw({in.px(0.04), in.py(8e-3)}, "joelho ≈ " + val("t20.vknee"), Align::Left, kSmall);
-  d.arrow({in.px(0.36), in.py(7.6e-3)}, {in.px(knee) - 4, in.py(ie(knee)) - 2}, 5);
+  d.arrow({in.px(0.36), in.py(7.6e-3)}, {in.px(knee) - 4, in.py(input(knee)) - 2}, 5);
   d.ink(Drawing::kBlack);
   Plot out(d, {.left = 250, .top = 30, .right = 414, .bottom = 284});
   out.xAxis(0, 20, 5, "V_{CB}", "V");
@@ -95,11 +95,27 @@ std::vector<std::uint8_t> commonBase() {
   return d.bmp();
 }
 
+// The common-collector family: IE against VCE for the same base currents as Teoria 19. The
+// curves are those of the common emitter raised by IB, less than one per cent.
+std::vector<std::uint8_t> commonCollector() {
+  Drawing d(420, 323);
+  const DeviceModel q;
+  Plot p(d, {.left = 46, .top = 26, .right = 330, .bottom = 280});
+  p.xAxis(0, 30, 5, "V_{CE}", "V");
+  p.yAxis(0, 30e-3, 5e-3, "I_E", "mA", 1e-3);
+  for (double ib : kBaseCurrents) {
+    p.curve([&](double v) { return q.outputCurve(ib, v) + ib; });
+    d.text().draw({p.px(30) + 4, p.py(q.outputCurve(ib, 30) + ib) + 5}, "I_B = " + microamps(ib), Align::Left, kSmall);
+  }
+  return d.bmp();
+}
+
 }  // namespace
 
 void addTopic8Figures(FigureList& list) {
   list.add("t19-curvas-ec.bmp", commonEmitter);
   list.add("t20-curvas-bc.bmp", commonBase);
+  list.add("t21-curvas-cc.bmp", commonCollector);
 }
 
 }  // namespace apostila::figures

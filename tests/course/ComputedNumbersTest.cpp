@@ -297,6 +297,7 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {22, {"t17.", "t18.", "hand."}, {}},
       {23, {"t19."}, {"0"}},  // the open-base curve, IB = 0
       {24, {"t20."}, {"0", "1"}},  // VCB = 0, and α near 1
+      {25, {}, {"19"}},  // the page of the common-emitter curves
   };
   const auto file = valuesFile();
   testing::Course course;
