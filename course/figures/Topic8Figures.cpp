@@ -2,6 +2,7 @@
 // dissipation limit, the common-base output and input curves, and the common-collector family.
 // Every curve is sampled point by point from the device model.
 #include <cmath>
+#include <functional>
 #include <string>
 
 #include "DeviceModel.h"
@@ -24,23 +25,33 @@ constexpr double kSmall = 12.5;
 
 std::string microamps(double ib) { return std::to_string(static_cast<int>(std::lround(ib * 1e6))) + " \u00B5A"; }
 
+// The axes of the output curves, VCE from 0 to 30 V and the current up to 30 mA.
+void outputAxes(Plot& p, const std::string& quantity) {
+  p.xAxis(0, 30, 5, "V_{CE}", "V");
+  p.yAxis(0, 30e-3, 5e-3, quantity, "mA", 1e-3);
+}
+
+// The family of output curves, one for each base current, named at its right end; outputOf
+// gives the plotted current (IC, or IE) at one IB and VCE.
+void outputFamily(Drawing& d, Plot& p, const std::function<double(double, double)>& outputOf) {
+  for (double ib : kBaseCurrents) {
+    p.curve([&](double v) { return outputOf(ib, v); });
+    d.text().draw({p.px(30) + 4, p.py(outputOf(ib, 30)) + 5}, "I_B = " + microamps(ib), Align::Left, kSmall);
+  }
+}
+
 // IC against VCE for five base currents and the open base, with the saturation, active and
 // cut-off regions, the hyperbola of maximum dissipation, and the two points β is read between.
 std::vector<std::uint8_t> commonEmitter() {
   Drawing d(480, 406);
   const DeviceModel q;
   Plot p(d, {.left = 46, .top = 26, .right = 400, .bottom = 362});
-  p.xAxis(0, 30, 5, "V_{CE}", "V");
-  p.yAxis(0, 30e-3, 5e-3, "I_C", "mA", 1e-3);
+  outputAxes(p, "I_C");
   p.shadeX(0, 0.6);
+  outputFamily(d, p, [&](double ib, double v) { return q.outputCurve(ib, v); });
   // The open-base curve is ICEO, a few nanoamperes: it lies on the axis, and below it the
   // transistor is cut off.
   p.curve([&](double v) { return q.iceo(v); });
-  d.ink(Drawing::kBlack);
-  for (double ib : kBaseCurrents) {
-    p.curve([&](double v) { return q.outputCurve(ib, v); });
-    d.text().draw({p.px(30) + 4, p.py(q.outputCurve(ib, 30)) + 5}, "I_B = " + microamps(ib), Align::Left, kSmall);
-  }
   // The dissipation limit: the curves must stay below it.
   d.ink(0xC00000);
   p.curve([&](double v) { return v > 0 ? q.maxCollectorCurrent(v) : 1.0; });
@@ -101,12 +112,8 @@ std::vector<std::uint8_t> commonCollector() {
   Drawing d(420, 323);
   const DeviceModel q;
   Plot p(d, {.left = 46, .top = 26, .right = 330, .bottom = 280});
-  p.xAxis(0, 30, 5, "V_{CE}", "V");
-  p.yAxis(0, 30e-3, 5e-3, "I_E", "mA", 1e-3);
-  for (double ib : kBaseCurrents) {
-    p.curve([&](double v) { return q.outputCurve(ib, v) + ib; });
-    d.text().draw({p.px(30) + 4, p.py(q.outputCurve(ib, 30) + ib) + 5}, "I_B = " + microamps(ib), Align::Left, kSmall);
-  }
+  outputAxes(p, "I_E");
+  outputFamily(d, p, [&](double ib, double v) { return q.outputCurve(ib, v) + ib; });
   return d.bmp();
 }
 
