@@ -408,9 +408,11 @@ std::optional<Event> SdlBackend::pollEvent() {
 
 std::optional<Event> SdlBackend::waitEvent(std::optional<std::int64_t> deadlineMs) {
   // With no window at all SDL's wait falls back to polling every millisecond.
-  if (windows_.empty() && !waker_)
+  if (windows_.empty() && !waker_) {
     waker_.reset(sdlCheck(SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_SKIP_TASKBAR),
                           "cannot create a window"));
+    X11Desktop::settle(waker_.get());
+  }
   for (;;) {
     if (!pending_.empty()) return pollEvent();
     int timeout = -1;

@@ -63,6 +63,15 @@ int toleratingGoneWindows(Display* d, XErrorEvent* e) {
   return outerHandler ? outerHandler(d, e) : 0;
 }
 
+// SDL's X11 side of `window`: its display connection and its X window.
+decltype(SDL_SysWMinfo::info.x11) x11Info(SDL_Window* window) {
+  SDL_SysWMinfo info;
+  SDL_VERSION(&info.version);
+  if (!SDL_GetWindowWMInfo(window, &info)) throw PlatformError(std::string("SDL_GetWindowWMInfo: ") + SDL_GetError());
+  if (info.subsystem != SDL_SYSWM_X11) throw PlatformError("the SDL backend needs an X11 display");
+  return info.info.x11;
+}
+
 std::optional<FrameExtents> toExtents(const std::vector<unsigned long>& v) {
   if (v.size() != 4) return std::nullopt;
   return FrameExtents{static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]), static_cast<int>(v[3])};
@@ -71,11 +80,7 @@ std::optional<FrameExtents> toExtents(const std::vector<unsigned long>& v) {
 }  // namespace
 
 X11Desktop::X11Desktop(SDL_Window* anyWindow) {
-  SDL_SysWMinfo info;
-  SDL_VERSION(&info.version);
-  if (!SDL_GetWindowWMInfo(anyWindow, &info)) throw PlatformError(std::string("SDL_GetWindowWMInfo: ") + SDL_GetError());
-  if (info.subsystem != SDL_SYSWM_X11) throw PlatformError("the SDL backend needs an X11 display");
-  display_ = info.info.x11.display;
+  display_ = x11Info(anyWindow).display;
   Display* d = display_;
   root_ = DefaultRootWindow(d);
   // SDL puts its own handler in place each time it starts: ours goes in front of it each time.
@@ -120,13 +125,9 @@ X11Desktop::~X11Desktop() {
   XSync(display_, False);
 }
 
-XWindow X11Desktop::xwindowOf(SDL_Window* window) {
-  SDL_SysWMinfo info;
-  SDL_VERSION(&info.version);
-  if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
-    throw PlatformError(std::string("SDL_GetWindowWMInfo: ") + SDL_GetError());
-  return info.info.x11.window;
-}
+XWindow X11Desktop::xwindowOf(SDL_Window* window) { return x11Info(window).window; }
+
+void X11Desktop::settle(SDL_Window* window) { XSync(x11Info(window).display, False); }
 
 unsigned long X11Desktop::atom(const char* name) { return x11::atom(display_, name); }
 
@@ -159,7 +160,8 @@ void X11Desktop::prepare(XWindow window, WindowKind kind) {
     // its pointer events and its element under the pointer.
     XShapeCombineRectangles(d, window, ShapeInput, 0, 0, nullptr, 0, ShapeSet, YXBanded);
   }
-  XFlush(d);
+  // Synced, not flushed: the window must exist on the server before a wake-up can name it.
+  XSync(d, False);
 }
 
 void X11Desktop::keepOffTaskbar(XWindow window) {

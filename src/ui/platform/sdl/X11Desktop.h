@@ -33,6 +33,10 @@ class X11Desktop {
   X11Desktop& operator=(const X11Desktop&) = delete;
 
   static XWindow xwindowOf(SDL_Window* window);
+  // Waits until the server has carried out every request so far on SDL's connection. SDL
+  // wakes a blocked wait by sending an event to a window over a second connection, and the
+  // server may serve that connection first: a window it has not yet created is an X error.
+  static void settle(SDL_Window* window);
   bool hasWindowManager() const { return hasWm_; }
 
   // Properties a new window needs before it is first mapped: class, group, kind.
