@@ -96,12 +96,13 @@ std::vector<std::uint8_t> switchPoints() {
   return d.bmp();
 }
 
-// A square wave between low and high on [x0, x1], high on the given spans; y in pixels.
-void squareWave(Drawing& d, double x0, double x1, double low, double high,
+// A square wave on [x0, x1] at the level rest, going to the level pulse over each span; y in
+// pixels, so an inverted wave has its pulse level below its rest level.
+void squareWave(Drawing& d, double x0, double x1, double rest, double pulse,
                 const std::vector<std::pair<double, double>>& spans) {
-  std::vector<Pt> pts{{x0, low}};
-  for (const auto& [a, b] : spans) pts.insert(pts.end(), {{a, low}, {a, high}, {b, high}, {b, low}});
-  pts.push_back({x1, low});
+  std::vector<Pt> pts{{x0, rest}};
+  for (const auto& [a, b] : spans) pts.insert(pts.end(), {{a, rest}, {a, pulse}, {b, pulse}, {b, rest}});
+  pts.push_back({x1, rest});
   d.polyline(pts);
 }
 
@@ -111,7 +112,6 @@ std::vector<std::uint8_t> switchWaveforms() {
   Drawing d(365, 139);
   const double x0 = 92, x1 = 352;
   const std::vector<std::pair<double, double>> high = {{130, 200}, {260, 330}};
-  std::vector<std::pair<double, double>> low;  // the output is high where the input is low
   d.ink(Drawing::kGrey);
   for (const auto& [a, b] : high) {
     d.dashed({a, 10}, {a, 126});
@@ -124,12 +124,8 @@ std::vector<std::uint8_t> switchWaveforms() {
   d.text().draw({4, 96}, "v_{CE}");
   d.ink(Drawing::kBlue);
   squareWave(d, x0, x1, 50, 20, high);
-  // VCE: VCC while the input is low, VCE(sat) above the axis while it is high.
-  const double vceHigh = 72, vceLow = 117;
-  std::vector<Pt> out{{x0, vceHigh}};
-  for (const auto& [a, b] : high) out.insert(out.end(), {{a, vceHigh}, {a, vceLow}, {b, vceLow}, {b, vceHigh}});
-  out.push_back({x1, vceHigh});
-  d.polyline(out);
+  // VCE: VCC while the input is low, VCE(sat) just above the axis while it is high.
+  squareWave(d, x0, x1, 72, 117, high);
   d.text().draw({x0 - 6, 24}, val("t47.vin"), Align::Right, kSmall);
   d.text().draw({x0 - 6, 56}, "0", Align::Right, kSmall);
   d.text().draw({x0 - 6, 76}, val("t47.vcc"), Align::Right, kSmall);
