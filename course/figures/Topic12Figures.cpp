@@ -36,8 +36,8 @@ void switchState(Drawing& d, Schematic& s, const std::string& name, double x, bo
   s.resistor(name + "R", s.pin(name + "V"), {x, 86}, "R_C", "");
   s.contact(name + "S", {x, 86}, {x, 134}, closed);
   s.ground(name + "G", {x, 134});
-  d.text().draw({x + 12, 106}, ic, Align::Left, kSmall);
-  d.text().draw({x + 12, 124}, vce, Align::Left, kSmall);
+  d.text().draw({x + 12, 106}, ic);
+  d.text().draw({x + 12, 124}, vce);
   d.ink(Drawing::kBlue);
   d.text().draw({x + 22, 178}, title, Align::Center);
   d.text().draw({x + 22, 198}, state, Align::Center);
@@ -58,12 +58,12 @@ std::vector<std::uint8_t> switchCircuit() {
   d.text().draw({16, 102}, "v_{ent}", Align::Center);
   s.voltage({150, 100}, {150, 140}, "V_{CE}");
   d.ink(Drawing::kBlue);
-  d.text().draw({16, 186}, "0 ou " + val("t47.vin"), Align::Left, kSmall);
+  d.text().draw({16, 186}, "0 ou " + val("t47.vin"));
   d.ink(Drawing::kGrey);
   d.line({205, 12}, {205, 200});
   d.ink(Drawing::kBlack);
   switchState(d, s, "A", 250, false, "corte:", "chave aberta", "I_C ≈ 0", "V_{CE} = " + val("t47.vce_cut"));
-  switchState(d, s, "F", 384, true, "saturação:", "chave fechada", "I_C = " + val("t47.ic_sat"), "V_{CE} ≈ 0");
+  switchState(d, s, "F", 372, true, "saturação:", "chave fechada", "I_C = " + val("t47.ic_sat"), "V_{CE} ≈ 0");
   return d.bmp();
 }
 
@@ -78,20 +78,19 @@ std::vector<std::uint8_t> switchPoints() {
   p.yAxis(0, 15e-3, 5e-3, "I_C", "mA", 1e-3);
   d.ink(Drawing::kGrey);
   outputFamily(d, p, {20e-6, 30e-6, 40e-6}, 14, [&](double ib, double v) { return q.outputCurve(ib, v); },
-               kSmall);
+               TextSetter::kMainSize);
   d.ink(Drawing::kBlack);
   const double ibOn = num("t48.ib_on");
   p.curve([&](double v) { return q.outputCurve(ibOn, v); });
   p.line({0, vcc / rc}, {vcc, 0});
-  d.text().draw({p.px(1.8), p.py(11.2e-3)}, "reta de carga", Align::Left, kSmall);
+  d.text().draw({p.px(1.8), p.py(11.2e-3)}, "reta de carga");
   d.ink(Drawing::kBlue);
   const Pt on{num("t48.vce_sat"), num("t48.ic_on")}, off{vcc - rc * num("t48.ic_off"), num("t48.ic_off")};
   p.point(on);
   p.point(off);
   d.text().draw({p.px(0.6), p.py(13.4e-3)},
-                "saturação (chave fechada): I_B = " + val("t48.ib_on") + ", V_{CE} = " + val("t48.vce_sat"),
-                Align::Left, kSmall);
-  d.text().draw({p.px(12) + 8, p.py(0) - 6}, "corte (chave aberta): I_B = 0", Align::Left, kSmall);
+                "saturação (chave fechada): I_B = " + val("t48.ib_on") + ", V_{CE} = " + val("t48.vce_sat"));
+  d.text().draw({594, p.py(0) - 9}, "corte (chave aberta): I_B = 0", Align::Right);
   d.ink(Drawing::kBlack);
   return d.bmp();
 }
@@ -126,10 +125,10 @@ std::vector<std::uint8_t> switchWaveforms() {
   squareWave(d, x0, x1, 50, 20, high);
   // VCE: VCC while the input is low, VCE(sat) just above the axis while it is high.
   squareWave(d, x0, x1, 72, 117, high);
-  d.text().draw({x0 - 6, 24}, val("t47.vin"), Align::Right, kSmall);
-  d.text().draw({x0 - 6, 56}, "0", Align::Right, kSmall);
-  d.text().draw({x0 - 6, 76}, val("t47.vcc"), Align::Right, kSmall);
-  d.text().draw({x0 - 6, 122}, val("t48.vce_sat"), Align::Right, kSmall);
+  d.text().draw({x0 - 6, 24}, val("t47.vin"), Align::Right);
+  d.text().draw({x0 - 6, 56}, "0", Align::Right);
+  d.text().draw({x0 - 6, 76}, val("t47.vcc"), Align::Right);
+  d.text().draw({x0 - 6, 122}, val("t48.vce_sat"), Align::Right);
   d.ink(Drawing::kBlack);
   d.text().draw({165, 112}, "saturação", Align::Center, kSmall);
   d.text().draw({295, 112}, "saturação", Align::Center, kSmall);
@@ -150,7 +149,7 @@ std::vector<std::uint8_t> ledDriver() {
   s.supply("IN", {14, 170}, "");
   s.resistor("RB", {18, 170}, s.pin("Q.b"), "R_B", val("t49.rb"), Side::Above);
   s.ground("0", s.pin("Q.e"));
-  d.text().draw({14, 206}, "v_{ent} = " + val("t49.vin"), Align::Left, kSmall);
+  d.text().draw({14, 206}, "v_{ent} = " + val("t49.vin"));
   const Pt c = s.pin("Q.c");
   s.current({c.x, c.y - 14}, {c.x, c.y}, "I_C", Side::Left);
   return d.bmp();
@@ -197,7 +196,7 @@ std::vector<std::uint8_t> relayDriver() {
   Schematic s(d, 10);
   const double x = 150, top = 22, bottom = 58;
   s.supply("VCC", {x, 9}, "");
-  d.text().draw({x - 8, 14}, "+V_{CC} = " + val("t50.vcc"), Align::Right, kSmall);
+  d.text().draw({x - 8, 14}, "+V_{CC} = " + val("t50.vcc"), Align::Right);
   s.wire({s.pin("VCC"), {x, top}});
   s.npn("Q", {x - 40, 78});
   s.coil("K", {x, top}, s.pin("Q.c"), "bobina", val("t50.rcoil"), Side::Left);
@@ -208,8 +207,8 @@ std::vector<std::uint8_t> relayDriver() {
   s.dot({x, bottom});
   s.supply("IN", {48, 78}, "");
   s.resistor("RB", {52, 78}, s.pin("Q.b"), "", "");
-  d.text().draw({44, 83}, "v_{ent}", Align::Right, kSmall);
-  d.text().draw({76, 100}, "R_B = " + val("t50.rb"), Align::Center, kSmall);
+  d.text().draw({44, 83}, "v_{ent}", Align::Right);
+  d.text().draw({72, 102}, "R_B = " + val("t50.rb"), Align::Center);
   s.ground("0", s.pin("Q.e"));
 
   // VCE against time: on until t = 0, then off. The coil's current I0 = VCC / R keeps flowing
@@ -221,13 +220,13 @@ std::vector<std::uint8_t> relayDriver() {
   auto Y = [&](double v) { return axisY - v / vTop * 80; };
   d.arrow({left, axisY}, {right + 8, axisY}, 6);
   d.arrow({left, axisY}, {left, 10}, 6);
-  d.text().draw({left - 4, 14}, "V_{CE}", Align::Right, kSmall);
+  d.text().draw({left - 4, 14}, "V_{CE}", Align::Right);
   d.text().draw({right + 6, 112}, "t", Align::Right, kSmall);
   d.ink(Drawing::kGrey);
   const double bv = num("t50.bvceo");
   d.dashed({left, Y(bv)}, {right, Y(bv)});
-  d.text().draw({left - 4, Y(bv) + 4}, val("t50.bvceo"), Align::Right, kSmall);
-  d.text().draw({right, Y(bv) + 13}, "BV_{CEO}", Align::Right, kSmall);
+  d.text().draw({left - 4, Y(bv) + 4}, val("t50.bvceo"), Align::Right);
+  d.text().draw({right, Y(bv) + 13}, "BV_{CEO}", Align::Right);
   d.ink(kRed);
   // Without the diode the coil rings with its own capacitance: a spike of hundreds of volts.
   std::vector<Pt> spike;
@@ -237,7 +236,7 @@ std::vector<std::uint8_t> relayDriver() {
   d.ink(Drawing::kBlue);
   d.polyline({{X(-0.6), Y(0) - 1}, {X(0), Y(0) - 1}, {X(0), Y(vcc + vd)}, {X(tEnd), Y(vcc + vd)}, {X(tEnd), Y(vcc)},
               {X(4.3), Y(vcc)}});
-  d.text().draw({X(1.0), Y(vcc + vd) - 5}, "com diodo: " + val("t50.vce_clamp"), Align::Left, kSmall);
+  d.text().draw({X(1.0), Y(vcc + vd) - 5}, "com diodo: " + val("t50.vce_clamp"));
   d.ink(Drawing::kBlack);
   return d.bmp();
 }
@@ -271,8 +270,8 @@ std::vector<std::uint8_t> switchingTimes() {
   d.line({x0, base + 2}, {x1, base + 2});
   d.text().draw({4, 34}, "v_{ent}");
   d.text().draw({4, 108}, "i_C");
-  d.text().draw({x0 - 4, level(0.9) + 4}, "90 %", Align::Right, kSmall);
-  d.text().draw({x0 - 4, level(0.1) + 4}, "10 %", Align::Right, kSmall);
+  d.text().draw({x0 - 4, level(0.9) + 4}, "90 %", Align::Right);
+  d.text().draw({x0 - 4, level(0.1) + 4}, "10 %", Align::Right);
   d.ink(Drawing::kBlue);
   squareWave(d, x0, x1, inLow, inHigh, {{inOn, inOff}});
   d.polyline(ic);
