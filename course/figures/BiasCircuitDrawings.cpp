@@ -21,6 +21,7 @@ constexpr double kBaseLead = 40;  // from the base terminal to the transistor's 
 constexpr double kMinResistor = 44, kMinWire = 16;
 constexpr double kArrowRun = 24;  // the wire that carries a current's arrow next to the transistor
 constexpr double kMinColumnGap = 84;
+constexpr double kNetworkPart = 70;  // a base-network resistor or battery with two lines of lettering
 
 // A vertical stretch of the transistor's column: a resistor or a plain wire, with room for a
 // current arrow next to the transistor when the currents are marked.
@@ -93,7 +94,18 @@ BiasCircuitDrawings::Layout BiasCircuitDrawings::draw(Drawing& d, const Circuit&
     upperLen = span - std::max(lower.minimum(), lower.resistor ? span * 0.4 : 0.0);
   else
     upperLen = std::max(upper.minimum(), upper.resistor ? span * 0.4 : 0.0);
-  const double baseY = std::round(topY + upperLen + kReach);
+  // The base network's own parts want room above or below the base too; the column's minimums
+  // win where both cannot be had.
+  // (RTH lies along the base line, its lettering above it.)
+  const double netUp = c.base == Base::Divider || (c.base == Base::Fixed && !c.pnp) ? kNetworkPart
+                       : thevenin                                                   ? 48
+                                                                                    : 0;
+  const bool netDown = c.base == Base::Divider || c.base == Base::Thevenin || (c.base == Base::Fixed && c.pnp);
+  const double lo = topY + upper.minimum() + kReach, hi = groundY - lower.minimum() - kReach;
+  const double netLo = std::max(lo, topY + netUp);
+  const double netHi = std::min(hi, groundY - (netDown ? kNetworkPart : 0));
+  const double wanted = topY + upperLen + kReach;
+  const double baseY = std::round(netLo <= netHi ? std::clamp(wanted, netLo, netHi) : std::clamp(wanted, lo, hi));
 
   Schematic s(d, 10);
   s.supply("VCC", {xT, terminalY}, "");

@@ -44,7 +44,7 @@ class BiasCircuitDrawings {
 
   // The texts set beside the parts, usually named values ("2,2 kΩ"); empty: name only.
   struct Values {
-    std::string vcc, rb, rb1, rb2, rc, re, vth, rth, beta;
+    std::string vcc{}, rb{}, rb1{}, rb2{}, rc{}, re{}, vth{}, rth{}, beta{};
   };
 
   struct Circuit {

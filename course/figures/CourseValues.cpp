@@ -12,6 +12,8 @@
 
 namespace apostila::figures {
 
+void addTopic9Values(ValueTable& t);  // bias circuits: Teoria 22 to 26
+
 namespace {
 
 void addComponents(ValueTable& t, const std::string& q, const BaseResistorCircuit& c, bool ownBaseSupply) {
@@ -215,6 +217,7 @@ ValueTable build() {
   topic6(t);
   topic7(t);
   topic8(t);
+  addTopic9Values(t);
   return t;
 }
 
