@@ -51,7 +51,8 @@ BiasCircuitDrawings::Layout BiasCircuitDrawings::draw(Drawing& d, const Circuit&
   const std::string betaText = v.beta.empty() ? "" : "\u03B2 = " + v.beta;
 
   // The transistor's column sits as far right as its lettering allows.
-  double right = 14 + widthOf(betaText);
+  constexpr double kBetaGap = 18;  // from the collector's column, clear of the body's circle
+  double right = kBetaGap + widthOf(betaText);
   if (c.rc) right = std::max(right, 12 + std::max(widthOf("R_C"), widthOf(v.rc)));
   if (c.re) right = std::max(right, 12 + std::max(widthOf("R_E"), widthOf(v.re)));
   if (c.currents) right = std::max(right, 10 + widthOf("I_C"));
@@ -199,7 +200,7 @@ BiasCircuitDrawings::Layout BiasCircuitDrawings::draw(Drawing& d, const Circuit&
     s.ground("0", {xC, groundY});
   }
 
-  if (!betaText.empty()) t.draw({xC + 14, baseY + 5}, betaText);
+  if (!betaText.empty()) t.draw({xC + kBetaGap, baseY + 5}, betaText);
   if (c.currents) {
     // Conventional directions: into an NPN's base and collector and out of its emitter; a
     // PNP's the other way round. Both column currents therefore run downwards.
