@@ -13,6 +13,8 @@
 
 namespace apostila::figures {
 
+void addTopic9Values(ValueTable& t);  // bias circuits: Teoria 22 to 26
+
 namespace {
 
 void addComponents(ValueTable& t, const std::string& q, const BaseResistorCircuit& c, bool ownBaseSupply) {
@@ -217,6 +219,7 @@ ValueTable build() {
   topic7(t);
   topic8(t);
   addTopic12Values(t);
+  addTopic9Values(t);
   return t;
 }
 

@@ -3,6 +3,7 @@
 // the question's statement states.
 #include <cmath>
 
+#include "BiasCircuitDrawings.h"
 #include "Drawing.h"
 #include "Figures.h"
 #include "Schematic.h"
@@ -17,51 +18,21 @@ using Align = TextSetter::Align;
 
 const std::string& val(const std::string& name) { return courseValues().text(name); }
 
-// The supply terminal centred over the rail, with its lettering above.
-void supplyOverRail(Schematic& s, Pt terminal, double railY, const std::string& q) {
-  s.supply("VCC", terminal, "+V_{CC} = " + val(q + ".vcc"));
-  s.wire({s.pin("VCC"), {terminal.x, railY}});
-  s.dot({terminal.x, railY});
-}
-
 // RB and RC from the supply rail, the emitter to ground: the fixed bias of questions 17 and 19.
 std::vector<std::uint8_t> fixedBias(int w, int h, const std::string& q) {
-  Drawing d(w, h);
-  Schematic s(d, 10);
-  const double xB = 30, xC = std::round(w * 0.62), railY = 56, baseY = std::round(h * 0.62);
-  supplyOverRail(s, {std::round((xB + xC) / 2), 40}, railY, q);
-  s.wire({{xB, railY}, {xC, railY}});
-  s.resistor("RB", {xB, railY}, {xB, baseY}, "R_B", val(q + ".rb"));
-  s.npn("Q", {xC - 40, baseY});
-  s.wire({{xB, baseY}, s.pin("Q.b")});
-  s.resistor("RC", {xC, railY}, s.pin("Q.c"), "R_C", val(q + ".rc"));
-  const double groundY = h - 22;
-  s.wire({s.pin("Q.e"), {xC, groundY}});
-  s.ground("0", {xC, groundY});
-  d.text().draw({xB - 8, h - 10.0}, "\u03B2 = " + val(q + ".beta"));
-  return d.bmp();
+  BiasCircuitDrawings::Circuit c;
+  c.values = {.vcc = val(q + ".vcc"), .rb = val(q + ".rb"), .rc = val(q + ".rc"), .beta = val(q + ".beta")};
+  return BiasCircuitDrawings::bmp(w, h, c);
 }
 
 // The divider at the base, RC and RE: question 18.
 std::vector<std::uint8_t> dividerBias(int w, int h) {
-  Drawing d(w, h);
-  Schematic s(d, 10);
-  const double xB = 18, xC = std::round(w * 0.64), railY = 50, groundY = h - 20, baseY = std::round((railY + groundY) / 2);
-  supplyOverRail(s, {std::round((xB + xC) / 2), 35}, railY, "q18");
-  s.wire({{xB, railY}, {xC, railY}});
-  s.resistor("RB1", {xB, railY}, {xB, baseY}, "R_{B1}", val("q18.rb1"));
-  s.resistor("RB2", {xB, baseY}, {xB, groundY}, "R_{B2}", val("q18.rb2"));
-  s.npn("Q", {xC - 40, baseY});
-  s.wire({{xB, baseY}, s.pin("Q.b")});
-  s.dot({xB, baseY});
-  s.resistor("RC", {xC, railY}, s.pin("Q.c"), "R_C", val("q18.rc"));
-  s.resistor("RE", s.pin("Q.e"), {xC, groundY}, "R_E", val("q18.re"));
-  s.wire({{xB, groundY}, {xC, groundY}});
-  const double gx = std::round((xB + xC) / 2) + 8;
-  s.dot({gx, groundY});
-  s.ground("0", {gx, groundY});
-  d.text().draw({xC + 14, baseY + 5}, "\u03B2 = " + val("q18.beta"));
-  return d.bmp();
+  BiasCircuitDrawings::Circuit c;
+  c.base = BiasCircuitDrawings::Base::Divider;
+  c.re = true;
+  c.values = {.vcc = val("q18.vcc"), .rb1 = val("q18.rb1"), .rb2 = val("q18.rb2"), .rc = val("q18.rc"),
+              .re = val("q18.re"), .beta = val("q18.beta")};
+  return BiasCircuitDrawings::bmp(w, h, c);
 }
 
 // The switch: VBB drives the base through RB, RC hangs from the supply terminal: question 20.

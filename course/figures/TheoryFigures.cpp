@@ -11,6 +11,7 @@ void addTopic5Figures(FigureList& list);  // configurations
 void addTopic6Figures(FigureList& list);  // voltage and current notation
 void addTopic7Figures(FigureList& list);  // bias from a single battery
 void addTopic8Figures(FigureList& list);  // characteristic curves
+void addTopic9Figures(FigureList& list);  // bias circuits: Teoria 22 to 26
 
 void addTheoryFigures(FigureList& list) {
   addTopics1And2Figures(list);
@@ -21,6 +22,7 @@ void addTheoryFigures(FigureList& list) {
   addTopic7Figures(list);
   addTopic8Figures(list);
   addTopic12Figures(list);
+  addTopic9Figures(list);
 }
 
 }  // namespace apostila::figures

@@ -6,44 +6,26 @@
 #include <string>
 #include <vector>
 
+#include "BiasCircuitDrawings.h"
 #include "Drawing.h"
 #include "Equation.h"
 #include "Figures.h"
-#include "Schematic.h"
 #include "ValueTable.h"
 
 namespace apostila::figures {
 
 namespace {
 
-using Side = Schematic::Side;
-using Align = TextSetter::Align;
 
 const std::string& val(const std::string& name) { return courseValues().text(name); }
 
 // RB and RC both hang from the one supply rail; the emitter goes to ground. The currents are
 // marked in their conventional directions: IB and IC in, IE out.
 std::vector<std::uint8_t> singleBattery() {
-  Drawing d(264, 271);
-  Schematic s(d, 10);
-  const double xB = 34, xC = 170, railY = 58, baseY = 160, groundY = 246;
-  const Pt terminal{std::round((xB + xC) / 2), 40};
-  s.supply("VCC", terminal, "+V_{CC} = " + val("t17.vcc"));
-  s.wire({s.pin("VCC"), {terminal.x, railY}});
-  s.dot({terminal.x, railY});
-  s.wire({{xB, railY}, {xC, railY}});
-  s.resistor("RB", {xB, railY}, {xB, baseY}, "R_B", val("t17.rb"));
-  s.npn("Q", {xC - 40, baseY});
-  s.wire({{xB, baseY}, s.pin("Q.b")});
-  s.resistor("RC", {xC, railY}, s.pin("Q.c"), "R_C", val("t17.rc"));
-  s.wire({s.pin("Q.e"), {xC, groundY}});
-  s.ground("0", {xC, groundY});
-  s.current({xB + 22, baseY}, {xB + 62, baseY}, "I_B", Side::Below);
-  const Pt c = s.pin("Q.c"), e = s.pin("Q.e");
-  s.current({c.x, c.y - 22}, {c.x, c.y - 2}, "I_C", Side::Right);
-  s.current({e.x, e.y + 4}, {e.x, e.y + 26}, "I_E", Side::Right);
-  d.text().draw({xC + 26, baseY + 5}, "\u03B2 = " + val("t17.beta"));
-  return d.bmp();
+  BiasCircuitDrawings::Circuit c;
+  c.currents = true;
+  c.values = {.vcc = val("t17.vcc"), .rb = val("t17.rb"), .rc = val("t17.rc"), .beta = val("t17.beta")};
+  return BiasCircuitDrawings::bmp(264, 271, c);
 }
 
 // The three equations solved for Teoria 17's circuit, side by side, and below them the check

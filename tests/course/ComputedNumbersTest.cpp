@@ -209,6 +209,30 @@ std::map<std::string, double> recomputed() {
     r.insert({{"t51.ic_test", 150e-3}, {"t51.ib_test", 15e-3}, {"t51.td", 10e-9}, {"t51.tr", 25e-9},
               {"t51.ts", 225e-9}, {"t51.tf", 60e-9}, {"t51.ton", 35e-9}, {"t51.toff", 285e-9}});
   }
+  {
+    // Topic 9, Teoria 22 to 26, by the hand methods written out again here. Teoria 22: Teoria
+    // 17's base current with β at the ends of its spread. Teoria 24 and 26: the divider through
+    // its Thévenin equivalent, both loops solved together, and the approximate method. Teoria 25
+    // and 26: collector feedback, its two loops solved for IB, and again with β doubled.
+    const double vcc = 12, ib17 = (vcc - vbe) / 560e3;
+    r.insert({{"t22.beta_low", 100}, {"t22.ic_low", 100 * ib17}, {"t22.beta_high", 300}, {"t22.ic_high", 300 * ib17}});
+    const double rb1 = 22e3, rb2 = 4.7e3, rc = 2.2e3, re = 1e3, beta = 200;
+    const double vth = vcc * rb2 / (rb1 + rb2), rth = 1 / (1 / rb1 + 1 / rb2);
+    const double ib = (vth - vbe) / (rth + (beta + 1) * re), ic = beta * ib, ie = ic + ib;
+    const double icApprox = (vth - vbe) / re;
+    r.insert({{"t24.vcc", vcc}, {"t24.rb1", rb1}, {"t24.rb2", rb2}, {"t24.rc", rc}, {"t24.re", re}, {"t24.beta", beta},
+              {"t24.rb_sum", rb1 + rb2}, {"t24.vth", vth}, {"t24.rth", rth}, {"t24.beta1", beta + 1}, {"t24.ib", ib},
+              {"t24.ic", ic}, {"t24.ie", ie}, {"t24.vrc", rc * ic}, {"t24.vre", re * ie},
+              {"t24.vce", vcc - rc * ic - re * ie}, {"t24.beta_re", beta * re}, {"t24.ten_rb2", 10 * rb2},
+              {"t24.ic_approx", icApprox}, {"t24.approx_excess", 100 * (icApprox / ic - 1)}});
+    const double rbf = 330e3;
+    auto feedbackIc = [&](double b) { return b * (vcc - vbe) / (rbf + (b + 1) * rc); };
+    const double ibf = (vcc - vbe) / (rbf + (beta + 1) * rc), icf = feedbackIc(beta);
+    r.insert({{"t25.vcc", vcc}, {"t25.rb", rbf}, {"t25.rc", rc}, {"t25.beta", beta}, {"t25.vnet", vcc - vbe},
+              {"t25.rin", rbf + (beta + 1) * rc}, {"t25.ib", ibf}, {"t25.ic", icf}, {"t25.vrc", rc * (icf + ibf)},
+              {"t25.vce", vcc - rc * (icf + ibf)}, {"t25.beta_doubled", 2 * beta}, {"t25.ic_doubled", feedbackIc(2 * beta)},
+              {"t25.ic_rise", 100 * (feedbackIc(2 * beta) / icf - 1)}});
+  }
   return r;
 }
 
@@ -315,6 +339,8 @@ TEST(ComputedValues, WorkedStepsHoldForTheNumbersAsShown) {
       {"t51.td", "t51.tr", "t51.ton", +1},       // Teoria 51: ton = td + tr
       {"t51.ts", "t51.tf", "t51.toff", +1},      // Teoria 51: toff = ts + tf
       {"t50.vcc", "t50.vd", "t50.vce_clamp", +1},  // Teoria 50: VCC plus the diode's drop
+      {"t24.ic", "t24.ib", "t24.ie", +1},        // Teoria 26: IE = IC + IB
+      {"t25.vcc", "t25.vrc", "t25.vce", -1},     // Teoria 26: VCE = VCC − RC · (IC + IB)
   };
   for (const auto& s : steps) {
     ASSERT_TRUE(file.count(s.a) && file.count(s.b) && file.count(s.result)) << s.result;
@@ -363,6 +389,11 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {53, {"t49."}, {"10", "51"}},
       {54, {"t50.", "hand."}, {"10"}},
       {55, {"t51."}, {"10", "90"}},
+      {26, {"t17.", "t18.", "t22."}, {"17"}},
+      {27, {}, {"1"}},  // β + 1
+      {28, {"t24."}, {"10", "26"}},  // β · RE ≥ 10 · RB2, and where the calculations are
+      {29, {"t25."}, {}},
+      {30, {"t24.", "t25."}, {"24", "25", "10"}},
   };
   const auto file = valuesFile();
   testing::Course course;
