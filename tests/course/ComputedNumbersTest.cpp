@@ -214,6 +214,12 @@ std::map<std::string, double> recomputed() {
         r.insert({{p + "_by_vbe", rise(*c, true, false, false)}, {p + "_by_beta", rise(*c, false, true, false)},
                   {p + "_by_icbo", rise(*c, false, false, true)}});
     }
+    // What Teoria 29 says of the causes: β makes most of the fixed bias's drift, VBE most of
+    // the divider's, and ICBO little of either.
+    EXPECT_GT(rise(fixed, false, true, false), 5 * rise(fixed, true, false, true));
+    EXPECT_GT(rise(divider, true, false, false), 3 * rise(divider, false, true, true));
+    EXPECT_LT(rise(fixed, false, false, true), rise(fixed, true, true, true) / 5);
+    EXPECT_LT(rise(divider, false, false, true), rise(divider, true, true, true) / 5);
     // The causes one by one at IC = 2 mA and VCE = 5 V.
     r.insert({{"t29.ic_read", 2e-3},
               {"t29.dvbe", (q.baseEmitterVoltage(2e-3, 5, 25) - q.baseEmitterVoltage(2e-3, 5, 75)) / 50},
