@@ -9,6 +9,7 @@
 #include "QuizCircuits.h"
 #include "Topic3Figures.h"
 #include "Topic12Figures.h"
+#include "Topic9b.h"
 #include "ValueTable.h"
 
 namespace apostila::figures {
@@ -220,6 +221,7 @@ ValueTable build() {
   topic8(t);
   addTopic12Values(t);
   addTopic9Values(t);
+  addTopic9bValues(t);
   return t;
 }
 

@@ -12,6 +12,7 @@ void addTopic6Figures(FigureList& list);  // voltage and current notation
 void addTopic7Figures(FigureList& list);  // bias from a single battery
 void addTopic8Figures(FigureList& list);  // characteristic curves
 void addTopic9Figures(FigureList& list);  // bias circuits: Teoria 22 to 26
+void addTopic9bFigures(FigureList& list);  // leakage currents and thermal drift
 
 void addTheoryFigures(FigureList& list) {
   addTopics1And2Figures(list);
@@ -23,6 +24,7 @@ void addTheoryFigures(FigureList& list) {
   addTopic8Figures(list);
   addTopic12Figures(list);
   addTopic9Figures(list);
+  addTopic9bFigures(list);
 }
 
 }  // namespace apostila::figures

@@ -233,6 +233,79 @@ std::map<std::string, double> recomputed() {
               {"t25.vce", vcc - rc * (icf + ibf)}, {"t25.beta_doubled", 2 * beta}, {"t25.ic_doubled", feedbackIc(2 * beta)},
               {"t25.ic_rise", 100 * (feedbackIc(2 * beta) / icf - 1)}});
   }
+  {
+    // Leakage and thermal drift (Teoria 27 to 30). ICEO is found here from the terminal
+    // currents alone, at the VBE where the open base draws nothing, and the β the page quotes
+    // for it is what ICEO = (β + 1) · ICBO makes of the two currents.
+    const figures::DeviceModel q;
+    const double vceLeak = 10, icbo = 10e-9;
+    double lo = 0.0, hi = 0.8;
+    for (int i = 0; i < 80; ++i) {
+      const double m = (lo + hi) / 2;
+      (q.baseCurrent(m, vceLeak) < 0 ? lo : hi) = m;
+    }
+    const double iceo = q.collectorCurrent(lo, vceLeak), betaLeak = iceo / icbo - 1;
+    r.insert({{"t27.vce", vceLeak}, {"t27.icbo", icbo}, {"t27.iceo", iceo}, {"t27.beta_leak", betaLeak},
+              {"t27.beta_leak1", betaLeak + 1}, {"t27.ic_mid", 2e-3}, {"t27.beta_mid", q.beta(2e-3, 25, vceLeak)}});
+    auto leak = [&](double celsius) { return icbo * std::pow(2.0, (celsius - 25) / 10); };
+    r.insert({{"t28.doubling", 10}, {"t28.t_room", 25}, {"t28.t_hot", 75}, {"t28.exponent", 5}, {"t28.icbo25", leak(25)},
+              {"t28.icbo75", leak(75)}, {"t28.icbo85", leak(85)}, {"t28.icbo95", leak(95)}});
+
+    // Each circuit's base loop written as Kirchhoff's voltage law in IC, V − RB · IB − VBE −
+    // R · IE = 0 with IB = (IC − (β + 1) · ICBO) / β, and solved by bisection on IC, with VBE, β
+    // and ICBO read from the model at the trial point: VBE and ICBO at the hot temperature only
+    // when that cause is let loose.
+    struct Circuit {
+      double v, rb, r, rc, re;  // Thévenin source and resistance, loop resistance, RC, RE
+      bool feedback;
+    };
+    const double vcc = 12, rc = 2.2e3;
+    const Circuit fixed{vcc, 1.2e6, 0, rc, 0, false}, emitter{vcc, 1e6, 1e3, rc, 1e3, false},
+        divider{vcc * 10 / 43, 33e3 * 10e3 / 43e3, 1e3, rc, 1e3, false}, feedback{vcc, 680e3, rc, rc, 0, true};
+    auto solve = [&](const Circuit& c, double celsius, bool vbeHot, bool betaHot, bool icboHot) {
+      auto residual = [&](double ic) {
+        const double guessVce = vcc - (c.rc + c.re) * ic;
+        const double vbeAt = q.baseEmitterVoltage(ic, guessVce, vbeHot ? celsius : 25);
+        const double beta = q.beta(ic, betaHot ? celsius : 25, guessVce);
+        const double leakage = q.icbo(icboHot ? celsius : 25);
+        const double ib = (ic - (beta + 1) * leakage) / beta;
+        return c.v - c.rb * ib - vbeAt - c.r * (ic + ib);
+      };
+      double a = 0.2e-3, b = 5e-3;
+      for (int i = 0; i < 60; ++i) {
+        const double m = (a + b) / 2;
+        (residual(m) > 0 ? a : b) = m;
+      }
+      return (a + b) / 2;
+    };
+    auto rise = [&](const Circuit& c, bool vbeHot, bool betaHot, bool icboHot) {
+      const double room = solve(c, 25, true, true, true);
+      return 100 * (solve(c, 75, vbeHot, betaHot, icboHot) - room) / room;
+    };
+    r.insert({{"t29.vcc", vcc}, {"t29.rc", rc}, {"t29.fix_rb", 1.2e6}, {"t29.div_rb1", 33e3}, {"t29.div_rb2", 10e3},
+              {"t29.re", 1e3}, {"t29.t_room", 25}, {"t29.t_hot", 75}, {"t30.emi_rb", 1e6}, {"t30.fb_rb", 680e3}});
+    const std::pair<const char*, const Circuit*> circuits[] = {
+        {"t29.fix", &fixed}, {"t29.div", &divider}, {"t30.emi", &emitter}, {"t30.fb", &feedback}};
+    for (const auto& [prefix, c] : circuits) {
+      const std::string p = prefix;
+      r.insert({{p + "_ic25", solve(*c, 25, true, true, true)}, {p + "_ic75", solve(*c, 75, true, true, true)},
+                {p + "_rise", rise(*c, true, true, true)}});
+      if (p.rfind("t29.", 0) == 0)
+        r.insert({{p + "_by_vbe", rise(*c, true, false, false)}, {p + "_by_beta", rise(*c, false, true, false)},
+                  {p + "_by_icbo", rise(*c, false, false, true)}});
+    }
+    // What Teoria 29 says of the causes: β makes most of the fixed bias's drift, VBE most of
+    // the divider's, and ICBO little of either.
+    EXPECT_GT(rise(fixed, false, true, false), 5 * rise(fixed, true, false, true));
+    EXPECT_GT(rise(divider, true, false, false), 3 * rise(divider, false, true, true));
+    EXPECT_LT(rise(fixed, false, false, true), rise(fixed, true, true, true) / 5);
+    EXPECT_LT(rise(divider, false, false, true), rise(divider, true, true, true) / 5);
+    // The causes one by one at IC = 2 mA and VCE = 5 V.
+    r.insert({{"t29.ic_read", 2e-3},
+              {"t29.dvbe", (q.baseEmitterVoltage(2e-3, 5, 25) - q.baseEmitterVoltage(2e-3, 5, 75)) / 50},
+              {"t29.beta_rise", 100 * (q.beta(2e-3, 75, 5) / q.beta(2e-3, 25, 5) - 1)}, {"t29.icbo25", leak(25)},
+              {"t29.icbo75", leak(75)}});
+  }
   return r;
 }
 
@@ -350,6 +423,19 @@ TEST(ComputedValues, WorkedStepsHoldForTheNumbersAsShown) {
   }
 }
 
+// Teoria 29 and 30 state each circuit's current at 25 °C and 75 °C and the rise between them:
+// the rise worked from the two currents as shown must round to the rise shown.
+TEST(ComputedValues, DriftRisesHoldForTheCurrentsAsShown) {
+  const auto file = valuesFile();
+  for (const std::string p : {"t29.fix", "t29.div", "t30.emi", "t30.fb"}) {
+    ASSERT_TRUE(file.count(p + "_ic25") && file.count(p + "_ic75") && file.count(p + "_rise")) << p;
+    const Shown room = readShown(file.at(p + "_ic25")), hot = readShown(file.at(p + "_ic75"));
+    const Shown rise = readShown(file.at(p + "_rise"));
+    EXPECT_NEAR(100 * (hot.value / room.value - 1), rise.value, rise.tolerance)
+        << file.at(p + "_ic25") << " to " << file.at(p + "_ic75") << " is not +" << file.at(p + "_rise") << " %";
+  }
+}
+
 TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
   struct Page {
     int order;
@@ -394,6 +480,10 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {28, {"t24."}, {"10", "26"}},  // β · RE ≥ 10 · RB2, and where the calculations are
       {29, {"t25."}, {}},
       {30, {"t24.", "t25."}, {"24", "25", "10"}},
+      {31, {"t27."}, {"1"}},  // β + 1
+      {32, {}, {}},
+      {33, {"t29."}, {}},
+      {34, {}, {}},
   };
   const auto file = valuesFile();
   testing::Course course;

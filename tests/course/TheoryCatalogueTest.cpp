@@ -108,7 +108,6 @@ const std::vector<Row>& catalogue() {
 // Pages whose content is still to be written: they carry the template alone. The list only
 // shrinks; a page leaves it when its lesson is written.
 const std::set<int> kStillTemplate = {
-    31, 32, 33, 34,  // topic 9
     35, 36, 37, 38, 39, 40, 41,  // topic 10
     42, 43, 44, 45, 46, 47, 48, 49, 50,  // topic 11
     56, 57, 58, 59, 60,  // topic 12
