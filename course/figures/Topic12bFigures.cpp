@@ -27,6 +27,13 @@ constexpr double kSmall = 12.5;
 
 const std::string& val(const std::string& name) { return courseValues().text(name); }
 
+// A worked example's heading, in bold at the top left.
+void exampleTitle(Drawing& d, const std::string& markup) {
+  d.text().bold(true);
+  d.text().draw({6, 16}, markup);
+  d.text().bold(false);
+}
+
 void blue(Drawing& d, Pt at, const std::string& markup, Align align = Align::Left, double size = TextSetter::kMainSize) {
   d.ink(Drawing::kBlue);
   d.text().draw(at, markup, align, size);
@@ -207,9 +214,7 @@ std::vector<std::uint8_t> switchOrSource() {
 // Example 1: design a 10 mA source, round RE to a stock value, and find its range.
 std::vector<std::uint8_t> exampleDesign() {
   Drawing d(308, 294);
-  d.text().bold(true);
-  d.text().draw({6, 16}, "Exemplo 1: fonte de " + val("t56.target"));
-  d.text().bold(false);
+  exampleTitle(d, "Exemplo 1: fonte de " + val("t56.target"));
   d.text().draw({6, 40}, "V_{CC} = " + val("t56.vcc") + ",  V_Z = " + val("t56.vz"));
   Equation eq(d);
   eq.row("R_E = \\frac{V_Z − V_{BE}}{I_C} = \\frac{" + val("t56.vz") + " − " + val("hand.vbe") + "}{" +
@@ -231,9 +236,7 @@ std::vector<std::uint8_t> exampleDesign() {
 // Example 2: a load inside the range, the transistor still active.
 std::vector<std::uint8_t> exampleInside() {
   Drawing d(257, 123);
-  d.text().bold(true);
-  d.text().draw({6, 16}, "Exemplo 2: R_L = " + val("t56.rl_in"));
-  d.text().bold(false);
+  exampleTitle(d, "Exemplo 2: R_L = " + val("t56.rl_in"));
   Equation eq(d, 4);
   eq.row("V_{RL} = R_L · I_C = " + val("t56.vrl_in"))
       .row("V_{CE} = V_{CC} − V_{RL} − V_E")
@@ -246,9 +249,7 @@ std::vector<std::uint8_t> exampleInside() {
 // Example 3: a load beyond the range: saturated, the current is no longer the source's.
 std::vector<std::uint8_t> exampleBeyond() {
   Drawing d(273, 122);
-  d.text().bold(true);
-  d.text().draw({6, 16}, "Exemplo 3: R_L = " + val("t56.rl_out"));
-  d.text().bold(false);
+  exampleTitle(d, "Exemplo 3: R_L = " + val("t56.rl_out"));
   Equation eq(d, 4);
   eq.row("I_C = \\frac{V_{CC} − V_E − V_{CE(sat)}}{R_L}")
       .row("= \\frac{" + val("t56.vl_max") + "}{" + val("t56.rl_out") + "} = " + val("t56.ic_out"), Drawing::kBlue);
