@@ -153,7 +153,7 @@ std::vector<std::uint8_t> compliance() {
 
 std::vector<std::uint8_t> ledDriver() {
   Drawing d(217, 253);
-  sourceCircuit(d, {.xZ = 32, .xQ = 120, .terminalY = 26, .railY = 44, .baseY = 160, .groundY = 222}, "t54",
+  sourceCircuit(d, {.xZ = 32, .xQ = 120, .terminalY = 26, .railY = 44, .baseY = 148, .groundY = 222}, "t54",
                 [&](Schematic& s, Pt top, Pt collector) {
                   const double step = (collector.y - top.y) / kTopic12Leds;
                   for (int i = 0; i < kTopic12Leds; ++i) {
