@@ -10,6 +10,7 @@
 #include "Topic3Figures.h"
 #include "Topic12Figures.h"
 #include "Topic9b.h"
+#include "Topic12bValues.h"
 #include "ValueTable.h"
 
 namespace apostila::figures {
@@ -222,6 +223,7 @@ ValueTable build() {
   addTopic12Values(t);
   addTopic9Values(t);
   addTopic9bValues(t);
+  addTopic12bValues(t);
   return t;
 }
 

@@ -13,6 +13,7 @@ void addTopic7Figures(FigureList& list);  // bias from a single battery
 void addTopic8Figures(FigureList& list);  // characteristic curves
 void addTopic9Figures(FigureList& list);  // bias circuits: Teoria 22 to 26
 void addTopic9bFigures(FigureList& list);  // leakage currents and thermal drift
+void addTopic12bFigures(FigureList& list);  // the transistor as a current source
 
 void addTheoryFigures(FigureList& list) {
   addTopics1And2Figures(list);
@@ -25,6 +26,7 @@ void addTheoryFigures(FigureList& list) {
   addTopic12Figures(list);
   addTopic9Figures(list);
   addTopic9bFigures(list);
+  addTopic12bFigures(list);
 }
 
 }  // namespace apostila::figures

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -36,6 +37,35 @@ std::map<std::string, std::string> valuesFile() {
     if (tab != std::string::npos) out[line.substr(0, tab)] = line.substr(tab + 1);
   }
   return out;
+}
+
+// The zener current source of topic 12 on the device model: Newton's method on its two node
+// equations, the emitter (VE = RE · (IC + IB)) and the collector (VC = VCC − the load's
+// voltage), with a numerical Jacobian and steps held to 50 mV: another road than the figure
+// program's nested bisections. The zener holds the base at VZ.
+double zenerSourceCurrent(double vcc, double vz, double re, const std::function<double(double)>& load) {
+  const figures::DeviceModel q;
+  auto residual = [&](double ve, double vc, double out[2]) {
+    const double ic = q.collectorCurrent(vz - ve, vc - ve), ib = q.baseCurrent(vz - ve, vc - ve);
+    out[0] = ve - re * (ic + ib);
+    out[1] = vc + load(ic) - vcc;
+  };
+  double ve = vz - 0.7, vc = std::max(vcc - load((vz - 0.7) / re), ve + 0.05);
+  for (int i = 0; i < 400; ++i) {
+    double f[2], fe[2], fc[2];
+    const double h = 1e-7;
+    residual(ve, vc, f);
+    residual(ve + h, vc, fe);
+    residual(ve, vc + h, fc);
+    const double a = (fe[0] - f[0]) / h, b = (fc[0] - f[0]) / h, c = (fe[1] - f[1]) / h, d = (fc[1] - f[1]) / h;
+    const double det = a * d - b * c;
+    double dve = -(d * f[0] - b * f[1]) / det, dvc = -(a * f[1] - c * f[0]) / det;
+    const double longest = std::max(std::fabs(dve), std::fabs(dvc));
+    if (longest > 0.05) dve *= 0.05 / longest, dvc *= 0.05 / longest;
+    ve += dve;
+    vc += dvc;
+  }
+  return q.collectorCurrent(vz - ve, vc - ve);
 }
 
 // What each value must be, in SI units, computed the way the page's text says it is.
@@ -306,6 +336,39 @@ std::map<std::string, double> recomputed() {
               {"t29.beta_rise", 100 * (q.beta(2e-3, 75, 5) / q.beta(2e-3, 25, 5) - 1)}, {"t29.icbo25", leak(25)},
               {"t29.icbo75", leak(75)}});
   }
+  {
+    // The current source (Teoria 52 to 56): by hand VE = VZ − VBE, IC ≈ IE = VE / RE, and the
+    // load may take VCC − VE − VCE(sat) with VCE(sat) = 0,2 V; then the same circuits on the model.
+    const double vceSat = 0.2;
+    const double vcc = 12, vz = 4.7, re = 1e3, ve = vz - vbe, ie = ve / re, vlMax = vcc - ve - vceSat;
+    auto resistor = [](double rl) { return [rl](double ic) { return rl * ic; }; };
+    const double ic0 = zenerSourceCurrent(vcc, vz, re, resistor(0)), icIn = zenerSourceCurrent(vcc, vz, re, resistor(1.8e3));
+    const double icOut = zenerSourceCurrent(vcc, vz, re, resistor(2.5e3));
+    EXPECT_LT(icOut, 0.9 * ie) << "beyond RL(máx) the source saturates";
+    r.insert({{"t52.vcc", vcc}, {"t52.vz", vz}, {"t52.rz", 1e3}, {"t52.re", re}, {"t52.ve", ve}, {"t52.ie", ie},
+              {"t53.vce_sat", vceSat}, {"t53.vl_max", vlMax}, {"t53.rl_max", vlMax / ie},
+              {"t53.ic_0", ic0}, {"t53.rl_in", 1.8e3}, {"t53.ic_in", icIn}, {"t53.drop_pct", 100 * (ic0 - icIn) / ic0},
+              {"t53.rl_out", 2.5e3}, {"t53.ic_out", icOut}});
+    // Three red LEDs of 2 V at 20 mA from a 3,3 V zener and 130 Ω.
+    const double lvz = 3.3, lre = 130, lve = lvz - vbe, lie = lve / lre, leds = 3 * 2.0, lvce = vcc - leds - lve;
+    auto fixed = [leds](double) { return leds; };
+    r.insert({{"t54.vcc", vcc}, {"t54.vz", lvz}, {"t54.rz", 1e3}, {"t54.re", lre}, {"t54.ve", lve}, {"t54.ie", lie},
+              {"t54.n", 3}, {"t54.vf", 2.0}, {"t54.vleds", leds}, {"t54.vce", lvce}, {"t54.pd", lvce * lie},
+              {"t54.vl_max", vcc - lve - vceSat}, {"t54.n_max", 4}, {"t54.vcc_min", leds + lve + vceSat},
+              {"t54.ic_model", zenerSourceCurrent(vcc, lvz, lre, fixed)}});
+    // The same LEDs through 300 Ω and a saturated switch, as VCC goes from 10 V to 15 V.
+    r.insert({{"t55.r", 300}, {"t55.vcc_lo", 10}, {"t55.vcc_hi", 15}, {"t55.ir_lo", (10 - leds - vceSat) / 300},
+              {"t55.ir_hi", (15 - leds - vceSat) / 300}, {"t55.ic_lo", zenerSourceCurrent(10, lvz, lre, fixed)},
+              {"t55.ic_hi", zenerSourceCurrent(15, lvz, lre, fixed)}});
+    // A 10 mA design from 5,1 V and 15 V, RE rounded to 430 Ω, and loads of 820 Ω and 1,5 kΩ.
+    const double evcc = 15, evz = 5.1, eve = evz - vbe, ere = 430, eic = eve / ere, evl = evcc - eve - vceSat;
+    EXPECT_LT(820, evl / eic);
+    EXPECT_GT(1.5e3, evl / eic);
+    r.insert({{"t56.vcc", evcc}, {"t56.vz", evz}, {"t56.target", 10e-3}, {"t56.ve", eve},
+              {"t56.re_calc", eve / 10e-3}, {"t56.re", ere}, {"t56.ic", eic},
+              {"t56.vl_max", evl}, {"t56.rl_max", evl / eic}, {"t56.rl_in", 820}, {"t56.vrl_in", 820 * eic},
+              {"t56.vce_in", evcc - 820 * eic - eve}, {"t56.rl_out", 1.5e3}, {"t56.ic_out", evl / 1.5e3}});
+  }
   return r;
 }
 
@@ -414,6 +477,8 @@ TEST(ComputedValues, WorkedStepsHoldForTheNumbersAsShown) {
       {"t50.vcc", "t50.vd", "t50.vce_clamp", +1},  // Teoria 50: VCC plus the diode's drop
       {"t24.ic", "t24.ib", "t24.ie", +1},        // Teoria 26: IE = IC + IB
       {"t25.vcc", "t25.vrc", "t25.vce", -1},     // Teoria 26: VCE = VCC − RC · (IC + IB)
+      {"t52.vz", "hand.vbe", "t52.ve", -1},      // Teoria 52: VE = VZ − VBE
+      {"t56.vz", "hand.vbe", "t56.ve", -1},      // Teoria 56: VE = VZ − VBE
   };
   for (const auto& s : steps) {
     ASSERT_TRUE(file.count(s.a) && file.count(s.b) && file.count(s.result)) << s.result;
@@ -484,6 +549,11 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {32, {}, {}},
       {33, {"t29."}, {}},
       {34, {}, {}},
+      {56, {}, {}},  // the current source
+      {57, {"t53."}, {"0"}},  // RL = 0
+      {58, {"t54."}, {}},
+      {59, {"t55."}, {}},
+      {60, {}, {}},
   };
   const auto file = valuesFile();
   testing::Course course;
