@@ -153,6 +153,38 @@ std::map<std::string, double> recomputed() {
               {"t19.dic", ic2 - ic1}, {"t19.dib", ib2 - ib1}, {"t19.beta", beta}, {"t19.pmax", 0.5},
               {"t19.bvceo", 40}, {"t20.vknee", vbe}});
   }
+  {
+    // The diode test (Teoria 60) solved on the PNP, the same device mirrored, with the probes
+    // the other way round: its emitter–base and collector–base readings must be those the page
+    // states for the NPN. Each floating lead settles where the current through it vanishes,
+    // found by the secant method, and the reading where the base current is the meter's.
+    const figures::DeviceModel p(figures::DeviceModel::Polarity::Pnp);
+    const double itest = 1e-3;
+    auto secant = [](auto f, double x0, double x1) {
+      for (int i = 0; i < 100; ++i) {
+        const double f0 = f(x0), f1 = f(x1);
+        if (f1 == f0) break;
+        const double x2 = x1 - f1 * (x1 - x0) / (f1 - f0);
+        x0 = x1;
+        x1 = x2;
+        if (std::abs(x1 - x0) < 1e-13) break;
+      }
+      return x1;
+    };
+    // Emitter to base with the collector open: VCE where IC = 0, then VEB for IB = −1 mA.
+    auto baseOutCollectorOpen = [&](double veb) {
+      const double vce = secant([&](double v) { return p.collectorCurrent(-veb, v) * 1e3; }, 0.0, -0.05);
+      return std::log(-p.baseCurrent(-veb, vce) / itest);
+    };
+    // Collector to base with the emitter open: VBE where IE = IC + IB = 0, then VCB.
+    auto baseOutEmitterOpen = [&](double vcb) {
+      auto ie = [&](double v) { return (p.collectorCurrent(v, v + vcb) + p.baseCurrent(v, v + vcb)) * 1e3; };
+      const double v = secant(ie, -vcb, -vcb + 0.02);
+      return std::log(-p.baseCurrent(v, v + vcb) / itest);
+    };
+    r.insert({{"t60.itest", itest}, {"t60.vbe", secant(baseOutCollectorOpen, 0.6, 0.7)},
+              {"t60.vbc", secant(baseOutEmitterOpen, 0.6, 0.7)}});
+  }
   return r;
 }
 
@@ -298,6 +330,11 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {23, {"t19."}, {"0"}},  // the open-base curve, IB = 0
       {24, {"t20."}, {"0", "1"}},  // VCB = 0, and α near 1
       {25, {}, {"19"}},  // the page of the common-emitter curves
+      // Packages are named by numbers (TO-92 ... TO-3, the 2N of a type number).
+      {61, {}, {"92", "18", "39", "126", "220", "3", "2"}},
+      {62, {}, {}},
+      {63, {}, {}},
+      {64, {"t60."}, {}},
   };
   const auto file = valuesFile();
   testing::Course course;
