@@ -72,6 +72,12 @@ void disc(Drawing& d, Pt c, double r, std::uint32_t fill, std::uint32_t edge = k
 // A hole through a part: white, so the page shows through it as it would through the real one.
 void hole(Drawing& d, Pt c, double r) { disc(d, c, r, 0xFFFFFF); }
 
+// A lead seen end on, where it leaves a metal case through its glass bead.
+void glassLead(Drawing& d, Pt p) {
+  disc(d, p, 4.5, kGlass, 0x6A6E72);
+  disc(d, p, 2.2, 0x505458, 0x505458);
+}
+
 // A straight lead of a through-hole part, a thick metal line with square ends.
 void lead(Drawing& d, Pt a, Pt b, double width = 3) {
   const std::uint32_t ink = d.ink();
@@ -171,8 +177,7 @@ void can(Drawing& d, double x0, double y0, const std::string& package, const std
   for (int i = 0; i < 3; ++i) {
     const double a = tabAngle + M_PI / 4 + i * M_PI / 2;
     const Pt p{cx + pinRadius * std::cos(a), cy + pinRadius * std::sin(a)};
-    disc(d, p, 4.5, kGlass, 0x6A6E72);
-    disc(d, p, 2.2, 0x505458, 0x505458);
+    glassLead(d, p);
     // The letter outside the rim, on the lead's radius.
     const double r = rim + 11;
     bold(d, {cx + r * std::cos(a), cy + r * std::sin(a) + 5.5}, pins[i]);
@@ -263,10 +268,8 @@ std::vector<std::uint8_t> powerPackages() {
     hole(d, {cx + 38, c.y}, 4.5);
     bold(d, {cx, c.y - 6}, "C");
     const Pt b{cx - 14, c.y + 12}, e{cx + 14, c.y + 12};
-    for (Pt p : {b, e}) {
-      disc(d, p, 4.5, kGlass, 0x6A6E72);
-      disc(d, p, 2.2, 0x505458, 0x505458);
-    }
+    glassLead(d, b);
+    glassLead(d, e);
     bold(d, {b.x - 12, b.y + 5.5}, "B");
     bold(d, {e.x + 12, e.y + 5.5}, "E");
     note(d, {cx, 140}, "vista de baixo");
