@@ -182,8 +182,12 @@ std::map<std::string, double> recomputed() {
       const double v = secant(ie, -vcb, -vcb + 0.02);
       return std::log(-p.baseCurrent(v, v + vcb) / itest);
     };
-    r.insert({{"t60.itest", itest}, {"t60.vbe", secant(baseOutCollectorOpen, 0.6, 0.7)},
-              {"t60.vbc", secant(baseOutEmitterOpen, 0.6, 0.7)}});
+    const double veb = secant(baseOutCollectorOpen, 0.6, 0.7), vcb = secant(baseOutEmitterOpen, 0.6, 0.7);
+    for (double reading : {veb, vcb}) {
+      EXPECT_GT(reading, 0.6) << "a silicon junction at a meter's current";
+      EXPECT_LT(reading, 0.75);
+    }
+    r.insert({{"t60.itest", itest}, {"t60.vbe", veb}, {"t60.vbc", vcb}});
   }
   return r;
 }
