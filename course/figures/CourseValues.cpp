@@ -8,6 +8,7 @@
 #include "HandMethods.h"
 #include "QuizCircuits.h"
 #include "Topic3Figures.h"
+#include "Topic12Figures.h"
 #include "Topic13Values.h"
 #include "ValueTable.h"
 
@@ -216,6 +217,7 @@ ValueTable build() {
   topic6(t);
   topic7(t);
   topic8(t);
+  addTopic12Values(t);
   addTopic13Values(t);
   return t;
 }

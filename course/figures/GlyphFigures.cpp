@@ -1,4 +1,4 @@
-// Button glyphs and the program icon.
+// Button glyphs and the program icon (drawn in ProgramIcon.cpp).
 //
 // Two kinds of glyph: 32 x 16 strips in the 16 colours holding a 16 x 16 image and its disabled
 // look (the hands of "Voltar" and "Seguir", the contents menu's topic marker), drawn pixel by
@@ -9,61 +9,13 @@
 #include "CairoPicture.h"
 #include "Figures.h"
 #include "GlyphStrip.h"
+#include "ProgramIcon.h"
 
 namespace apostila::figures {
 
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-
-// The icon: the NPN transistor symbol in navy on a yellow disc, 32 x 32 in the 16 colours.
-// Drawn without antialiasing, so that every pixel is one of the 16 colours exactly.
-IndexedImage mainIcon() {
-  CairoPicture p(32, 32);
-  cairo_t* cr = p.cr();
-  cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-  p.setColor(0x008080);  // teal ground
-  cairo_paint(cr);
-  cairo_arc(cr, 16, 16, 15, 0, 2 * kPi);
-  p.fillAndStroke(0xFFFF00, 0x000000, 2);
-  p.setColor(0x000080);
-  cairo_set_line_width(cr, 2);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-  cairo_move_to(cr, 3, 16);  // base lead
-  cairo_line_to(cr, 12, 16);
-  cairo_stroke(cr);
-  cairo_rectangle(cr, 11, 8, 3, 16);  // base bar
-  cairo_fill(cr);
-  cairo_move_to(cr, 14, 12);  // collector, out of the top
-  cairo_line_to(cr, 21, 7);
-  cairo_line_to(cr, 21, 1);
-  cairo_move_to(cr, 14, 20);  // emitter, out of the bottom
-  cairo_line_to(cr, 21, 25);
-  cairo_line_to(cr, 21, 31);
-  cairo_stroke(cr);
-  // The emitter's arrow, pointing away from the base: a right-angled head whose corner is the
-  // tip, which reads better at this size than a slanted triangle.
-  for (int y = 20; y <= 24; ++y) cairo_rectangle(cr, 40 - y, y, y - 19, 1);
-  cairo_fill(cr);
-  const RgbImage rgb = p.image();
-  IndexedImage img;
-  img.width = 32;
-  img.height = 32;
-  img.palette = kStandardPalette;
-  for (std::uint32_t c : rgb.pixels) {
-    int best = 0;
-    long bestDistance = -1;
-    for (int i = 0; i < 16; ++i) {
-      const std::uint32_t q = kStandardPalette[static_cast<std::size_t>(i)];
-      const long dr = long((c >> 16) & 0xFF) - long((q >> 16) & 0xFF), dg = long((c >> 8) & 0xFF) - long((q >> 8) & 0xFF),
-                 db = long(c & 0xFF) - long(q & 0xFF);
-      const long d = dr * dr + dg * dg + db * db;
-      if (bestDistance < 0 || d < bestDistance) best = i, bestDistance = d;
-    }
-    img.indices.push_back(static_cast<std::uint8_t>(best));
-  }
-  return img;
-}
 
 // A hand pointing right, seen from the back: the index finger stretched out, the thumb on top,
 // the other three fingers curled under, a shirt cuff at the wrist.
@@ -281,7 +233,7 @@ std::vector<std::uint8_t> questionBalloon() {
 }  // namespace
 
 void addGlyphFigures(FigureList& list) {
-  list.add("mainicon.bmp", [] { return encodeBmp4(mainIcon()); });
+  list.add("mainicon.bmp", [] { return encodeBmp4(windowIcon()); });
   list.add("mao-direita.bmp", handRight);
   list.add("mao-esquerda.bmp", handLeft);
   list.add("topico.bmp", topicMarker);

@@ -11,6 +11,8 @@ constexpr double kResistorLength = 34, kResistorWidth = 5.5;
 constexpr int kResistorTeeth = 6;
 constexpr double kDiodeLength = 14, kDiodeWidth = 8;
 constexpr double kDot = 2.6, kTerminal = 3.5;
+constexpr double kCoilLength = 26, kCoilWidth = 14;
+constexpr double kContactLength = 28;
 using Align = TextSetter::Align;
 }  // namespace
 
@@ -131,6 +133,45 @@ void Schematic::led(const std::string& name, Pt a, Pt b, const std::string& lbl,
   diodeBody(a, b, 2);
   twoPins(name, a, b);
   label(a, b, lbl, value, side == Side::Auto ? Side::Right : side, kDiodeWidth + 6);
+}
+
+void Schematic::coil(const std::string& name, Pt a, Pt b, const std::string& lbl, const std::string& value, Side side) {
+  const Axis u = axis(a, b);
+  const double body = std::fmin(kCoilLength, u.length), half = kCoilWidth / 2;
+  const Pt s = leads(a, b, body);
+  const double nx = -u.uy, ny = u.ux;
+  const Pt e{s.x + u.ux * body, s.y + u.uy * body};
+  d_.polyline({{s.x + nx * half, s.y + ny * half},
+               {e.x + nx * half, e.y + ny * half},
+               {e.x - nx * half, e.y - ny * half},
+               {s.x - nx * half, s.y - ny * half},
+               {s.x + nx * half, s.y + ny * half}});
+  twoPins(name, a, b);
+  label(a, b, lbl, value, side, half + 6);
+}
+
+void Schematic::contact(const std::string& name, Pt a, Pt b, bool closed, const std::string& lbl,
+                        const std::string& value, Side side) {
+  const Axis u = axis(a, b);
+  const double body = std::fmin(kContactLength, u.length), r = 2.5;
+  const Pt s = leads(a, b, body);
+  const Pt p{s.x + u.ux * r, s.y + u.uy * r}, q{s.x + u.ux * (body - r), s.y + u.uy * (body - r)};
+  d_.circle(p, r);
+  d_.circle(q, r);
+  // The blade turns about the first contact; open, it is lifted by 30 degrees away from the
+  // side the lettering goes on.
+  const bool vertical = std::fabs(u.ux) < std::fabs(u.uy);
+  const Side placed = side == Side::Auto ? (vertical ? Side::Right : Side::Above) : side;
+  double nx = -u.uy, ny = u.ux;
+  const double towardsX = placed == Side::Right ? 1 : placed == Side::Left ? -1 : 0;
+  const double towardsY = placed == Side::Below ? 1 : placed == Side::Above ? -1 : 0;
+  if (nx * towardsX + ny * towardsY > 0) nx = -nx, ny = -ny;
+  const double len = body - 2 * r, angle = closed ? 0.0 : 0.52;
+  const double ax = std::cos(angle), ac = std::sin(angle);
+  d_.line({p.x + u.ux * r, p.y + u.uy * r},
+          {p.x + u.ux * r + (u.ux * ax + nx * ac) * len, p.y + u.uy * r + (u.uy * ax + ny * ac) * len});
+  twoPins(name, a, b);
+  label(a, b, lbl, value, side, 8);
 }
 
 void Schematic::battery(const std::string& name, Pt a, Pt b, const std::string& lbl, const std::string& value,

@@ -10,7 +10,8 @@
 //   s.wire({s.pin("RB.b"), s.pin("Q.b")});
 //   s.ground("0", s.pin("Q.e"));
 //
-// Pins: two-terminal parts "NAME.a" and "NAME.b" (a is the anode or + end), transistors
+// Pins: two-terminal parts "NAME.a" and "NAME.b" (a is the anode or + end; a relay coil and a
+// switch contact have both), transistors
 // "NAME.b", "NAME.c", "NAME.e", supply and ground "NAME". Lettering is set beside a part on the
 // side given (Side::Auto: right of a vertical part, above a horizontal one); the value goes in
 // dark blue under the name.
@@ -51,6 +52,13 @@ class Schematic {
              Side side = Side::Auto);
   void led(const std::string& name, Pt a, Pt b, const std::string& label = "", const std::string& value = "",
            Side side = Side::Auto);
+  // A relay's coil: a rectangle on the axis a–b, lettered like a resistor.
+  void coil(const std::string& name, Pt a, Pt b, const std::string& label = "", const std::string& value = "",
+            Side side = Side::Auto);
+  // A switch's contact between a and b: two terminal circles and the blade, open (lifted to the
+  // side away from the lettering) or closed.
+  void contact(const std::string& name, Pt a, Pt b, bool closed, const std::string& label = "",
+               const std::string& value = "", Side side = Side::Auto);
   // The + terminal at a, the − at b: a battery (long and short plate) or a source in a circle.
   void battery(const std::string& name, Pt a, Pt b, const std::string& label = "", const std::string& value = "",
                Side side = Side::Auto);

@@ -1,6 +1,7 @@
 // The theory figures: each topic's file adds its pictures to the list.
 #include "Figures.h"
 #include "Topic3Figures.h"
+#include "Topic12Figures.h"
 
 namespace apostila::figures {
 
@@ -20,6 +21,7 @@ void addTheoryFigures(FigureList& list) {
   addTopic6Figures(list);
   addTopic7Figures(list);
   addTopic8Figures(list);
+  addTopic12Figures(list);
   addTopic13Figures(list);
 }
 

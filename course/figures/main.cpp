@@ -1,5 +1,5 @@
 // apostila-figures OUTDIR: draws every picture of the course into OUTDIR, with values.txt, the
-// named values that the page sources refer to.
+// named values that the page sources refer to, and the desktop's icons into OUTDIR/icons.
 // apostila-figures --parts FILE: draws the sheet of drawing parts into FILE.
 #include <filesystem>
 #include <iostream>
@@ -7,6 +7,7 @@
 
 #include "Figures.h"
 #include "PartsSheet.h"
+#include "ProgramIcon.h"
 #include "ValueTable.h"
 
 namespace fs = std::filesystem;
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
     }
     fs::create_directories(argv[1]);
     for (const auto& f : allFigures()) writeFile(fs::path(argv[1]) / f.file, f.encode());
+    fs::create_directories(fs::path(argv[1]) / "icons");
+    for (const auto& f : desktopIcons()) writeFile(fs::path(argv[1]) / "icons" / f.file, f.encode());
     const std::string values = courseValues().file();
     writeFile(fs::path(argv[1]) / "values.txt", std::vector<std::uint8_t>(values.begin(), values.end()));
   } catch (const std::exception& e) {

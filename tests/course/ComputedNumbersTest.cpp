@@ -5,6 +5,7 @@
 // draw their numbers from the same named values, so a picture cannot disagree with its text.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -154,6 +155,59 @@ std::map<std::string, double> recomputed() {
               {"t19.bvceo", 40}, {"t20.vknee", vbe}});
   }
   {
+    // The switch (Teoria 47 to 51). Hand method: VBE = 0,7 V, VCE(sat) = 0, IB = IC(sat) / 10.
+    // The model's points are found here by Newton's method on both loops at once, a different
+    // road from the figure program's nested bisections.
+    const figures::DeviceModel q;
+    auto solve = [&](double vin, double rb, double vLoad, double rLoad, double vbe0, double vce0) {
+      double x[2] = {vbe0, vce0};
+      auto f = [&](const double* v, double* out) {
+        out[0] = vin - v[0] - rb * q.baseCurrent(v[0], v[1]);
+        out[1] = vLoad - v[1] - rLoad * q.collectorCurrent(v[0], v[1]);
+      };
+      for (int i = 0; i < 200; ++i) {
+        double f0[2], j[2][2];
+        f(x, f0);
+        for (int k = 0; k < 2; ++k) {
+          double xh[2] = {x[0], x[1]}, fh[2];
+          xh[k] += 1e-7;
+          f(xh, fh);
+          j[0][k] = (fh[0] - f0[0]) / 1e-7;
+          j[1][k] = (fh[1] - f0[1]) / 1e-7;
+        }
+        const double det = j[0][0] * j[1][1] - j[0][1] * j[1][0];
+        double d0 = (f0[0] * j[1][1] - f0[1] * j[0][1]) / det, d1 = (j[0][0] * f0[1] - j[1][0] * f0[0]) / det;
+        const double damp = std::fmin(1.0, 0.02 / std::fmax(std::fabs(d0), 1e-30));
+        x[0] -= d0 * damp;
+        x[1] -= d1 * damp;
+      }
+      return std::array<double, 4>{x[0], x[1], q.baseCurrent(x[0], x[1]), q.collectorCurrent(x[0], x[1])};
+    };
+    const double ib47 = (5 - vbe) / 4.7e3;
+    const auto on = solve(5, 4.7e3, 12, 1e3, 0.75, 0.1), off = solve(0, 4.7e3, 12, 1e3, 0, 12);
+    EXPECT_GT(100 * ib47, 12 / 1e3) << "the switch of Teoria 47 saturates";
+    r.insert({{"t47.vcc", 12}, {"t47.rc", 1e3}, {"t47.rb", 4.7e3}, {"t47.vin", 5}, {"t47.beta", 100},
+              {"t47.ib", ib47}, {"t47.ic_beta", 100 * ib47}, {"t47.ic_sat", 12e-3}, {"t47.vce_cut", 12},
+              {"t48.vce_sat", on[1]}, {"t48.ic_on", on[3]}, {"t48.ib_on", on[2]}, {"t48.ic_off", off[3]}});
+    // The LED driver: a red LED taken as 2 V, 150 Ω on 5 V, RB rounded to 2,2 kΩ.
+    const double ic49 = (5 - 2) / 150.0, ib49 = (5 - vbe) / 2.2e3;
+    double lo = 0.3, hi = 1.0;
+    for (int i = 0; i < 80; ++i) ((q.collectorCurrent((lo + hi) / 2, 5) < ic49) ? lo : hi) = (lo + hi) / 2;
+    const double hfe49 = q.collectorCurrent(lo, 5) / q.baseCurrent(lo, 5);
+    const auto led = solve(5, 2.2e3, 3, 150, 0.75, 0.1);
+    r.insert({{"t49.vcc", 5}, {"t49.vled", 2}, {"t49.rc", 150}, {"t49.vin", 5}, {"t49.ic_sat", ic49},
+              {"t49.ib", ic49 / 10}, {"t49.vrb", 5 - vbe}, {"t49.rb_calc", (5 - vbe) / (ic49 / 10)}, {"t49.rb", 2.2e3},
+              {"t49.ib_real", ib49}, {"t49.beta_forced", ic49 / ib49}, {"t49.hfe", hfe49},
+              {"t49.ic_active", hfe49 * ib49}, {"t49.m_vce", led[1]}, {"t49.m_ic", led[3]}, {"t49.m_ib", led[2]},
+              {"t49.m_vbe", led[0]}});
+    // The relay: a 400 Ω coil on 12 V, RB rounded to 1,5 kΩ; the diode's drop taken as 0,7 V.
+    const double ic50 = 12 / 400.0;
+    r.insert({{"t50.vcc", 12}, {"t50.rcoil", 400}, {"t50.vin", 5}, {"t50.ic", ic50}, {"t50.ib", ic50 / 10},
+              {"t50.rb_calc", (5 - vbe) / (ic50 / 10)}, {"t50.rb", 1.5e3}, {"t50.ib_real", (5 - vbe) / 1.5e3},
+              {"t50.vd", 0.7}, {"t50.vce_clamp", 12.7}, {"t50.bvceo", 40}});
+    // The typical switching times of a small-signal switching transistor, and their sums.
+    r.insert({{"t51.ic_test", 150e-3}, {"t51.ib_test", 15e-3}, {"t51.td", 10e-9}, {"t51.tr", 25e-9},
+              {"t51.ts", 225e-9}, {"t51.tf", 60e-9}, {"t51.ton", 35e-9}, {"t51.toff", 285e-9}});
     // The diode test (Teoria 60) solved on the PNP, the same device mirrored, with the probes
     // the other way round: its emitter–base and collector–base readings must be those the page
     // states for the NPN. Each floating lead settles where the current through it vanishes,
@@ -202,7 +256,7 @@ Shown readShown(const std::string& text) {
   static const std::map<std::string, double> units = {
       {"", 1},       {"V", 1},        {"mV", 1e-3},      {"A", 1},       {"mA", 1e-3},
       {"\u00B5A", 1e-6}, {"nA", 1e-9}, {"\u03A9", 1},   {"k\u03A9", 1e3}, {"M\u03A9", 1e6},
-      {"W", 1},      {"mW", 1e-3}};
+      {"W", 1},      {"mW", 1e-3}, {"ns", 1e-9}};
   std::string number = text, unit;
   if (const std::size_t space = text.find(' '); space != std::string::npos) {
     number = text.substr(0, space);
@@ -220,7 +274,7 @@ Shown readShown(const std::string& text) {
 // The numbers of a caption, each with the unit that follows it: "IC ≈ 2,4 mA e VCE ≈ 6,7 V"
 // gives "2,4 mA" and "6,7 V". Digits inside a name (RB1, VCE(sat)) are not numbers.
 std::vector<std::string> numbersIn(const std::string& caption) {
-  static const std::vector<std::string> units = {"k\u03A9", "M\u03A9", "\u03A9", "mA", "\u00B5A", "nA", "mV", "V", "A", "mW", "W"};
+  static const std::vector<std::string> units = {"k\u03A9", "M\u03A9", "\u03A9", "mA", "\u00B5A", "nA", "mV", "V", "A", "mW", "W", "ns"};
   std::vector<std::string> out;
   std::size_t i = 0;
   while (i < caption.size()) {
@@ -292,6 +346,9 @@ TEST(ComputedValues, WorkedStepsHoldForTheNumbersAsShown) {
       {"t07.ic", "t07.icbo", "t07.ic_maj", -1},  // Teoria 7: IC(maj) = IC − ICBO
       {"t17.vcc", "t18.vrc", "t18.vce", -1},     // Teoria 18: VCE = VCC − RC · IC
       {"t19.ic2", "t19.ic1", "t19.dic", -1},     // Teoria 19: ΔIC read between two curves
+      {"t51.td", "t51.tr", "t51.ton", +1},       // Teoria 51: ton = td + tr
+      {"t51.ts", "t51.tf", "t51.toff", +1},      // Teoria 51: toff = ts + tf
+      {"t50.vcc", "t50.vd", "t50.vce_clamp", +1},  // Teoria 50: VCC plus the diode's drop
   };
   for (const auto& s : steps) {
     ASSERT_TRUE(file.count(s.a) && file.count(s.b) && file.count(s.result)) << s.result;
@@ -334,6 +391,12 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {23, {"t19."}, {"0"}},  // the open-base curve, IB = 0
       {24, {"t20."}, {"0", "1"}},  // VCB = 0, and α near 1
       {25, {}, {"19"}},  // the page of the common-emitter curves
+      // The switch: an input at 0 V, IB = 0, IC ≈ 0; the forced β of 10; the 10 % and 90 % points.
+      {51, {"t47.", "hand."}, {"0", "0 V"}},
+      {52, {"t48."}, {"0"}},
+      {53, {"t49."}, {"10", "51"}},
+      {54, {"t50.", "hand."}, {"10"}},
+      {55, {"t51."}, {"10", "90"}},
       // Packages are named by numbers (TO-92 ... TO-3, the 2N of a type number).
       {61, {}, {"92", "18", "39", "126", "220", "3", "2"}},
       {62, {}, {}},

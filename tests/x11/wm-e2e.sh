@@ -12,6 +12,7 @@ for tool in xprop xwininfo xdotool wmctrl xlogo; do
   command -v "$tool" >/dev/null || { echo "wm-e2e: $tool is not installed, skipped"; exit 77; }
 done
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../e2e/lib.sh"  # within, viewable, origin, click_at ...
 log=$(mktemp)
 pid=
 other=
@@ -21,7 +22,6 @@ cleanup() {
   rm -f "$log"
 }
 trap cleanup EXIT
-export LC_ALL=C.UTF-8  # xprop prints the titles as text
 
 fail() {
   echo "wm-e2e ($wm): $*"
@@ -31,19 +31,6 @@ fail() {
   exit 1
 }
 
-# Polls "$@" every 50 ms until it succeeds or $1 seconds pass. The deadlines are generous: they
-# only matter when something is wrong, and a loaded machine is slow.
-within() {
-  local deadline=$((SECONDS + $1))
-  shift
-  until "$@"; do
-    ((SECONDS < deadline)) || return 1
-    sleep 0.05
-  done
-}
-
-num() { printf '%d' "$1"; }
-same() { [[ -n $1 && -n $2 ]] && (($(num "$1") == $(num "$2"))); }
 # The managed windows of the program: its clients in _NET_CLIENT_LIST.
 ours() {
   local id
@@ -63,18 +50,10 @@ titled() {
   for id in $(ours); do [[ $(name_of "$id") == "$1" ]] && { echo "$id"; return 0; }; done
   return 1
 }
-viewable() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 hidden() { ! viewable "$1"; }
 active() { xprop -root _NET_ACTIVE_WINDOW | grep -o '0x[0-9a-f]*'; }
 is_active() { same "$(active)" "$1"; }
 gone() { ! titled "$1" >/dev/null; }
-origin() { xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x "," y}'; }
-# Clicks client point (x, y) of window $1.
-click_at() {
-  local o
-  o=$(origin "$1")
-  xdotool mousemove $((${o%,*} + $2)) $((${o#*,} + $3)) click 1
-}
 
 name=$(basename "$program")
 name=${name%%.*}

@@ -53,16 +53,33 @@ ui::Form& PageRenderer::pageNamed(const std::string& id) const {
   throw std::runtime_error("no page " + id + " (page ids are formintro and Form1 to Form85)");
 }
 
-// Rests the pointer on the middle of the element's visible rectangle.
-void PageRenderer::pointAt(ui::Form& page, const std::string& element) {
-  auto* c = dynamic_cast<ui::Control*>(page.findComponent(element));
+// The one page on the screen; after a click that closed the course's last page, there is none.
+ui::Form& PageRenderer::pageOnScreen() const {
+  for (ui::Form* f : app_->forms())
+    if (f->visible()) return *f;
+  throw std::runtime_error("no page is on the screen");
+}
+
+platform::Rect PageRenderer::elementRect(const ui::Form& page, const std::string& element) const {
+  auto* c = dynamic_cast<const ui::Control*>(const_cast<ui::Form&>(page).findComponent(element));
   if (!c) throw std::runtime_error("no element " + element + " on " + page.name());
-  int x = c->left() + c->width() / 2, y = c->top() + c->height() / 2;
+  int x = c->left(), y = c->top();
   for (const ui::Container* p = c->parent(); p && p != &page; p = p->parent()) {
     x += p->left() + p->clientOffsetX();
     y += p->top() + p->clientOffsetY();
   }
-  desktop_.movePointer(desktop_.geometry(page.windowId()).client.origin() + platform::Point{x, y});
+  return {x, y, c->width(), c->height()};
+}
+
+platform::Rect PageRenderer::elementRect(const std::string& page, const std::string& element) const {
+  return elementRect(pageNamed(page), element);
+}
+
+// Rests the pointer on the middle of the element's rectangle.
+void PageRenderer::pointAt(ui::Form& page, const std::string& element) {
+  const platform::Rect r = elementRect(page, element);
+  desktop_.movePointer(desktop_.geometry(page.windowId()).client.origin() +
+                       platform::Point{r.x + r.width / 2, r.y + r.height / 2});
   app_->processPending();
 }
 
@@ -79,19 +96,20 @@ ui::Canvas PageRenderer::render(const RenderRequest& request) {
     app_->processPending();
   }
   for (const std::string& element : request.clicks) {
-    pointAt(page, element);
+    pointAt(pageOnScreen(), element);
     // A message the click opens is read and closed with Enter, as a learner would.
     desktop_.onWait([this] { desktop_.typeKey(platform::Key::Return); });
     desktop_.click();
     app_->processPending();
   }
-  if (!request.hover.empty()) pointAt(page, request.hover);
+  ui::Form& shown = pageOnScreen();
+  if (!request.hover.empty()) pointAt(shown, request.hover);
   if (!request.press.empty()) {
-    pointAt(page, request.press);
+    pointAt(shown, request.press);
     desktop_.pressButton(platform::MouseButton::Left);
     app_->processPending();
   }
-  const platform::PixelView view = desktop_.pixels(page.windowId());
+  const platform::PixelView view = desktop_.pixels(shown.windowId());
   ui::Canvas out(view.width, view.height);
   for (int y = 0; y < view.height; ++y)
     for (int x = 0; x < view.width; ++x) out.pixels()[y * out.stride() + x] = view.at(x, y);

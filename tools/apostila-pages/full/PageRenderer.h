@@ -1,7 +1,9 @@
 // Renders a page of the course headless, as the learner would see it once the page has been
 // opened: the whole course is built from the embedded definitions on a simulated desktop, the
 // page is shown as navigation shows it (so its activation handler has run), and the pointer is
-// optionally put over one element or holding the left button down on one.
+// optionally put over one element or holding the left button down on one. Clicks may walk on
+// to other pages (a whole quiz pass, say): each acts on the page on the screen at that moment,
+// and the picture is of the page on the screen at the end.
 #pragma once
 
 #include <filesystem>
@@ -21,7 +23,8 @@ struct RenderRequest {
   std::filesystem::path output;
   std::string hover;  // element to rest the pointer on, or empty
   std::string press;  // element to hold the left button down on, or empty
-  std::vector<std::string> clicks;  // elements clicked first, in order; messages they open are closed
+  std::vector<std::string> clicks;  // elements clicked first, in order, each on the page then on the
+                                    // screen; messages they open are closed
 
   // PAGE OUT [--click ELEMENT]... [--hover ELEMENT] [--press ELEMENT]; false for anything else.
   static bool parse(const std::vector<std::string>& args, RenderRequest& out);
@@ -40,8 +43,14 @@ class PageRenderer {
   // an unknown page or element.
   ui::Canvas render(const RenderRequest& request);
 
+  // Where an element of a page lies in the page's client area, shown or not. Throws
+  // std::runtime_error for an unknown page or element.
+  platform::Rect elementRect(const std::string& page, const std::string& element) const;
+
  private:
   ui::Form& pageNamed(const std::string& id) const;
+  ui::Form& pageOnScreen() const;
+  platform::Rect elementRect(const ui::Form& page, const std::string& element) const;
   void pointAt(ui::Form& page, const std::string& element);
 
   platform::HeadlessBackend desktop_;

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the build into a throwaway prefix and runs the end-to-end suite against the
+# installed program: on a private X server under the window manager $2 ("openbox" or "none"),
+# or, for "no-display", with no display at all.
+# Usage: run-e2e.sh BUILD_DIR WM
+set -euo pipefail
+build=$1
+wm=$2
+here=$(cd "$(dirname "$0")" && pwd)
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+cmake --install "$build" --prefix "$tmp/usr" >"$tmp/install.log" || { cat "$tmp/install.log"; exit 1; }
+program=$tmp/usr/bin/apostila
+tool=$build/tools/apostila-pages/apostila-pages
+
+if [[ $wm == no-display ]]; then
+  # One line on stderr and exit 1; nothing on stdout.
+  rc=0
+  env -u DISPLAY -u WAYLAND_DISPLAY "$program" >"$tmp/out" 2>"$tmp/err" || rc=$?
+  ((rc == 1)) || { echo "e2e (no display): exit code $rc, not 1"; exit 1; }
+  [[ ! -s $tmp/out ]] || { echo "e2e (no display): wrote to stdout: $(cat "$tmp/out")"; exit 1; }
+  lines=$(wc -l <"$tmp/err")
+  ((lines == 1)) || { echo "e2e (no display): $lines lines on stderr:"; cat "$tmp/err"; exit 1; }
+  echo "e2e (no display): exit 1 with one line: $(cat "$tmp/err")"
+  exit 0
+fi
+"$here/../x11/run-sdl-smoke.sh" "$here/course.sh" "$wm" "$program" "$tool"
