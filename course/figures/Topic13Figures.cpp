@@ -131,6 +131,8 @@ void to92(Drawing& d, double x0, double y0) {
   const double cx = x0 + 98, pitch = 17;
   roundedTop(d, cx - 25, y0 + 30, 50, 50, 15, kPlastic);
   for (int i = -1; i <= 1; ++i) lead(d, {cx + i * pitch, y0 + 80}, {cx + i * pitch, y0 + 122}, 2.5);
+  note(d, {x0 + 35, y0 + 52}, "face plana");
+  note(d, {x0 + 35, y0 + 67}, "de frente");
   const char* rows[][4] = {{"BC547", "C", "B", "E"}, {"2N3904", "E", "B", "C"}};
   for (int r = 0; r < 2; ++r) {
     const double y = y0 + 143 + 21 * r;
