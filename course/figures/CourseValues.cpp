@@ -11,6 +11,7 @@
 #include "Topic12Figures.h"
 #include "Topic9b.h"
 #include "Topic12bValues.h"
+#include "Topic13Values.h"
 #include "ValueTable.h"
 
 namespace apostila::figures {
@@ -224,6 +225,7 @@ ValueTable build() {
   addTopic9Values(t);
   addTopic9bValues(t);
   addTopic12bValues(t);
+  addTopic13Values(t);
   return t;
 }
 

@@ -14,6 +14,7 @@ void addTopic8Figures(FigureList& list);  // characteristic curves
 void addTopic9Figures(FigureList& list);  // bias circuits: Teoria 22 to 26
 void addTopic9bFigures(FigureList& list);  // leakage currents and thermal drift
 void addTopic12bFigures(FigureList& list);  // the transistor as a current source
+void addTopic13Figures(FigureList& list);  // packages and the multimeter test
 
 void addTheoryFigures(FigureList& list) {
   addTopics1And2Figures(list);
@@ -27,6 +28,7 @@ void addTheoryFigures(FigureList& list) {
   addTopic9Figures(list);
   addTopic9bFigures(list);
   addTopic12bFigures(list);
+  addTopic13Figures(list);
 }
 
 }  // namespace apostila::figures

@@ -238,6 +238,40 @@ std::map<std::string, double> recomputed() {
     // The typical switching times of a small-signal switching transistor, and their sums.
     r.insert({{"t51.ic_test", 150e-3}, {"t51.ib_test", 15e-3}, {"t51.td", 10e-9}, {"t51.tr", 25e-9},
               {"t51.ts", 225e-9}, {"t51.tf", 60e-9}, {"t51.ton", 35e-9}, {"t51.toff", 285e-9}});
+    // The diode test (Teoria 60) solved on the PNP, the same device mirrored, with the probes
+    // the other way round: its emitter–base and collector–base readings must be those the page
+    // states for the NPN. Each floating lead settles where the current through it vanishes,
+    // found by the secant method, and the reading where the base current is the meter's.
+    const figures::DeviceModel p(figures::DeviceModel::Polarity::Pnp);
+    const double itest = 1e-3;
+    auto secant = [](auto f, double x0, double x1) {
+      for (int i = 0; i < 100; ++i) {
+        const double f0 = f(x0), f1 = f(x1);
+        if (f1 == f0) break;
+        const double x2 = x1 - f1 * (x1 - x0) / (f1 - f0);
+        x0 = x1;
+        x1 = x2;
+        if (std::abs(x1 - x0) < 1e-13) break;
+      }
+      return x1;
+    };
+    // Emitter to base with the collector open: VCE where IC = 0, then VEB for IB = −1 mA.
+    auto baseOutCollectorOpen = [&](double veb) {
+      const double vce = secant([&](double v) { return p.collectorCurrent(-veb, v) * 1e3; }, 0.0, -0.05);
+      return std::log(-p.baseCurrent(-veb, vce) / itest);
+    };
+    // Collector to base with the emitter open: VBE where IE = IC + IB = 0, then VCB.
+    auto baseOutEmitterOpen = [&](double vcb) {
+      auto ie = [&](double v) { return (p.collectorCurrent(v, v + vcb) + p.baseCurrent(v, v + vcb)) * 1e3; };
+      const double v = secant(ie, -vcb, -vcb + 0.02);
+      return std::log(-p.baseCurrent(v, v + vcb) / itest);
+    };
+    const double veb = secant(baseOutCollectorOpen, 0.6, 0.7), vcb = secant(baseOutEmitterOpen, 0.6, 0.7);
+    for (double reading : {veb, vcb}) {
+      EXPECT_GT(reading, 0.6) << "a silicon junction at a meter's current";
+      EXPECT_LT(reading, 0.75);
+    }
+    r.insert({{"t60.itest", itest}, {"t60.vbe", veb}, {"t60.vbc", vcb}});
   }
   {
     // Topic 9, Teoria 22 to 26, by the hand methods written out again here. Teoria 22: Teoria
@@ -554,6 +588,11 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {58, {"t54."}, {}},
       {59, {"t55."}, {}},
       {60, {}, {}},
+      // Packages are named by numbers (TO-92 ... TO-3, the 2N of a type number).
+      {61, {}, {"92", "18", "39", "126", "220", "3", "2"}},
+      {62, {}, {}},
+      {63, {}, {}},
+      {64, {"t60."}, {}},
   };
   const auto file = valuesFile();
   testing::Course course;
