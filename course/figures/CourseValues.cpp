@@ -8,6 +8,7 @@
 #include "HandMethods.h"
 #include "QuizCircuits.h"
 #include "Topic3Figures.h"
+#include "Topic11Figures.h"
 #include "ValueTable.h"
 
 namespace apostila::figures {
@@ -215,6 +216,7 @@ ValueTable build() {
   topic6(t);
   topic7(t);
   topic8(t);
+  addTopic11Values(t);
   return t;
 }
 

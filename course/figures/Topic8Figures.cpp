@@ -2,12 +2,13 @@
 // dissipation limit, the common-base output and input curves, and the common-collector family.
 // Every curve is sampled point by point from the device model.
 #include <cmath>
-#include <functional>
 #include <string>
+#include <vector>
 
 #include "DeviceModel.h"
 #include "Drawing.h"
 #include "Figures.h"
+#include "OutputFamily.h"
 #include "Plot.h"
 #include "ValueTable.h"
 
@@ -20,24 +21,13 @@ using Align = TextSetter::Align;
 const std::string& val(const std::string& name) { return courseValues().text(name); }
 
 // The base currents of the common-emitter family, in µA: Teoria 19 reads β between two of them.
-constexpr double kBaseCurrents[] = {20e-6, 40e-6, 60e-6, 80e-6, 100e-6};
+const std::vector<double> kBaseCurrents = {20e-6, 40e-6, 60e-6, 80e-6, 100e-6};
 constexpr double kSmall = 12.5;
-
-std::string microamps(double ib) { return std::to_string(static_cast<int>(std::lround(ib * 1e6))) + " \u00B5A"; }
 
 // The axes of the output curves, VCE from 0 to 30 V and the current up to 30 mA.
 void outputAxes(Plot& p, const std::string& quantity) {
   p.xAxis(0, 30, 5, "V_{CE}", "V");
   p.yAxis(0, 30e-3, 5e-3, quantity, "mA", 1e-3);
-}
-
-// The family of output curves, one for each base current, named at its right end; outputOf
-// gives the plotted current (IC, or IE) at one IB and VCE.
-void outputFamily(Drawing& d, Plot& p, const std::function<double(double, double)>& outputOf) {
-  for (double ib : kBaseCurrents) {
-    p.curve([&](double v) { return outputOf(ib, v); });
-    d.text().draw({p.px(30) + 4, p.py(outputOf(ib, 30)) + 5}, "I_B = " + microamps(ib), Align::Left, kSmall);
-  }
 }
 
 // IC against VCE for five base currents and the open base, with the saturation, active and
@@ -48,7 +38,7 @@ std::vector<std::uint8_t> commonEmitter() {
   Plot p(d, {.left = 46, .top = 26, .right = 400, .bottom = 362});
   outputAxes(p, "I_C");
   p.shadeX(0, 0.6);
-  outputFamily(d, p, [&](double ib, double v) { return q.outputCurve(ib, v); });
+  drawOutputFamily(d, p, kBaseCurrents, 30, [&](double ib, double v) { return q.outputCurve(ib, v); });
   // The open-base curve is ICEO, a few nanoamperes: it lies on the axis, and below it the
   // transistor is cut off.
   p.curve([&](double v) { return q.iceo(v); });
@@ -113,7 +103,7 @@ std::vector<std::uint8_t> commonCollector() {
   const DeviceModel q;
   Plot p(d, {.left = 46, .top = 26, .right = 330, .bottom = 280});
   outputAxes(p, "I_E");
-  outputFamily(d, p, [&](double ib, double v) { return q.outputCurve(ib, v) + ib; });
+  drawOutputFamily(d, p, kBaseCurrents, 30, [&](double ib, double v) { return q.outputCurve(ib, v) + ib; });
   return d.bmp();
 }
 
