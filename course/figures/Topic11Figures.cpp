@@ -23,6 +23,9 @@ using namespace topic11;
 const std::string& val(const std::string& name) { return courseValues().text(name); }
 
 constexpr double kSmall = 12.5;
+
+// "I_B = 13,8 µA", the circuit's base current as the named value states it.
+std::string baseCurrentName(const std::string& value) { return "I_B = " + val(value); }
 // The load lines stand out from the curves in a dark red; lettering stays black and blue.
 constexpr std::uint32_t kLine = 0xB00000;
 
@@ -94,6 +97,16 @@ class LoadLinePlot {
     return q;
   }
 
+  // What most pages show: the line with its ends named, the circuit's curve, and Q projected on
+  // both axes, with the base current, IC and VCE as the page's named values state them
+  // (page + ".ib", ".ic", ".vce").
+  void solved(double vcc, double r, const std::string& page, const std::string& top, const std::string& right) {
+    line(vcc, r);
+    ends(vcc, r, top, right);
+    const Pt at = q(courseValues().value(page + ".ib"), vcc, r, "Q", baseCurrentName(page + ".ib"));
+    project(at, val(page + ".vce"), val(page + ".ic"));
+  }
+
   // Dashed lines from Q to both axes, with its VCE and IC written beside them.
   void project(Pt q, const std::string& vce, const std::string& ic) {
     d_.ink(Drawing::kBlue);
@@ -124,9 +137,6 @@ void circuit(Drawing& d, const std::string& page, bool withRe, BiasCircuitDrawin
   if (withRe) c.values.re = val(page + ".re");
   BiasCircuitDrawings::draw(d, c, box);
 }
-
-// "I_B = 13,8 µA", the circuit's base current as the named value states it.
-std::string baseCurrentName(const std::string& value) { return "I_B = " + val(value); }
 
 // Teoria 39: the line alone, from the collector loop, before any curve is drawn.
 std::vector<std::uint8_t> circuitAndLine() {
@@ -164,10 +174,7 @@ std::vector<std::uint8_t> lineOnCurves() {
   const auto& c = kCircuit;
   LoadLinePlot p(d, {.left = 46, .top = 26, .right = 330, .bottom = 300}, {12, 2, 6e-3, 1e-3},
                  {5e-6, 10e-6, 20e-6, 25e-6});
-  p.line(c.vcc, c.rc);
-  p.ends(c.vcc, c.rc, "I_{C(sat)} = " + val("t40.ic_sat"), "V_{CE(corte)}");
-  const Pt q = p.q(courseValues().value("t40.ib"), c.vcc, c.rc, "Q", baseCurrentName("t40.ib"));
-  p.project(q, val("t40.vce"), val("t40.ic"));
+  p.solved(c.vcc, c.rc, "t40", "I_{C(sat)} = " + val("t40.ic_sat"), "V_{CE(corte)}");
   return d.bmp();
 }
 
@@ -180,10 +187,7 @@ std::vector<std::uint8_t> lineWithEmitterResistor() {
                  {5e-6, 15e-6, 25e-6});
   p.line(c.vcc, c.rc, true);
   p.name(c.vcc, c.rc, 0.2, "sem R_E");
-  p.line(c.vcc, c.lineResistance());
-  p.ends(c.vcc, c.lineResistance(), val("t41.ic_sat"), val("t41.vcc"));
-  const Pt q = p.q(courseValues().value("t41.ib"), c.vcc, c.lineResistance(), "Q", baseCurrentName("t41.ib"));
-  p.project(q, val("t41.vce"), val("t41.ic"));
+  p.solved(c.vcc, c.lineResistance(), "t41", val("t41.ic_sat"), val("t41.vcc"));
   return d.bmp();
 }
 
@@ -267,10 +271,7 @@ std::vector<std::uint8_t> firstExample() {
   circuit(d, "t44", false, {0, 10, 200, 272});
   LoadLinePlot p(d, {.left = 246, .top = 24, .right = 466, .bottom = 250}, {10, 2, 12e-3, 2e-3},
                  {10e-6, 20e-6, 40e-6});
-  p.line(c.vcc, c.rc);
-  p.ends(c.vcc, c.rc, val("t44.ic_sat"), val("t44.vcc"));
-  const Pt q = p.q(courseValues().value("t44.ib"), c.vcc, c.rc, "Q", baseCurrentName("t44.ib"));
-  p.project(q, val("t44.vce"), val("t44.ic"));
+  p.solved(c.vcc, c.rc, "t44", val("t44.ic_sat"), val("t44.vcc"));
   return d.bmp();
 }
 
@@ -299,10 +300,7 @@ std::vector<std::uint8_t> secondExample() {
   const double vcc = kExample2Vcc, rc = kExample2Rc;
   LoadLinePlot p(d, {.left = 46, .top = 26, .right = 316, .bottom = 290}, {10, 1, 7e-3, 1e-3},
                  {5e-6, 10e-6, 20e-6, 25e-6});
-  p.line(vcc, rc);
-  p.ends(vcc, rc, val("t45.ic_sat"), val("t45.vcc"));
-  const Pt q = p.q(courseValues().value("t45.ib"), vcc, rc, "Q", baseCurrentName("t45.ib"));
-  p.project(q, val("t45.vce"), val("t45.ic"));
+  p.solved(vcc, rc, "t45", val("t45.ic_sat"), val("t45.vcc"));
   return d.bmp();
 }
 
