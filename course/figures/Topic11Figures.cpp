@@ -112,7 +112,8 @@ class LoadLinePlot {
     d_.ink(Drawing::kBlue);
     p_.line({0, q.y}, q, true);
     p_.line({q.x, 0}, q, true);
-    d_.text().draw({p_.px(0) + 4, p_.py(q.y) - 5}, ic, Align::Left, kSmall);
+    // Clear of the curves, which rise almost straight up from VCE = 0.
+    d_.text().draw({p_.px(0) + 12, p_.py(q.y) - 5}, ic, Align::Left, kSmall);
     d_.text().draw({p_.px(q.x) + 4, p_.py(0) - 5}, vce, Align::Left, kSmall);
     d_.ink(Drawing::kBlack);
   }
