@@ -11,6 +11,7 @@
 #include "Equation.h"
 #include "OutputFamily.h"
 #include "Plot.h"
+#include "Schematic.h"
 #include "Topic11Figures.h"
 
 namespace apostila::figures {
@@ -129,21 +130,24 @@ class LoadLinePlot {
 };
 
 // The fixed-bias circuit of a page, lettered with its named values, in a box of a picture.
-void circuit(Drawing& d, const std::string& page, bool withRe, BiasCircuitDrawings::Box box) {
+BiasCircuitDrawings::Layout circuit(Drawing& d, const std::string& page, bool withRe, BiasCircuitDrawings::Box box) {
   BiasCircuitDrawings::Circuit c;
   c.re = withRe;
   c.values.vcc = val(page + ".vcc");
   c.values.rb = val(page + ".rb");
   c.values.rc = val(page + ".rc");
   if (withRe) c.values.re = val(page + ".re");
-  BiasCircuitDrawings::draw(d, c, box);
+  return BiasCircuitDrawings::draw(d, c, box);
 }
 
 // Teoria 39: the line alone, from the collector loop, before any curve is drawn.
 std::vector<std::uint8_t> circuitAndLine() {
   Drawing d(529, 332);
   const auto& c = kCircuit;
-  circuit(d, "t39", false, {0, 10, 220, 312});
+  // The collector loop the line comes from ends across the transistor, in VCE.
+  const auto at = circuit(d, "t39", false, {0, 10, 220, 312});
+  Schematic s(d, 10);
+  s.voltage(at.collector, at.emitter, "V_{CE}", Schematic::Side::Right);
   LoadLinePlot p(d, {.left = 262, .top = 26, .right = 480, .bottom = 290}, {14, 2, 7e-3, 1e-3});
   p.line(c.vcc, c.rc);
   p.ends(c.vcc, c.rc, "I_{C(sat)}", "V_{CE(corte)}");
