@@ -1,7 +1,7 @@
 // Topic 11, the DC load line: the circuits, the load lines drawn over the device model's own
 // output curves with their two ends marked, and every Q point found where a line meets the
 // curve of the circuit's base current (DeviceModel::loadLineVce), never placed by eye.
-#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -24,11 +24,11 @@ using namespace topic11;
 const std::string& val(const std::string& name) { return courseValues().text(name); }
 
 constexpr double kSmall = 12.5;
+// The load lines stand out from the curves in a dark red; lettering stays black and blue.
+constexpr std::uint32_t kLine = 0xB00000;
 
 // "I_B = 13,8 µA", the circuit's base current as the named value states it.
 std::string baseCurrentName(const std::string& value) { return "I_B = " + val(value); }
-// The load lines stand out from the curves in a dark red; lettering stays black and blue.
-constexpr std::uint32_t kLine = 0xB00000;
 
 // The output curves of the model with DC load lines over them: every picture of the topic that
 // shows a line on the curves is drawn through this one class, so the lines, their ends and the
@@ -44,7 +44,7 @@ class LoadLinePlot {
       : d_(d), p_(d, frame), axes_(axes) {
     p_.xAxis(0, axes.vMax, axes.vStep, "V_{CE}", "V");
     p_.yAxis(0, axes.iMax, axes.iStep, "I_C", "mA", 1e-3);
-    drawOutputFamily(d_, p_, family, axes_.vMax, curveOf());
+    drawOutputFamily(d_, p_, family, axes_.vMax, [this](double ib, double v) { return model_.outputCurve(ib, v); });
   }
 
   Plot& plot() { return p_; }
@@ -81,13 +81,12 @@ class LoadLinePlot {
   // The circuit's own base-current curve in blue, named at its right end, and Q where it meets
   // the line: found by the model, returned in data units.
   Pt q(double ib, double vcc, double r, const std::string& name, const std::string& curveName = "") {
-    const DeviceModel model;
-    const double vce = model.loadLineVce(ib, vcc, r);
+    const double vce = model_.loadLineVce(ib, vcc, r);
     const Pt q{vce, (vcc - vce) / r};
     d_.ink(Drawing::kBlue);
     if (!curveName.empty()) {
-      p_.curve([&](double v) { return model.outputCurve(ib, v); });
-      d_.text().draw({p_.px(axes_.vMax) + 4, p_.py(model.outputCurve(ib, axes_.vMax)) + 5}, curveName, Align::Left,
+      p_.curve([&](double v) { return model_.outputCurve(ib, v); });
+      d_.text().draw({p_.px(axes_.vMax) + 4, p_.py(model_.outputCurve(ib, axes_.vMax)) + 5}, curveName, Align::Left,
                      kSmall);
     }
     d_.circle(p_.at(q.x, q.y), 4.5, true);
@@ -120,10 +119,7 @@ class LoadLinePlot {
   }
 
  private:
-  static std::function<double(double, double)> curveOf() {
-    return [](double ib, double v) { return DeviceModel().outputCurve(ib, v); };
-  }
-
+  const DeviceModel model_;
   Drawing& d_;
   Plot p_;
   Axes axes_;
