@@ -65,7 +65,7 @@ class LoadLinePlot {
     p_.point({0, vcc / r});
     p_.point({vcc, 0});
     const Pt t = p_.at(0, vcc / r), b = p_.at(vcc, 0);
-    d_.text().draw({t.x + 8, t.y - 6}, top, Align::Left, kSmall);
+    d_.text().draw({t.x + 6, t.y - 6}, top, Align::Left, kSmall);
     const bool room = b.x + 6 + d_.text().measure(right, kSmall).width <= d_.width() - 2;
     d_.text().draw({room ? b.x + 6 : b.x - 4, b.y - 8}, right, room ? Align::Left : Align::Right, kSmall);
     d_.ink(Drawing::kBlack);
@@ -183,8 +183,8 @@ std::vector<std::uint8_t> lineOnCurves() {
 std::vector<std::uint8_t> lineWithEmitterResistor() {
   Drawing d(547, 350);
   const auto& c = kWithEmitter;
-  circuit(d, "t41", true, {0, 10, 200, 330});
-  LoadLinePlot p(d, {.left = 240, .top = 26, .right = 462, .bottom = 306}, {12, 2, 6e-3, 1e-3},
+  circuit(d, "t41", true, {0, 10, 190, 330});
+  LoadLinePlot p(d, {.left = 224, .top = 26, .right = 468, .bottom = 306}, {12, 2, 6e-3, 1e-3},
                  {5e-6, 15e-6, 25e-6});
   p.line(c.vcc, c.rc, true);
   p.name(c.vcc, c.rc, 0.2, "sem R_E");
