@@ -12,6 +12,7 @@
 #include "Topic9b.h"
 #include "Topic12bValues.h"
 #include "Topic13Values.h"
+#include "Topic11Figures.h"
 #include "ValueTable.h"
 
 namespace apostila::figures {
@@ -226,6 +227,7 @@ ValueTable build() {
   addTopic9bValues(t);
   addTopic12bValues(t);
   addTopic13Values(t);
+  addTopic11Values(t);
   return t;
 }
 

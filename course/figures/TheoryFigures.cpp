@@ -15,6 +15,7 @@ void addTopic9Figures(FigureList& list);  // bias circuits: Teoria 22 to 26
 void addTopic9bFigures(FigureList& list);  // leakage currents and thermal drift
 void addTopic12bFigures(FigureList& list);  // the transistor as a current source
 void addTopic13Figures(FigureList& list);  // packages and the multimeter test
+void addTopic11Figures(FigureList& list);  // the DC load line
 
 void addTheoryFigures(FigureList& list) {
   addTopics1And2Figures(list);
@@ -29,6 +30,7 @@ void addTheoryFigures(FigureList& list) {
   addTopic9bFigures(list);
   addTopic12bFigures(list);
   addTopic13Figures(list);
+  addTopic11Figures(list);
 }
 
 }  // namespace apostila::figures

@@ -5,8 +5,8 @@
 // draw their numbers from the same named values, so a picture cannot disagree with its text.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <fstream>
 #include <functional>
@@ -403,6 +403,67 @@ std::map<std::string, double> recomputed() {
               {"t56.vl_max", evl}, {"t56.rl_max", evl / eic}, {"t56.rl_in", 820}, {"t56.vrl_in", 820 * eic},
               {"t56.vce_in", evcc - 820 * eic - eve}, {"t56.rl_out", 1.5e3}, {"t56.ic_out", evl / 1.5e3}});
   }
+  {
+    // The load line (Teoria 38 to 46). Each Q is found here on the model's terminal currents
+    // alone: the VBE that draws the base current at a VCE, the IC it gives, and the VCE where
+    // that IC meets the line, by bisection; with RE the base current is found by an outer
+    // bisection on the base loop VCC = RB · IB + VBE + RE · (IC + IB). IC is stated to the
+    // hundredth of a milliampere and VCE from the loop with that IC.
+    const figures::DeviceModel q;
+    auto icOnCurve = [&](double ib, double vce) {
+      double lo = 0.2, hi = 1.0;
+      for (int i = 0; i < 80; ++i) {
+        const double m = (lo + hi) / 2;
+        (q.baseCurrent(m, vce) < ib ? lo : hi) = m;
+      }
+      return q.collectorCurrent(lo, vce);
+    };
+    auto onLine = [&](double ib, double vcc, double rl) {
+      double lo = 0, hi = vcc;
+      for (int i = 0; i < 60; ++i) {
+        const double m = (lo + hi) / 2;
+        (icOnCurve(ib, m) > (vcc - m) / rl ? hi : lo) = m;
+      }
+      return (vcc - lo) / rl;  // IC at Q
+    };
+    auto baseCurrent = [&](double vcc, double rb, double rc, double re) {
+      double lo = 0, hi = (vcc - vbe) / rb;
+      for (int i = 0; i < 60; ++i) {
+        const double m = (lo + hi) / 2;
+        (rb * m + vbe + re * (onLine(m, vcc, rc + re) + m) < vcc ? lo : hi) = m;
+      }
+      return lo;
+    };
+    auto stated = [](double ic) { return std::round(ic * 1e5) / 1e5; };
+    auto point = [&](const std::string& page, double vcc, double rb, double rc, double re) {
+      const double ib = re > 0 ? baseCurrent(vcc, rb, rc, re) : (vcc - vbe) / rb;
+      const double ic = stated(onLine(ib, vcc, rc + re));
+      EXPECT_GT(ic, 0.2 * vcc / (rc + re)) << page << "'s Q lies well inside its line";
+      EXPECT_LT(ic, 0.8 * vcc / (rc + re)) << page << "'s Q lies well inside its line";
+      r.insert({{page + ".ib", ib}, {page + ".ic", ic}, {page + ".vce", vcc - (rc + re) * ic}});
+      return vcc - (rc + re) * ic;
+    };
+    const double vce40 = point("t40", 12, 820e3, 2.2e3, 0);
+    point("t41", 12, 1e6, 2.2e3, 1e3);
+    point("t44", 10, 330e3, 1e3, 0);
+    r.insert({{"t39.vcc", 12}, {"t39.rb", 820e3}, {"t39.rc", 2.2e3}, {"t40.ic_sat", 12 / 2.2e3}, {"t40.vce_cut", 12},
+              {"t41.vcc", 12}, {"t41.rb", 1e6}, {"t41.rc", 2.2e3}, {"t41.re", 1e3}, {"t41.ic_sat", 12 / 3.2e3},
+              {"t42.rb_lower", 560e3}, {"t42.rb_higher", 1.5e6}, {"t42.rc_higher", 3.3e3}, {"t42.vcc_lower", 9},
+              {"t42.ib_lower", (12 - vbe) / 560e3}, {"t42.ib_higher", (12 - vbe) / 1.5e6},
+              {"t42.ib_vcc", (9 - vbe) / 820e3}, {"t43.to_cut", 12 - vce40},
+              {"t43.swing_pp", 2 * std::min(vce40, 12 - vce40)}, {"t43.half", 6}, {"t44.vcc", 10},
+              {"t44.rb", 330e3}, {"t44.rc", 1e3}, {"t44.ic_sat", 10e-3}});
+    // Teoria 45: the curve through the middle of the line (4,5 V; 3 mA) found from the VCE
+    // and IC of that point, then the base current the model draws there.
+    double lo = 0.2, hi = 1.0;
+    for (int i = 0; i < 80; ++i) {
+      const double m = (lo + hi) / 2;
+      (q.collectorCurrent(m, 4.5) < 3e-3 ? lo : hi) = m;
+    }
+    const double ib45 = q.baseCurrent(lo, 4.5);
+    r.insert({{"t45.vcc", 9}, {"t45.rc", 1.5e3}, {"t45.ic_sat", 6e-3}, {"t45.vce", 4.5}, {"t45.ic", 3e-3},
+              {"t45.ib", ib45}, {"t45.rb", (9 - vbe) / ib45}});
+  }
   return r;
 }
 
@@ -513,6 +574,7 @@ TEST(ComputedValues, WorkedStepsHoldForTheNumbersAsShown) {
       {"t25.vcc", "t25.vrc", "t25.vce", -1},     // Teoria 26: VCE = VCC − RC · (IC + IB)
       {"t52.vz", "hand.vbe", "t52.ve", -1},      // Teoria 52: VE = VZ − VBE
       {"t56.vz", "hand.vbe", "t56.ve", -1},      // Teoria 56: VE = VZ − VBE
+      {"t39.vcc", "t40.vce", "t43.to_cut", -1},   // Teoria 43: from Q to the cut-off end
   };
   for (const auto& s : steps) {
     ASSERT_TRUE(file.count(s.a) && file.count(s.b) && file.count(s.result)) << s.result;
@@ -593,6 +655,14 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {62, {}, {}},
       {63, {}, {}},
       {64, {"t60."}, {}},
+      // The load line: its ends at VCE = 0 and IC = 0, the slope −1/RC, the curves of Teoria 19.
+      {42, {}, {"0", "19"}},
+      {43, {}, {}},
+      {46, {"t42."}, {"1"}},
+      {47, {"t40.", "t43."}, {"0", "2"}},
+      {48, {"t44."}, {"1"}},
+      {49, {"t45."}, {"2"}},
+      {50, {}, {}},
   };
   const auto file = valuesFile();
   testing::Course course;
