@@ -1,0 +1,109 @@
+// The three fuzz checks.
+#include "FuzzChecks.h"
+
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Compiler.h"
+#include "ComputedValues.h"
+#include "Dump.h"
+#include "Frame.h"
+#include "FuzzPages.h"
+#include "PageSource.h"
+#include "PageTool.h"
+#include "content/Bitmap.h"
+#include "content/ReadError.h"
+
+namespace apostila::fuzz {
+
+namespace msg = content::msg;
+
+void checkBitmap(std::span<const std::uint8_t> bytes) {
+  using content::Bitmap;
+  try {
+    const Bitmap bmp = Bitmap::decode(bytes);
+    if (bmp.empty()) return;
+    // Every row of a small picture; a sample of a big one, so that each input stays quick.
+    const int step = static_cast<long long>(bmp.width()) * bmp.height() > (1 << 20) ? bmp.height() / 64 + 1 : 1;
+    std::vector<Bitmap::Rgb> row(static_cast<std::size_t>(bmp.width()) + 2);
+    volatile Bitmap::Rgb sink = 0;
+    for (int y = 0; y < bmp.height(); y += step) {
+      bmp.readRow(y, 0, bmp.width(), row.data());
+      bmp.readRow(y, -1, bmp.width() + 2, row.data());  // overlapping both edges
+      for (Bitmap::Rgb c : row) sink = sink ^ c;
+    }
+    sink = sink ^ bmp.pixel(bmp.width() - 1, bmp.height() - 1) ^ bmp.pixel(-1, 0) ^ bmp.bottomLeft();
+  } catch (const content::ReadError& e) {
+    if (std::strcmp(e.what(), msg::kInvalidBitmap) != 0 && std::strcmp(e.what(), msg::kStreamRead) != 0)
+      throw Finding(std::string("the decoder refused a picture with a message of its own: ") + e.what());
+  }
+}
+
+void checkDefinition(std::span<const std::uint8_t> bytes) {
+  try {
+    FuzzPages::readAndShow(bytes);
+  } catch (const content::ReadError&) {
+  }
+  try {
+    (void)tools::dumpSource(bytes);
+    (void)tools::dumpJson(bytes);
+  } catch (const content::ReadError&) {
+  }
+}
+
+namespace {
+
+// The small frame a page names when the input brings none: a panel to place content in and a
+// button bound to a handler every theory page has.
+const char* const kFrame =
+    "frame\n"
+    "  Caption: <required>\n"
+    "  OnActivate: <optional>\n"
+    "  TPanel Panel1\n"
+    "    place content\n"
+    "    TSpeedButton SpeedButton3\n"
+    "      Caption: \"Seguir\"\n"
+    "      OnClick: SpeedButton3Click\n"
+    "  place last\n";
+
+// A few computed values, so that {name} references substitute as they do in the course.
+void installValues() {
+  static const bool done = [] {
+    tools::ComputedValues::setCurrent(
+        tools::ComputedValues::parse("t06.ic\t2,4 mA\nt06.ib\t12 µA\nhand.vbe\t0,7 V\n", "fuzz.values"));
+    return true;
+  }();
+  (void)done;
+}
+
+}  // namespace
+
+void checkPageSource(std::span<const std::uint8_t> bytes) {
+  installValues();
+  std::string text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  std::string frame = kFrame;
+  if (std::size_t nul = text.find('\0'); nul != std::string::npos) {
+    frame = text.substr(0, nul);
+    text.erase(0, nul + 1);
+  }
+  tools::FrameReader frames = [&frame](const std::string& name, std::string& path) {
+    path = "frames/" + name;
+    return std::optional<std::string>(frame);
+  };
+  std::vector<std::uint8_t> definition;
+  try {
+    tools::SourceElement root = tools::readPage(text, "fuzz.page", {}, frames);
+    definition = tools::Compiler("fuzz.page", tools::pageClassResolver()).compile(root);
+  } catch (const tools::SourceError&) {
+    return;
+  }
+  // What the compiler writes, the program reads.
+  try {
+    FuzzPages::readAndShow(definition);
+  } catch (const content::ReadError&) {
+  }
+}
+
+}  // namespace apostila::fuzz
