@@ -41,6 +41,6 @@ INSTANTIATE_TEST_SUITE_P(Targets, FuzzRegression,
                          ::testing::Values(Target{"bitmap", apostila::fuzz::checkBitmap},
                                            Target{"definition", apostila::fuzz::checkDefinition},
                                            Target{"page_source", apostila::fuzz::checkPageSource}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& target) { return std::string(target.param.name); });
 
 }  // namespace
