@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <ostream>
 #include <vector>
 
 #include "FuzzChecks.h"
@@ -19,6 +20,8 @@ struct Target {
   const char* name;
   Check check;
 };
+
+void PrintTo(const Target& t, std::ostream* os) { *os << t.name; }
 
 class FuzzRegression : public ::testing::TestWithParam<Target> {};
 
