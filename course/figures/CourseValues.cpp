@@ -7,6 +7,7 @@
 #include "DeviceModel.h"
 #include "HandMethods.h"
 #include "QuizCircuits.h"
+#include "Topic10Exercises.h"
 #include "Topic3Figures.h"
 #include "ValueTable.h"
 
@@ -215,6 +216,7 @@ ValueTable build() {
   topic6(t);
   topic7(t);
   topic8(t);
+  addTopic10Values(t);
   return t;
 }
 

@@ -10,6 +10,7 @@ void addTopic5Figures(FigureList& list);  // configurations
 void addTopic6Figures(FigureList& list);  // voltage and current notation
 void addTopic7Figures(FigureList& list);  // bias from a single battery
 void addTopic8Figures(FigureList& list);  // characteristic curves
+void addTopic10Figures(FigureList& list);  // worked bias exercises
 
 void addTheoryFigures(FigureList& list) {
   addTopics1And2Figures(list);
@@ -19,6 +20,7 @@ void addTheoryFigures(FigureList& list) {
   addTopic6Figures(list);
   addTopic7Figures(list);
   addTopic8Figures(list);
+  addTopic10Figures(list);
 }
 
 }  // namespace apostila::figures

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "BiasExercisesRecomputed.h"
 #include "CourseFixture.h"
 #include "DeviceModel.h"
 #include "QuizCircuits.h"
@@ -153,6 +154,7 @@ std::map<std::string, double> recomputed() {
               {"t19.dic", ic2 - ic1}, {"t19.dib", ib2 - ib1}, {"t19.beta", beta}, {"t19.pmax", 0.5},
               {"t19.bvceo", 40}, {"t20.vknee", vbe}});
   }
+  r.merge(testing::biasExercisesRecomputed());  // topic 10, the worked bias exercises
   return r;
 }
 
@@ -298,6 +300,12 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {23, {"t19."}, {"0"}},  // the open-base curve, IB = 0
       {24, {"t20."}, {"0", "1"}},  // VCB = 0, and α near 1
       {25, {}, {"19"}},  // the page of the common-emitter curves
+      // The worked bias exercises: each page states its own exercise's values, and its number.
+      {35, {"t31."}, {"1"}},
+      {37, {"t33."}, {"3"}},
+      {38, {"t34."}, {"4"}},
+      {39, {"t35."}, {}},
+      {40, {"t36."}, {"6"}},
   };
   const auto file = valuesFile();
   testing::Course course;
