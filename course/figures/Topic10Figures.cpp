@@ -4,6 +4,7 @@
 // results in blue), and the model's results with how far they lie from the hand ones. The
 // blocks flow into each picture's columns; Teoria 37 sums the six up in a table.
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <memory>
@@ -92,15 +93,19 @@ Block linesBlock(Drawing& d, std::vector<Line> lines) {
           }};
 }
 
-// A ruled table: a header row and rows of cells, each column as wide as its widest cell; the
-// first column is set flush left, the others centred.
-Block tableBlock(Drawing& d, std::vector<std::vector<std::string>> rows) {
-  const double rowH = 23, pad = 6;
+// A ruled table: a header row and rows of cells, each column as wide as its widest cell and the
+// room left up to width shared out among them; the first column is set flush left, the others
+// centred.
+Block tableBlock(Drawing& d, std::vector<std::vector<std::string>> rows, double width) {
+  const double rowH = 23, pad = 4;
   std::vector<double> widths(rows.front().size(), 0);
   for (const auto& r : rows)
     for (std::size_t c = 0; c < r.size(); ++c) widths[c] = std::max(widths[c], d.text().measure(r[c]).width + 2 * pad);
   double w = 0;
   for (double x : widths) w += x;
+  const double spare = std::max(0.0, std::floor((width - w) / static_cast<double>(widths.size())));
+  for (double& x : widths) x += spare;
+  w += spare * static_cast<double>(widths.size());
   const double h = rowH * static_cast<double>(rows.size());
   return {w, h, [&d, rows, widths, w, h, rowH, pad](Pt at) {
             for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -345,13 +350,15 @@ std::vector<std::uint8_t> picture(const BiasExercise& e, const PictureSpec& p) {
 std::vector<std::uint8_t> resultsTable() {
   Drawing d(556, 182);
   std::vector<std::vector<std::string>> rows = {
-      {"exercício", "I_C à mão", "modelo", "V_{CE} à mão", "modelo", "ΔI_C"}};
+      {"exercício", "I_C à mão", "modelo", "V_{CE} à mão", "modelo", "diferença"}};
   for (const BiasExercise& e : biasExercises()) {
     const std::string& x = e.id;
     rows.push_back({std::to_string(e.number) + ". " + e.shortTitle, val(x + ".ic"), val(x + ".m_ic"), val(x + ".vce"),
                     val(x + ".m_vce"), val(x + ".d_ic") + " %"});
   }
-  flow(d, "t37-resultados.bmp", {tableBlock(d, rows)});
+  flow(d, "t37-resultados.bmp",
+       {linesBlock(d, {{"Os seis exercícios: à mão e pelo modelo (diferença em I_C)", Drawing::kBlack, true}}),
+        tableBlock(d, rows, d.width() - 4)});
   return d.bmp();
 }
 

@@ -59,10 +59,10 @@ OperatingPoint handSolution(const BiasExercise& e, ValueTable& t) {
       if (e.re > 0) {
         t.add(x + ".beta1", e.beta + 1, "");
         t.add(x + ".rsum", e.rb + (e.beta + 1) * e.re, "k\u03A9");
-        t.add(x + ".ie", p.ie, "mA", 2);
-        t.add(x + ".vre", p.ie * e.re, "V", 2);
+        t.add(x + ".ie", p.ie, "mA", 3);
+        t.add(x + ".vre", p.ie * e.re, "V", 3);
       }
-      t.add(x + ".vrc", p.ic * e.rc, "V", 2);
+      t.add(x + ".vrc", p.ic * e.rc, "V", 3);
       break;
     case Kind::DividerExact:
     case Kind::DividerApproximate: {
@@ -79,19 +79,19 @@ OperatingPoint handSolution(const BiasExercise& e, ValueTable& t) {
         t.add(x + ".vth_net", HandMethods::dividerVoltage(d) - kVbe, "V", 2);
         t.add(x + ".beta1", e.beta + 1, "");
         t.add(x + ".rsum", HandMethods::dividerResistance(d) + (e.beta + 1) * e.re, "k\u03A9", 1);
-        t.add(x + ".ie", p.ie, "mA", 2);
-        t.add(x + ".vrc", p.ic * e.rc, "V", 2);
-        t.add(x + ".vre", p.ie * e.re, "V", 2);
+        t.add(x + ".ie", p.ie, "mA", 3);
+        t.add(x + ".vrc", p.ic * e.rc, "V", 3);
+        t.add(x + ".vre", p.ie * e.re, "V", 3);
         // What the approximate method would have given here.
-        t.add(x + ".other_ic", approx.ic, "mA", 2);
+        t.add(x + ".other_ic", approx.ic, "mA", 3);
         t.add(x + ".other_vce", approx.vce, "V", 2);
       } else {
         p = approx;
         t.add(x + ".ve", HandMethods::dividerVoltage(d) - kVbe, "V", 2);
         t.add(x + ".rcre", e.rc + e.re, "k\u03A9");
-        t.add(x + ".vdrop", p.ic * (e.rc + e.re), "V", 2);
+        t.add(x + ".vdrop", p.ic * (e.rc + e.re), "V", 3);
         // The exact method's result, the base current included.
-        t.add(x + ".other_ic", exact.ic, "mA", 2);
+        t.add(x + ".other_ic", exact.ic, "mA", 3);
         t.add(x + ".other_vce", exact.vce, "V", 2);
       }
       // How far the approximate result lies from the exact one.
@@ -103,14 +103,14 @@ OperatingPoint handSolution(const BiasExercise& e, ValueTable& t) {
       t.add(x + ".vrb", e.vcc - kVbe, "V", 1);
       t.add(x + ".beta1", e.beta + 1, "");
       t.add(x + ".rsum", (e.beta + 1) * e.rc + e.rb, "k\u03A9");
-      t.add(x + ".ie", p.ie, "mA", 2);
-      t.add(x + ".vrc", p.ie * e.rc, "V", 2);
+      t.add(x + ".ie", p.ie, "mA", 3);
+      t.add(x + ".vrc", p.ie * e.rc, "V", 3);
       break;
   }
   if (p.saturated || p.cutOff) throw std::logic_error(x + ": an exercise is worked in the active region");
   if (e.kind == Kind::Fixed) t.add(x + ".ic_sat", p.icSat, "mA", 2);
   t.add(x + ".ib", p.ib, "\u00B5A", 2);
-  t.add(x + ".ic", p.ic, "mA", 2);
+  t.add(x + ".ic", p.ic, "mA", 3);
   t.add(x + ".vce", p.vce, "V", 2);
   return p;
 }
@@ -137,7 +137,7 @@ void addTopic10Values(ValueTable& t) {
     const std::string& x = e.id;
     t.add(x + ".m_vbe", std::fabs(m.vbe), "V", 3);
     t.add(x + ".m_ib", std::fabs(m.ib), "\u00B5A", 2);
-    t.add(x + ".m_ic", std::fabs(m.ic), "mA", 2);
+    t.add(x + ".m_ic", std::fabs(m.ic), "mA", 3);
     t.add(x + ".m_vce", std::fabs(m.vce), "V", 2);
     t.add(x + ".d_ib", percentApart(hand.ib, std::fabs(m.ib)), "", 1);
     t.add(x + ".d_ic", percentApart(hand.ic, std::fabs(m.ic)), "", 1);

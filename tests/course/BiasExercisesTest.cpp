@@ -265,15 +265,22 @@ std::map<std::string, std::string> valuesFile() {
   return out;
 }
 
-// "1,23 mA" -> 1.23e-3.
-double shownValue(const std::string& text) {
+// A number as the page shows it, in SI units, with half a step of its last digit.
+struct Shown {
+  double value, tolerance;
+};
+
+Shown shown(const std::string& text) {
   std::string number = text.substr(0, text.find(' '));
-  for (char& ch : number)
-    if (ch == ',') ch = '.';
+  const std::size_t comma = number.find(',');
+  const int decimals = comma == std::string::npos ? 0 : static_cast<int>(number.size() - comma - 1);
+  if (comma != std::string::npos) number[comma] = '.';
   const std::string unit = text.find(' ') == std::string::npos ? "" : text.substr(text.find(' ') + 1);
-  const double scale = unit == "mA" ? 1e-3 : unit == "\u00B5A" ? 1e-6 : 1;
-  return std::stod(number) * scale;
+  const double scale = unit == "mA" ? 1e-3 : unit == "\u00B5A" ? 1e-6 : unit == "k\u03A9" ? 1e3 : unit == "M\u03A9" ? 1e6 : 1;
+  return {std::stod(number) * scale, 0.5 * std::pow(10.0, -decimals) * scale * (1 + 1e-9)};
 }
+
+double shownValue(const std::string& text) { return shown(text).value; }
 
 TEST(BiasExercises, EachPageStatesTheModelResultNewtonFindsWithinOnePerCent) {
   const auto file = valuesFile();
@@ -291,6 +298,63 @@ TEST(BiasExercises, EachPageStatesTheModelResultNewtonFindsWithinOnePerCent) {
       const std::string name = e.id + q;
       ASSERT_TRUE(file.count(name)) << name;
       EXPECT_NEAR(shownValue(file.at(name)), expected.at(name), 0.01 * expected.at(name) + 0.05) << name;
+    }
+  }
+}
+
+// A learner checks the pages' steps with the numbers as they stand. A difference of shown
+// numbers must give the shown result to its last digit; a product or a quotient may be off by
+// what the rounding of its operands carries into it, and no more.
+TEST(BiasExercises, TheWorkedStepsHoldForTheNumbersAsShown) {
+  const auto file = valuesFile();
+  for (const BiasExercise& e : figures::biasExercises()) {
+    SCOPED_TRACE(e.id);
+    auto at = [&](const std::string& q) {
+      const std::string name = q.rfind("hand.", 0) == 0 ? q : e.id + "." + q;
+      EXPECT_TRUE(file.count(name)) << name;
+      return file.count(name) ? shown(file.at(name)) : Shown{0, 0};
+    };
+    auto difference = [&](const std::string& result, const std::string& from, std::vector<std::string> minus) {
+      double v = at(from).value;
+      for (const std::string& m : minus) v -= at(m).value;
+      EXPECT_NEAR(v, at(result).value, at(result).tolerance) << result << " = " << from << " minus the rest";
+    };
+    auto product = [&](const std::string& result, const std::string& a, const std::string& b) {
+      const Shown x = at(a), y = at(b), r = at(result);
+      EXPECT_NEAR(x.value * y.value, r.value, r.tolerance + x.tolerance * y.value + y.tolerance * x.value)
+          << result << " = " << a << " · " << b;
+    };
+    auto quotient = [&](const std::string& result, const std::string& a, const std::string& b) {
+      const Shown x = at(a), y = at(b), r = at(result);
+      EXPECT_NEAR(x.value / y.value, r.value,
+                  r.tolerance + x.tolerance / y.value + x.value * y.tolerance / (y.value * y.value))
+          << result << " = " << a << " / " << b;
+    };
+    const bool carriesIe = e.kind != Kind::Fixed && e.kind != Kind::DividerApproximate;
+    if (e.kind == Kind::DividerApproximate) {
+      difference("ve", "vth", {"hand.vbe"});
+      quotient("ic", "ve", "re");
+      quotient("ib", "ic", "beta");
+      product("vdrop", "ic", "rcre");
+      difference("vce", "vcc", {"vdrop"});
+    } else {
+      product("ic", "beta", "ib");
+      if (e.kind == Kind::DividerExact) {
+        difference("vth_net", "vth", {"hand.vbe"});
+        quotient("ib", "vth_net", "rsum");
+      } else {
+        difference("vrb", "vcc", {"hand.vbe"});
+        quotient("ib", "vrb", e.kind == Kind::Fixed ? "rb" : "rsum");
+      }
+      if (carriesIe) product("ie", "beta1", "ib");
+      product("vrc", "rc", e.kind == Kind::Feedback ? "ie" : "ic");
+      if (e.re > 0) product("vre", "re", "ie");
+      difference("vce", "vcc", e.re > 0 ? std::vector<std::string>{"vrc", "vre"} : std::vector<std::string>{"vrc"});
+    }
+    if (e.kind == Kind::Fixed) quotient("ic_sat", "vcc", "rc");
+    if (e.kind == Kind::DividerExact || e.kind == Kind::DividerApproximate) {
+      product("beta_re", "beta", "re");
+      EXPECT_NEAR(10 * at("rb2").value, at("ten_rb2").value, at("ten_rb2").tolerance);
     }
   }
 }
