@@ -10,7 +10,7 @@
 // its emitter up has them the other way round.
 //
 //   BiasNetwork n = BiasNetwork::divider(DividerCircuit{12, 39e3, 8.2e3, 3.3e3, 1e3, 200});
-//   ModelPoint q = ModelBias::solve(n);          // q.ic ≈ 1,4 mA, q.vce ≈ 5,9 V
+//   ModelPoint q = ModelBias::solve(n);          // q.ic ≈ 1,38 mA, q.vce ≈ 6,07 V
 //   ModelPoint hot = ModelBias::solve(n, 75);    // the same circuit at 75 °C
 #pragma once
 

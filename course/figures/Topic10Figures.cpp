@@ -265,7 +265,7 @@ Block summaryBlock(Drawing& d, const BiasExercise& e, double maxWidth) {
   if (d.text().measure(line).width <= maxWidth)
     lines = {{line, Drawing::kBlue}};
   else
-    lines = {{"Modelo: " + ic, Drawing::kBlue}, {"V" + std::string(isPnp(e) ? "_{EC}" : "_{CE}") + vce.substr(vce.find(' ')), Drawing::kBlue}};
+    lines = {{"Modelo: " + ic, Drawing::kBlue}, {vce, Drawing::kBlue}};
   if (isDivider(e)) {
     // The approximate method's IC against the exact one, whichever this page worked.
     const bool exactHere = e.kind == Kind::DividerExact;
@@ -286,7 +286,6 @@ struct PictureSpec {
   std::vector<std::string> steps = {};  // the hand solution's blocks this picture takes
   int circuitWidth = 0;                 // 0: the circuit takes the picture's whole width
   int circuitHeight = 0;                //    and 0: its whole height
-  int textWidth = 0;                    // how wide the model's results may run; 0: the whole picture
 };
 
 // Blocks set in columns: down the first column while they fit, then on to the next. A block
@@ -338,7 +337,7 @@ std::vector<std::uint8_t> picture(const BiasExercise& e, const PictureSpec& p) {
         break;
       }
       case Piece::Summary:
-        blocks.push_back(summaryBlock(d, e, (p.textWidth > 0 ? p.textWidth : p.width) - 8));
+        blocks.push_back(summaryBlock(d, e, p.width - 2));
         break;
     }
   }
@@ -353,7 +352,8 @@ std::vector<std::uint8_t> resultsTable() {
       {"exercício", "I_C à mão", "modelo", "V_{CE} à mão", "modelo", "diferença"}};
   for (const BiasExercise& e : biasExercises()) {
     const std::string& x = e.id;
-    rows.push_back({std::to_string(e.number) + ". " + e.shortTitle, val(x + ".ic"), val(x + ".m_ic"), val(x + ".vce"),
+    // The PNP's VEC stands in the VCE columns, as its page gives it.
+    rows.push_back({std::to_string(e.number) + ". " + e.shortTitle + (isPnp(e) ? " (V_{EC})" : ""), val(x + ".ic"), val(x + ".m_ic"), val(x + ".vce"),
                     val(x + ".m_vce"), val(x + ".d_ic") + " %"});
   }
   flow(d, "t37-resultados.bmp",
