@@ -11,14 +11,14 @@
 namespace apostila::ui {
 
 namespace {
-const PropInfo kFormProps[] = {
+constexpr auto kFormProps = props::byName({
     props::boolProp<&Form::setOldCreateOrder>("OldCreateOrder"),
     props::eventProp<&Form::setOnActivate>("OnActivate"),
     props::eventProp<&Form::setOnDeactivate>("OnDeactivate"),
     props::eventProp<&Form::setOnCreate>("OnCreate"),
     props::eventProp<&Form::setOnClose>("OnClose", EventSignature::Close),
     props::eventProp<&Form::setOnCloseQuery>("OnCloseQuery", EventSignature::CloseQuery),
-};
+});
 constexpr DefinedProp kFormDefined[] = {
     {"PixelsPerInch", DefinedKind::Integer},
     {"TextHeight", DefinedKind::Integer},
