@@ -23,10 +23,13 @@ void Framebuffer::resize(Size size) {
   size_ = size;
 }
 
-void Framebuffer::materialize(std::vector<std::uint32_t>* spare) const {
+void Framebuffer::materialize(std::vector<std::uint32_t>* spare, bool overwritten) const {
   if (held_) return;
   if (spare && spare->capacity() >= count() && spare->capacity() > pixels_.capacity()) std::swap(pixels_, *spare);
-  pixels_.assign(count(), 0u);
+  if (overwritten)
+    pixels_.resize(count());  // what a reused storage held is written over at once
+  else
+    pixels_.assign(count(), 0u);
   held_ = true;
 }
 
@@ -45,7 +48,7 @@ Rect Framebuffer::copyFrom(const PixelView& source, const Rect& area, std::vecto
   const Rect r = area.intersect(Rect(0, 0, size_.width, size_.height))
                      .intersect(Rect(0, 0, source.width, source.height));
   if (r.empty()) return r;
-  materialize(spare);
+  materialize(spare, r == Rect(0, 0, size_.width, size_.height));
   for (int y = r.y; y < r.bottom(); ++y) {
     const std::uint32_t* from = source.pixels + static_cast<long>(y) * source.stride + r.x;
     std::copy_n(from, r.width, pixels_.begin() + static_cast<long>(y) * size_.width + r.x);

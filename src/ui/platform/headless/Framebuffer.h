@@ -25,8 +25,9 @@ class Framebuffer {
   std::vector<std::uint32_t> release();
 
  private:
-  // Storage for every pixel, black, reusing `spare` if it is large enough.
-  void materialize(std::vector<std::uint32_t>* spare) const;
+  // Storage for every pixel, reusing `spare` if it is large enough; black unless the caller is
+  // about to write every pixel anyway.
+  void materialize(std::vector<std::uint32_t>* spare, bool overwritten = false) const;
   std::size_t count() const { return static_cast<std::size_t>(size_.width) * static_cast<std::size_t>(size_.height); }
 
   Size size_;
