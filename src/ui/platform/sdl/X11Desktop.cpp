@@ -16,6 +16,8 @@
 #include <cstring>
 
 #include "ui/platform/PlatformError.h"
+#include "ui/platform/sdl/X11ErrorTrap.h"
+#include "ui/platform/sdl/X11Presenter.h"
 #include "ui/platform/sdl/X11Props.h"
 
 namespace apostila::platform {
@@ -25,33 +27,7 @@ using x11::longProperty;
 
 namespace {
 
-// Turns X protocol errors into a flag instead of Xlib's default of ending the process: a
-// window manager may destroy a frame between two of our requests.
-class ErrorTrap {
- public:
-  explicit ErrorTrap(Display* d) : display_(d) {
-    XSync(display_, False);
-    failed_ = false;
-    previous_ = XSetErrorHandler(&ErrorTrap::onError);
-  }
-  ~ErrorTrap() {
-    XSync(display_, False);
-    XSetErrorHandler(previous_);
-  }
-  bool failed() {
-    XSync(display_, False);
-    return failed_;
-  }
-
- private:
-  static int onError(Display*, XErrorEvent*) {
-    failed_ = true;
-    return 0;
-  }
-  static inline bool failed_ = false;
-  Display* display_;
-  int (*previous_)(Display*, XErrorEvent*) = nullptr;
-};
+using ErrorTrap = X11ErrorTrap;
 
 // The handler in force outside the traps. A request that names a window which went away in
 // the meantime (a frame the window manager destroyed, a window of ours already gone when an
@@ -116,6 +92,7 @@ X11Desktop::X11Desktop(SDL_Window* anyWindow) {
 }
 
 X11Desktop::~X11Desktop() {
+  presenter_.reset();
   entry_.reset();
   XDestroyWindow(display_, leader_);
   // Errors still on their way (requests on windows destroyed from outside) are met by the
@@ -225,6 +202,11 @@ void X11Desktop::unmap(XWindow window) {
 void X11Desktop::raise(XWindow window) {
   XRaiseWindow(display_, window);
   XFlush(display_);
+}
+
+void X11Desktop::present(XWindow window, const PixelView& frame, std::span<const Rect> changed) {
+  if (!presenter_) presenter_ = std::make_unique<X11Presenter>(display_, window);
+  presenter_->present(window, frame, changed);
 }
 
 void X11Desktop::bell() {
