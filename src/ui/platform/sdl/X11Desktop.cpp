@@ -59,10 +59,6 @@ X11Desktop::X11Desktop(SDL_Window* anyWindow) {
   display_ = x11Info(anyWindow).display;
   Display* d = display_;
   root_ = DefaultRootWindow(d);
-  // SDL puts its own handler in place each time it starts: ours goes in front of it each time.
-  if (auto previous = XSetErrorHandler(&toleratingGoneWindows); previous != &toleratingGoneWindows)
-    outerHandler = previous;
-
   // A window manager announces itself on the root window and confirms on its own window.
   {
     ErrorTrap trap(d);
@@ -96,13 +92,19 @@ X11Desktop::~X11Desktop() {
   entry_.reset();
   XDestroyWindow(display_, leader_);
   // Errors still on their way (requests on windows destroyed from outside) are met by the
-  // tolerant handler now. It stays in force while SDL shuts down: SDL's own last requests may
-  // still name windows that are gone, and the default handler would end the program with 1
-  // after the learner had answered Yes.
+  // tolerant handler now, behind SDL's, and again once SDL has put it back while shutting down.
   XSync(display_, False);
 }
 
 XWindow X11Desktop::xwindowOf(SDL_Window* window) { return x11Info(window).window; }
+
+void X11Desktop::tolerateGoneWindows() {
+  // Other errors go on to the handler found the first time, Xlib's own. A later start of SDL
+  // (tests start it many times) finds SDL's previous handler in force, which passes errors
+  // back to this one: taking that as the outer handler would loop.
+  const auto previous = XSetErrorHandler(&toleratingGoneWindows);
+  if (!outerHandler && previous != &toleratingGoneWindows) outerHandler = previous;
+}
 
 void X11Desktop::settle(SDL_Window* window) { XSync(x11Info(window).display, False); }
 

@@ -37,6 +37,11 @@ class X11Desktop {
   X11Desktop& operator=(const X11Desktop&) = delete;
 
   static XWindow xwindowOf(SDL_Window* window);
+  // Puts in force, before SDL starts, the process-wide X error handler that drops errors about
+  // windows already gone. SDL's own handler then passes errors on to it, and SDL puts it back
+  // when it shuts down, so it also meets errors that surface only as SDL closes its
+  // connections (a wake-up it sent to a window destroyed meanwhile, say).
+  static void tolerateGoneWindows();
   // Waits until the server has carried out every request so far on SDL's connection. SDL
   // wakes a blocked wait by sending an event to a window over a second connection, and the
   // server may serve that connection first: a window it has not yet created is an X error.
