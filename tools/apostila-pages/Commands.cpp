@@ -133,6 +133,8 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     message = e.what();
   } catch (const FileError& e) {
     message = e.what();
+  } catch (const fs::filesystem_error& e) {
+    message = (e.path1().empty() ? subject : e.path1().string()) + ": " + e.code().message();
   } catch (const std::bad_alloc&) {
     message = subject + ": out of memory";
   } catch (const std::exception& e) {
