@@ -16,6 +16,7 @@
 
 #include "Commands.h"
 #include "Printable.h"
+#include "TheoryPageSource.h"
 #include "content/ValueReader.h"
 
 namespace apostila::tools {
@@ -23,17 +24,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A theory page with nothing but what its class needs; the cases add their lines after it.
-const std::string kPage =
-    "TForm5 Form5\n"                       // 1
-    "  OnActivate: FormActivate\n"         // 2
-    "  TPanel Panel1\n"                    // 3
-    "    TSpeedButton SpeedButton3\n"      // 4
-    "      OnClick: SpeedButton3Click\n"   // 5
-    "    TSpeedButton SpeedButton1\n"      // 6
-    "      OnClick: SpeedButton1Click\n"   // 7
-    "    TSpeedButton SpeedButton2\n"      // 8
-    "      OnClick: SpeedButton2Click\n";  // 9
+const std::string& kPage = kTheoryPage;
 
 std::string withPicture(const std::string& file) {
   return kPage + "  TImage Image1\n    Picture.Data: picture TBitmap \"" + file + "\"\n";  // line 11
