@@ -7,6 +7,7 @@
 #include "DeviceModel.h"
 #include "HandMethods.h"
 #include "QuizCircuits.h"
+#include "Topic10Exercises.h"
 #include "Topic3Figures.h"
 #include "Topic12Figures.h"
 #include "Topic9b.h"
@@ -228,6 +229,7 @@ ValueTable build() {
   addTopic12bValues(t);
   addTopic13Values(t);
   addTopic11Values(t);
+  addTopic10Values(t);
   return t;
 }
 

@@ -16,6 +16,7 @@ void addTopic9bFigures(FigureList& list);  // leakage currents and thermal drift
 void addTopic12bFigures(FigureList& list);  // the transistor as a current source
 void addTopic13Figures(FigureList& list);  // packages and the multimeter test
 void addTopic11Figures(FigureList& list);  // the DC load line
+void addTopic10Figures(FigureList& list);  // worked bias exercises
 
 void addTheoryFigures(FigureList& list) {
   addTopics1And2Figures(list);
@@ -31,6 +32,7 @@ void addTheoryFigures(FigureList& list) {
   addTopic12bFigures(list);
   addTopic13Figures(list);
   addTopic11Figures(list);
+  addTopic10Figures(list);
 }
 
 }  // namespace apostila::figures

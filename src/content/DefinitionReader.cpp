@@ -2,6 +2,7 @@
 #include "content/DefinitionReader.h"
 
 #include <memory>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "content/TLabel.h"
 #include "content/TPanel.h"
 #include "content/TSpeedButton.h"
+#include "content/ValueLimits.h"
 #include "content/ValueReader.h"
 #include "ui/Font.h"
 
@@ -31,8 +33,6 @@ void registerContentClasses() {
 namespace {
 
 constexpr std::uint8_t kSignature[4] = {'T', 'P', 'F', '0'};
-// Pages nest three levels deep; the bound keeps a hostile definition from exhausting the stack.
-constexpr int kMaxDepth = 32;
 enum PrefixFlag : std::uint8_t { kExists = 1, kChildPosition = 2, kInline = 4 };
 
 // A defined property's value, read only when the owner asks for it.
@@ -68,13 +68,29 @@ struct Fixup {
   const ui::PropInfo* prop;
   std::string target;
   std::string context;  // element name and path, for the error message
+  std::size_t offset;   // where its property record begins
 };
+
+// Names compare without regard to ASCII case; this is the key they are kept under.
+std::string nameKey(std::string_view name) {
+  std::string key(name);
+  for (char& ch : key)
+    if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+  return key;
+}
 
 class Reader {
  public:
   Reader(std::span<const std::uint8_t> data, ui::Form& page) : in_(data), values_(in_), page_(page) {}
 
+  // Where the record or property being read begins.
+  std::size_t itemStart() const { return itemStart_; }
+
   void run() {
+    // Every element is found by name through one table, so a page with many elements reads in
+    // time linear in their number.
+    for (ui::Component* c : page_.components())
+      if (!c->name().empty()) byName_.emplace(nameKey(c->name()), c);
     auto sig = in_.take(4);
     if (!std::equal(sig.begin(), sig.end(), kSignature)) throw ReadError(msg::kInvalidStreamFormat);
     readPrefix();
@@ -144,6 +160,7 @@ class Reader {
   }
 
   void readProperty(ui::Component& owner) {
+    itemStart_ = in_.position();
     std::string path = in_.shortString();
     try {
       ui::Persistent* target = &owner;
@@ -203,6 +220,7 @@ class Reader {
         } else {
           invalid(c);
         }
+        if (!withinLimits(obj, prop, v)) throw ReadError(msg::kInvalidPropertyValue);
         prop.setInteger(obj, v);
         return;
       }
@@ -261,7 +279,7 @@ class Reader {
         if (c == ValueCode::Nil) {
           prop.setReference(obj, nullptr);
         } else if (c == ValueCode::Ident) {
-          fixups_.push_back({&obj, &prop, values_.identPayload(c), displayName(owner, page_) + "." + path});
+          fixups_.push_back({&obj, &prop, values_.identPayload(c), displayName(owner, page_) + "." + path, itemStart_});
         } else {
           invalid(c);
         }
@@ -283,8 +301,14 @@ class Reader {
     in_.skip(1);
   }
 
+  ui::Component* named(const std::string& name) const {
+    auto it = byName_.find(nameKey(name));
+    return it == byName_.end() ? nullptr : it->second;
+  }
+
   void readChild(ui::Component& enclosing, int depth) {
-    if (depth > kMaxDepth) throw ReadError(msg::kInvalidStreamFormat);
+    itemStart_ = in_.position();
+    if (depth > kMaxNesting) throw ReadError(msg::kInvalidStreamFormat);
     Prefix prefix = readPrefix();
     std::string className = in_.shortString();
     std::string name = in_.shortString();
@@ -293,19 +317,20 @@ class Reader {
 
     ui::Component* element;
     if (prefix.flags & kExists) {
-      element = page_.findComponent(name);
+      element = named(name);
       if (!element) throw ReadError(msg::ancestorNotFound(name));
     } else {
       const ui::TypeInfo* kind = page_.pageClass().findMemberKind(className);
       if (!kind) kind = ui::findRegisteredClass(className);
       if (!kind || !kind->isComponent || !kind->create) throw ReadError(msg::classNotFound(className));
-      if (page_.findComponent(name)) throw ReadError(msg::duplicateName(name));
+      if (named(name)) throw ReadError(msg::duplicateName(name));
       const ui::MemberInfo* member = page_.pageClass().findMember(name);
       if (member && !kind->inheritsFrom(*member->kind))
         throw ReadError(msg::wrongKind(name, std::string(member->kind->className)));
       element = kind->create(page_);
       created_.push_back(element);
       element->setName(name);
+      if (!name.empty()) byName_.emplace(nameKey(name), element);
       element->setLoading(true);
       if (auto* control = dynamic_cast<ui::Control*>(element)) control->setParent(parent);
       if (member) {
@@ -322,7 +347,8 @@ class Reader {
 
   void resolveReferences() {
     for (const Fixup& f : fixups_) {
-      ui::Component* target = page_.findComponent(f.target);
+      ui::Component* target = named(f.target);
+      itemStart_ = f.offset;
       if (!target || !f.prop->setReference(*f.object, target))
         throw ReadError("Error reading " + f.context + ": " + msg::kInvalidPropertyValue);
     }
@@ -341,16 +367,19 @@ class Reader {
   std::vector<ui::Component*> completed_;
   std::vector<Fixup> fixups_;
   std::vector<const ui::MemberInfo*> bound_;
+  std::unordered_map<std::string, ui::Component*> byName_;
+  std::size_t itemStart_ = 0;
 };
 
 }  // namespace
 
-void readDefinition(std::span<const std::uint8_t> definition, ui::Form& page) {
+void readDefinition(std::span<const std::uint8_t> definition, ui::Form& page, std::size_t* failedAt) {
   registerContentClasses();
   Reader reader(definition, page);
   try {
     reader.run();
   } catch (...) {
+    if (failedAt) *failedAt = reader.itemStart();
     reader.discard();
     throw;
   }

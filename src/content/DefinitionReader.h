@@ -3,6 +3,7 @@
 // loaded notifications. All or nothing: on failure the elements it created are destroyed.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 
@@ -10,8 +11,13 @@
 
 namespace apostila::content {
 
+// Elements nest at most this many levels below the page; deeper records are refused.
+inline constexpr int kMaxNesting = 32;
+
 // The definition's bytes must stay valid as long as the page: pictures are drawn from them.
-void readDefinition(std::span<const std::uint8_t> definition, ui::Form& page);
+// On failure, failedAt (when given) receives the offset where the refused record or property
+// begins, so a tool can tell its author which line of the source it came from.
+void readDefinition(std::span<const std::uint8_t> definition, ui::Form& page, std::size_t* failedAt = nullptr);
 
 // Registers the element kinds and graphic classes with the class registry (idempotent).
 void registerContentClasses();

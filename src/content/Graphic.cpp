@@ -8,10 +8,10 @@ namespace apostila::content {
 
 namespace {
 // A bitmap's size follows from its pixels: listed so that setting it is refused, not ignored.
-const ui::PropInfo kBitmapProps[] = {
+constexpr auto kBitmapProps = ui::props::byName({
     ui::props::readOnlyIntProp("Width"),
     ui::props::readOnlyIntProp("Height"),
-};
+});
 constexpr ui::DefinedProp kBitmapDefined[] = {{"Data", ui::DefinedKind::Bitmap}};
 constexpr ui::DefinedProp kPictureDefined[] = {{"Data", ui::DefinedKind::Picture}};
 }  // namespace

@@ -12,12 +12,12 @@ namespace apostila::content {
 
 namespace {
 using namespace ui::props;
-const ui::PropInfo kImageProps[] = {
+constexpr auto kImageProps = ui::props::byName({
     objectProp<static_cast<Picture& (TImage::*)()>(&TImage::picture)>("Picture", Picture::kType),
     boolProp<&TImage::setTransparent>("Transparent"),
     boolProp<&TImage::setStretch>("Stretch"),
     boolProp<&TImage::setCenter>("Center"),
-};
+});
 }  // namespace
 
 const ui::TypeInfo TImage::kType{"TImage", &ui::Control::kType, kImageProps, true,

@@ -11,7 +11,7 @@ namespace apostila::content {
 
 namespace {
 using namespace ui::props;
-const ui::PropInfo kLabelProps[] = {
+constexpr auto kLabelProps = ui::props::byName({
     enumProp<&TLabel::setAlignment>("Alignment", kAlignmentType),
     boolProp<&TLabel::setWordWrap>("WordWrap"),
     boolProp<&TLabel::setTransparent>("Transparent"),
@@ -21,7 +21,7 @@ const ui::PropInfo kLabelProps[] = {
     eventProp<&TLabel::setOnMouseEnter>("OnMouseEnter"),
     eventProp<&TLabel::setOnMouseLeave>("OnMouseLeave"),
     eventProp<&TLabel::setOnClick>("OnClick"),
-};
+});
 }  // namespace
 
 const ui::TypeInfo TLabel::kType{"TLabel", &ui::Control::kType, kLabelProps, true,

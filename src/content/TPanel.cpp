@@ -12,14 +12,14 @@ namespace apostila::content {
 
 namespace {
 using namespace ui::props;
-const ui::PropInfo kPanelProps[] = {
+constexpr auto kPanelProps = ui::props::byName({
     enumProp<&TPanel::setBevelOuter>("BevelOuter", kPanelBevelType),
     enumProp<&TPanel::setBevelInner>("BevelInner", kPanelBevelType),
     intProp<&TPanel::setBevelWidth>("BevelWidth"),
     intProp<&TPanel::setBorderWidth>("BorderWidth"),
     enumProp<&TPanel::setBorderStyle>("BorderStyle", kBorderStyleType),
     enumProp<&TPanel::setAlignment>("Alignment", kAlignmentType),
-};
+});
 
 // A bevel frame of the given width inside r; returns what lies inside it.
 ui::Rect drawBevel(ui::Canvas& canvas, const ui::Rect& r, PanelBevel bevel, int width) {

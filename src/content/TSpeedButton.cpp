@@ -10,7 +10,7 @@ namespace apostila::content {
 
 namespace {
 using namespace ui::props;
-const ui::PropInfo kButtonProps[] = {
+constexpr auto kButtonProps = ui::props::byName({
     objectProp<static_cast<GraphicBitmap& (TSpeedButton::*)()>(&TSpeedButton::glyph)>("Glyph", GraphicBitmap::kType),
     intProp<&TSpeedButton::setNumGlyphs>("NumGlyphs"),
     enumProp<&TSpeedButton::setLayout>("Layout", kButtonLayoutType),
@@ -22,7 +22,7 @@ const ui::PropInfo kButtonProps[] = {
     boolProp<&TSpeedButton::setDown>("Down"),
     boolProp<&TSpeedButton::setAllowAllUp>("AllowAllUp"),
     eventProp<&TSpeedButton::setOnClick>("OnClick"),
-};
+});
 
 // The pointer rules of the application the button's page belongs to; none for a button that
 // is not on a page of a running application.

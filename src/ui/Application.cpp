@@ -77,8 +77,8 @@ void Application::ensureWindow(Form& form) {
   if (icon_) backend_.setIcon(form.windowId_, platform::IconImage{icon_});
   platform::WindowGeometry g = backend_.geometry(form.windowId_);
   form.setFrameSize(g.frame.horizontal(), g.frame.vertical());
-  form.framebuffer_.assign(static_cast<std::size_t>(std::max(0, g.client.width)) *
-                               static_cast<std::size_t>(std::max(0, g.client.height)), 0);
+  form.paintedW_ = std::max(0, g.client.width);
+  form.paintedH_ = std::max(0, g.client.height);
   form.invalidate();
 }
 
@@ -358,15 +358,18 @@ void Application::paintPending() {
   for (Form* f : forms_) {
     if (f->dirty_.empty() || f->windowId_ == platform::kNoWindow) continue;
     platform::WindowGeometry g = backend_.geometry(f->windowId_);
-    int w = g.client.width, h = g.client.height;
-    std::size_t need = static_cast<std::size_t>(std::max(0, w)) * static_cast<std::size_t>(std::max(0, h));
-    if (f->framebuffer_.size() != need) {
-      f->framebuffer_.assign(need, 0);
+    const int w = std::max(0, g.client.width), h = std::max(0, g.client.height);
+    if (f->paintedW_ != w || f->paintedH_ != h) {
+      // A new client size: the whole page is drawn again at it.
+      f->paintedW_ = w;
+      f->paintedH_ = h;
       f->dirty_ = {Rect::ofSize(0, 0, w, h)};
     }
     f->updateScrollBars(w, h);
     if (!f->visible()) continue;
-    Canvas canvas(f->framebuffer_.data(), w, h, w);
+    const std::size_t need = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
+    if (frame_.size() < need) frame_.resize(need);
+    Canvas canvas(frame_.data(), w, h, w);
     std::vector<platform::Rect> changed;
     for (const Rect& r : f->dirty_) {
       Rect area = r.intersect(Rect::ofSize(0, 0, w, h));
@@ -377,7 +380,7 @@ void Application::paintPending() {
       changed.push_back({area.left, area.top, area.width(), area.height()});
     }
     f->dirty_.clear();
-    if (!changed.empty()) backend_.present(f->windowId_, platform::PixelView{f->framebuffer_.data(), w, h, w}, changed);
+    if (!changed.empty()) backend_.present(f->windowId_, platform::PixelView{frame_.data(), w, h, w}, changed);
   }
 }
 

@@ -131,6 +131,10 @@ class Application : public Component {
   bool appMinimized_ = false;
   Timers timers_;
   std::unique_ptr<PointerTracker> pointer_;
+  // The pages draw here in turn. Each changed area is drawn whole from the page's elements
+  // and handed to the backend, so nothing in it has to survive until the next paint: one
+  // buffer serves every page, and a hidden page holds no pixels of its own.
+  std::vector<std::uint32_t> frame_;
 };
 
 }  // namespace apostila::ui

@@ -8,13 +8,13 @@
 namespace apostila::ui {
 
 namespace {
-const PropInfo kContainerProps[] = {
+constexpr auto kContainerProps = props::byName({
     props::intProp<&Container::setTabOrder>("TabOrder"),
     props::boolProp<&Container::setCtl3D>("Ctl3D"),
     props::boolProp<&Container::setParentCtl3D>("ParentCtl3D"),
     // How many children it holds: derived, so a definition may not set it.
     props::readOnlyIntProp("ControlCount"),
-};
+});
 }  // namespace
 
 const TypeInfo Container::kType{"TWinControl", &Control::kType, kContainerProps, false, nullptr};

@@ -12,7 +12,7 @@ constexpr std::string_view kAlignNames[] = {"alNone", "alTop", "alBottom", "alLe
                                             "alRight", "alClient", "alCustom"};
 constexpr std::string_view kBiDiNames[] = {"bdLeftToRight", "bdRightToLeft", "bdRightToLeftNoAlign",
                                            "bdRightToLeftReadingOnly"};
-const PropInfo kControlProps[] = {
+constexpr auto kControlProps = props::byName({
     props::intProp<&Control::setLeft>("Left"),
     props::intProp<&Control::setTop>("Top"),
     props::intProp<&Control::setWidth>("Width"),
@@ -33,7 +33,7 @@ const PropInfo kControlProps[] = {
     props::boolProp<&Control::setAutoSize>("AutoSize"),
     props::enumProp<&Control::setBiDiMode>("BiDiMode", kBiDiModeType),
     props::boolProp<&Control::setParentBiDiMode>("ParentBiDiMode"),
-};
+});
 
 int scaled(int v, int num, int den) {
   long long p = static_cast<long long>(v) * num;

@@ -7,14 +7,14 @@ namespace apostila::ui {
 
 namespace {
 constexpr std::string_view kStyles[] = {"fsBold", "fsItalic", "fsUnderline", "fsStrikeOut"};
-const PropInfo kFontProps[] = {
+constexpr auto kFontProps = props::byName({
     props::intProp<&Font::setCharset>("Charset", &kCharsetIdents),
     props::intProp<&Font::setColor>("Color", &kColorIdents),
     props::intProp<&Font::setHeight>("Height"),
     props::stringProp<&Font::setName>("Name"),
     props::intProp<&Font::setSize>("Size"),
     props::setProp<&Font::setStyle>("Style", kFontStyleType),
-};
+});
 }  // namespace
 
 const EnumType kFontStyleType{"TFontStyle", kStyles};

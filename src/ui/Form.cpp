@@ -11,14 +11,14 @@
 namespace apostila::ui {
 
 namespace {
-const PropInfo kFormProps[] = {
+constexpr auto kFormProps = props::byName({
     props::boolProp<&Form::setOldCreateOrder>("OldCreateOrder"),
     props::eventProp<&Form::setOnActivate>("OnActivate"),
     props::eventProp<&Form::setOnDeactivate>("OnDeactivate"),
     props::eventProp<&Form::setOnCreate>("OnCreate"),
     props::eventProp<&Form::setOnClose>("OnClose", EventSignature::Close),
     props::eventProp<&Form::setOnCloseQuery>("OnCloseQuery", EventSignature::CloseQuery),
-};
+});
 constexpr DefinedProp kFormDefined[] = {
     {"PixelsPerInch", DefinedKind::Integer},
     {"TextHeight", DefinedKind::Integer},
@@ -90,6 +90,8 @@ void Form::setBounds(const Bounds& b) {
 }
 
 void Form::invalidateArea(const Rect& area) {
+  // A page without its window yet is drawn whole when the window is made: nothing to note.
+  if (windowId_ == platform::kNoWindow) return;
   // Children report in the page's own coordinates; the window sees them scrolled.
   Rect view = windowClientW_ > 0 ? scroll_.view() : Rect::ofSize(0, 0, clientRect().width, clientRect().height);
   Rect r = area.offset(clientOffsetX(), clientOffsetY()).intersect(view);
@@ -105,6 +107,7 @@ void Form::invalidateArea(const Rect& area) {
 }
 
 void Form::invalidate() {
+  if (windowId_ == platform::kNoWindow) return;
   int w = windowClientW_ > 0 ? windowClientW_ : clientRect().width;
   int h = windowClientH_ > 0 ? windowClientH_ : clientRect().height;
   dirty_ = {Rect::ofSize(0, 0, w, h)};

@@ -3,7 +3,6 @@
 // activation, closing) is added by the window layer on top of this.
 #pragma once
 
-#include <cstdint>
 #include <vector>
 
 #include "ui/Container.h"
@@ -76,7 +75,6 @@ class Form : public Container {
   platform::WindowId windowId() const { return windowId_; }
   const std::vector<Rect>& dirtyAreas() const { return dirty_; }
   void clearDirty() { dirty_.clear(); }
-  std::vector<std::uint32_t>& framebuffer() { return framebuffer_; }
 
  private:
   friend class Application;
@@ -95,7 +93,7 @@ class Form : public Container {
   std::vector<Rect> dirty_;
   ScrollBars scroll_;
   int windowClientW_ = 0, windowClientH_ = 0;
-  std::vector<std::uint32_t> framebuffer_;
+  int paintedW_ = -1, paintedH_ = -1;  // the client size the page was last drawn at
 };
 
 }  // namespace apostila::ui

@@ -2,6 +2,9 @@
 // properties as one table of one-liners: intProp<&Control::setLeft>("Left").
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <string>
 #include <type_traits>
 
@@ -51,6 +54,19 @@ template <class T, class R, R& (T::*G)()>
 struct Getter<G> {
   static Persistent* object(Persistent& p) { return &(static_cast<T&>(p).*G)(); }
 };
+
+// A class's property table as the build sorts it: by the hash of each name, so that
+// TypeInfo::findProperty can search it by halves. Every table a TypeInfo lists goes through here.
+template <std::size_t N>
+consteval std::array<PropInfo, N> byName(const PropInfo (&rows)[N]) {
+  std::array<PropInfo, N> table{};
+  for (std::size_t i = 0; i < N; ++i) {
+    table[i] = rows[i];
+    table[i].hash = nameHash(rows[i].name);
+  }
+  std::sort(table.begin(), table.end(), [](const PropInfo& a, const PropInfo& b) { return a.hash < b.hash; });
+  return table;
+}
 
 template <auto M>
 constexpr PropInfo intProp(std::string_view name, const IdentTable* idents = nullptr) {

@@ -1,6 +1,7 @@
 // Name lookups, the class registry and the standard identifier tables.
 #include "ui/TypeInfo.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "ui/Color.h"
@@ -56,9 +57,14 @@ bool PropInfo::writable() const {
 }
 
 const PropInfo* TypeInfo::findProperty(std::string_view name) const {
-  for (const TypeInfo* t = this; t; t = t->parent)
-    for (const auto& p : t->props)
-      if (sameName(p.name, name)) return &p;
+  const std::uint32_t hash = nameHash(name);
+  for (const TypeInfo* t = this; t; t = t->parent) {
+    auto it = std::lower_bound(t->props.begin(), t->props.end(), hash,
+                               [](const PropInfo& p, std::uint32_t h) { return p.hash < h; });
+    // Two names may share a hash: the name itself decides among them.
+    for (; it != t->props.end() && it->hash == hash; ++it)
+      if (sameName(it->name, name)) return &*it;
+  }
   return nullptr;
 }
 

@@ -19,6 +19,18 @@ class Component;
 // ASCII case-insensitive comparison, as every lookup by name uses.
 bool sameName(std::string_view a, std::string_view b);
 
+// A hash of a name that ignores ASCII case, the same at compile time and at run time: property
+// tables are sorted by it when the program is built, so that reading a definition finds each
+// property by a binary search instead of comparing the name with every row.
+constexpr std::uint32_t nameHash(std::string_view name) {
+  std::uint32_t h = 2166136261u;
+  for (char c : name) {
+    h ^= static_cast<unsigned char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    h *= 16777619u;
+  }
+  return h;
+}
+
 // A table from identifiers to integer values (colours, character sets, cursors).
 struct IdentEntry {
   std::string_view name;
@@ -64,6 +76,7 @@ struct PropInfo {
   const struct TypeInfo* objectType = nullptr;            // Object: the sub-object's class
   bool (*setReference)(Persistent&, Component*) = nullptr;  // Reference: false if of the wrong kind
   void (*setEvent)(Persistent&, Component& page, const HandlerFn&) = nullptr;
+  std::uint32_t hash = 0;  // nameHash(name), filled in by props::byName
 
   bool writable() const;
 };
@@ -79,7 +92,7 @@ struct DefinedProp {
 struct TypeInfo {
   std::string_view className;
   const TypeInfo* parent = nullptr;
-  std::span<const PropInfo> props;
+  std::span<const PropInfo> props;  // made by props::byName: sorted by hash
   bool isComponent = false;
   // Creates a new element owned by owner (components only; null for abstract kinds).
   Component* (*create)(Component& owner) = nullptr;

@@ -170,6 +170,24 @@ std::vector<FailureCase> failureCases() {
        StreamBuilder().signature().record("TTestPage", "Form5").end().record("TLabel", "Label1").end()
            .record("TLabel", "Label2").end().end().end().end().build(),
        "Element Label1 cannot hold elements"},
+      // Lengths and font sizes far beyond any page: layout adds and scales them in int.
+      {"a coordinate past the window system's range",
+       pageWith("TLabel", "Label1", [](StreamBuilder& s) { s.prop("Left").int32(2147483647); }),
+       "Error reading Label1.Left: Invalid property value"},
+      {"a negative width past the range",
+       pageWith("TPanel", "Panel1", [](StreamBuilder& s) { s.prop("Width").int32(-32768); }),
+       "Error reading Panel1.Width: Invalid property value"},
+      {"the page's own height", StreamBuilder().signature().record("TTestPage", "Form5").prop("Height")
+           .int32(40000).end().end().build(), "Error reading Form5.Height: Invalid property value"},
+      {"the smallest font size",
+       pageWith("TLabel", "Label1", [](StreamBuilder& s) { s.prop("Font.Size").int32(-2147483647 - 1); }),
+       "Error reading Label1.Font.Size: Invalid property value"},
+      {"a font height past the limit",
+       pageWith("TSpeedButton", "Button1", [](StreamBuilder& s) { s.prop("Font.Height").int16(-1001); }),
+       "Error reading Button1.Font.Height: Invalid property value"},
+      {"a border past the range",
+       pageWith("TPanel", "Panel1", [](StreamBuilder& s) { s.prop("BorderWidth").int32(1 << 20); }),
+       "Error reading Panel1.BorderWidth: Invalid property value"},
   };
 }
 
@@ -189,6 +207,20 @@ TEST(DefinitionReader, EachFailureHasItsMessage) {
     EXPECT_EQ(page.Label1, nullptr);
     EXPECT_EQ(page.Button1, nullptr);
   }
+}
+
+TEST(DefinitionReader, LengthsAndFontSizesAtTheirLimitsAreRead) {
+  auto data = pageWith("TLabel", "Label1", [](StreamBuilder& s) {
+    s.prop("Left").int16(32767).prop("Top").int16(-32767).prop("Width").int16(32767);
+    s.prop("Font.Height").int16(-1000).prop("Tag").int32(-2147483647 - 1);
+  });
+  TTestPage page;
+  readDefinition(data, page);
+  ASSERT_NE(page.Label1, nullptr);
+  EXPECT_EQ(page.Label1->left(), 32767);
+  EXPECT_EQ(page.Label1->top(), -32767);
+  EXPECT_EQ(page.Label1->width(), 32767);
+  EXPECT_EQ(page.Label1->font().height(), -1000);
 }
 
 TEST(DefinitionStore, FindsByClassNameInAnyCase) {

@@ -6,6 +6,7 @@
 #include "TestPage.h"
 #include "content/DefinitionReader.h"
 #include "ui/TextMeasurer.h"
+#include "ui/text/ScreenTextMeasurer.h"
 
 namespace apostila::testing {
 namespace {
@@ -71,6 +72,33 @@ TEST(Scaling, OnTheDesignScreenNothingChanges) {
   content::readDefinition(data, page);
   EXPECT_EQ(page.Panel1->bounds(), (ui::Bounds{10, 20, 100, 30}));
   EXPECT_EQ(page.Panel1->font().height(), -13);
+}
+
+
+// The largest lengths and font sizes the reader takes, on the real text measurer, with the
+// design density and text height at their least: scaling, auto-size with right alignment and
+// font sizes in points all stay within int (the sanitized build ends the test on any overflow).
+TEST(Scaling, TheLargestValuesTheReaderTakesScaleWithoutOverflow) {
+  ui::ScreenTextMeasurer screen;
+  ScreenGuard guard(&screen);
+  StreamBuilder s;
+  s.signature().record("TTestPage", "Form5").prop("Font.Height").int16(-1000);
+  s.prop("Left").int16(-32767).prop("Width").int16(32767);
+  s.prop("PixelsPerInch").int8(1).prop("TextHeight").int8(1).end();
+  s.record("TPanel", "Panel1").prop("Left").int16(32767).prop("Top").int16(-32767).prop("Width").int16(32767);
+  s.prop("Height").int16(32767).prop("BorderWidth").int16(32767).prop("BevelWidth").int16(32767);
+  s.prop("Font.Size").int16(1000).prop("ParentFont").boolean(false).end();
+  s.record("TLabel", "Label1").prop("Left").int16(32767).prop("Width").int16(32767).prop("Caption").str("Teoria 1");
+  s.prop("Alignment").ident("taRightJustify").prop("Font.Size").int16(-1000).prop("ParentFont").boolean(false);
+  s.end().end();
+  s.end().end();
+  auto data = s.build();
+  TTestPage page;
+  content::readDefinition(data, page);
+  ASSERT_NE(page.Label1, nullptr);
+  const ui::Bounds b = page.Label1->bounds();
+  EXPECT_GT(b.width, 0);
+  EXPECT_LT(static_cast<long long>(b.left) + b.width, 1LL << 31);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "BiasExercisesRecomputed.h"
 #include "CourseFixture.h"
 #include "DeviceModel.h"
 #include "QuizCircuits.h"
@@ -464,6 +465,7 @@ std::map<std::string, double> recomputed() {
     r.insert({{"t45.vcc", 9}, {"t45.rc", 1.5e3}, {"t45.ic_sat", 6e-3}, {"t45.vce", 4.5}, {"t45.ic", 3e-3},
               {"t45.ib", ib45}, {"t45.rb", (9 - vbe) / ib45}});
   }
+  r.merge(testing::biasExercisesRecomputed());  // topic 10, the worked bias exercises
   return r;
 }
 
@@ -663,6 +665,12 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
       {48, {"t44."}, {"1"}},
       {49, {"t45."}, {"2"}},
       {50, {}, {}},
+      // The worked bias exercises: each page states its own exercise's values, and its number.
+      {35, {"t31."}, {"1"}},
+      {37, {"t33."}, {"3"}},
+      {38, {"t34."}, {"4"}},
+      {39, {"t35."}, {}},
+      {40, {"t36."}, {"6"}},
   };
   const auto file = valuesFile();
   testing::Course course;

@@ -1,5 +1,5 @@
 // Presenting pixels on the simulated desktop: only the changed rectangles reach the window,
-// clipped to its client area, and a resize keeps what still fits.
+// clipped to its client area, a resize keeps what still fits, and a hidden window shows nothing.
 #include <gmock/gmock.h>
 
 #include "DesktopFixture.h"
@@ -58,6 +58,29 @@ TEST_F(HeadlessPresent, AResizeKeepsTheOverlapAndAsksForARepaint) {
   EXPECT_EQ(desk.pixel(w, {19, 4}), 0x00FF00u);
   EXPECT_EQ(desk.pixel(w, {20, 4}), 0u);
   EXPECT_THAT(drain(), ElementsAre("Expose window 1"));
+}
+
+TEST_F(HeadlessPresent, AHiddenWindowShowsNothingUntilItIsDrawnAgain) {
+  const WindowId a = shownPage({0, 0}, {20, 10}), b = page({30, 0}, {20, 10});
+  const auto red = frame({20, 10}, 0xFF0000), green = frame({20, 10}, 0x00FF00);
+  const Rect all(0, 0, 20, 10), corner(0, 0, 5, 5);
+  desk.present(a, view(red, {20, 10}), std::span(&all, 1));
+  desk.hide(a);
+  EXPECT_EQ(desk.pixel(a, {3, 3}), 0u);
+  // The next window drawn, before it is even shown, gets clean pixels where it was not drawn.
+  desk.present(b, view(green, {20, 10}), std::span(&corner, 1));
+  desk.show(b);
+  EXPECT_EQ(desk.pixel(b, {3, 3}), 0x00FF00u);
+  EXPECT_EQ(desk.pixel(b, {10, 8}), 0u);
+  desk.show(a);
+  EXPECT_EQ(desk.pixel(a, {3, 3}), 0u);
+  desk.present(a, view(red, {20, 10}), std::span(&corner, 1));
+  EXPECT_EQ(desk.pixel(a, {3, 3}), 0xFF0000u);
+  EXPECT_EQ(desk.pixel(a, {10, 8}), 0u);
+  EXPECT_EQ(desk.pixels(a).width, 20);
+  // Minimised is not hidden: the pixels stay for the restore.
+  desk.minimize(a);
+  EXPECT_EQ(desk.pixel(a, {3, 3}), 0xFF0000u);
 }
 
 }  // namespace

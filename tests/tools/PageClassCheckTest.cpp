@@ -12,21 +12,10 @@
 #include "Compiler.h"
 #include "PageSource.h"
 #include "PageTool.h"
+#include "TheoryPageSource.h"
 
 namespace apostila::tools {
 namespace {
-
-// A theory page with nothing but its template: the members and handlers every one has.
-const std::string kTheoryPage =
-    "TForm5 Form5\n"                       // 1
-    "  OnActivate: FormActivate\n"         // 2
-    "  TPanel Panel1\n"                    // 3
-    "    TSpeedButton SpeedButton3\n"      // 4
-    "      OnClick: SpeedButton3Click\n"   // 5
-    "    TSpeedButton SpeedButton1\n"      // 6
-    "      OnClick: SpeedButton1Click\n"   // 7
-    "    TSpeedButton SpeedButton2\n"      // 8
-    "      OnClick: SpeedButton2Click\n";  // 9
 
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
   std::size_t at = text.find(from);

@@ -319,5 +319,32 @@ TEST(Resizing, ElementsKeepTheirPlaceWithScrollBarsWhenSmallerAndPageColourWhenL
   EXPECT_EQ(spot->hits[0], (std::pair<int, int>{10, 10}));
 }
 
+// The pages draw in turn into one buffer: pages of different sizes, visible together, each keep
+// their own pixels on screen, and a page hidden and shown again is drawn whole.
+TEST(Painting, PagesOfDifferentSizesDrawnInTurnKeepTheirOwnPixels) {
+  WindowLayer w;
+  w.main().setColor(ui::clRed);
+  w.second().setColor(ui::clLime);
+  w.second().setBounds({0, 0, 800, 600});
+  w.start();
+  w.app->showForm(w.second());
+  w.app->processPending();
+  const platform::WindowId small = w.main().windowId(), large = w.second().windowId();
+  EXPECT_EQ(w.desktop.pixel(large, {799, 599}), 0x00FF00u);
+  w.main().setColor(ui::clBlue);
+  w.app->processPending();
+  EXPECT_EQ(w.desktop.pixel(small, {647, 513}), 0x0000FFu);
+  EXPECT_EQ(w.desktop.pixel(large, {799, 599}), 0x00FF00u);
+  EXPECT_EQ(w.desktop.pixel(large, {0, 0}), 0x00FF00u);
+
+  w.app->hideForm(w.second());
+  w.app->processPending();
+  w.second().setColor(ui::clYellow);  // changed while hidden
+  w.app->showForm(w.second());
+  w.app->processPending();
+  EXPECT_EQ(w.desktop.pixel(large, {799, 599}), 0xFFFF00u);
+  EXPECT_EQ(w.desktop.pixel(large, {0, 0}), 0xFFFF00u);
+}
+
 }  // namespace
 }  // namespace apostila::testing

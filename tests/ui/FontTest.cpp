@@ -6,7 +6,9 @@
 #include <string>
 
 #include "ui/canvas/Canvas.h"
+#include "ui/text/FontCatalog.h"
 #include "ui/text/ScreenFont.h"
+#include "ui/text/SizedFace.h"
 #include "ui/text/TextLayout.h"
 
 namespace apostila::ui {
@@ -175,6 +177,29 @@ TEST(Font, BytesThatAreNotUtf8ReadAsWesternCharacters) {
   f.drawLine(b, 0, 0, "Avançar", kInk);
   for (int y = 0; y < 20; ++y)
     for (int x = 0; x < 60; ++x) ASSERT_EQ(a.pixel(x, y), b.pixel(x, y));
+}
+
+// Measuring reads advances from the font's metrics without rendering; drawing places each glyph
+// at the advance its rendering gives. The two must agree for every face, the one made heavier
+// included, or a measured line would not be the drawn line. Sizes are met in a mixed order, as
+// pages meet them, since all sizes of a file share one opened file.
+TEST(Font, MeasuredAdvancesAreTheDrawnAdvancesInEveryFaceAndSize) {
+  const std::u32string text = U"Aa Çç ãõ éê íó ú ÂÊÔ gjpqy 0123456789 β Ω μ ≈ ≤ → ·∆ ƒ";
+  for (const char* name : {"MS Sans Serif", "Verdana", "Arial Black"})
+    for (bool bold : {false, true})
+      for (bool italic : {false, true})
+        for (int ppem : {13, 6, 11, 24, 9, 40, 17}) {
+          SCOPED_TRACE(std::string(name) + (bold ? " bold" : "") + (italic ? " italic" : "") + " " +
+                       std::to_string(ppem) + " px");
+          for (const FaceChoice& choice : {FontCatalog::face(name, bold, italic), FontCatalog::fallback(bold, italic)}) {
+            SizedFace& face = SizedFace::get(choice, ppem);
+            for (char32_t c : text) {
+              const unsigned index = face.glyphIndex(c);
+              const int measured = face.advance(index);
+              ASSERT_EQ(measured, face.glyph(index).advance) << "U+" << std::hex << static_cast<unsigned>(c);
+            }
+          }
+        }
 }
 
 }  // namespace

@@ -4,7 +4,10 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "content/Bitmap.h"
+#include <algorithm>
+
+#include "PictureCheck.h"
+#include "ReadBack.h"
 #include "content/DefinitionReader.h"
 #include "content/ReadError.h"
 #include "content/ValueReader.h"
@@ -83,14 +86,6 @@ void putExtended(std::vector<std::uint8_t>& out, double d) {
   }
   if (std::signbit(d)) b[9] |= 0x80;
   out.insert(out.end(), b, b + 10);
-}
-
-void checkBitmap(const std::vector<std::uint8_t>& bmp) {
-  try {
-    content::Bitmap::decode(bmp);
-  } catch (const content::ReadError& e) {
-    throw std::invalid_argument(std::string("the picture is not a usable BMP file: ") + e.what());
-  }
 }
 
 [[noreturn]] void unsuitable(const std::string& what) { throw std::invalid_argument(what); }
@@ -173,7 +168,8 @@ std::vector<std::uint8_t> encodeValue(const SourceValue& v, const PropertyTarget
         }
         if (v.kind != (picture ? K::Picture : K::Bitmap))
           unsuitable(picture ? "expected picture TBitmap \"file.bmp\"" : "expected bitmap \"file.bmp\"");
-        if (!v.bytes.empty()) checkBitmap(v.bytes);
+        // A picture file must hold a picture; only inline data may give the empty bitmap.
+        if (!v.file.empty() || !v.bytes.empty()) checkPicture(v.bytes, v.file);
         if (picture && (v.text.empty() || v.text.size() > 255)) unsuitable("bad graphic class name");
         std::size_t size = v.bytes.size() + 4 + (picture ? 1 + v.text.size() : 0);
         if (size > UINT32_MAX) unsuitable("the picture is too large");
@@ -271,32 +267,63 @@ SourceError Compiler::error(const std::string& file, int line, const std::string
   return SourceError(file, line, what, file_, rootLine_);
 }
 
+static std::string nameKey(const std::string& name) {
+  std::string key = name;
+  for (char& c : key)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return key;
+}
+
+void Compiler::mark(std::size_t offset, const std::string& file, int line) { marks_.push_back({offset, file, line}); }
+
+void Compiler::readBackOrFail(const SourceElement& root, const std::vector<std::uint8_t>& definition) const {
+  auto failure = readBack(definition, root, pageClass_);
+  if (!failure) return;
+  // The last item that begins at or before the refused one is the line it came from.
+  auto it = std::upper_bound(marks_.begin(), marks_.end(), failure->offset,
+                             [](std::size_t at, const Mark& m) { return at < m.offset; });
+  const Mark& m = it == marks_.begin() ? marks_.front() : *(it - 1);
+  throw error(m.file, m.line, "the program would refuse this page: " + failure->message);
+}
+
 std::vector<std::uint8_t> Compiler::compile(const SourceElement& root) {
   names_.clear();
+  nameKeys_.clear();
+  marks_.clear();
   rootLine_ = root.line;
   if (root.isFrame) throw SourceError(file_, root.line, "a frame is not a page; pages name it with 'on frame'");
   if (!root.frame.empty()) throw SourceError(file_, root.line, "the page is on frame '" + root.frame + "', not expanded");
   pageClass_ = pages_ ? pages_(root.kind) : nullptr;
   if (pages_ && !pageClass_) throw SourceError(file_, root.line, "no page class named " + root.kind);
   std::vector<std::uint8_t> out{'T', 'P', 'F', '0'};
-  element(root, true, out);
+  mark(0, root.file, root.line);
+  element(root, 0, out);
   // The handlers reach these elements through the members; a page without one would fail
   // only when a learner clicks.
   if (const ui::MemberInfo* m = pageClass_ ? pageClass_->firstMemberNotIn(names_) : nullptr)
     throw SourceError(file_, root.line, "the page class needs a " + std::string(m->kind->className) + " named " +
                                             std::string(m->name));
+  readBackOrFail(root, out);
   return out;
 }
 
-void Compiler::element(const SourceElement& e, bool root, std::vector<std::uint8_t>& out) {
+void Compiler::element(const SourceElement& e, int depth, std::vector<std::uint8_t>& out) {
+  const bool root = depth == 0;
+  // The parser bounds nesting already; a tree built in code is held to the reader's bound too.
+  if (depth > content::kMaxNesting)
+    throw error(e.file, e.line, "elements nest deeper than the program reads (" +
+                                    std::to_string(content::kMaxNesting) + " levels below the page)");
+  mark(out.size(), e.file, e.line);
   if (e.role != SourceElement::Role::Element)
     throw error(e.file, e.line, "'" + e.name + "' belongs to a page on a frame, which is expanded before compiling");
   const ui::TypeInfo* type = recordType(e.kind, root);
   if (!type) throw error(e.file, e.line, "unknown element kind " + e.kind);
   if (!root) {
-    for (const std::string& n : names_)
-      if (ui::sameName(n, e.name) && !e.exists) throw error(e.file, e.line, "a second element named " + e.name);
-    names_.push_back(e.name);
+    if (!nameKeys_.insert(nameKey(e.name)).second) {
+      if (!e.exists) throw error(e.file, e.line, "a second element named " + e.name);
+    } else {
+      names_.push_back(e.name);
+    }
     if (pageClass_) {
       const ui::MemberInfo* m = pageClass_->findMember(e.name);
       if (m && !type->inheritsFrom(*m->kind))
@@ -325,11 +352,12 @@ void Compiler::element(const SourceElement& e, bool root, std::vector<std::uint8
     if (pageClass_ && target.prop && target.prop->kind == ui::PropKind::Event && p.value.kind == SourceValue::Kind::Ident &&
         !pageClass_->findHandler(p.value.text))
       throw error(p.file, p.line, p.path + ": the page class has no handler " + p.value.text);
+    mark(out.size(), p.file, p.line);
     putShort(out, p.path);
     out.insert(out.end(), value.begin(), value.end());
   }
   out.push_back(0);
-  for (const SourceElement& c : e.children) element(c, false, out);
+  for (const SourceElement& c : e.children) element(c, depth + 1, out);
   out.push_back(0);
 }
 

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "PageSource.h"
@@ -43,7 +44,11 @@ class Compiler {
   std::vector<std::uint8_t> compile(const SourceElement& root);
 
  private:
-  void element(const SourceElement& e, bool root, std::vector<std::uint8_t>& out);
+  void element(const SourceElement& e, int depth, std::vector<std::uint8_t>& out);
+  // Remembers that the bytes from here on come from this line, for the read-back's refusal.
+  void mark(std::size_t offset, const std::string& file, int line);
+  // Reads the definition with the program's reader; a refusal names the line it came from.
+  void readBackOrFail(const SourceElement& root, const std::vector<std::uint8_t>& definition) const;
   // A fault on a line of the page, or of its frame (`file` set), told with the page.
   SourceError error(const std::string& file, int line, const std::string& what) const;
   std::string file_;
@@ -51,6 +56,13 @@ class Compiler {
   PageClassResolver pages_;
   const ui::PageClassInfo* pageClass_ = nullptr;
   std::vector<std::string> names_;
+  std::unordered_set<std::string> nameKeys_;  // names_ in upper case, to find a second one at once
+  struct Mark {
+    std::size_t offset;
+    std::string file;
+    int line;
+  };
+  std::vector<Mark> marks_;
 };
 
 }  // namespace apostila::tools

@@ -2,9 +2,9 @@
 #include "ComputedValues.h"
 
 #include <cctype>
-#include <fstream>
 #include <sstream>
 
+#include "FileIo.h"
 #include "PageSource.h"
 
 namespace apostila::tools {
@@ -42,11 +42,8 @@ ComputedValues ComputedValues::parse(const std::string& text, const std::string&
 }
 
 ComputedValues ComputedValues::load(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot open " + path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return parse(text.str(), path);
+  auto bytes = readInput(path);
+  return parse(std::string(bytes.begin(), bytes.end()), path);
 }
 
 std::string ComputedValues::substitute(const std::string& text, const std::string& file, int line) const {

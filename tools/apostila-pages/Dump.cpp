@@ -20,6 +20,13 @@ using K = SourceValue::Kind;
 
 std::vector<std::uint8_t> bytesOf(std::span<const std::uint8_t> s) { return {s.begin(), s.end()}; }
 
+SourceValue rawValue(const RawProperty& p) {
+  SourceValue v;
+  v.kind = K::Raw;
+  v.bytes = bytesOf(p.value);
+  return v;
+}
+
 // The readable form of a stored value, before checking that it encodes back the same way.
 SourceValue readable(const RawProperty& p, const PropertyTarget& target) {
   content::ByteReader in(p.payload);
@@ -41,6 +48,7 @@ SourceValue readable(const RawProperty& p, const PropertyTarget& target) {
     case ValueCode::Ident:
       v.kind = K::Ident;
       v.text = values.identPayload(p.code);
+      if (!isSourceName(v.text)) break;  // kept as raw bytes: it cannot stand bare in a source
       return v;
     case ValueCode::False: case ValueCode::True:
       v.kind = K::Boolean;
@@ -52,6 +60,8 @@ SourceValue readable(const RawProperty& p, const PropertyTarget& target) {
     case ValueCode::Set:
       v.kind = K::Set;
       v.members = values.setPayload();
+      for (const std::string& m : v.members)
+        if (!isSourceName(m)) return rawValue(p);
       return v;
     case ValueCode::Binary: {
       auto data = in.take(in.u32());
@@ -67,7 +77,7 @@ SourceValue readable(const RawProperty& p, const PropertyTarget& target) {
         try {
           content::ByteReader b(data);
           std::string cls = b.shortString();
-          if (!cls.empty() && b.u32() == b.remaining()) {
+          if (isSourceName(cls) && b.u32() == b.remaining()) {
             v.kind = K::Picture;
             v.text = cls;
             v.bytes = bytesOf(b.take(b.remaining()));
@@ -83,9 +93,7 @@ SourceValue readable(const RawProperty& p, const PropertyTarget& target) {
     default:
       break;
   }
-  v.kind = K::Raw;
-  v.bytes = bytesOf(p.value);
-  return v;
+  return rawValue(p);
 }
 
 SourceElement toSource(const RawRecord& r, bool root) {
@@ -135,6 +143,10 @@ std::string jsonString(const std::string& s) {
   return out + "\"";
 }
 
+// Names, paths and identifiers are stored in the single-byte code page; text values arrive as
+// UTF-8 already.
+std::string jsonName(const std::string& s) { return jsonString(content::singleByteToUtf8(s)); }
+
 std::string bitmapSummary(const std::vector<std::uint8_t>& bmp) {
   if (bmp.empty()) return "{\"empty\": true}";
   try {
@@ -160,16 +172,16 @@ std::string jsonValue(const SourceValue& v) {
       return buf;
     }
     case K::String: return jsonString(v.text);
-    case K::Ident: return "{\"ident\": " + jsonString(v.text) + "}";
+    case K::Ident: return "{\"ident\": " + jsonName(v.text) + "}";
     case K::Boolean: return v.boolean ? "true" : "false";
     case K::Nil: return "null";
     case K::Set: {
       std::string out = "[";
-      for (std::size_t i = 0; i < v.members.size(); ++i) out += (i ? ", " : "") + jsonString(v.members[i]);
+      for (std::size_t i = 0; i < v.members.size(); ++i) out += (i ? ", " : "") + jsonName(v.members[i]);
       return out + "]";
     }
     case K::Bitmap: return "{\"bitmap\": " + bitmapSummary(v.bytes) + "}";
-    case K::Picture: return "{\"picture\": " + jsonString(v.text) + ", \"bitmap\": " + bitmapSummary(v.bytes) + "}";
+    case K::Picture: return "{\"picture\": " + jsonName(v.text) + ", \"bitmap\": " + bitmapSummary(v.bytes) + "}";
     case K::Binary: return "{\"binary\": " + std::to_string(v.bytes.size()) + "}";
     case K::Raw: return "{\"raw\": " + std::to_string(v.bytes.size()) + "}";
   }
@@ -178,13 +190,13 @@ std::string jsonValue(const SourceValue& v) {
 
 void json(std::string& out, const SourceElement& e, int indent) {
   std::string pad(static_cast<std::size_t>(indent), ' ');
-  out += "{\n" + pad + "  \"class\": " + jsonString(e.kind) + ",\n" + pad + "  \"name\": " + jsonString(e.name);
+  out += "{\n" + pad + "  \"class\": " + jsonName(e.kind) + ",\n" + pad + "  \"name\": " + jsonName(e.name);
   if (e.position >= 0) out += ",\n" + pad + "  \"position\": " + std::to_string(e.position);
   if (e.exists) out += ",\n" + pad + "  \"inherited\": true";
   if (e.isInline) out += ",\n" + pad + "  \"inline\": true";
   out += ",\n" + pad + "  \"properties\": {";
   for (std::size_t i = 0; i < e.properties.size(); ++i)
-    out += (i ? ",\n" : "\n") + pad + "    " + jsonString(e.properties[i].path) + ": " + jsonValue(e.properties[i].value);
+    out += (i ? ",\n" : "\n") + pad + "    " + jsonName(e.properties[i].path) + ": " + jsonValue(e.properties[i].value);
   out += e.properties.empty() ? "}" : "\n" + pad + "  }";
   out += ",\n" + pad + "  \"children\": [";
   for (std::size_t i = 0; i < e.children.size(); ++i) {

@@ -1,9 +1,8 @@
 // Expansion of pages built on a frame (see Frame.h and the format in PageSource.h).
 #include "Frame.h"
 
-#include <fstream>
-#include <iterator>
 
+#include "FileIo.h"
 #include "ui/TypeInfo.h"
 
 namespace apostila::tools {
@@ -107,9 +106,9 @@ FrameReader framesBeside(const std::string& pageFile) {
   std::filesystem::path dir = std::filesystem::path(pageFile).parent_path() / "frames";
   return [dir](const std::string& name, std::string& path) -> std::optional<std::string> {
     path = (dir / name).string();
-    std::ifstream in(dir / name, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    auto bytes = readInputIfPresent(dir / name);
+    if (!bytes) return std::nullopt;
+    return std::string(bytes->begin(), bytes->end());
   };
 }
 

@@ -2,15 +2,19 @@
 #include "PageSource.h"
 
 #include <cctype>
-#include <fstream>
 #include <sstream>
 
 #include "Base64.h"
 #include "ComputedValues.h"
+#include "FileIo.h"
+#include "content/DefinitionReader.h"
 
 namespace apostila::tools {
 
 namespace {
+
+// Far above any picture a page shows (the largest is about 700 KB).
+constexpr std::size_t kMaxPictureBytes = 16u << 20;
 
 struct Line {
   int number;
@@ -25,7 +29,8 @@ class Parser {
  public:
   Parser(const std::string& text, std::string file, std::vector<std::filesystem::path> search, bool frame)
       : file_(std::move(file)), search_(std::move(search)), frame_(frame) {
-    std::istringstream in(text);
+    // A byte-order mark that an editor put in front of the first line is not part of it.
+    std::istringstream in(text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? text.substr(3) : text);
     std::string raw;
     int n = 0;
     while (std::getline(in, raw)) {
@@ -52,9 +57,13 @@ class Parser {
   [[noreturn]] void fail(int line, const std::string& what) const { throw SourceError(file_, line, what); }
 
   // `parent` is the enclosing record: null for the root.
-  SourceElement element(int indent, const SourceElement* parent) {
+  SourceElement element(int indent, const SourceElement* parent, int depth = 0) {
     const Line& head = lines_[pos_++];
     if (head.indent != indent) fail(head.number, "unexpected indentation");
+    // Bounded here, before anything recurses over the tree, at the depth the program reads.
+    if (depth > content::kMaxNesting)
+      fail(head.number, "elements nest deeper than the program reads (" + std::to_string(content::kMaxNesting) +
+                            " levels below the page)");
     SourceElement e = header(head, parent);
     if (pos_ < lines_.size() && lines_[pos_].indent > indent) {
       int body = lines_[pos_].indent;
@@ -71,7 +80,7 @@ class Parser {
         } else {
           if (e.role == SourceElement::Role::Change)
             fail(l.number, "'change " + e.name + "' holds properties only; new elements go in a place of the frame");
-          e.children.push_back(element(body, &e));
+          e.children.push_back(element(body, &e, depth + 1));
           if (!e.frame.empty() && e.children.back().role == SourceElement::Role::Element)
             fail(l.number, "a page on a frame adds elements at a place of the frame, as in 'in content'");
         }
@@ -161,12 +170,7 @@ class Parser {
     return true;
   }
 
-  static bool isName(const std::string& s) {
-    if (s.empty() || s.size() > 255 || !isIdentStart(s[0])) return false;
-    for (char c : s)
-      if (!isIdentChar(c)) return false;
-    return true;
-  }
+  static bool isName(const std::string& s) { return isSourceName(s); }
 
   SourceProperty property(int indent) {
     const Line& l = lines_[pos_++];
@@ -264,11 +268,15 @@ class Parser {
   }
 
   std::vector<std::uint8_t> fileBytes(const std::string& name) {
+    if (name.empty()) fail(line_, "the picture's file name is empty");
     std::vector<std::filesystem::path> places{std::filesystem::path(file_).parent_path() / name};
     for (const auto& dir : search_) places.push_back(dir / name);
     for (const auto& p : places) {
-      std::ifstream in(p, std::ios::binary);
-      if (in) return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+      try {
+        if (auto bytes = readInputIfPresent(p, kMaxPictureBytes)) return std::move(*bytes);
+      } catch (const FileError& e) {
+        fail(line_, "picture file '" + name + "': " + e.what());
+      }
     }
     fail(line_, "picture file '" + name + "' not found");
   }
@@ -374,6 +382,22 @@ class Parser {
   std::size_t at_ = 0;
 };
 
+// Refuses a word that cannot stand bare on a source line.
+const std::string& bare(const std::string& word, const char* what) {
+  if (!isSourceName(word)) throw SourceError("the " + std::string(what) + " '" + word + "' is not a plain name; it cannot be written as source");
+  return word;
+}
+
+std::string barePath(const std::string& path) {
+  for (std::size_t s = 0;;) {
+    std::size_t dot = path.find('.', s);
+    if (!isSourceName(path.substr(s, dot == std::string::npos ? dot : dot - s)))
+      throw SourceError("the property path '" + path + "' is not made of plain names; it cannot be written as source");
+    if (dot == std::string::npos) return path;
+    s = dot + 1;
+  }
+}
+
 std::string quote(const std::string& s) {
   std::string out = "\"";
   for (char c : s) {
@@ -408,15 +432,15 @@ std::string formatFloat(double d) {
 void writeElement(std::string& out, const SourceElement& e, int indent) {
   std::string pad(static_cast<std::size_t>(indent), ' ');
   switch (e.role) {
-    case SourceElement::Role::Change: out += pad + "change " + e.name; break;
-    case SourceElement::Role::Fill: out += pad + "in " + e.name; break;
-    case SourceElement::Role::Place: out += pad + "place " + e.name; break;
+    case SourceElement::Role::Change: out += pad + "change " + bare(e.name, "element name"); break;
+    case SourceElement::Role::Fill: out += pad + "in " + bare(e.name, "place name"); break;
+    case SourceElement::Role::Place: out += pad + "place " + bare(e.name, "place name"); break;
     case SourceElement::Role::Element:
       if (e.isFrame) {
         out += pad + "frame";
         break;
       }
-      out += pad + e.kind + " " + e.name;
+      out += pad + bare(e.kind, "element kind") + " " + bare(e.name, "element name");
       if (e.position >= 0) out += " at " + std::to_string(e.position);
       if (e.exists) out += " inherited";
       if (e.isInline) out += " inline";
@@ -426,7 +450,7 @@ void writeElement(std::string& out, const SourceElement& e, int indent) {
   out += "\n";
   std::string inner(static_cast<std::size_t>(indent + 2), ' ');
   for (const SourceProperty& p : e.properties) {
-    out += inner + p.path + ":";
+    out += inner + barePath(p.path) + ":";
     if (p.slot != SourceProperty::Slot::None) {
       out += p.slot == SourceProperty::Slot::Required ? " <required>\n" : " <optional>\n";
       continue;
@@ -436,17 +460,17 @@ void writeElement(std::string& out, const SourceElement& e, int indent) {
       case SourceValue::Kind::Integer: out += " " + std::to_string(v.integer) + "\n"; break;
       case SourceValue::Kind::Float: out += " " + formatFloat(v.floating) + "\n"; break;
       case SourceValue::Kind::String: out += " " + quote(ComputedValues::escape(v.text)) + "\n"; break;
-      case SourceValue::Kind::Ident: out += " " + v.text + "\n"; break;
+      case SourceValue::Kind::Ident: out += " " + bare(v.text, "identifier") + "\n"; break;
       case SourceValue::Kind::Boolean: out += v.boolean ? " true\n" : " false\n"; break;
       case SourceValue::Kind::Nil: out += " nil\n"; break;
       case SourceValue::Kind::Set: {
         out += " [";
-        for (std::size_t i = 0; i < v.members.size(); ++i) out += (i ? ", " : "") + v.members[i];
+        for (std::size_t i = 0; i < v.members.size(); ++i) out += (i ? ", " : "") + bare(v.members[i], "set member");
         out += "]\n";
         break;
       }
       case SourceValue::Kind::Bitmap: out += " bitmap"; writeBase64(out, v.bytes, indent + 2); break;
-      case SourceValue::Kind::Picture: out += " picture " + v.text; writeBase64(out, v.bytes, indent + 2); break;
+      case SourceValue::Kind::Picture: out += " picture " + bare(v.text, "graphic class"); writeBase64(out, v.bytes, indent + 2); break;
       case SourceValue::Kind::Binary: out += " binary"; writeBase64(out, v.bytes, indent + 2); break;
       case SourceValue::Kind::Raw: out += " raw"; writeBase64(out, v.bytes, indent + 2); break;
     }
@@ -455,6 +479,13 @@ void writeElement(std::string& out, const SourceElement& e, int indent) {
 }
 
 }  // namespace
+
+bool isSourceName(std::string_view s) {
+  if (s.empty() || s.size() > 255 || !isIdentStart(s[0])) return false;
+  for (char c : s)
+    if (!isIdentChar(c)) return false;
+  return true;
+}
 
 SourceElement parseSource(const std::string& text, const std::string& fileName,
                           const std::vector<std::filesystem::path>& searchPath) {

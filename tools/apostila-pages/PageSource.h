@@ -31,6 +31,7 @@
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace apostila::tools {
@@ -84,7 +85,13 @@ SourceElement parseSource(const std::string& text, const std::string& fileName,
 SourceElement parseFrame(const std::string& text, const std::string& fileName,
                          const std::vector<std::filesystem::path>& searchPath);
 
-// Writes an element tree back as source; binaries go inline as base64.
+// Whether a word can stand bare in a source: a letter or underscore, then letters, digits and
+// underscores, at most 255 of them. Kinds, names, path parts, identifiers and set members are.
+bool isSourceName(std::string_view s);
+
+// Writes an element tree back as source; binaries go inline as base64. Throws SourceError for
+// a kind, name, path, identifier or set member that is not a source name: written as it
+// stands, it could end the line and add lines of its own.
 std::string writeSource(const SourceElement& root);
 
 struct SourceError : std::runtime_error {

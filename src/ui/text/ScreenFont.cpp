@@ -16,22 +16,47 @@ namespace apostila::ui {
 
 struct ScreenFont::Instance {
   SizedFace* primary = nullptr;
-  SizedFace* fallback = nullptr;
+  FaceChoice spare;            // the face for characters the primary one lacks
+  SizedFace* fallback = nullptr;  // opened the first time a character needs it
   FontMetrics metrics;
-  std::unordered_map<char32_t, const Glyph*> chars;  // nullptr: a character with no glyph drawn
 
-  const Glyph* glyph(char32_t cp) {
+  // Where a character's glyph comes from; face is null for a character with no glyph drawn.
+  struct Char {
+    SizedFace* face = nullptr;
+    unsigned index = 0;
+    int advance = 0;
+  };
+  std::unordered_map<char32_t, Char> chars;
+
+  const Char& resolve(char32_t cp) {
     auto it = chars.find(cp);
     if (it != chars.end()) return it->second;
-    const Glyph* g = nullptr;
+    Char c;
     // Control characters are layout instructions, never pictures.
     if (cp >= 0x20 && !(cp >= 0x7F && cp < 0xA0)) {
-      if (unsigned i = primary->glyphIndex(cp)) g = &primary->glyph(i);
-      else if (unsigned j = fallback->glyphIndex(cp)) g = &fallback->glyph(j);
-      else g = &primary->glyph(0);  // the face's "missing character" box
+      if (unsigned i = primary->glyphIndex(cp)) {
+        c = {primary, i};
+      } else if (unsigned j = fallbackFace().glyphIndex(cp)) {
+        c = {fallback, j};
+      } else {
+        c = {primary, 0};  // the face's "missing character" box
+      }
+      c.advance = c.face->advance(c.index);
     }
-    chars.emplace(cp, g);
-    return g;
+    return chars.emplace(cp, c).first->second;
+  }
+
+  SizedFace& fallbackFace() {
+    if (!fallback) fallback = &SizedFace::get(spare, primary->ppem());
+    return *fallback;
+  }
+
+  int advance(char32_t cp) { return resolve(cp).advance; }
+
+  // The rendered glyph, or null; rendering waits until a character is drawn.
+  const Glyph* glyph(char32_t cp) {
+    const Char& c = resolve(cp);
+    return c.face ? &c.face->glyph(c.index) : nullptr;
   }
 };
 
@@ -60,14 +85,14 @@ ScreenFont::Instance* instanceFor(const FontDesc& desc) {
 
   auto inst = std::make_unique<ScreenFont::Instance>();
   inst->primary = &SizedFace::get(file, ppem);
-  inst->fallback = &SizedFace::get(spare, ppem);
+  inst->spare = spare;
   FontMetrics& m = inst->metrics;
   m.ascent = inst->primary->measures().ascent;
   m.descent = inst->primary->measures().descent;
   m.height = inst->primary->measures().height;
   m.internalLeading = std::max(0, m.height - ppem);
   int letters = 0;
-  for (char32_t c = 'A'; c <= 'Z'; ++c) letters += inst->glyph(c)->advance + inst->glyph(c - 'A' + 'a')->advance;
+  for (char32_t c = 'A'; c <= 'Z'; ++c) letters += inst->advance(c) + inst->advance(c - 'A' + 'a');
   m.averageCharWidth = letters / 52;
   slot = std::move(inst);
   return slot.get();
@@ -88,10 +113,7 @@ const FontMetrics& ScreenFont::metrics() const { return inst_->metrics; }
 
 int ScreenFont::pixelSize() const { return inst_->primary->ppem(); }
 
-int ScreenFont::advance(char32_t cp) const {
-  const Glyph* g = inst_->glyph(cp);
-  return g ? g->advance : 0;
-}
+int ScreenFont::advance(char32_t cp) const { return inst_->advance(cp); }
 
 int ScreenFont::textWidth(std::string_view utf8) const {
   long long w = 0;

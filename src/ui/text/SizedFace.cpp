@@ -5,6 +5,8 @@
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
 #include FT_TRUETYPE_TABLES_H
+#include FT_ADVANCES_H
+#include FT_SIZES_H
 
 #include <algorithm>
 #include <cmath>
@@ -42,10 +44,25 @@ int roundScaled(long units, int ppem, int unitsPerEm) {
 
 }  // namespace
 
-struct SizedFace::FaceHandle {
+// One opened font file. FreeType keeps one size object per SizedFace on it; a size is made
+// current before each request that depends on it.
+struct SizedFace::File {
   FT_Face face = nullptr;
-  ~FaceHandle() {
-    if (face) FT_Done_Face(face);
+  FT_Size current = nullptr;
+  ~File() {
+    if (face) FT_Done_Face(face);  // with every size made on it
+  }
+
+  static File& open(const EmbeddedBlob& blob) {
+    static std::map<const std::uint8_t*, std::unique_ptr<File>> files;
+    auto& slot = files[blob.data];
+    if (!slot) {
+      auto file = std::make_unique<File>();
+      if (FT_New_Memory_Face(library(), blob.data, static_cast<FT_Long>(blob.size), 0, &file->face) != 0)
+        throw std::runtime_error(std::string("cannot open font ") + blob.name);
+      slot = std::move(file);
+    }
+    return *slot;
   }
 };
 
@@ -56,13 +73,23 @@ SizedFace& SizedFace::get(const FaceChoice& face, int ppem) {
   return *slot;
 }
 
+void SizedFace::activate() const {
+  auto* size = static_cast<FT_Size>(size_);
+  if (file_->current == size) return;
+  FT_Activate_Size(size);
+  file_->current = size;
+}
+
 SizedFace::SizedFace(const FaceChoice& choice, int ppem)
-    : face_(std::make_unique<FaceHandle>()), ppem_(ppem), extraWeight_(choice.heavier ? ppem * 64 / 16 : 0) {
-  const EmbeddedBlob& file = *choice.file;
-  if (FT_New_Memory_Face(library(), file.data, static_cast<FT_Long>(file.size), 0, &face_->face) != 0 ||
-      FT_Set_Pixel_Sizes(face_->face, 0, static_cast<FT_UInt>(ppem)) != 0)
-    throw std::runtime_error(std::string("cannot open font ") + file.name);
-  FT_Face f = face_->face;
+    : file_(&File::open(*choice.file)), ppem_(ppem), extraWeight_(choice.heavier ? ppem * 64 / 16 : 0) {
+  FT_Size size = nullptr;
+  if (FT_New_Size(file_->face, &size) != 0) throw std::runtime_error(std::string("cannot open font ") + choice.file->name);
+  size_ = size;
+  activate();
+  if (FT_Set_Pixel_Sizes(file_->face, 0, static_cast<FT_UInt>(ppem)) != 0)
+    throw std::runtime_error(std::string("cannot open font ") + choice.file->name);
+  FT_Face f = file_->face;
+  advances_.assign(static_cast<std::size_t>(std::max<FT_Long>(f->num_glyphs, 0)), kUnknown);
   const int upem = f->units_per_EM > 0 ? f->units_per_EM : 2048;
 
   // The cell is the extent the font's designer reserved for every glyph (the clipping ascent and
@@ -83,10 +110,10 @@ SizedFace::SizedFace(const FaceChoice& choice, int ppem)
   int descent = designHeight - ascent;
   for (char32_t c : U"ÁÂÃÀÉÊÍÓÔÕÚÇÅgjpqyç") {
     if (unsigned i = glyphIndex(c)) {
-      const Glyph& g = glyph(i);
-      if (g.rows == 0) continue;
-      ascent = std::max(ascent, g.top);
-      descent = std::max(descent, g.rows - g.top);
+      const auto [top, rows] = inkExtent(i);
+      if (rows == 0) continue;
+      ascent = std::max(ascent, top);
+      descent = std::max(descent, rows - top);
     }
   }
   measures_.ascent = ascent;
@@ -109,7 +136,39 @@ SizedFace::SizedFace(const FaceChoice& choice, int ppem)
   measures_.strikeOffset = std::max(stThick, stPos);
 }
 
+// The size object belongs to the file, which lets go of all of them at once.
 SizedFace::~SizedFace() = default;
+
+std::pair<int, int> SizedFace::inkExtent(unsigned index) {
+  if (extraWeight_ > 0) {
+    // Made heavier after loading: only the rendered image tells.
+    const Glyph& g = glyph(index);
+    return {g.top, g.rows};
+  }
+  // Loading an outline glyph sets the place and size its rendered image will have.
+  activate();
+  FT_Face f = file_->face;
+  if (FT_Load_Glyph(f, index, kLoadFlags) != 0 || f->glyph->format != FT_GLYPH_FORMAT_OUTLINE) {
+    const Glyph& g = glyph(index);
+    return {g.top, g.rows};
+  }
+  return {f->glyph->bitmap_top, static_cast<int>(f->glyph->bitmap.rows)};
+}
+
+int SizedFace::advance(unsigned index) {
+  if (index >= advances_.size()) return glyph(index).advance;
+  int& known = advances_[index];
+  if (known != kUnknown) return known;
+  FT_Fixed linear = 0;
+  // The design advance straight from the metrics table, scaled as loading scales it; a face
+  // made heavier changes its advances with its outlines, so those come from the glyph.
+  activate();
+  if (extraWeight_ > 0 || FT_Get_Advance(file_->face, index, FT_LOAD_NO_HINTING, &linear) != 0)
+    known = glyph(index).advance;
+  else
+    known = static_cast<int>((linear + 0x8000) >> 16);
+  return known;
+}
 
 int SizedFace::designCellHeight(int ppem) const {
   // Exact integer ceiling: no floating-point doubt about whether a cell is 13 or 14 rows.
@@ -117,13 +176,14 @@ int SizedFace::designCellHeight(int ppem) const {
   return static_cast<int>((num + unitsPerEm_ - 1) / unitsPerEm_);
 }
 
-unsigned SizedFace::glyphIndex(char32_t cp) const { return FT_Get_Char_Index(face_->face, cp); }
+unsigned SizedFace::glyphIndex(char32_t cp) const { return FT_Get_Char_Index(file_->face, cp); }
 
 const Glyph& SizedFace::glyph(unsigned index) {
   auto it = glyphs_.find(index);
   if (it != glyphs_.end()) return it->second;
   Glyph g;
-  FT_Face f = face_->face;
+  activate();
+  FT_Face f = file_->face;
   if (FT_Load_Glyph(f, index, kLoadFlags) == 0) {
     g.advance = static_cast<int>((f->glyph->linearHoriAdvance + 0x8000) >> 16);
     if (extraWeight_ > 0 && f->glyph->format == FT_GLYPH_FORMAT_OUTLINE) {

@@ -1,6 +1,7 @@
 // The full tool's hooks: pages can be rendered, and their elements located.
 #include <iostream>
 
+#include "FileIo.h"
 #include "PageRenderer.h"
 #include "PageTool.h"
 
@@ -23,8 +24,16 @@ int runExtraCommand(const std::string& command, const std::vector<std::string>& 
   if (command != "render") return -1;
   RenderRequest request;
   if (!RenderRequest::parse(args, request)) return -1;  // the caller prints the usage
-  PageRenderer renderer;
-  ui::PngWriter::write(renderer.render(request), request.output);
+  try {
+    checkOutput(request.output);
+    PageRenderer renderer;
+    const auto png = ui::PngWriter::encode(renderer.render(request));
+    writeOutput(request.output, png);
+  } catch (...) {
+    // A picture left from an earlier render would pass for this one.
+    removeStaleOutput(request.output, "\x89PNG");
+    throw;
+  }
   return 0;
 }
 

@@ -92,6 +92,10 @@ void HeadlessBackend::hide(WindowId window) {
   if (!w.visible) return;
   w.visible = false;
   w.minimized = false;
+  // A hidden window shows nothing: its pixels go, and their storage serves the next window
+  // that is drawn, so moving from page to page allocates nothing.
+  std::vector<std::uint32_t> storage = w.framebuffer.release();
+  if (storage.capacity() > spare_.capacity()) spare_ = std::move(storage);
   dropPointerHolds(window);
   if (focused_ == window) focusFallback();
   updateHover();
@@ -452,7 +456,7 @@ void HeadlessBackend::present(WindowId window, const PixelView& frame, std::span
   if (frame.pixels == nullptr && !changed.empty()) throw PlatformError("present needs pixels");
   w.lastPresented.clear();
   for (const Rect& r : changed)
-    if (const Rect copied = w.framebuffer.copyFrom(frame, r); !copied.empty()) w.lastPresented.push_back(copied);
+    if (const Rect copied = w.framebuffer.copyFrom(frame, r, &spare_); !copied.empty()) w.lastPresented.push_back(copied);
   ++w.presentCount;
 }
 

@@ -1,5 +1,6 @@
 // A simulated desktop for tests, tools and benchmarks: a screen, a window stack, the focus,
-// the pointer, a virtual clock, and the pixels each window was given.
+// the pointer, a virtual clock, and the pixels each window was given. A hidden window keeps no
+// pixels: they read black until the window is drawn again.
 //
 // It behaves like a desktop with a click-to-focus window manager: a newly shown window takes
 // the focus; a click into a window of ours that does not have the focus raises and focuses it
@@ -166,6 +167,7 @@ class HeadlessBackend final : public Backend {
     Point screen;
   } lastPress_;
 
+  std::vector<std::uint32_t> spare_;  // pixel storage a hidden window gave up
   std::deque<Event> queue_;
   std::deque<std::function<void()>> waitActions_;
 

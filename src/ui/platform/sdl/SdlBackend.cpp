@@ -27,8 +27,6 @@ Size atLeastOne(Size s) { return {std::max(s.width, 1), std::max(s.height, 1)}; 
 bool SdlBackend::prepareSdl() {
   if (g_alive) throw PlatformError("only one SDL backend can exist at a time");
   // SDL_SetHint reports false only when the environment overrides a hint: the user's choice.
-  // The window surface through OpenGL would go through Mesa's software rasteriser: slow start.
-  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   // The layer decides when the program ends; the last window closing is not it.
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   // Termination signals are ours to turn into an event that also wakes the wait.
@@ -367,28 +365,9 @@ void SdlBackend::present(WindowId window, const PixelView& frame, std::span<cons
   Native& w = get(window);
   if (changed.empty()) return;
   if (frame.pixels == nullptr) throw PlatformError("present needs pixels");
-  SDL_Surface* surface = sdlCheck(SDL_GetWindowSurface(w.sdl.get()), "SDL_GetWindowSurface");
-  const Rect bounds = Rect(0, 0, surface->w, surface->h).intersect(Rect(0, 0, frame.width, frame.height));
-  std::vector<SDL_Rect> copied;
-  if (SDL_MUSTLOCK(surface)) sdlCheck(SDL_LockSurface(surface), "SDL_LockSurface");
-  for (const Rect& r : changed) {
-    const Rect c = r.intersect(bounds);
-    if (c.empty()) continue;
-    const std::uint32_t* from = frame.pixels + static_cast<long>(c.y) * frame.stride + c.x;
-    auto* to = static_cast<std::uint8_t*>(surface->pixels) + static_cast<long>(c.y) * surface->pitch +
-               c.x * surface->format->BytesPerPixel;
-    const int result = SDL_ConvertPixels(c.width, c.height, SDL_PIXELFORMAT_RGB888, from, frame.stride * 4,
-                                         surface->format->format, to, surface->pitch);
-    if (result < 0) {
-      if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
-      throwSdlError("SDL_ConvertPixels");
-    }
-    copied.push_back({c.x, c.y, c.width, c.height});
-  }
-  if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
-  if (!copied.empty())
-    sdlCheck(SDL_UpdateWindowSurfaceRects(w.sdl.get(), copied.data(), static_cast<int>(copied.size())),
-             "SDL_UpdateWindowSurfaceRects");
+  // Not SDL's window surface: SDL keeps one per window, in memory shared with the server, for
+  // as long as the window lives, hidden or not. One image for all windows does the same work.
+  x11_->present(w.xwindow, frame, changed);
 }
 
 // ---- Events ---------------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/platform/PlatformError.h"
+#include "ui/platform/sdl/X11Desktop.h"
 
 namespace apostila::platform {
 
@@ -43,6 +44,7 @@ using SdlSurfacePtr = std::unique_ptr<SDL_Surface, SdlSurfaceDeleter>;
 class SdlVideo {
  public:
   SdlVideo() {
+    X11Desktop::tolerateGoneWindows();  // before SDL installs its handler in front of it
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
       const char* display = SDL_getenv("DISPLAY");
       throw PlatformError(display && *display ? std::string("cannot open the display ") + display + ": " + SDL_GetError()

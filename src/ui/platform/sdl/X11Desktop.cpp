@@ -16,6 +16,8 @@
 #include <cstring>
 
 #include "ui/platform/PlatformError.h"
+#include "ui/platform/sdl/X11ErrorTrap.h"
+#include "ui/platform/sdl/X11Presenter.h"
 #include "ui/platform/sdl/X11Props.h"
 
 namespace apostila::platform {
@@ -25,33 +27,7 @@ using x11::longProperty;
 
 namespace {
 
-// Turns X protocol errors into a flag instead of Xlib's default of ending the process: a
-// window manager may destroy a frame between two of our requests.
-class ErrorTrap {
- public:
-  explicit ErrorTrap(Display* d) : display_(d) {
-    XSync(display_, False);
-    failed_ = false;
-    previous_ = XSetErrorHandler(&ErrorTrap::onError);
-  }
-  ~ErrorTrap() {
-    XSync(display_, False);
-    XSetErrorHandler(previous_);
-  }
-  bool failed() {
-    XSync(display_, False);
-    return failed_;
-  }
-
- private:
-  static int onError(Display*, XErrorEvent*) {
-    failed_ = true;
-    return 0;
-  }
-  static inline bool failed_ = false;
-  Display* display_;
-  int (*previous_)(Display*, XErrorEvent*) = nullptr;
-};
+using ErrorTrap = X11ErrorTrap;
 
 // The handler in force outside the traps. A request that names a window which went away in
 // the meantime (a frame the window manager destroyed, a window of ours already gone when an
@@ -83,10 +59,6 @@ X11Desktop::X11Desktop(SDL_Window* anyWindow) {
   display_ = x11Info(anyWindow).display;
   Display* d = display_;
   root_ = DefaultRootWindow(d);
-  // SDL puts its own handler in place each time it starts: ours goes in front of it each time.
-  if (auto previous = XSetErrorHandler(&toleratingGoneWindows); previous != &toleratingGoneWindows)
-    outerHandler = previous;
-
   // A window manager announces itself on the root window and confirms on its own window.
   {
     ErrorTrap trap(d);
@@ -116,16 +88,23 @@ X11Desktop::X11Desktop(SDL_Window* anyWindow) {
 }
 
 X11Desktop::~X11Desktop() {
+  presenter_.reset();
   entry_.reset();
   XDestroyWindow(display_, leader_);
   // Errors still on their way (requests on windows destroyed from outside) are met by the
-  // tolerant handler now. It stays in force while SDL shuts down: SDL's own last requests may
-  // still name windows that are gone, and the default handler would end the program with 1
-  // after the learner had answered Yes.
+  // tolerant handler now, behind SDL's, and again once SDL has put it back while shutting down.
   XSync(display_, False);
 }
 
 XWindow X11Desktop::xwindowOf(SDL_Window* window) { return x11Info(window).window; }
+
+void X11Desktop::tolerateGoneWindows() {
+  // Other errors go on to the handler found the first time, Xlib's own. A later start of SDL
+  // (tests start it many times) finds SDL's previous handler in force, which passes errors
+  // back to this one: taking that as the outer handler would loop.
+  const auto previous = XSetErrorHandler(&toleratingGoneWindows);
+  if (!outerHandler && previous != &toleratingGoneWindows) outerHandler = previous;
+}
 
 void X11Desktop::settle(SDL_Window* window) { XSync(x11Info(window).display, False); }
 
@@ -225,6 +204,11 @@ void X11Desktop::unmap(XWindow window) {
 void X11Desktop::raise(XWindow window) {
   XRaiseWindow(display_, window);
   XFlush(display_);
+}
+
+void X11Desktop::present(XWindow window, const PixelView& frame, std::span<const Rect> changed) {
+  if (!presenter_) presenter_ = std::make_unique<X11Presenter>(display_, window);
+  presenter_->present(window, frame, changed);
 }
 
 void X11Desktop::bell() {

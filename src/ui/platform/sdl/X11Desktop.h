@@ -1,8 +1,8 @@
 // What the SDL backend asks of X11 directly, over SDL's own display connection: the window
 // manager and its frames, the window group and the task-bar entry that stand for the program,
 // window properties SDL does not set or sets wrongly, the true pointer position and the window
-// under it, the stacking order, the bell, and the notices about the program's windows that SDL
-// does not turn into events.
+// under it, the stacking order, the bell, putting pixels on windows, and the notices about the
+// program's windows that SDL does not turn into events.
 //
 // The X headers stay inside the .cpp files: their macros (Expose, None, Bool, ...) would clash
 // with the backend's own names. Windows are handed over as SDL windows and as X ids (XWindow).
@@ -12,17 +12,21 @@
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "ui/platform/Geometry.h"
+#include "ui/platform/Pixels.h"
 #include "ui/platform/Window.h"
 #include "ui/platform/sdl/TaskbarEntry.h"
 
 struct _XDisplay;
 
 namespace apostila::platform {
+
+class X11Presenter;
 
 class X11Desktop {
  public:
@@ -33,6 +37,11 @@ class X11Desktop {
   X11Desktop& operator=(const X11Desktop&) = delete;
 
   static XWindow xwindowOf(SDL_Window* window);
+  // Puts in force, before SDL starts, the process-wide X error handler that drops errors about
+  // windows already gone. SDL's own handler then passes errors on to it, and SDL puts it back
+  // when it shuts down, so it also meets errors that surface only as SDL closes its
+  // connections (a wake-up it sent to a window destroyed meanwhile, say).
+  static void tolerateGoneWindows();
   // Waits until the server has carried out every request so far on SDL's connection. SDL
   // wakes a blocked wait by sending an event to a window over a second connection, and the
   // server may serve that connection first: a window it has not yet created is an X error.
@@ -66,6 +75,10 @@ class X11Desktop {
   // The client area's top-left corner on screen, straight from the server.
   Point clientOrigin(XWindow window);
 
+  // Puts the rectangles `changed` of `frame` on the window's client area, through one image
+  // that every window shares (see X11Presenter).
+  void present(XWindow window, const PixelView& frame, std::span<const Rect> changed);
+
   void mapRaised(XWindow window);
   void unmap(XWindow window);
   void raise(XWindow window);
@@ -90,6 +103,7 @@ class X11Desktop {
   XWindow root_ = 0;
   XWindow leader_ = 0;  // unmapped; the group leader of every window of the program
   std::unique_ptr<TaskbarEntry> entry_;
+  std::unique_ptr<X11Presenter> presenter_;  // from the first frame on
   bool hasWm_ = false;
   bool wmGivesExtents_ = false;
 };
