@@ -99,10 +99,11 @@ void checkPageSource(std::span<const std::uint8_t> bytes) {
   } catch (const tools::SourceError&) {
     return;
   }
-  // What the compiler writes, the program reads.
+  // The compiler reads what it writes back before it accepts it, so the program must read it.
   try {
     FuzzPages::readAndShow(definition);
-  } catch (const content::ReadError&) {
+  } catch (const content::ReadError& e) {
+    throw Finding(std::string("the compiler accepted a page the reader refuses: ") + e.what());
   }
 }
 

@@ -27,7 +27,7 @@ void checkDefinition(std::span<const std::uint8_t> bytes);
 
 // The page-source compiler, frames included: an input holding a NUL byte is a frame (before it)
 // and a page (after); any other input is a page, on a small built-in frame when it names one.
-// What compiles is read back by the definition reader with the page's class, and painted.
+// What compiles must read back with the definition reader into a page of its class, and is painted.
 void checkPageSource(std::span<const std::uint8_t> bytes);
 
 }  // namespace apostila::fuzz
