@@ -165,8 +165,8 @@ def main():
                      f"{statistics.median(cpu):.2f}", f"{PAIRS} alternating pairs"))
         # Cost against content: the same start-up and tour with every picture there 2 and 4 times.
         cost_cpu, cost_peak = [], []
-        for suffix in ("", "_x2", "_x4"):
-            driver = program("bench_xvfb_driver" + suffix)
+        for copies in (1, 2, 4):
+            driver = program("bench_xvfb_driver" if copies == 1 else f"copies-x{copies}/bench_xvfb_driver_x{copies}")
             timed([driver, "startup"], x.env)
             cost_cpu.append(statistics.median(timed([driver, "startup"], x.env)[1] for _ in range(9)) * 1e3)
             cost_peak.append(key_values(run([driver, "tour"], x.env))["peak_rss_kb"] / 1024)
