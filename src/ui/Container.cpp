@@ -2,6 +2,7 @@
 #include "ui/Container.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "ui/PropertyBuilders.h"
 
@@ -23,12 +24,18 @@ Container::~Container() {
   while (!controls_.empty()) controls_.back()->setParent(nullptr);
 }
 
+// Only Control::setParent calls these, and only when the parent really changes, so a control
+// being inserted is never already here. Both stay constant-time at the end of the list, which
+// keeps reading and freeing a page of many siblings linear.
 void Container::insertControl(Control* c) {
-  if (std::find(controls_.begin(), controls_.end(), c) == controls_.end()) controls_.push_back(c);
+  assert(std::find(controls_.begin(), controls_.end(), c) == controls_.end());
+  controls_.push_back(c);
 }
 
 void Container::removeControl(Control* c) {
-  controls_.erase(std::remove(controls_.begin(), controls_.end(), c), controls_.end());
+  // Searched from the end: the destructor frees children last first.
+  auto it = std::find(controls_.rbegin(), controls_.rend(), c);
+  if (it != controls_.rend()) controls_.erase(std::next(it).base());
 }
 
 void Container::moveControl(Control* c, int position) {
