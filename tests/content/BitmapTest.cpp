@@ -253,6 +253,34 @@ TEST(Bitmap, ReadsOutsideTheImageGiveZero) {
   EXPECT_EQ(row[1], 0u);
 }
 
+// True-colour rows are read several pixels at a time: every piece of a row, starting anywhere,
+// must give the pixels one by one. The file ends with the last pixel's third byte, so a read
+// past it shows under the address sanitizer.
+TEST(Bitmap, TrueColourRowReadInAnyPiece) {
+  constexpr int kWidth = 7;
+  Bytes file(kRgb24.begin(), kRgb24.begin() + 54);
+  file[at::kWidth] = kWidth;
+  file[at::kHeight] = 1;
+  std::vector<Rgb> expected;
+  for (int i = 0; i < kWidth; ++i) {
+    const std::uint8_t b = static_cast<std::uint8_t>(0x10 + i), g = static_cast<std::uint8_t>(0x80 + i),
+                       r = static_cast<std::uint8_t>(0xF0 + i);
+    file.insert(file.end(), {b, g, r});
+    expected.push_back(static_cast<Rgb>(r) << 16 | static_cast<Rgb>(g) << 8 | b);
+  }
+  file[2] = static_cast<std::uint8_t>(file.size());  // the sizes the header states
+  file[at::kImageSize] = kWidth * 3;
+  file.shrink_to_fit();  // nothing allocated past the last byte
+  const Bitmap bmp = Bitmap::decode(file);
+  for (int x = 0; x < kWidth; ++x) {
+    for (int count = 1; x + count <= kWidth; ++count) {
+      std::vector<Rgb> row(static_cast<std::size_t>(count), 0xDEAD);
+      bmp.readRow(0, x, count, row.data());
+      EXPECT_EQ(row, std::vector<Rgb>(expected.begin() + x, expected.begin() + x + count)) << x << "+" << count;
+    }
+  }
+}
+
 TEST(Bitmap, HeaderReportsTheStoredFields) {
   const Bitmap bmp = Bitmap::decode(kIndex4);
   const BitmapHeader& h = bmp.header();
