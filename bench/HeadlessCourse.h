@@ -5,10 +5,13 @@
 
 #include <fstream>
 #include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "apostila/PageRegistry.h"
 #include "content/DefinitionStore.h"
+#include "pages/Page.h"
+#include "pages/TopicChains.h"
 #include "ui/Application.h"
 #include "ui/platform/headless/HeadlessBackend.h"
 #include "ui/text/ScreenTextMeasurer.h"
@@ -42,6 +45,34 @@ class HeadlessCourse {
   // everything it causes handled, painted and presented.
   void transition(int from, int to) {
     static_cast<pages::Page*>(app::page(from))->transitionTo(app::page(to));
+    app->processPending();
+  }
+
+  // The learner's way onto theory page `number`, up to the last moment: the page holding the
+  // button that leads there is shown ("Seguir" of the page before, or "Voltar" of the page after
+  // when `number` opens its topic), the pointer goes onto that button and presses it.
+  // release() then ends the click, as a learner's finger does.
+  void pressTheButtonLeadingTo(int current, int number) {
+    const bool fromBefore = !pages::isFirstOfChain(number);
+    const int source = fromBefore ? number - 1 : number + 1;
+    if (current != source) transition(current, source);
+    ui::Form& page = *app::page(source);
+    const auto* button = dynamic_cast<const ui::Control*>(page.findComponent(fromBefore ? "SpeedButton3" : "SpeedButton1"));
+    if (!button) throw std::logic_error("no button leads to Form" + std::to_string(number));
+    int x = button->left() + button->width() / 2, y = button->top() + button->height() / 2;
+    for (const ui::Container* p = button->parent(); p && p != &page; p = p->parent())
+      x += p->left() + p->clientOffsetX(), y += p->top() + p->clientOffsetY();
+    const platform::Point origin = desktop.geometry(page.windowId()).client.origin();
+    desktop.movePointer({origin.x + x, origin.y + y});
+    app->processPending();
+    desktop.pressButton();
+    app->processPending();
+  }
+
+  // The release that ends the click: the handler's transition, then everything it causes
+  // handled, painted and presented.
+  void release() {
+    desktop.releaseButton();
     app->processPending();
   }
 
