@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs the build into a throwaway prefix and runs the end-to-end suite against the
-# installed program: on a private X server under the window manager $2 ("openbox" or "none"),
-# or, for "no-display", with no display at all.
-# Usage: run-e2e.sh BUILD_DIR WM
+# Installs the build into a throwaway prefix and runs an end-to-end script against the
+# installed program: on a private X server under the window manager $2 ("openbox", "icewm" or
+# "none"), or, for "no-display", with no display at all. The script ($3, course.sh when not
+# given) is called with the installed program and the build's authoring tool.
+# Usage: run-e2e.sh BUILD_DIR WM [SCRIPT]
 set -euo pipefail
 build=$1
 wm=$2
 here=$(cd "$(dirname "$0")" && pwd)
+script=${3:-$here/course.sh}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 cmake --install "$build" --prefix "$tmp/usr" >"$tmp/install.log" || { cat "$tmp/install.log"; exit 1; }
@@ -24,4 +26,4 @@ if [[ $wm == no-display ]]; then
   echo "e2e (no display): exit 1 with one line: $(cat "$tmp/err")"
   exit 0
 fi
-"$here/../x11/run-sdl-smoke.sh" "$here/course.sh" "$wm" "$program" "$tool"
+"$here/../x11/run-sdl-smoke.sh" "$script" "$wm" "$program" "$tool"
