@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds the Debian package with CPack, checks its control data (name, section, dependencies
-# found from the program's libraries), unpacks it into a throwaway root and runs the program
-# found there on a private X server.
+# Builds the Debian package with CPack, checks its control data (name, section, maintainer,
+# dependencies found from the program's libraries), that its version is the one its changelog,
+# manual pages and metadata give, and that it holds exactly the course's files; then unpacks it
+# into a throwaway root and runs the program found there on a private X server.
 # Usage: deb-check.sh BUILD_DIR
 set -euo pipefail
-build=$1
+build=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/files.sh"
 for tool in cpack dpkg-deb dpkg-shlibdeps; do
   command -v "$tool" >/dev/null || { echo "deb-check: $tool is not installed, skipped"; exit 77; }
 done
@@ -13,20 +15,28 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 fail() { echo "deb-check: $*"; exit 1; }
 
-(cd "$tmp" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/out") >"$tmp/cpack.log" 2>&1 ||
-  { cat "$tmp/cpack.log"; fail "cpack failed"; }
-deb=$(ls "$tmp"/out/apostila_*_amd64.deb 2>/dev/null | head -n1)
-[[ -n $deb ]] || { cat "$tmp/cpack.log"; fail "no apostila_*.deb made"; }
-
-info=$(dpkg-deb -f "$deb" Package Section Depends)
+make_deb "$build" "$tmp"
+info=$(dpkg-deb -f "$deb" Package Section Maintainer Depends)
 grep -qx 'Package: apostila' <<<"$info" || fail "package name: $info"
 grep -qx 'Section: education' <<<"$info" || fail "section: $info"
+grep -qx 'Maintainer: Equipe Apostila <equipe@apostila.invalid>' <<<"$info" || fail "maintainer: $info"
 grep -q 'libsdl2-2.0-0' <<<"$info" || fail "the dependencies miss SDL: $info"
 grep -q 'libc6' <<<"$info" || fail "the dependencies were not found from the program: $info"
 
 dpkg-deb -x "$deb" "$tmp/root"
-for f in usr/bin/apostila usr/share/applications/apostila.desktop usr/share/icons/hicolor/48x48/apps/apostila.png; do
-  [[ -e $tmp/root/$f ]] || fail "the package lacks /$f"
+check_installed_files "$tmp/root/usr"
+
+# One version everywhere: a release that forgets one of these places shows it here.
+version=$(dpkg-deb -f "$deb" Version)
+doc=$tmp/root/usr/share
+top=$(zcat "$doc/doc/apostila/changelog.gz" | head -n1)
+[[ $top == "apostila ($version) "* ]] || fail "the changelog's last entry is not $version: $top"
+for page in man/man1/apostila.1.gz man/pt_BR/man1/apostila.1.gz; do
+  zcat "$doc/$page" | grep -q "^\.TH APOSTILA 1 .* \"apostila $version\"" || fail "$page is not of $version"
+  zcat "$doc/$page" | grep -qx 'apostila \\- .*' || fail "$page has no NAME line 'apostila \\- ...'"
 done
+latest=$(grep -m1 -o '<release version="[^"]*"' "$doc/metainfo/org.example.apostila.metainfo.xml" || true)
+[[ $latest == "<release version=\"$version\"" ]] || fail "the metadata's latest release is not $version: $latest"
+
 "$here/../x11/run-sdl-smoke.sh" "$here/../x11/course-e2e.sh" openbox "$tmp/root/usr/bin/apostila"
-echo "deb-check: $(basename "$deb") built, its dependencies found, and the unpacked program runs"
+echo "deb-check: $(basename "$deb") built, its dependencies, version and files right, and the unpacked program runs"
