@@ -135,9 +135,18 @@ TEST_F(SdlSmoke, CloseRequestsReachTheProgram) {
   desk->show(w);
   ASSERT_TRUE(waitFor(EventType::FocusGained, 2000, w)) << seenSoFar();
 
-  // The desktop's close key: the window manager's, or ours when there is none.
-  run("xdotool key alt+F4");
-  EXPECT_TRUE(waitFor(EventType::CloseRequest, 2000, w)) << seenSoFar();
+  // The desktop's close key: the window manager's, or ours when there is none. A window manager
+  // still starting on a loaded machine may not hold its key grab yet, and the key then reaches
+  // the page as a plain key: press it again then, a few times at most.
+  bool closed = false;
+  for (int tries = 0; tries < 5 && !closed; ++tries) {
+    seen.clear();
+    run("xdotool key alt+F4");
+    closed = waitFor(EventType::CloseRequest, 2000, w).has_value();
+    const bool keyReachedPage = seenSoFar().find("KeyDown") != std::string::npos;
+    if (!withWm || !keyReachedPage) break;
+  }
+  EXPECT_TRUE(closed) << seenSoFar();
   if (!withWm) return;
 
   // A close from a pager (_NET_CLOSE_WINDOW) on a page is that page's close: pages have no
