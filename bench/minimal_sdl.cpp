@@ -1,9 +1,10 @@
 // The yardstick for the course's start-up on a display: a minimal SDL2 program that maps one
 // window of the start page's size and puts one frame on it once the server has exposed it, the
-// same way and with the same settings as the course's backend, then ends.
+// same way and with the same settings as the course's backend, then ends at once.
 #include <SDL2/SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main() {
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");  // a shared-memory image, no OpenGL
@@ -24,7 +25,6 @@ int main() {
   SDL_Surface* surface = SDL_GetWindowSurface(window);
   SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
   SDL_UpdateWindowSurface(window);
-  SDL_DestroyWindow(window);
-  SDL_Quit();
-  return 0;
+  // Ends at the frame, as the course's measuring driver does, so neither pays for its teardown.
+  std::_Exit(0);
 }

@@ -315,9 +315,30 @@ void Application::showError(std::string_view message) {
   runBox(std::make_unique<DialogBox>(backend_, desc), true, true);
 }
 
+void Application::showMainForm() {
+  if (!mainForm_) return;
+  mainShown_ = true;
+  showForm(*mainForm_);
+}
+
 void Application::run() {
-  if (mainForm_) showForm(*mainForm_);
+  if (!mainShown_) showMainForm();
   runLoop([] { return false; }, true);
+}
+
+void Application::handleStartupEvents() {
+  while (!quitPosted_)
+    if (auto e = backend_.pollEvent()) dispatch(*e); else break;
+  paintPending();
+}
+
+bool Application::waitsForStartup(const platform::Event& e) const {
+  using platform::EventType;
+  if (e.type == EventType::Terminate || e.type == EventType::Expose) return false;
+  for (const DialogBox* box : boxes_)
+    if (box->windowId() == e.window) return false;
+  const Form* form = formOfWindow(e.window);
+  return !(form && !form->windowEnabled_);
 }
 
 void Application::processPending() {
@@ -339,6 +360,13 @@ bool Application::step(bool idle, bool wait) {
   if (quitPosted_) {
     terminated_ = true;
     return false;
+  }
+  if (!starting_ && !waiting_.empty()) {
+    // What waited for the pages comes before anything newer.
+    const platform::Event e = waiting_.front();
+    waiting_.pop_front();
+    dispatch(e);
+    return true;
   }
   if (auto e = backend_.pollEvent()) {
     dispatch(*e);
@@ -386,6 +414,10 @@ void Application::paintPending() {
 
 void Application::dispatch(const platform::Event& e) {
   using platform::EventType;
+  if (starting_ && waitsForStartup(e)) {
+    waiting_.push_back(e);
+    return;
+  }
   // Input and activation messages end a showing hint.
   switch (e.type) {
     case EventType::MouseDown: case EventType::MouseUp: case EventType::MouseDoubleClick:
@@ -424,6 +456,8 @@ void Application::dispatch(const platform::Event& e) {
       return;
     case EventType::Expose:
       form->invalidate();
+      ++exposesSeen_;
+      if (starting_) paintPending();
       return;
     case EventType::FocusGained:
       // A notice the desktop has overtaken already (the focus moved on since) is stale.
