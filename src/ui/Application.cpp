@@ -335,8 +335,11 @@ void Application::handleStartupEvents() {
 bool Application::waitsForStartup(const platform::Event& e) const {
   using platform::EventType;
   if (e.type == EventType::Terminate || e.type == EventType::Expose) return false;
+  // A close request always waits: the close handler may lead anywhere.
+  if (e.type == EventType::CloseRequest || e.type == EventType::AppCloseRequest) return true;
   for (const DialogBox* box : boxes_)
     if (box->windowId() == e.window) return false;
+  // A page disabled under a box runs no handler: a click on it only brings the box forward.
   const Form* form = formOfWindow(e.window);
   return !(form && !form->windowEnabled_);
 }

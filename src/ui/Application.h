@@ -68,7 +68,8 @@ class Application : public Component {
   // arrival order: pointer, keys, close requests and every other notice of a page, to be handled
   // first once the loop runs. Only what runs no page handler goes at once: an Expose is painted,
   // a termination ends the start-up, an open box (the error box of a creation handler) takes its
-  // own input, and a page disabled under that box hands a click on to it.
+  // own input, and a page disabled under that box hands a click on to it (a close request on it
+  // still waits).
   void beginStartup() { starting_ = true; }
   void endStartup() { starting_ = false; }
   // Shows the main window as run() would; run() then does not show it again.
