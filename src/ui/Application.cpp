@@ -110,7 +110,10 @@ void Application::showForm(Form& form) {
     ensureWindow(form);
     form.setVisible(true);
     form.invalidate();
-    paintPending();
+    // At start-up the first frame waits for the Expose that mapping the window brings: what is
+    // put on a window before the server maps it is lost there, and drawing it first would only
+    // put off the map.
+    if (!starting_) paintPending();
     backend_.show(form.windowId_);
     updateTaskbar();
   } else if (form.minimized_) {
