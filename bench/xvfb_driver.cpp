@@ -21,6 +21,7 @@
 #include "apostila/PageRegistry.h"
 #include "content/DefinitionStore.h"
 #include "pages/CourseRun.h"
+#include "pages/PreparedFrame.h"
 #include "ui/Application.h"
 #include "ui/platform/sdl/SdlBackend.h"
 #include "ui/text/ScreenTextMeasurer.h"
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
   launch.programPath = "/usr/games/apostila";
   launch.language = "pt_BR.UTF-8";
   launch.loader = [](ui::Form& form) { content::DefinitionStore::embedded().loadPage(form); };
+  launch.startPageFrame = app::embeddedStartFrame();
   launch.betweenPages = [&](ui::Application& application, int order) {
     // The frame drawn before the window was mapped never reached the screen: the one that
     // counts is painted when the server exposes the mapped window, which during the build

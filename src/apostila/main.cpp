@@ -10,6 +10,7 @@
 #include "apostila/MainIcon.h"
 #include "content/DefinitionStore.h"
 #include "pages/CourseRun.h"
+#include "pages/PreparedFrame.h"
 #include "ui/Form.h"
 #include "ui/platform/PlatformError.h"
 #include "ui/platform/sdl/SdlBackend.h"
@@ -50,5 +51,6 @@ int main() {
   launch.language = platformLanguage();
   launch.icon = app::mainIcon()[0] || app::mainIcon()[1] ? app::mainIcon().data() : nullptr;
   launch.loader = [](ui::Form& form) { content::DefinitionStore::embedded().loadPage(form); };
+  launch.startPageFrame = app::embeddedStartFrame();
   return app::runCourse(*backend, launch, std::cerr);
 }

@@ -15,6 +15,7 @@ int runCourse(platform::Backend& desktop, const CourseLaunch& launch, std::ostre
   application->setIcon(launch.icon);
   application->setLanguage(launch.language);
   application->setFormLoader(launch.loader);
+  if (launch.startPageFrame.pixels) application->setPreparedMainFrame(launch.startPageFrame);
   try {
     startPages(*application, [&](int order) {
       if (launch.betweenPages) launch.betweenPages(*application, order);

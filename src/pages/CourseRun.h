@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ui/platform/Backend.h"
+#include "ui/platform/Pixels.h"
 
 namespace apostila::ui {
 class Application;
@@ -22,6 +23,7 @@ struct CourseLaunch {
   std::string language;                         // of the desktop's own boxes
   const std::uint32_t* icon = nullptr;          // 32 by 32 pixels, or none
   std::function<void(ui::Form&)> loader;        // reads a page's definition
+  platform::PixelView startPageFrame;           // drawn at build time (PreparedFrame.h), or none
   // Runs before the page at `order` is created and once after the last (order kPageCount).
   std::function<void(ui::Application&, int order)> betweenPages;
 };

@@ -2,6 +2,7 @@
 #include "ui/Application.h"
 
 #include <algorithm>
+#include <span>
 #include <stdexcept>
 
 #include "ui/DialogBox.h"
@@ -401,6 +402,7 @@ void Application::paintPending() {
     }
     f->updateScrollBars(w, h);
     if (!f->visible()) continue;
+    if (f == mainForm_ && prepared_.pixels && presentPrepared(*f, w, h)) continue;
     const std::size_t need = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
     if (frame_.size() < need) frame_.resize(need);
     Canvas canvas(frame_.data(), w, h, w);
@@ -416,6 +418,21 @@ void Application::paintPending() {
     f->dirty_.clear();
     if (!changed.empty()) backend_.present(f->windowId_, platform::PixelView{frame_.data(), w, h, w}, changed);
   }
+}
+
+// The prepared frame serves the first paint only: whatever happens to the page after it is
+// drawn live, and so is a first paint at another size or of a part.
+bool Application::presentPrepared(Form& form, int width, int height) {
+  const platform::PixelView frame = prepared_;
+  prepared_ = {};
+  const Rect whole = Rect::ofSize(0, 0, width, height);
+  if (!starting_ || frame.width != width || frame.height != height ||
+      std::none_of(form.dirty_.begin(), form.dirty_.end(), [&](const Rect& r) { return r == whole; }))
+    return false;
+  form.dirty_.clear();
+  const platform::Rect all{0, 0, width, height};
+  backend_.present(form.windowId_, frame, std::span(&all, 1));
+  return true;
 }
 
 void Application::dispatch(const platform::Event& e) {

@@ -77,6 +77,10 @@ class Application : public Component {
   // Takes everything the desktop has sent so far under the start-up rule and paints what needs it.
   void handleStartupEvents();
   bool terminating() const { return quitPosted_ || terminated_; }
+  // A frame of the main window drawn when the program was built, for its first paint during
+  // start-up: presented in place of drawing when the window's client area has the frame's size
+  // and the whole of it is to be drawn; any other paint, and every later one, is drawn live.
+  void setPreparedMainFrame(platform::PixelView frame) { prepared_ = frame; }
   // How many Expose notices have come (a measuring program ends at the first one painted).
   int exposesSeen() const { return exposesSeen_; }
 
@@ -130,6 +134,7 @@ class Application : public Component {
   void bringBoxForward();
   bool anyFormOnScreen() const;
   bool waitsForStartup(const platform::Event& event) const;
+  bool presentPrepared(Form& form, int width, int height);
 
   platform::Backend& backend_;
   std::string title_;
@@ -153,6 +158,7 @@ class Application : public Component {
   bool starting_ = false;
   bool mainShown_ = false;
   int exposesSeen_ = 0;
+  platform::PixelView prepared_;
   std::deque<platform::Event> waiting_;  // what arrived during start-up, in arrival order
   Timers timers_;
   std::unique_ptr<PointerTracker> pointer_;

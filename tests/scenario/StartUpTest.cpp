@@ -3,6 +3,8 @@
 // the one report of a page that cannot be built.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -11,6 +13,7 @@
 #include "CourseFixture.h"
 #include "pages/CourseRun.h"
 #include "pages/PageRegistry.h"
+#include "pages/PreparedFrame.h"
 #include "ui/DialogBox.h"
 
 namespace apostila::testing {
@@ -83,23 +86,37 @@ TEST(StartUp, TheStartPageAloneIsOnScreenWhileThePagesAreBuiltInOrderAndInputWai
   EXPECT_EQ(s.err.str(), "");
 }
 
-TEST(StartUp, TheStartPagesFirstFrameIsWhatTheCourseBuiltWholeDraws) {
-  std::vector<std::uint32_t> first;
+// The frame the build drew for the program, read from where the build put it.
+std::vector<std::uint8_t> builtStartFrame() {
+  std::ifstream in(std::string(APOSTILA_BINARY_DIR) + "/src/apostila/start-frame.bin", std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(StartUp, TheStartPagesFirstFramePreparedOrDrawnIsWhatTheCourseBuiltWholeDraws) {
+  std::vector<std::uint32_t> live;
   {
+    Course whole;
+    whole.start();
+    live = pixelsOf(whole.desktop.pixels(app::formintro->windowId()));
+  }
+  const std::vector<std::uint8_t> built = builtStartFrame();
+  const platform::PixelView prepared = app::preparedFrameOf(built);
+  ASSERT_NE(prepared.pixels, nullptr) << "the build's start frame is missing or cut short";
+  EXPECT_TRUE(pixelsOf(prepared) == live) << "the prepared frame differs from the live render";
+
+  for (const bool withPrepared : {false, true}) {
+    std::vector<std::uint32_t> first;
     StartUp s;
+    if (withPrepared) s.launch.startPageFrame = prepared;
     s.launch.betweenPages = [&](ui::Application& app, int) {
-      // The frame painted for the first Expose, before any other page exists.
+      // The frame presented for the first Expose, before any other page exists.
       if (first.empty() && app.exposesSeen() > 0) first = pixelsOf(s.desktop.pixels(app::formintro->windowId()));
       if (first.empty() && app::page(2)) first = {0};
     };
     s.desktop.onWait([&] { s.desktop.terminate(); });
     ASSERT_EQ(s.run(), 0);
+    EXPECT_TRUE(first == live) << (withPrepared ? "prepared" : "drawn") << ": the first frame differs";
   }
-  Course whole;
-  whole.start();
-  const std::vector<std::uint32_t> live = pixelsOf(whole.desktop.pixels(app::formintro->windowId()));
-  ASSERT_FALSE(first.empty());
-  EXPECT_TRUE(first == live) << "the first frame differs from the start page of the course built whole";
 }
 
 TEST(StartUp, AnExposeIsPaintedAtOnceAndATerminationEndsTheBuild) {

@@ -94,5 +94,31 @@ TEST(StartUp, AnErrorInACreationHandlerIsShownOverTheMainPageWhoseInputStillWait
   EXPECT_EQ(TestForm::log, (Log{"close at 90"}));
 }
 
+TEST(StartUp, APreparedFrameServesOnlyTheFirstWholePaintAtItsOwnSize) {
+  struct Case {
+    int width, height;
+    bool used;
+  } cases[] = {{648, 514, true}, {640, 480, false}};
+  for (const Case& c : cases) {
+    platform::HeadlessBackend desktop;
+    ui::Application app(desktop, "apostila");
+    const std::vector<std::uint32_t> red(static_cast<std::size_t>(c.width * c.height), 0xFF0000);
+    app.setPreparedMainFrame({red.data(), c.width, c.height, c.width});
+    TestForm* main = nullptr;
+    app.beginStartup();
+    app.createForm(main);
+    main->setBounds({199, 103, 648, 514});
+    main->setColor(0x00FF00);
+    app.showMainForm();
+    app.handleStartupEvents();
+    EXPECT_EQ(desktop.pixel(main->windowId(), {5, 5}), c.used ? 0xFF0000u : 0x00FF00u) << c.width;
+    // Whatever comes after is drawn live.
+    app.endStartup();
+    main->invalidate();
+    app.processPending();
+    EXPECT_EQ(desktop.pixel(main->windowId(), {5, 5}), 0x00FF00u) << c.width;
+  }
+}
+
 }  // namespace
 }  // namespace apostila::testing
