@@ -5,10 +5,16 @@
 # window), the whole course built against the start-up of the commit before the start page came
 # first, and idleness. Run it on an otherwise idle machine; it needs Xvfb (scripts/setup
 # installs it).
-#   bench/perf-table.sh [PAIRS]
+#   bench/perf-table.sh [--start-up] [PAIRS]
+# --start-up measures the start-up rows alone: a short check that they work, not the table.
 # APOSTILA_BASELINE_REV names that earlier commit (its start-up driver is built once, from
 # `git archive`, in build-rel-base); APOSTILA_BASELINE_REV= (empty) leaves that yardstick out.
 set -euo pipefail
+only=()
+if [[ ${1:-} == --start-up ]]; then
+  only=(--start-up)
+  shift
+fi
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${APOSTILA_RELEASE_BUILD:-$here/build-rel}
 if [[ ! -f $build/build.ninja ]]; then
@@ -33,4 +39,4 @@ if [[ -n $base_rev ]]; then
     echo "$base_rev" >"$base/rev"
   fi
 fi
-exec python3 "$here/bench/perf_table.py" "$build" "${1:-20}" "$base_build"
+exec python3 "$here/bench/perf_table.py" "${only[@]}" "$build" "${1:-20}" "$base_build"

@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Runs the measuring programs of a Release build and prints the table of docs/performance.md.
 
-Usage: perf_table.py BUILD_DIR [PAIRS] [BASELINE_BUILD_DIR]
+Usage: perf_table.py [--start-up] BUILD_DIR [PAIRS] [BASELINE_BUILD_DIR]
 
 Every figure comes from fresh processes or from Google Benchmark in this run; nothing is read
 from earlier runs. Programs on a display get an Xvfb of their own, without a window manager.
 BASELINE_BUILD_DIR, when given, is a Release tree of the commit before the start page came
-first: its start-up driver is the yardstick of the row "exec to last page built".
+first: its start-up driver is the yardstick of the row "exec to last page built". --start-up
+measures the start-up rows alone (a short check that they work).
 """
 import json
 import os
@@ -16,9 +17,11 @@ import sys
 import tempfile
 import time
 
-BUILD = os.path.abspath(sys.argv[1])
-PAIRS = int(sys.argv[2]) if len(sys.argv) > 2 else 20
-BASELINE = os.path.abspath(sys.argv[3]) if len(sys.argv) > 3 and sys.argv[3] else None
+START_UP_ONLY = "--start-up" in sys.argv[1:]
+ARGS = [a for a in sys.argv[1:] if a != "--start-up"]
+BUILD = os.path.abspath(ARGS[0])
+PAIRS = int(ARGS[1]) if len(ARGS) > 1 else 20
+BASELINE = os.path.abspath(ARGS[2]) if len(ARGS) > 2 and ARGS[2] else None
 BENCH = os.path.join(BUILD, "bench")
 
 
@@ -171,7 +174,52 @@ def idle_wakeups(env, seconds=10):
         child.wait()
 
 
+def start_up_rows(env):
+    """Exec to the first frame, to the first mapped window and to the last page built."""
+    rows = []
+    # Start-up: exec to the first frame on the mapped window, and exec to the first window
+    # mapped, against a minimal SDL2 program, alternating which goes first.
+    ours = [program("bench_xvfb_driver"), "startup"]
+    bare = [program("bench_minimal_sdl")]
+    course = [os.path.join(BUILD, "src", "apostila", "apostila")]
+    timed(ours, env), timed(bare, env)  # warm the file cache
+    pairs = alternating(lambda: timed(ours, env), lambda: timed(bare, env), PAIRS)
+    rows += against("Start-up on Xvfb, exec to first frame", "≤ 1.2 × minimal SDL2", pairs,
+                    f"{PAIRS} alternating pairs")
+    staying = bare + ["stay"]
+    timed_to_map(course, env), timed_to_map(staying, env)
+    pairs = alternating(lambda: timed_to_map(course, env), lambda: timed_to_map(staying, env), PAIRS)
+    rows += against("Start-up on Xvfb, exec to first mapped window (the course program)", "≤ 1.2 × minimal SDL2",
+                    pairs, f"{PAIRS} alternating pairs")
+    # The whole course built, against the previous start-up that built it before the first frame.
+    built = [program("bench_xvfb_driver"), "built"]
+    if BASELINE:
+        before = [os.path.join(BASELINE, "bench", "bench_xvfb_driver"), "startup"]
+        timed(built, env), timed(before, env)
+        pairs = alternating(lambda: timed(built, env), lambda: timed(before, env), PAIRS)
+        rows += against("Start-up on Xvfb, exec to last page built", "≤ previous exec to first frame", pairs,
+                        f"{PAIRS} alternating pairs")
+    else:
+        alone = [timed(built, env) for _ in range(PAIRS)]
+        for index, kind in ((0, "wall time"), (1, "processor time")):
+            rows.append((f"Start-up on Xvfb, exec to last page built, {kind}", "≤ previous exec to first frame",
+                         f"{statistics.median(a[index] for a in alone) * 1e3:.0f} ms",
+                         spread([a[index] * 1e3 for a in alone], " ms", 0), "", f"{PAIRS} runs, no baseline tree"))
+    return rows
+
+
+def print_table(rows):
+    print("| target | goal | median | spread | ratio | sample |")
+    print("|---|---|---|---|---|---|")
+    for row in rows:
+        print("| " + " | ".join(row) + " |")
+
+
 def main():
+    if START_UP_ONLY:
+        with Xvfb() as x:
+            print_table(start_up_rows(x.env))
+        return
     began = time.monotonic()
     rows = []
 
@@ -190,34 +238,7 @@ def main():
         rows.append(("Native page windows after start-up", "exactly 1", "/".join(map(str, sorted(windows))), "", "",
                      "headless and Xvfb"))
 
-        # Start-up: exec to the first frame on the mapped window, and exec to the first window
-        # mapped, against a minimal SDL2 program, alternating which goes first.
-        ours = [program("bench_xvfb_driver"), "startup"]
-        bare = [program("bench_minimal_sdl")]
-        course = [os.path.join(BUILD, "src", "apostila", "apostila")]
-        timed(ours, x.env), timed(bare, x.env)  # warm the file cache
-        pairs = alternating(lambda: timed(ours, x.env), lambda: timed(bare, x.env), PAIRS)
-        rows += against("Start-up on Xvfb, exec to first frame", "≤ 1.2 × minimal SDL2", pairs,
-                        f"{PAIRS} alternating pairs")
-        staying = bare + ["stay"]
-        timed_to_map(course, x.env), timed_to_map(staying, x.env)
-        pairs = alternating(lambda: timed_to_map(course, x.env), lambda: timed_to_map(staying, x.env), PAIRS)
-        rows += against("Start-up on Xvfb, exec to first mapped window (the course program)", "≤ 1.2 × minimal SDL2",
-                        pairs, f"{PAIRS} alternating pairs")
-        # The whole course built, against the previous start-up that built it before the first frame.
-        built = [program("bench_xvfb_driver"), "built"]
-        if BASELINE:
-            before = [os.path.join(BASELINE, "bench", "bench_xvfb_driver"), "startup"]
-            timed(built, x.env), timed(before, x.env)
-            pairs = alternating(lambda: timed(built, x.env), lambda: timed(before, x.env), PAIRS)
-            rows += against("Start-up on Xvfb, exec to last page built", "≤ previous exec to first frame", pairs,
-                            f"{PAIRS} alternating pairs")
-        else:
-            alone = [timed(built, x.env) for _ in range(PAIRS)]
-            for index, kind in ((0, "wall time"), (1, "processor time")):
-                rows.append((f"Start-up on Xvfb, exec to last page built, {kind}", "≤ previous exec to first frame",
-                             f"{statistics.median(a[index] for a in alone) * 1e3:.0f} ms",
-                             spread([a[index] * 1e3 for a in alone], " ms", 0), "", f"{PAIRS} runs, no baseline tree"))
+        rows += start_up_rows(x.env)
         # Cost against content: the same start-up and tour with every picture there 2 and 4 times.
         cost_cpu, cost_peak = [], []
         for copies in (1, 2, 4):
@@ -260,10 +281,7 @@ def main():
 
     size = tours[0]["definition_bytes"] / 1e6
     print(f"Definitions: {size:.1f} MB. Measured in {time.monotonic() - began:.0f} s.\n")
-    print("| target | goal | median | spread | ratio | sample |")
-    print("|---|---|---|---|---|---|")
-    for row in rows:
-        print("| " + " | ".join(row) + " |")
+    print_table(rows)
 
 
 if __name__ == "__main__":
