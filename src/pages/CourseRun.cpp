@@ -22,7 +22,8 @@ int runCourse(platform::Backend& desktop, const CourseLaunch& launch, std::ostre
     });
   } catch (const std::exception& e) {
     // The definitions are part of the program; failing to read one is a broken build. The
-    // start page is already on screen: it goes first, with the input that waited for the rest.
+    // start page is on screen by now: its window closes before the report, and the input that
+    // waited for the other pages goes with the application, unhandled.
     application.reset();
     clearRegistry();
     err << "apostila: " << e.what() << "\n";
