@@ -1,6 +1,6 @@
-// apostila: the course. Creates the application over the real desktop, builds the 86 pages
-// from their embedded definitions in the fixed order, and runs until the start page's close
-// is confirmed. It reads no command line, files or configuration.
+// apostila: the course. Creates the application over the real desktop, shows the start page,
+// builds the other 85 pages from their embedded definitions in the fixed order, and runs until
+// the start page's close is confirmed. It reads no command line, files or configuration.
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
@@ -8,9 +8,10 @@
 #include <memory>
 
 #include "apostila/MainIcon.h"
-#include "apostila/PageRegistry.h"
 #include "content/DefinitionStore.h"
-#include "ui/Application.h"
+#include "pages/CourseRun.h"
+#include "pages/PreparedFrame.h"
+#include "ui/Form.h"
 #include "ui/platform/PlatformError.h"
 #include "ui/platform/sdl/SdlBackend.h"
 #include "ui/text/ScreenTextMeasurer.h"
@@ -45,19 +46,11 @@ int main() {
   }
   static ui::ScreenTextMeasurer measurer;
   ui::setTextMeasurer(&measurer);
-  {
-    ui::Application application(*backend, programPath());
-    application.setIcon(app::mainIcon()[0] || app::mainIcon()[1] ? app::mainIcon().data() : nullptr);
-    application.setLanguage(platformLanguage());
-    application.setFormLoader([](ui::Form& form) { content::DefinitionStore::embedded().loadPage(form); });
-    try {
-      app::createPages(application);
-    } catch (const std::exception& e) {
-      // The definitions are part of the program; failing to read one is a broken build.
-      std::cerr << "apostila: " << e.what() << "\n";
-      return 1;
-    }
-    application.run();
-  }
-  return 0;
+  app::CourseLaunch launch;
+  launch.programPath = programPath();
+  launch.language = platformLanguage();
+  launch.icon = app::mainIcon()[0] || app::mainIcon()[1] ? app::mainIcon().data() : nullptr;
+  launch.loader = [](ui::Form& form) { content::DefinitionStore::embedded().loadPage(form); };
+  launch.startPageFrame = app::embeddedStartFrame();
+  return app::runCourse(*backend, launch, std::cerr);
 }

@@ -42,6 +42,20 @@ void createPages(ui::Application& application) {
   for (const Slot& s : kSlots) s.create(application);
 }
 
+bool startPages(ui::Application& application, const std::function<void(int order)>& between) {
+  application.beginStartup();
+  kSlots[0].create(application);
+  application.showMainForm();
+  for (int order = 1; order <= kPageCount; ++order) {
+    if (between) between(order);
+    application.handleStartupEvents();
+    if (application.terminating()) break;
+    if (order < kPageCount) kSlots[static_cast<std::size_t>(order)].create(application);
+  }
+  application.endStartup();
+  return !application.terminating();
+}
+
 void clearRegistry() {
   for (const Slot& s : kSlots) s.clear();
 }

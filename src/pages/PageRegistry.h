@@ -3,6 +3,7 @@
 // with them; its entries are made from the one list of pages.
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 #include "pages/ConclusionPage.h"
@@ -32,6 +33,12 @@ inline constexpr int kPageCount = 0 APOSTILA_PAGE_LIST(APOSTILA_COUNT_PAGE);
 ui::Form* page(int order);
 // Creates the 86 pages in creation order; the start page becomes the main window.
 void createPages(ui::Application& application);
+// The program's start-up: creates the start page and shows it, then creates the other 85 in
+// creation order while the start page is on screen (input waits for them; see
+// Application::beginStartup). `between(order)` runs before the page at that place is created
+// and once more, with kPageCount, after the last. Returns false when a termination came first,
+// with the rest left uncreated. A failing construction throws, its entry cleared.
+bool startPages(ui::Application& application, const std::function<void(int order)>& between = {});
 // Empties every entry (when the application that owned the pages is gone).
 void clearRegistry();
 // The page class of a class name (for the authoring tool's checks), or null.

@@ -2,6 +2,7 @@
 #include "ui/Application.h"
 
 #include <algorithm>
+#include <span>
 #include <stdexcept>
 
 #include "ui/DialogBox.h"
@@ -110,7 +111,10 @@ void Application::showForm(Form& form) {
     ensureWindow(form);
     form.setVisible(true);
     form.invalidate();
-    paintPending();
+    // At start-up the first frame waits for the Expose that mapping the window brings: what is
+    // put on a window before the server maps it is lost there, and drawing it first would only
+    // put off the map.
+    if (!starting_) paintPending();
     backend_.show(form.windowId_);
     updateTaskbar();
   } else if (form.minimized_) {
@@ -315,9 +319,33 @@ void Application::showError(std::string_view message) {
   runBox(std::make_unique<DialogBox>(backend_, desc), true, true);
 }
 
+void Application::showMainForm() {
+  if (!mainForm_) return;
+  mainShown_ = true;
+  showForm(*mainForm_);
+}
+
 void Application::run() {
-  if (mainForm_) showForm(*mainForm_);
+  if (!mainShown_) showMainForm();
   runLoop([] { return false; }, true);
+}
+
+void Application::handleStartupEvents() {
+  while (!quitPosted_)
+    if (auto e = backend_.pollEvent()) dispatch(*e); else break;
+  paintPending();
+}
+
+bool Application::waitsForStartup(const platform::Event& e) const {
+  using platform::EventType;
+  if (e.type == EventType::Terminate || e.type == EventType::Expose) return false;
+  // A close request always waits: the close handler may lead anywhere.
+  if (e.type == EventType::CloseRequest || e.type == EventType::AppCloseRequest) return true;
+  for (const DialogBox* box : boxes_)
+    if (box->windowId() == e.window) return false;
+  // A page disabled under a box runs no handler: a click on it only brings the box forward.
+  const Form* form = formOfWindow(e.window);
+  return !(form && !form->windowEnabled_);
 }
 
 void Application::processPending() {
@@ -339,6 +367,13 @@ bool Application::step(bool idle, bool wait) {
   if (quitPosted_) {
     terminated_ = true;
     return false;
+  }
+  if (!starting_ && !waiting_.empty()) {
+    // What waited for the pages comes before anything newer.
+    const platform::Event e = waiting_.front();
+    waiting_.pop_front();
+    dispatch(e);
+    return true;
   }
   if (auto e = backend_.pollEvent()) {
     dispatch(*e);
@@ -367,6 +402,7 @@ void Application::paintPending() {
     }
     f->updateScrollBars(w, h);
     if (!f->visible()) continue;
+    if (f == mainForm_ && prepared_.pixels && presentPrepared(*f, w, h)) continue;
     const std::size_t need = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
     if (frame_.size() < need) frame_.resize(need);
     Canvas canvas(frame_.data(), w, h, w);
@@ -384,8 +420,27 @@ void Application::paintPending() {
   }
 }
 
+// The prepared frame serves the first paint only: whatever happens to the page after it is
+// drawn live, and so is a first paint at another size or of a part.
+bool Application::presentPrepared(Form& form, int width, int height) {
+  const platform::PixelView frame = prepared_;
+  prepared_ = {};
+  const Rect whole = Rect::ofSize(0, 0, width, height);
+  if (!starting_ || frame.width != width || frame.height != height ||
+      std::none_of(form.dirty_.begin(), form.dirty_.end(), [&](const Rect& r) { return r == whole; }))
+    return false;
+  form.dirty_.clear();
+  const platform::Rect all{0, 0, width, height};
+  backend_.present(form.windowId_, frame, std::span(&all, 1));
+  return true;
+}
+
 void Application::dispatch(const platform::Event& e) {
   using platform::EventType;
+  if (starting_ && waitsForStartup(e)) {
+    waiting_.push_back(e);
+    return;
+  }
   // Input and activation messages end a showing hint.
   switch (e.type) {
     case EventType::MouseDown: case EventType::MouseUp: case EventType::MouseDoubleClick:
@@ -424,6 +479,8 @@ void Application::dispatch(const platform::Event& e) {
       return;
     case EventType::Expose:
       form->invalidate();
+      ++exposesSeen_;
+      if (starting_) paintPending();
       return;
     case EventType::FocusGained:
       // A notice the desktop has overtaken already (the focus moved on since) is stale.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <string>
@@ -61,7 +62,30 @@ class Application : public Component {
     }
   }
 
-  // Shows the main window, then runs the loop until the program is terminated.
+  // ---- Start-up ---------------------------------------------------------------------------
+  // The main window can be on screen before the other pages exist. From beginStartup() to
+  // endStartup() no handler may reach a page that is not built yet, so what arrives waits in
+  // arrival order: pointer, keys, close requests and every other notice of a page, to be handled
+  // first once the loop runs. Only what runs no page handler goes at once: an Expose is painted,
+  // a termination ends the start-up, an open box (the error box of a creation handler) takes its
+  // own input, and a page disabled under that box hands a click on to it (a close request on it
+  // still waits).
+  void beginStartup() { starting_ = true; }
+  void endStartup() { starting_ = false; }
+  // Shows the main window as run() would; run() then does not show it again.
+  void showMainForm();
+  // Takes everything the desktop has sent so far under the start-up rule and paints what needs it.
+  void handleStartupEvents();
+  bool terminating() const { return quitPosted_ || terminated_; }
+  // A frame of the main window drawn when the program was built, for its first paint during
+  // start-up: presented in place of drawing when the window's client area has the frame's size
+  // and the whole of it is to be drawn; any other paint, and every later one, is drawn live.
+  void setPreparedMainFrame(platform::PixelView frame) { prepared_ = frame; }
+  // How many Expose notices have come (a measuring program ends at the first one painted).
+  int exposesSeen() const { return exposesSeen_; }
+
+  // Shows the main window unless it is shown already, then runs the loop until the program is
+  // terminated.
   void run();
   // Posts the quit message: the loop ends when it reaches it.
   void terminate() { quitPosted_ = true; }
@@ -109,6 +133,8 @@ class Application : public Component {
   void restoreAll();
   void bringBoxForward();
   bool anyFormOnScreen() const;
+  bool waitsForStartup(const platform::Event& event) const;
+  bool presentPrepared(Form& form, int width, int height);
 
   platform::Backend& backend_;
   std::string title_;
@@ -129,6 +155,11 @@ class Application : public Component {
   bool quitPosted_ = false;
   bool terminated_ = false;
   bool appMinimized_ = false;
+  bool starting_ = false;
+  bool mainShown_ = false;
+  int exposesSeen_ = 0;
+  platform::PixelView prepared_;
+  std::deque<platform::Event> waiting_;  // what arrived during start-up, in arrival order
   Timers timers_;
   std::unique_ptr<PointerTracker> pointer_;
   // The pages draw here in turn. Each changed area is drawn whole from the page's elements
