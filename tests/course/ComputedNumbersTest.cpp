@@ -18,10 +18,10 @@
 
 #include "BiasExercisesRecomputed.h"
 #include "CourseFixture.h"
-#include "DeviceModel.h"
-#include "QuizCircuits.h"
 #include "apostila/PageRegistry.h"
 #include "content/TLabel.h"
+#include "model/DeviceModel.h"
+#include "quiz/QuizCircuits.h"
 
 namespace apostila {
 namespace {
@@ -83,9 +83,9 @@ std::map<std::string, double> recomputed() {
   }
   {
     const auto& c = QuizCircuits::kQuestion18;
-    const double vb = c.vcc * c.rb2 / (c.rb1 + c.rb2), ie = (vb - vbe) / c.re;
-    const double ieNoVbe = vb / c.re, ieSlip = (c.vcc * c.rb2 / c.rb1 - vbe) / c.re;
-    r.insert({{"q18.vcc", c.vcc}, {"q18.rb1", c.rb1}, {"q18.rb2", c.rb2}, {"q18.rc", c.rc}, {"q18.re", c.re},
+    const double vb = c.vcc * c.rb2 / (c.rb + c.rb2), ie = (vb - vbe) / c.re;
+    const double ieNoVbe = vb / c.re, ieSlip = (c.vcc * c.rb2 / c.rb - vbe) / c.re;
+    r.insert({{"q18.vcc", c.vcc}, {"q18.rb1", c.rb}, {"q18.rb2", c.rb2}, {"q18.rc", c.rc}, {"q18.re", c.re},
               {"q18.beta", c.beta}, {"q18.vb", vb}, {"q18.ic", ie}, {"q18.vce", c.vcc - ie * (c.rc + c.re)},
               {"q18.vdrop", ie * (c.rc + c.re)}, {"q18.vce_rconly", c.vcc - ie * c.rc}, {"q18.ic_novbe", ieNoVbe},
               {"q18.vce_novbe", c.vcc - ieNoVbe * (c.rc + c.re)}, {"q18.ic_divslip", ieSlip},

@@ -9,17 +9,17 @@
 #include <string>
 #include <vector>
 
-#include "BmpWriter.h"
 #include "CourseFixture.h"
-#include "Drawing.h"
 #include "Figures.h"
-#include "Plot.h"
-#include "Schematic.h"
 #include "ValueTable.h"
 #include "apostila/PageRegistry.h"
 #include "content/Bitmap.h"
 #include "content/TImage.h"
 #include "content/TSpeedButton.h"
+#include "drawing/BmpWriter.h"
+#include "drawing/Drawing.h"
+#include "drawing/Plot.h"
+#include "drawing/Schematic.h"
 
 namespace apostila {
 namespace {

@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "CourseFixture.h"
-#include "HandMethods.h"
-#include "QuantityText.h"
-#include "QuizCircuits.h"
 #include "apostila/PageRegistry.h"
+#include "drawing/QuantityText.h"
+#include "model/HandMethods.h"
 #include "pages/QuestionPage.h"
+#include "quiz/QuizCircuits.h"
 
 namespace apostila {
 namespace {
@@ -65,7 +65,7 @@ std::vector<CircuitQuestion> circuitQuestions() {
   // The same precision as the other questions: IC to a tenth of a milliampere.
   const std::string ic18 = "IC" + approx + Q::milliamps(p18.ic, 1), vce18 = "VCE" + approx + Q::volts(p18.vce, 1);
   list.push_back({18,
-                  {"VCC = " + volts(c18.vcc), "RB1 = " + Q::ohms(c18.rb1), "RB2 = " + Q::ohms(c18.rb2),
+                  {"VCC = " + volts(c18.vcc), "RB1 = " + Q::ohms(c18.rb), "RB2 = " + Q::ohms(c18.rb2),
                    "RC = " + Q::ohms(c18.rc), "RE = " + Q::ohms(c18.re), "\u03B2 = " + Q::plain(c18.beta),
                    "método aproximado"},
                   {ic18, vce18},

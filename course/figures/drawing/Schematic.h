@@ -1,0 +1,104 @@
+// Circuit diagrams from standard symbols, all drawn the same way on every figure. Parts are
+// placed by their terminals on a grid (pitch in pixels) and keep their terminals under names,
+// so that wires are drawn between names rather than recomputed coordinates.
+//
+//   Drawing d(212, 246);
+//   Schematic s(d, 20);                                  // grid pitch 20 px
+//   s.supply("VCC", s.at(4, 1), "+V_{CC}");              // terminal circle, lettering above
+//   s.resistor("RB", s.at(2, 2), s.at(2, 6), "R_B", "470 kΩ");
+//   s.npn("Q", s.at(4, 6));                              // base lead ends at the point given
+//   s.wire({s.pin("RB.b"), s.pin("Q.b")});
+//   s.ground("0", s.pin("Q.e"));
+//
+// Pins: two-terminal parts "NAME.a" and "NAME.b" (a is the anode or + end; a relay coil and a
+// switch contact have both), transistors
+// "NAME.b", "NAME.c", "NAME.e", supply and ground "NAME". Lettering is set beside a part on the
+// side given (Side::Auto: right of a vertical part, above a horizontal one); the value goes in
+// dark blue under the name.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "drawing/Drawing.h"
+
+namespace apostila::figures {
+
+class Schematic {
+ public:
+  enum class Side { Auto, Left, Right, Above, Below };
+
+  Schematic(Drawing& d, double pitch, Pt origin = {0, 0}) : d_(d), pitch_(pitch), origin_(origin) {}
+
+  // The grid point (column, row); fractions are allowed.
+  Pt at(double column, double row) const { return {origin_.x + column * pitch_, origin_.y + row * pitch_}; }
+  // A terminal of a part placed before; throws for a name never placed.
+  Pt pin(const std::string& name) const;
+
+  void wire(const std::vector<Pt>& points);
+  // A wire from a to b turning once: along x first, then along y (or y first).
+  void wireXY(Pt a, Pt b);
+  void wireYX(Pt a, Pt b);
+  void dot(Pt p);
+
+  // Two-terminal parts between a and b on one axis: the symbol in the middle, leads to both ends.
+  void resistor(const std::string& name, Pt a, Pt b, const std::string& label = "", const std::string& value = "",
+                Side side = Side::Auto);
+  // Anode at a, cathode at b.
+  void diode(const std::string& name, Pt a, Pt b, const std::string& label = "", const std::string& value = "",
+             Side side = Side::Auto);
+  void zener(const std::string& name, Pt a, Pt b, const std::string& label = "", const std::string& value = "",
+             Side side = Side::Auto);
+  void led(const std::string& name, Pt a, Pt b, const std::string& label = "", const std::string& value = "",
+           Side side = Side::Auto);
+  // A relay's coil: a rectangle on the axis a–b, lettered like a resistor.
+  void coil(const std::string& name, Pt a, Pt b, const std::string& label = "", const std::string& value = "",
+            Side side = Side::Auto);
+  // A switch's contact between a and b: two terminal circles and the blade, open (lifted to the
+  // side away from the lettering) or closed.
+  void contact(const std::string& name, Pt a, Pt b, bool closed, const std::string& label = "",
+               const std::string& value = "", Side side = Side::Auto);
+  // The + terminal at a, the − at b: a battery (long and short plate) or a source in a circle.
+  void battery(const std::string& name, Pt a, Pt b, const std::string& label = "", const std::string& value = "",
+               Side side = Side::Auto);
+  void source(const std::string& name, Pt a, Pt b, const std::string& label = "", const std::string& value = "",
+              Side side = Side::Auto);
+
+  // A transistor whose base lead ends at base; the body lies to its right (mirrored: to its
+  // left). The NPN's collector is up, its emitter down with the arrow pointing out; the PNP's
+  // emitter is up with the arrow pointing in. Leads end on the grid column of the body.
+  void npn(const std::string& name, Pt base, bool mirrored = false);
+  void pnp(const std::string& name, Pt base, bool mirrored = false);
+
+  void ground(const std::string& name, Pt top);
+  // An open circle where a supply connects, its lettering above it.
+  void supply(const std::string& name, Pt at, const std::string& label);
+
+  // An arrow on the wire from a to b (in the direction of the current) with its name beside.
+  void current(Pt a, Pt b, const std::string& label, Side side = Side::Auto);
+  // + beside plus, − beside minus, the name between them.
+  void voltage(Pt plus, Pt minus, const std::string& label, Side side = Side::Auto);
+  // Lettering beside the segment a–b (a part's name above its value), clear pixels off it.
+  void label(Pt a, Pt b, const std::string& name, const std::string& value, Side side = Side::Auto,
+             double clear = 9);
+
+ private:
+  struct Axis {
+    double ux, uy, length;
+  };
+  static Axis axis(Pt a, Pt b);
+  // Leads from a and b to the symbol's ends, which lie `body` pixels apart about the middle;
+  // returns the symbol's start.
+  Pt leads(Pt a, Pt b, double body);
+  void diodeBody(Pt a, Pt b, int kind);
+  void transistor(const std::string& name, Pt base, bool mirrored, bool pnp);
+  void twoPins(const std::string& name, Pt a, Pt b);
+
+  Drawing& d_;
+  double pitch_;
+  Pt origin_;
+  std::map<std::string, Pt> pins_;
+};
+
+}  // namespace apostila::figures
