@@ -58,4 +58,6 @@ const ValueTable& courseValues() {
   return table;
 }
 
+const std::string& val(const std::string& name) { return courseValues().text(name); }
+
 }  // namespace apostila::figures

@@ -52,5 +52,8 @@ class ValueTable {
 
 // The table of the whole course, every part's values (Topics.h).
 const ValueTable& courseValues();
+// The text the course shows for one of its values, for a figure's lettering: val("q17.ic") is
+// "2,4 mA".
+const std::string& val(const std::string& name);
 
 }  // namespace apostila::figures

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "BiasExercisesRecomputed.h"
+#include "ValuesFile.h"
 #include "model/DeviceModel.h"
 #include "model/ModelBias.h"
 #include "topics/10-exercises/Topic10Exercises.h"
@@ -257,30 +258,7 @@ std::map<std::string, double> biasExercisesRecomputed() {
 
 namespace {
 
-std::map<std::string, std::string> valuesFile() {
-  std::ifstream in(std::string(APOSTILA_BINARY_DIR) + "/course/pictures/values.txt");
-  std::map<std::string, std::string> out;
-  for (std::string line; std::getline(in, line);)
-    if (const auto tab = line.find('\t'); tab != std::string::npos) out[line.substr(0, tab)] = line.substr(tab + 1);
-  return out;
-}
-
-// A number as the page shows it, in SI units, with half a step of its last digit.
-struct Shown {
-  double value, tolerance;
-};
-
-Shown shown(const std::string& text) {
-  std::string number = text.substr(0, text.find(' '));
-  const std::size_t comma = number.find(',');
-  const int decimals = comma == std::string::npos ? 0 : static_cast<int>(number.size() - comma - 1);
-  if (comma != std::string::npos) number[comma] = '.';
-  const std::string unit = text.find(' ') == std::string::npos ? "" : text.substr(text.find(' ') + 1);
-  const double scale = unit == "mA" ? 1e-3 : unit == "\u00B5A" ? 1e-6 : unit == "k\u03A9" ? 1e3 : unit == "M\u03A9" ? 1e6 : 1;
-  return {std::stod(number) * scale, 0.5 * std::pow(10.0, -decimals) * scale * (1 + 1e-9)};
-}
-
-double shownValue(const std::string& text) { return shown(text).value; }
+double shownValue(const std::string& text) { return readShown(text).value; }
 
 TEST(BiasExercises, EachPageStatesTheModelResultNewtonFindsWithinOnePerCent) {
   const auto file = valuesFile();
@@ -312,7 +290,7 @@ TEST(BiasExercises, TheWorkedStepsHoldForTheNumbersAsShown) {
     auto at = [&](const std::string& q) {
       const std::string name = q.rfind("hand.", 0) == 0 ? q : e.id + "." + q;
       EXPECT_TRUE(file.count(name)) << name;
-      return file.count(name) ? shown(file.at(name)) : Shown{0, 0};
+      return file.count(name) ? readShown(file.at(name)) : Shown{};
     };
     auto difference = [&](const std::string& result, const std::string& from, std::vector<std::string> minus) {
       double v = at(from).value;

@@ -18,8 +18,6 @@ namespace {
 using Side = Schematic::Side;
 using Align = TextSetter::Align;
 
-const std::string& val(const std::string& name) { return courseValues().text(name); }
-
 // RB and RC from the supply rail, the emitter to ground: the fixed bias of questions 17 and 19.
 std::vector<std::uint8_t> fixedBias(int w, int h, const std::string& q, const BiasCircuit& circuit) {
   BiasCircuitDrawings::Circuit c = BiasCircuitDrawings::of(circuit);

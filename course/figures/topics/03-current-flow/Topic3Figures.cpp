@@ -24,8 +24,6 @@ constexpr std::uint32_t kPFill = 0xF7E1D5;     // P-doped silicon
 constexpr std::uint32_t kHoleInk = 0x9A1F1F;   // holes, where the electrons are blue
 constexpr double kLarge = 22;                  // the size of a strip's main equation
 
-const std::string& val(const std::string& name) { return courseValues().text(name); }
-
 void bold(Drawing& d, Pt at, const std::string& text, Align align = Align::Left, double size = TextSetter::kMainSize) {
   d.text().bold(true);
   d.text().draw(at, text, align, size);

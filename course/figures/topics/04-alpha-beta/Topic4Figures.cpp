@@ -23,8 +23,6 @@ namespace {
 using Side = Schematic::Side;
 using Align = TextSetter::Align;
 
-const std::string& val(const std::string& name) { return courseValues().text(name); }
-
 // Lettering in the values' ink, then back to black.
 void blue(Drawing& d, Pt at, const std::string& markup, Align align = Align::Left) {
   d.ink(Drawing::kBlue);

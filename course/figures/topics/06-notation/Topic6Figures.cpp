@@ -19,8 +19,6 @@ namespace {
 using Side = Schematic::Side;
 using Align = TextSetter::Align;
 
-const std::string& val(const std::string& name) { return courseValues().text(name); }
-
 // A voltage as an arrow from the reference terminal to the terminal measured (the second
 // subscript to the first), in blue, with its name beside.
 void voltageArrow(Drawing& d, Pt from, Pt to, Pt labelAt, const std::string& name, Align align) {

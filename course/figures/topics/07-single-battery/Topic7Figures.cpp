@@ -18,9 +18,6 @@ namespace apostila::figures {
 
 namespace {
 
-
-const std::string& val(const std::string& name) { return courseValues().text(name); }
-
 // RB and RC both hang from the one supply rail; the emitter goes to ground. The currents are
 // marked in their conventional directions: IB and IC in, IE out.
 std::vector<std::uint8_t> singleBattery() {

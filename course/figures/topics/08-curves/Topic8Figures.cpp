@@ -20,8 +20,6 @@ namespace {
 
 using Align = TextSetter::Align;
 
-const std::string& val(const std::string& name) { return courseValues().text(name); }
-
 // The base currents of the common-emitter family: Teoria 19 reads β between two of them.
 const std::vector<double> kBaseCurrents = {20e-6, 40e-6, 60e-6, 80e-6, 100e-6};
 constexpr double kSmall = 12.5;

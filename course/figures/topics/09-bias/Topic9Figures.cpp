@@ -21,8 +21,6 @@ namespace {
 using Base = BiasCircuitDrawings::Base;
 using Align = TextSetter::Align;
 
-const std::string& val(const std::string& name) { return courseValues().text(name); }
-
 // One line of lettering centred in a strip of its own.
 std::vector<std::uint8_t> strip(int w, int h, const std::string& markup) {
   Drawing d(w, h);

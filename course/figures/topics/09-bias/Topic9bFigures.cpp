@@ -26,8 +26,6 @@ namespace {
 using Side = Schematic::Side;
 using Align = TextSetter::Align;
 using C = Topic9bCircuits;
-
-const std::string& val(const std::string& name) { return courseValues().text(name); }
 std::string percent(const std::string& name) { return "+" + val(name) + " %"; }
 // A value's number without its unit, for a column that names the unit once in its head.
 std::string number(const std::string& name) {

@@ -26,8 +26,6 @@ namespace {
 using Kind = BiasExercise::Kind;
 using Align = TextSetter::Align;
 
-const std::string& val(const std::string& name) { return courseValues().text(name); }
-
 bool isDivider(const BiasExercise& e) { return e.kind == Kind::DividerExact || e.kind == Kind::DividerApproximate; }
 bool isPnp(const BiasExercise& e) { return e.kind == Kind::PnpEmitter; }
 // The PNP's voltages are written emitter first, so that they are positive.

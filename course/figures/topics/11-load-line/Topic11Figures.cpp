@@ -22,8 +22,6 @@ namespace {
 using Align = TextSetter::Align;
 using namespace topic11;
 
-const std::string& val(const std::string& name) { return courseValues().text(name); }
-
 constexpr double kSmall = 12.5;
 // The load lines stand out from the curves in a dark red; lettering stays black and blue.
 constexpr std::uint32_t kLine = 0xB00000;

@@ -25,8 +25,6 @@ using Align = TextSetter::Align;
 
 constexpr double kSmall = 12.5;
 constexpr std::uint32_t kRed = 0xC00000;
-
-const std::string& val(const std::string& name) { return courseValues().text(name); }
 double num(const std::string& name) { return courseValues().value(name); }
 
 // One of the switch's two states: the load from the supply, and the transistor replaced by a

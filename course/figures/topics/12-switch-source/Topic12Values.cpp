@@ -28,8 +28,8 @@ void addTopic12Values(ValueTable& t) {
   const DeviceModel q;
   const double vbe = HandMethods::kVbe;
 
-  // Teoria 47 and 48: a 1 kΩ load on 12 V, driven through 4,7 kΩ by a 0 V / 5 V input.
-  const BiasCircuit sw = BiasCircuit::fixed(12, 4.7e3, 1e3, 100).fromOwnSupply(5);
+  // Teoria 47 and 48: the switch.
+  const BiasCircuit& sw = kTopic12Switch;
   const OperatingPoint on = HandMethods::baseBias(sw);
   if (!on.saturated) throw std::logic_error("the switch of Teoria 47 must saturate");
   t.add("t47.vcc", sw.vcc, "V");
@@ -48,8 +48,9 @@ void addTopic12Values(ValueTable& t) {
   t.add("t48.ib_on", mOn.ib, "mA", 2);
   t.add("t48.ic_off", mOff.ic, "nA", 0);
 
-  // Teoria 49: a red LED (about 2 V) with 150 Ω on 5 V, driven by a 5 V logic output.
-  const double vled = 2, rled = 150, vcc49 = 5, vin49 = 5, rb49 = 2.2e3;
+  // Teoria 49: the LED driver.
+  const LedDriver& l = kTopic12Led;
+  const double vled = l.vled, rled = l.rled, vcc49 = l.vcc, vin49 = l.vin, rb49 = l.rb;
   const double icSat49 = HandMethods::loadLineCurrent(vcc49 - vled, rled);
   const double ib49 = icSat49 / 10, rbCalc49 = (vin49 - vbe) / ib49;
   const OperatingPoint led = HandMethods::baseBias({.vcc = vcc49 - vled, .vbb = vin49, .rb = rb49, .rc = rled});
@@ -75,7 +76,8 @@ void addTopic12Values(ValueTable& t) {
 
   // Teoria 50: a 12 V relay whose coil has 400 Ω, driven from a 5 V output; the flyback diode
   // holds the collector at VCC plus its own drop when the transistor opens.
-  const double vcc50 = 12, rcoil = 400, vin50 = 5, rb50 = 1.5e3;
+  const RelayDriver& relayDriver = kTopic12Relay;
+  const double vcc50 = relayDriver.vcc, rcoil = relayDriver.rcoil, vin50 = relayDriver.vin, rb50 = relayDriver.rb;
   const double ic50 = HandMethods::loadLineCurrent(vcc50, rcoil), ib50 = ic50 / 10;
   const OperatingPoint relay = HandMethods::baseBias({.vcc = vcc50, .vbb = vin50, .rb = rb50, .rc = rcoil});
   t.add("t50.vcc", vcc50, "V");

@@ -26,8 +26,6 @@ using Align = TextSetter::Align;
 
 constexpr double kSmall = 12.5;
 
-const std::string& val(const std::string& name) { return courseValues().text(name); }
-
 // A worked example's heading, in bold at the top left.
 void exampleTitle(Drawing& d, const std::string& markup) {
   d.text().bold(true);

@@ -21,8 +21,6 @@ namespace {
 
 using Align = TextSetter::Align;
 
-const std::string& val(const std::string& name) { return courseValues().text(name); }
-
 constexpr double kSmall = 12.5;
 constexpr std::uint32_t kPlastic = 0x3A3C40;  // epoxy bodies
 constexpr std::uint32_t kMetal = 0xC9CDD2;    // tinned or nickel-plated metal
