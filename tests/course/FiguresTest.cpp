@@ -126,12 +126,39 @@ TEST(Figures, LetteringMarkupErrorsAreRefused) {
 
 // Wires are drawn between named terminals, so the terminals must be where the leads end: the
 // NPN's collector up and emitter down, the PNP's the other way round.
+// A Style puts back the ink, the pen and the lettering weight it found, nested or not, and the
+// drawing's record of its ink stays that of cairo: a stroke after the scope is in the old ink.
+TEST(Figures, AStyleRestoresInkPenAndWeightAtItsEnd) {
+  Drawing d(40, 20);
+  {
+    Drawing::Style outer(d, Drawing::kBlue);
+    outer.pen(4).bold();
+    {
+      Drawing::Style inner(d, Drawing::kGrey);
+      inner.pen(1).bold(false);
+      EXPECT_EQ(d.ink(), Drawing::kGrey);
+      EXPECT_FALSE(d.text().bold());
+    }
+    EXPECT_EQ(d.ink(), Drawing::kBlue);
+    EXPECT_DOUBLE_EQ(cairo_get_line_width(d.cr()), 4);
+    EXPECT_TRUE(d.text().bold());
+  }
+  EXPECT_EQ(d.ink(), Drawing::kBlack);
+  EXPECT_DOUBLE_EQ(cairo_get_line_width(d.cr()), Drawing::kPen);
+  EXPECT_FALSE(d.text().bold());
+  d.fillRect(0, 0, 10, 20, Drawing::kBlue);  // a fill leaves the ink alone
+  d.line({20, 10}, {39, 10});
+  const figures::RgbImage img = d.image();
+  EXPECT_EQ(img.pixels[10 * 40 + 5], Drawing::kBlue);
+  EXPECT_EQ(img.pixels[10 * 40 + 30], Drawing::kBlack);
+}
+
 TEST(Figures, SchematicTerminalsAreWhereTheLeadsEnd) {
   Drawing d(200, 120);
-  figures::Schematic s(d, 10);
-  s.npn("N", s.at(2, 6));
-  s.pnp("P", s.at(10, 6));
-  s.resistor("R", s.at(18, 2), s.at(18, 10));
+  figures::Schematic s(d);
+  s.npn("N", {20, 60});
+  s.pnp("P", {100, 60});
+  s.resistor("R", {180, 20}, {180, 100});
   const struct {
     const char* pin;
     double x, y;
@@ -165,7 +192,7 @@ TEST(Figures, ABatterysPlusSignStaysClearOfItsLettering) {
   };
   for (const Case& c : cases) {
     Drawing d(100, 100);
-    figures::Schematic s(d, 10);
+    figures::Schematic s(d);
     s.battery("B", c.a, c.b, "", "", c.side);
     // Beyond 13 px from the axis only the + is drawn (the plates reach 12 px).
     const figures::RgbImage img = d.image();

@@ -121,7 +121,7 @@ BiasCircuitDrawings::Layout BiasCircuitDrawings::draw(Drawing& d, const Circuit&
   const double wanted = topY + upperLen + kReach;
   const double baseY = std::round(netLo <= netHi ? std::clamp(wanted, netLo, netHi) : std::clamp(wanted, lo, hi));
 
-  Schematic s(d, 10);
+  Schematic s(d);
   s.supply("VCC", {xT, terminalY}, "");
   if (supplyBeside)
     t.draw({xT - 9, terminalY + 5}, supplyText, Align::Right);

@@ -18,6 +18,55 @@ void Drawing::ink(std::uint32_t rgb) {
   picture_.setColor(rgb);
 }
 
+Drawing::Style::Style(Drawing& d) : d_(d), ink_(d.ink()), bold_(d.text().bold()) { cairo_save(d.cr()); }
+
+Drawing::Style::Style(Drawing& d, std::uint32_t rgb) : Style(d) { ink(rgb); }
+
+Drawing::Style::~Style() {
+  cairo_restore(d_.cr());
+  // cairo_restore brings back cairo's source; the drawing's own record of its ink and the
+  // lettering weight, which cairo does not hold, are put back beside it.
+  d_.ink(ink_);
+  d_.text().bold(bold_);
+}
+
+Drawing::Style& Drawing::Style::ink(std::uint32_t rgb) {
+  d_.ink(rgb);
+  return *this;
+}
+
+Drawing::Style& Drawing::Style::pen(double width) {
+  d_.pen(width);
+  return *this;
+}
+
+Drawing::Style& Drawing::Style::bold(bool on) {
+  d_.text().bold(on);
+  return *this;
+}
+
+void Drawing::fillRect(double left, double top, double right, double bottom, std::uint32_t rgb) {
+  fillPolygon({{left, top}, {right, top}, {right, bottom}, {left, bottom}}, rgb);
+}
+
+void Drawing::fillAndStroke(std::uint32_t fill, std::uint32_t edge, double width) {
+  Style s(*this, fill);
+  cairo_fill_preserve(cr_);
+  s.ink(edge).pen(width);
+  cairo_stroke(cr_);
+}
+
+void Drawing::boldText(Pt at, std::string_view markup, TextSetter::Align align, double size) {
+  Style s(*this);
+  s.bold();
+  text_.draw(at, markup, align, size);
+}
+
+void Drawing::inkText(std::uint32_t rgb, Pt at, std::string_view markup, TextSetter::Align align, double size) {
+  Style s(*this, rgb);
+  text_.draw(at, markup, align, size);
+}
+
 void Drawing::line(Pt a, Pt b) { polyline({a, b}); }
 
 namespace {
@@ -53,13 +102,11 @@ void Drawing::circle(Pt c, double r, bool filled) {
 
 void Drawing::fillPolygon(const std::vector<Pt>& points, std::uint32_t rgb) {
   if (points.empty()) return;
-  cairo_save(cr_);
-  picture_.setColor(rgb);
+  Style s(*this, rgb);
   cairo_move_to(cr_, points[0].x, points[0].y);
   for (const Pt& p : points) cairo_line_to(cr_, p.x, p.y);
   cairo_close_path(cr_);
   cairo_fill(cr_);
-  cairo_restore(cr_);
 }
 
 void Drawing::arrowHead(Pt tip, double dx, double dy, double head) {

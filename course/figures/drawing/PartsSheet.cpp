@@ -11,7 +11,7 @@ namespace apostila::figures {
 
 std::vector<std::uint8_t> partsSheet() {
   Drawing d(760, 560);
-  Schematic s(d, 10);
+  Schematic s(d);
   using Side = Schematic::Side;
   // Top row: two-terminal parts standing upright.
   s.resistor("R", {30, 40}, {30, 120}, "R_C", "2,2 k\u03A9");
@@ -44,9 +44,10 @@ std::vector<std::uint8_t> partsSheet() {
   t.draw({430, 190}, "V_{CE}, I_{C(sat)}, V_{CE(corte)}");
   t.draw({430, 215}, "\u03B2 = 200, \u03B1 = 0,995, 24 \u00B5A");
   t.draw({430, 240}, "I_S = 10^{-14} A, 2,2 k\u03A9, 25 \u00B0C");
-  d.ink(Drawing::kBlue);
-  t.draw({430, 265}, "h_{FE} = \\frac{I_C}{I_B}");
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    t.draw({430, 265}, "h_{FE} = \\frac{I_C}{I_B}");
+  }
   // An equation block.
   Equation eq(d);
   eq.row("Dados: V_{CC} = 12 V, R_B = 470 k\u03A9");

@@ -43,8 +43,6 @@ Pt Schematic::leads(Pt a, Pt b, double body) {
 }
 
 void Schematic::wire(const std::vector<Pt>& points) { d_.polyline(points); }
-void Schematic::wireXY(Pt a, Pt b) { d_.polyline({a, {b.x, a.y}, b}); }
-void Schematic::wireYX(Pt a, Pt b) { d_.polyline({a, {a.x, b.y}, b}); }
 void Schematic::dot(Pt p) { d_.circle(p, kDot, true); }
 
 void Schematic::label(Pt a, Pt b, const std::string& name, const std::string& value, Side side, double clear) {
@@ -225,8 +223,8 @@ void Schematic::source(const std::string& name, Pt a, Pt b, const std::string& l
 
 void Schematic::transistor(const std::string& name, Pt base, bool mirrored, bool isPnp) {
   const double dir = mirrored ? -1 : 1;
-  const double leadX = base.x + dir * pitch_ * std::ceil(32 / pitch_);
-  const double reach = pitch_ * std::ceil(20 / pitch_);
+  const double leadX = base.x + dir * transistor_.lead;
+  const double reach = transistor_.reach;
   const double barX = leadX - dir * 15, y = base.y;
   d_.circle({barX + dir * 7, y}, 19);
   d_.line(base, {barX, y});

@@ -1,12 +1,12 @@
 // Circuit diagrams from standard symbols, all drawn the same way on every figure. Parts are
-// placed by their terminals on a grid (pitch in pixels) and keep their terminals under names,
-// so that wires are drawn between names rather than recomputed coordinates.
+// placed by their terminals and keep their terminals under names, so that wires are drawn
+// between names rather than recomputed coordinates.
 //
 //   Drawing d(212, 246);
-//   Schematic s(d, 20);                                  // grid pitch 20 px
-//   s.supply("VCC", s.at(4, 1), "+V_{CC}");              // terminal circle, lettering above
-//   s.resistor("RB", s.at(2, 2), s.at(2, 6), "R_B", "470 kΩ");
-//   s.npn("Q", s.at(4, 6));                              // base lead ends at the point given
+//   Schematic s(d);
+//   s.supply("VCC", {80, 20}, "+V_{CC}");                // terminal circle, lettering above
+//   s.resistor("RB", {40, 40}, {40, 120}, "R_B", "470 kΩ");
+//   s.npn("Q", {80, 120});                               // base lead ends at the point given
 //   s.wire({s.pin("RB.b"), s.pin("Q.b")});
 //   s.ground("0", s.pin("Q.e"));
 //
@@ -25,21 +25,25 @@
 
 namespace apostila::figures {
 
+// How far a transistor's collector and emitter leads reach from its base terminal: along the
+// base lead to the lead column, and up and down from the base's height.
+struct SchematicTransistor {
+  double lead = 40, reach = 20;
+};
+
 class Schematic {
  public:
   enum class Side { Auto, Left, Right, Above, Below };
 
-  Schematic(Drawing& d, double pitch, Pt origin = {0, 0}) : d_(d), pitch_(pitch), origin_(origin) {}
+  using TransistorSize = SchematicTransistor;
+  static constexpr TransistorSize kCompactTransistor{32, 24};  // for circuits drawn small
 
-  // The grid point (column, row); fractions are allowed.
-  Pt at(double column, double row) const { return {origin_.x + column * pitch_, origin_.y + row * pitch_}; }
+  explicit Schematic(Drawing& d, TransistorSize transistor = {}) : d_(d), transistor_(transistor) {}
+
   // A terminal of a part placed before; throws for a name never placed.
   Pt pin(const std::string& name) const;
 
   void wire(const std::vector<Pt>& points);
-  // A wire from a to b turning once: along x first, then along y (or y first).
-  void wireXY(Pt a, Pt b);
-  void wireYX(Pt a, Pt b);
   void dot(Pt p);
 
   // Two-terminal parts between a and b on one axis: the symbol in the middle, leads to both ends.
@@ -67,7 +71,7 @@ class Schematic {
 
   // A transistor whose base lead ends at base; the body lies to its right (mirrored: to its
   // left). The NPN's collector is up, its emitter down with the arrow pointing out; the PNP's
-  // emitter is up with the arrow pointing in. Leads end on the grid column of the body.
+  // emitter is up with the arrow pointing in. The leads' reach is the schematic's TransistorSize.
   void npn(const std::string& name, Pt base, bool mirrored = false);
   void pnp(const std::string& name, Pt base, bool mirrored = false);
 
@@ -96,8 +100,7 @@ class Schematic {
   void twoPins(const std::string& name, Pt a, Pt b);
 
   Drawing& d_;
-  double pitch_;
-  Pt origin_;
+  TransistorSize transistor_;
   std::map<std::string, Pt> pins_;
 };
 

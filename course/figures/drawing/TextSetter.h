@@ -41,6 +41,7 @@ class TextSetter {
   // Draws with the baseline at y; align places the run's width around x.
   Extent draw(Pt at, std::string_view markup, Align align = Align::Left, double size = kMainSize);
   void bold(bool on) { bold_ = on; }
+  bool bold() const { return bold_; }
 
  private:
   // Lays out (and, with paint, draws) the markup from x on baseline y.

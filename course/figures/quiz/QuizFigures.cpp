@@ -36,16 +36,17 @@ std::vector<std::uint8_t> dividerBias(int w, int h) {
 // The switch: VBB drives the base through RB, RC hangs from the supply terminal: question 20.
 std::vector<std::uint8_t> transistorSwitch(int w, int h) {
   Drawing d(w, h);
-  Schematic s(d, 10);
+  Schematic s(d);
   const double xV = 30, xC = std::round(w * 0.64), baseY = std::round(h * 0.50), groundY = h - 24;
   s.supply("VCC", {xC, 40}, "+V_{CC} = " + val("q20.vcc"));
   s.npn("Q", {xC - 40, baseY});
   s.resistor("RC", s.pin("VCC"), s.pin("Q.c"), "R_C", val("q20.rc"));
   const double rbStart = xV + 26;
   s.resistor("RB", {rbStart, baseY}, s.pin("Q.b"), "R_B", "", Side::Above);
-  d.ink(Drawing::kBlue);
-  d.text().draw({(rbStart + xC - 40) / 2, baseY + 26}, val("q20.rb"), Align::Center);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    d.text().draw({(rbStart + xC - 40) / 2, baseY + 26}, val("q20.rb"), Align::Center);
+  }
   const double batteryTop = baseY + 40, batteryBottom = baseY + 80;
   s.wire({{xV, batteryTop}, {xV, baseY}, {rbStart, baseY}});
   s.battery("VBB", {xV, batteryTop}, {xV, batteryBottom}, "V_{BB}", val("q20.vbb"));

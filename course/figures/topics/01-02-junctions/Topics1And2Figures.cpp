@@ -21,15 +21,7 @@ constexpr std::uint32_t kTintN = 0xCFE0F8;  // N: light blue
 constexpr std::uint32_t kTintP = 0xF8D8D0;  // P: light rose
 constexpr double kTerminal = 3.5;
 
-void bold(Drawing& d, Pt at, const std::string& text, Align align = Align::Left) {
-  d.text().bold(true);
-  d.text().draw(at, text, align);
-  d.text().bold(false);
-}
 
-void box(Drawing& d, double left, double top, double right, double bottom, std::uint32_t fill) {
-  d.fillPolygon({{left, top}, {right, top}, {right, bottom}, {left, bottom}}, fill);
-}
 
 void outline(Drawing& d, double left, double top, double right, double bottom) {
   d.polyline({{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}});
@@ -38,7 +30,7 @@ void outline(Drawing& d, double left, double top, double right, double bottom) {
 // A terminal: an open circle where a lead ends, its letter beside it.
 void terminal(Drawing& d, Pt at, const std::string& letter, Pt letterAt, Align align) {
   d.circle(at, kTerminal);
-  bold(d, letterAt, letter, align);
+  d.boldText(letterAt, letter, align);
 }
 
 // One transistor as three layers in a bar: the emitter on the left, the thin base, the wide
@@ -47,22 +39,23 @@ void layers(Drawing& d, double top, bool npn) {
   const double e0 = 50, b0 = 140, c0 = 168, c1 = 314;  // region edges: emitter, base, collector
   const double barTop = top + 46, barBottom = top + 88, mid = (barTop + barBottom) / 2;
   const std::uint32_t outer = npn ? kTintN : kTintP, inner = npn ? kTintP : kTintN;
-  box(d, e0, barTop, b0, barBottom, outer);
-  box(d, b0, barTop, c0, barBottom, inner);
-  box(d, c0, barTop, c1, barBottom, outer);
+  d.fillRect(e0, barTop, b0, barBottom, outer);
+  d.fillRect(b0, barTop, c0, barBottom, inner);
+  d.fillRect(c0, barTop, c1, barBottom, outer);
   outline(d, e0, barTop, c1, barBottom);
   // The junctions: the boundaries between the layers, drawn heavier.
-  cairo_save(d.cr());
-  d.pen(2.5);
-  d.line({b0, barTop}, {b0, barBottom});
-  d.line({c0, barTop}, {c0, barBottom});
-  cairo_restore(d.cr());
+  {
+    Drawing::Style kept(d);
+    d.pen(2.5);
+    d.line({b0, barTop}, {b0, barBottom});
+    d.line({c0, barTop}, {c0, barBottom});
+  }
 
   const std::string o = npn ? "N" : "P", i = npn ? "P" : "N";
-  bold(d, {(e0 + b0) / 2, mid + 6}, o, Align::Center);
-  bold(d, {(b0 + c0) / 2, mid + 6}, i, Align::Center);
-  bold(d, {(c0 + c1) / 2, mid + 6}, o, Align::Center);
-  bold(d, {10, top + 15}, npn ? "NPN" : "PNP");
+  d.boldText({(e0 + b0) / 2, mid + 6}, o, Align::Center);
+  d.boldText({(b0 + c0) / 2, mid + 6}, i, Align::Center);
+  d.boldText({(c0 + c1) / 2, mid + 6}, o, Align::Center);
+  d.boldText({10, top + 15}, npn ? "NPN" : "PNP");
 
   // Leads: the emitter to the left, the collector to the right, the base straight up.
   const double xb = (b0 + c0) / 2;
@@ -74,12 +67,13 @@ void layers(Drawing& d, double top, bool npn) {
   terminal(d, {xb, top + 12}, "B", {xb + 8, top + 17}, Align::Left);
 
   // Each junction named above its boundary, a short stroke pointing at it.
-  d.ink(Drawing::kBlue);
-  d.text().draw({b0 - 12, top + 36}, "junção BE", Align::Right);
-  d.text().draw({c0 + 12, top + 36}, "junção BC", Align::Left);
-  d.arrow({b0 - 10, top + 32}, {b0 - 1, barTop - 2}, 5);
-  d.arrow({c0 + 10, top + 32}, {c0 + 1, barTop - 2}, 5);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    d.text().draw({b0 - 12, top + 36}, "junção BE", Align::Right);
+    d.text().draw({c0 + 12, top + 36}, "junção BC", Align::Left);
+    d.arrow({b0 - 10, top + 32}, {b0 - 1, barTop - 2}, 5);
+    d.arrow({c0 + 10, top + 32}, {c0 + 1, barTop - 2}, 5);
+  }
 
   const double names = barBottom + 18;
   d.text().draw({(e0 + b0) / 2, names}, "emissor", Align::Center);
@@ -98,9 +92,9 @@ std::vector<std::uint8_t> layerStructures() {
 // junctions: anodes on the P side, so an NPN's diodes point from the base outwards and a
 // PNP's from the outer terminals into the base.
 void symbolAndDiodes(Drawing& d, double yc, bool npn) {
-  Schematic s(d, 10);
+  Schematic s(d);
   const double reach = 48;
-  bold(d, {8, yc - reach + 6}, npn ? "NPN" : "PNP");
+  d.boldText({8, yc - reach + 6}, npn ? "NPN" : "PNP");
 
   // The symbol, its leads carried out to terminals.
   if (npn)
@@ -132,19 +126,21 @@ void symbolAndDiodes(Drawing& d, double yc, bool npn) {
   terminal(d, {xd, yc - reach}, upper, {xd + 9, yc - reach + 6}, Align::Left);
   terminal(d, {xd, yc + reach}, lower, {xd + 9, yc + reach + 6}, Align::Left);
   terminal(d, {xbase, yc}, "B", {xbase, yc - 9}, Align::Center);
-  d.ink(Drawing::kBlue);
-  d.text().draw({xd + 16, yc - reach / 2 + 5}, upperJunction);
-  d.text().draw({xd + 16, yc + reach / 2 + 5}, lowerJunction);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    d.text().draw({xd + 16, yc - reach / 2 + 5}, upperJunction);
+    d.text().draw({xd + 16, yc + reach / 2 + 5}, lowerJunction);
+  }
 }
 
 std::vector<std::uint8_t> symbolsAndDiodeModels() {
   Drawing d(295, 325);
   d.text().draw({52, 14}, "símbolo", Align::Center);
   d.text().draw({200, 14}, "modelo de diodos", Align::Center);
-  d.ink(Drawing::kGrey);
-  d.line({8, 166}, {287, 166});
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kGrey);
+    d.line({8, 166}, {287, 166});
+  }
   symbolAndDiodes(d, 90, true);
   symbolAndDiodes(d, 244, false);
   return d.bmp();
@@ -167,12 +163,13 @@ void hole(Drawing& d, Pt at) { d.circle(at, 2.6); }
 void electron(Drawing& d, Pt at) { d.circle(at, 2.4, true); }
 constexpr double kIonRadius = 3.2;
 void ion(Drawing& d, Pt at, bool positive) {
-  cairo_save(d.cr());
-  d.pen(1);
-  d.circle(at, kIonRadius);
-  d.line({at.x - 2, at.y}, {at.x + 2, at.y});
-  if (positive) d.line({at.x, at.y - 2}, {at.x, at.y + 2});
-  cairo_restore(d.cr());
+  {
+    Drawing::Style kept(d);
+    d.pen(1);
+    d.circle(at, kIonRadius);
+    d.line({at.x - 2, at.y}, {at.x + 2, at.y});
+    if (positive) d.line({at.x, at.y - 2}, {at.x, at.y + 2});
+  }
 }
 
 // One PN junction in its circuit: P on the left, N on the right, a battery and a resistor
@@ -180,18 +177,19 @@ void ion(Drawing& d, Pt at, bool positive) {
 // large current. Reverse: + to N, the layer wide, the carriers pulled away and only a leakage.
 std::vector<std::uint8_t> junction(int w, int h, bool forward) {
   Drawing d(w, h);
-  Schematic s(d, 10);
+  Schematic s(d);
   const double left = 36, right = w - 37, mid = std::round((left + right) / 2);
   const double top = 46, bottom = 106, half = depletionWidth(forward ? kForwardBias : kReverseBias) / 2;
   const double pEdge = mid - half, nEdge = mid + half;
-  box(d, left, top, pEdge, bottom, kTintP);
-  box(d, nEdge, top, right, bottom, kTintN);
-  box(d, pEdge, top, nEdge, bottom, Drawing::kPaper);
+  d.fillRect(left, top, pEdge, bottom, kTintP);
+  d.fillRect(nEdge, top, right, bottom, kTintN);
+  d.fillRect(pEdge, top, nEdge, bottom, Drawing::kPaper);
   outline(d, left, top, right, bottom);
-  d.ink(Drawing::kGrey);
-  d.dashed({pEdge, top}, {pEdge, bottom});
-  d.dashed({nEdge, top}, {nEdge, bottom});
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kGrey);
+    d.dashed({pEdge, top}, {pEdge, bottom});
+    d.dashed({nEdge, top}, {nEdge, bottom});
+  }
 
   // The free carriers on a staggered grid outside the layer; inside it the fixed ions in
   // columns from the junction outwards, negative on the P side and positive on the N side.
@@ -211,20 +209,21 @@ std::vector<std::uint8_t> junction(int w, int h, bool forward) {
       ion(d, {mid + off, y}, true);
     }
   }
-  bold(d, {left - 9, (top + bottom) / 2 + 6}, "P", Align::Right);
-  bold(d, {right + 9, (top + bottom) / 2 + 6}, "N", Align::Left);
+  d.boldText({left - 9, (top + bottom) / 2 + 6}, "P", Align::Right);
+  d.boldText({right + 9, (top + bottom) / 2 + 6}, "N", Align::Left);
 
   // Where the majority carriers go: towards the junction when forward biased, away otherwise.
-  d.ink(Drawing::kBlue);
-  const double ya = 34, reach = 56;
-  const double holesFrom = forward ? left + 10 : mid - 24, holesTo = forward ? holesFrom + reach : holesFrom - reach;
-  const double electronsFrom = forward ? right - 10 : mid + 24,
-               electronsTo = forward ? electronsFrom - reach : electronsFrom + reach;
-  d.arrow({holesFrom, ya}, {holesTo, ya});
-  d.arrow({electronsFrom, ya}, {electronsTo, ya});
-  d.text().draw({(holesFrom + holesTo) / 2, 20}, "lacunas", Align::Center);
-  d.text().draw({(electronsFrom + electronsTo) / 2, 20}, "elétrons", Align::Center);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    const double ya = 34, reach = 56;
+    const double holesFrom = forward ? left + 10 : mid - 24, holesTo = forward ? holesFrom + reach : holesFrom - reach;
+    const double electronsFrom = forward ? right - 10 : mid + 24,
+                 electronsTo = forward ? electronsFrom - reach : electronsFrom + reach;
+    d.arrow({holesFrom, ya}, {holesTo, ya});
+    d.arrow({electronsFrom, ya}, {electronsTo, ya});
+    d.text().draw({(holesFrom + holesTo) / 2, 20}, "lacunas", Align::Center);
+    d.text().draw({(electronsFrom + electronsTo) / 2, 20}, "elétrons", Align::Center);
+  }
 
   d.arrow({mid, bottom + 14}, {mid, bottom + 2}, 6);
   d.text().draw({mid, bottom + 28}, "camada de depleção", Align::Center);

@@ -24,25 +24,22 @@ constexpr std::uint32_t kPFill = 0xF7E1D5;     // P-doped silicon
 constexpr std::uint32_t kHoleInk = 0x9A1F1F;   // holes, where the electrons are blue
 constexpr double kLarge = 22;                  // the size of a strip's main equation
 
-void bold(Drawing& d, Pt at, const std::string& text, Align align = Align::Left, double size = TextSetter::kMainSize) {
-  d.text().bold(true);
-  d.text().draw(at, text, align, size);
-  d.text().bold(false);
-}
 
 // The dashed grey line between the NPN's half of a picture and the PNP's.
 void divider(Drawing& d, double x, double top, double bottom) {
-  d.ink(Drawing::kGrey);
-  d.dashed({x, top}, {x, bottom});
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kGrey);
+    d.dashed({x, top}, {x, bottom});
+  }
 }
 
 // A carrier as it is drawn in the bars: an electron a small filled dot, a hole a small ring.
 void carrier(Drawing& d, Pt at, bool hole) {
-  cairo_save(d.cr());
-  d.pen(1.2);
-  d.circle(at, hole ? 2.6 : 2.4, !hole);
-  cairo_restore(d.cr());
+  {
+    Drawing::Style kept(d);
+    d.pen(1.2);
+    d.circle(at, hole ? 2.6 : 2.4, !hole);
+  }
 }
 
 // The three layers of a transistor as a bar, emitter on the left, each layer filled by its
@@ -73,30 +70,34 @@ void layerBar(Drawing& d, const Bar& b, bool pnp) {
   d.fillPolygon(box(x1 - be / 2, x1 + be / 2), Drawing::kPaper);
   d.fillPolygon(box(x2 - bcBase, x2 + bcCollector), Drawing::kPaper);
   d.ink(Drawing::kGrey);
-  cairo_save(d.cr());
-  d.pen(1);
-  for (double x : {x1 - be / 2, x1 + be / 2, x2 - bcBase, x2 + bcCollector}) d.dashed({x, b.top}, {x, b.bottom()});
-  cairo_restore(d.cr());
+  {
+    Drawing::Style kept(d);
+    d.pen(1);
+    for (double x : {x1 - be / 2, x1 + be / 2, x2 - bcBase, x2 + bcCollector}) d.dashed({x, b.top}, {x, b.bottom()});
+  }
   d.ink(Drawing::kBlack);
   cairo_rectangle(d.cr(), b.left + 0.5, b.top + 0.5, x3 - b.left - 1, b.height - 1);
   cairo_stroke(d.cr());
   d.line({x1, b.top}, {x1, b.bottom()});
   d.line({x2, b.top}, {x2, b.bottom()});
   const char* outer = pnp ? "P" : "N";
-  bold(d, {b.left + b.emitter / 2, b.top + b.letters}, outer, Align::Center);
-  bold(d, {(x1 + x2) / 2, b.top + b.letters}, pnp ? "N" : "P", Align::Center);
-  bold(d, {(x2 + x3) / 2, b.top + b.letters}, outer, Align::Center);
+  d.boldText({b.left + b.emitter / 2, b.top + b.letters}, outer, Align::Center);
+  d.boldText({(x1 + x2) / 2, b.top + b.letters}, pnp ? "N" : "P", Align::Center);
+  d.boldText({(x2 + x3) / 2, b.top + b.letters}, outer, Align::Center);
   // A few of the base's own majority carriers, which some arrivals meet and recombine with.
-  d.ink(pnp ? Drawing::kBlue : kHoleInk);
-  for (std::size_t i = 0; i + 1 < b.rows.size(); ++i)
-    carrier(d, {x1 + b.base * (i % 2 ? 0.62 : 0.38), b.top + (b.rows[i] + b.rows[i + 1]) / 2}, !pnp);
-  d.ink(pnp ? kHoleInk : Drawing::kBlue);
-  for (double row : b.rows) {
-    const double y = b.top + row;
-    carrier(d, {b.left + 9, y}, pnp);
-    d.arrow({b.left + 14, y}, {x3 - 8, y}, 6);
+  {
+    Drawing::Style inked(d, pnp ? Drawing::kBlue : kHoleInk);
+    for (std::size_t i = 0; i + 1 < b.rows.size(); ++i)
+      carrier(d, {x1 + b.base * (i % 2 ? 0.62 : 0.38), b.top + (b.rows[i] + b.rows[i + 1]) / 2}, !pnp);
   }
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, pnp ? kHoleInk : Drawing::kBlue);
+    for (double row : b.rows) {
+      const double y = b.top + row;
+      carrier(d, {b.left + 9, y}, pnp);
+      d.arrow({b.left + 14, y}, {x3 - 8, y}, 6);
+    }
+  }
 }
 
 // A transistor symbol with leads drawn out to small terminal circles, its three conventional
@@ -111,7 +112,7 @@ struct Currents {
 };
 
 void symbolWithCurrents(Drawing& d, Pt base, bool pnp, const Currents& c) {
-  Schematic s(d, 10);
+  Schematic s(d);
   if (pnp)
     s.pnp("Q", base);
   else
@@ -156,18 +157,19 @@ std::vector<std::uint8_t> carrierFlow() {
   layerBar(d, b, false);
   // The electron that recombines: it enters the base and leaves by the base lead.
   const double y = b.top + 90, bx = b.baseX();
-  d.ink(Drawing::kBlue);
-  carrier(d, {b.left + 9, y}, false);
-  cairo_t* cr = d.cr();
-  cairo_move_to(cr, b.left + 14, y + 0.5);
-  cairo_line_to(cr, bx - 16, y + 0.5);
-  cairo_curve_to(cr, bx - 4, y + 0.5, bx + 0.5, y + 4, bx + 0.5, b.bottom() + 4);
-  cairo_line_to(cr, bx + 0.5, b.bottom() + 24);
-  cairo_stroke(cr);
-  d.arrowHead({bx + 0.5, b.bottom() + 30}, 0, 1, 7);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    carrier(d, {b.left + 9, y}, false);
+    cairo_t* cr = d.cr();
+    cairo_move_to(cr, b.left + 14, y + 0.5);
+    cairo_line_to(cr, bx - 16, y + 0.5);
+    cairo_curve_to(cr, bx - 4, y + 0.5, bx + 0.5, y + 4, bx + 0.5, b.bottom() + 4);
+    cairo_line_to(cr, bx + 0.5, b.bottom() + 24);
+    cairo_stroke(cr);
+    d.arrowHead({bx + 0.5, b.bottom() + 30}, 0, 1, 7);
+  }
   // Leads and the two supplies under the bar.
-  Schematic s(d, 10);
+  Schematic s(d);
   const double mid = b.top + b.height / 2, rail = 214, xe = 10, xc = b.right() + 14;
   s.wire({{b.left, mid}, {xe, mid}, {xe, rail}});
   s.wire({{b.right(), mid}, {xc, mid}, {xc, rail}});
@@ -181,14 +183,16 @@ std::vector<std::uint8_t> carrierFlow() {
   d.text().draw({xc - 8, 174}, "I_C", Align::Right);
   // The key.
   const double ky = 276;
-  d.ink(Drawing::kBlue);
-  carrier(d, {34, ky - 5}, false);
-  d.arrow({39, ky - 5}, {64, ky - 5}, 6);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    carrier(d, {34, ky - 5}, false);
+    d.arrow({39, ky - 5}, {64, ky - 5}, 6);
+  }
   d.text().draw({72, ky}, "el\u00E9trons");
-  d.ink(kHoleInk);
-  carrier(d, {196, ky - 5}, true);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, kHoleInk);
+    carrier(d, {196, ky - 5}, true);
+  }
   d.text().draw({206, ky}, "lacunas");
   return d.bmp();
 }
@@ -199,7 +203,7 @@ std::vector<std::uint8_t> conventionalCurrents() {
   const Currents c{.ib = val("t06.ib"), .ic = val("t06.ic"), .ie = val("t06.ie"), .lead = 58, .reach = 86};
   for (const bool pnp : {false, true}) {
     const double cx = pnp ? 324 : 108;
-    bold(d, {cx, 20}, pnp ? "PNP" : "NPN", Align::Center);
+    d.boldText({cx, 20}, pnp ? "PNP" : "NPN", Align::Center);
     // Left of the centre, so that the widest value clears the column's right edge.
     symbolWithCurrents(d, {cx - 38, 128}, pnp, c);
     d.text().draw({cx, 256}, "I_E = I_B + I_C", Align::Center);
@@ -213,9 +217,10 @@ std::vector<std::uint8_t> conventionalCurrents() {
 std::vector<std::uint8_t> nodeLaw() {
   Drawing d(482, 95);
   symbolWithCurrents(d, {48, 47}, false, {.lead = 34, .reach = 44, .baseSide = Side::Above, .letters = false});
-  d.ink(Drawing::kBlue);
-  bold(d, {300, 44}, "I_E = I_B + I_C", Align::Center, kLarge);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    d.boldText({300, 44}, "I_E = I_B + I_C", Align::Center, kLarge);
+  }
   d.text().draw({300, 80}, "I_B \u226A I_C, ent\u00E3o I_E \u2248 I_C", Align::Center);
   return d.bmp();
 }
@@ -223,9 +228,10 @@ std::vector<std::uint8_t> nodeLaw() {
 // Teoria 7, second strip: the collector current's two parts.
 std::vector<std::uint8_t> collectorParts() {
   Drawing d(467, 121);
-  d.ink(Drawing::kBlue);
-  bold(d, {233, 30}, "I_C = I_{C(maj)} + I_{CBO}", Align::Center, kLarge);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    d.boldText({233, 30}, "I_C = I_{C(maj)} + I_{CBO}", Align::Center, kLarge);
+  }
   TextSetter& t = d.text();
   t.draw({8, 64}, "I_{C(maj)}: el\u00E9trons que v\u00EAm do emissor");
   t.draw({8, 89}, "I_{CBO}: fuga da jun\u00E7\u00E3o coletor-base, emissor aberto");
@@ -256,7 +262,7 @@ std::vector<std::uint8_t> npnBesidePnp() {
   const Currents c{.lead = 56, .reach = 46};
   for (const bool pnp : {false, true}) {
     const double cx = pnp ? 401 : 134;
-    bold(d, {cx, 18}, pnp ? "PNP" : "NPN", Align::Center);
+    d.boldText({cx, 18}, pnp ? "PNP" : "NPN", Align::Center);
     const Bar b{.left = cx - 110, .top = 28, .height = 58, .emitter = 72, .base = 30, .collector = 118,
                 .rows = {13, 29}, .letters = 52};
     layerBar(d, b, pnp);

@@ -23,18 +23,12 @@ namespace {
 using Side = Schematic::Side;
 using Align = TextSetter::Align;
 
-// Lettering in the values' ink, then back to black.
-void blue(Drawing& d, Pt at, const std::string& markup, Align align = Align::Left) {
-  d.ink(Drawing::kBlue);
-  d.text().draw(at, markup, align);
-  d.ink(Drawing::kBlack);
-}
 
 // VBB drives the base through RB, RC hangs from +VCC, the emitter goes to the common return;
 // an arrow on each lead shows its conventional current, and the operating point stands beside.
 std::vector<std::uint8_t> currentsCircuit() {
   Drawing d(305, 180);
-  Schematic s(d, 10);
+  Schematic s(d);
   const double baseY = 108, xB = 40, returnY = 160;
   s.npn("Q", {104, baseY});
   const double xC = s.pin("Q.c").x;
@@ -56,9 +50,9 @@ std::vector<std::uint8_t> currentsCircuit() {
   // The model transistor's currents at this operating point.
   const double x = 194;
   d.text().draw({x, 56}, "V_{CE} = " + val("t09.vce"));
-  blue(d, {x, 86}, "I_C = " + val("t09.ic"));
-  blue(d, {x, 112}, "I_B = " + val("t09.ib"));
-  blue(d, {x, 138}, "I_E = " + val("t09.ie"));
+  d.inkText(Drawing::kBlue, {x, 86}, "I_C = " + val("t09.ic"));
+  d.inkText(Drawing::kBlue, {x, 112}, "I_B = " + val("t09.ib"));
+  d.inkText(Drawing::kBlue, {x, 138}, "I_E = " + val("t09.ie"));
   return d.bmp();
 }
 
@@ -76,7 +70,7 @@ std::vector<std::uint8_t> definitions() {
   };
   for (const auto& g : gains) {
     const double width = d.text().draw({g.x, 40}, g.equation).width;
-    blue(d, {g.x + width, 40}, g.result);
+    d.inkText(Drawing::kBlue, {g.x + width, 40}, g.result);
     d.text().draw({g.x, 88}, g.meaning);
   }
   return d.bmp();
@@ -101,12 +95,13 @@ std::vector<std::uint8_t> step(int w, int h, const std::string& number, const st
   t.draw({x, baseline}, line);
   if (!result.empty()) {
     const double top = std::round(baseline + a.descent + gap) + 0.5, bottom = std::round(top + 2 * pad + r.ascent + r.descent) + 0.5;
-    blue(d, {x + pad + 4, top + pad + r.ascent}, result);
+    d.inkText(Drawing::kBlue, {x + pad + 4, top + pad + r.ascent}, result);
     // The frame on pixel centres, so that its lines stay one pixel sharp.
     const double left = x + 0.5, right = std::round(x + r.width + 2 * pad + 8) + 0.5;
-    d.ink(Drawing::kBlue);
-    d.polyline({{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}});
-    d.ink(Drawing::kBlack);
+    {
+      Drawing::Style inked(d, Drawing::kBlue);
+      d.polyline({{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}});
+    }
   }
   return d.bmp();
 }
@@ -177,9 +172,10 @@ std::vector<std::uint8_t> hfeCurves() {
                 Drawing::kPaper);
   d.text().draw(at, condition);
   const Pt peak{courseValues().value("t11.ic_peak"), courseValues().value("t11.beta_peak")};
-  d.ink(Drawing::kBlue);
-  p.point(peak);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    p.point(peak);
+  }
   return d.bmp();
 }
 
@@ -187,7 +183,7 @@ std::vector<std::uint8_t> hfeCurves() {
 std::vector<std::uint8_t> hfeNote() {
   Drawing d(387, 56);
   d.text().draw({6, 20}, "h_{FE}: o nome de β = I_C / I_B na folha de dados");
-  blue(d, {6, 46}, "Máximo a 25 °C: h_{FE} ≈ " + val("t11.beta_peak") + " com I_C ≈ " + val("t11.ic_peak"));
+  d.inkText(Drawing::kBlue, {6, 46}, "Máximo a 25 °C: h_{FE} ≈ " + val("t11.beta_peak") + " com I_C ≈ " + val("t11.ic_peak"));
   return d.bmp();
 }
 

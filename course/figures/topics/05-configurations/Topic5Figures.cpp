@@ -20,10 +20,11 @@ using Align = TextSetter::Align;
 
 // The words "entrada" and "saída" under the loops they name.
 void loopNames(Drawing& d, double inputX, double outputX, double baseline) {
-  d.ink(Drawing::kBlue);
-  d.text().draw({inputX, baseline}, "entrada", Align::Center);
-  d.text().draw({outputX, baseline}, "saída", Align::Center);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    d.text().draw({inputX, baseline}, "entrada", Align::Center);
+    d.text().draw({outputX, baseline}, "saída", Align::Center);
+  }
 }
 
 // The input loop of the common-emitter and common-collector circuits: VBB, its + side up,
@@ -49,7 +50,7 @@ void sharedLine(Schematic& s, double from, double to, double at, double y) {
 // emitter goes to the line both loops share.
 std::vector<std::uint8_t> commonEmitter() {
   Drawing d(243, 291);
-  Schematic s(d, 10);
+  Schematic s(d);
   const double common = 245, baseY = 150, xBat = 22, xVcc = 222;
   s.npn("Q", {120, baseY});
   const double xQ = s.pin("Q.c").x;
@@ -83,7 +84,7 @@ SideNpn npnOnItsSide(Drawing& d, Pt base) {
   // which lands at (−0.5, +0.5): one pixel more to the right keeps the leads on the wires.
   cairo_translate(cr, base.x + 1, base.y);
   cairo_rotate(cr, M_PI / 2);
-  Schematic local(d, 10);
+  Schematic local(d);
   local.npn("Q", {0, 0}, true);
   const Pt c = local.pin("Q.c"), e = local.pin("Q.e");
   cairo_restore(cr);
@@ -95,7 +96,7 @@ SideNpn npnOnItsSide(Drawing& d, Pt base) {
 // (VCC through RC); the base sits on the line both loops share.
 std::vector<std::uint8_t> commonBase() {
   Drawing d(247, 288);
-  Schematic s(d, 10);
+  Schematic s(d);
   const double common = 240, xBat = 24, xVcc = 222;
   const SideNpn q = npnOnItsSide(d, {124, 150});
   const double y = q.emitter.y;
@@ -126,7 +127,7 @@ std::vector<std::uint8_t> commonBase() {
 // goes straight to VCC, and the output is taken across RE.
 std::vector<std::uint8_t> commonCollector() {
   Drawing d(256, 255);
-  Schematic s(d, 10);
+  Schematic s(d);
   const double common = 215, baseY = 100, xBat = 22, xVcc = 230;
   s.npn("Q", {110, baseY});
   const double xQ = s.pin("Q.c").x;

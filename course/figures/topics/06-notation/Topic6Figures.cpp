@@ -22,10 +22,11 @@ using Align = TextSetter::Align;
 // A voltage as an arrow from the reference terminal to the terminal measured (the second
 // subscript to the first), in blue, with its name beside.
 void voltageArrow(Drawing& d, Pt from, Pt to, Pt labelAt, const std::string& name, Align align) {
-  d.ink(Drawing::kBlue);
-  d.arrow(from, to, 8);
-  d.text().draw(labelAt, name, align);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    d.arrow(from, to, 8);
+    d.text().draw(labelAt, name, align);
+  }
 }
 
 // A transistor lead taken out to an open terminal circle, with the terminal's letter.
@@ -51,7 +52,7 @@ void terminals(Schematic& s, Drawing& d, std::initializer_list<Terminal> list) {
 // VCB from B to C and VBE from E to B add up to VCE from E to C.
 std::vector<std::uint8_t> doubleSubscripts() {
   Drawing d(332, 140);
-  Schematic s(d, 10);
+  Schematic s(d);
   s.npn("Q", {60, 70});
   const Pt c = s.pin("Q.c"), e = s.pin("Q.e");
   const Pt cT{c.x, 20}, eT{e.x, 120}, bT{22, 70};
@@ -64,9 +65,10 @@ std::vector<std::uint8_t> doubleSubscripts() {
   // The sum, and the page's example, in the room right of the VCE arrow.
   const double x = 253;
   d.text().draw({x, 56}, "V_{CE} = V_{CB} + V_{BE}", Align::Center);
-  d.ink(Drawing::kBlue);
-  d.text().draw({x, 92}, val("t15.vce") + " = " + val("t15.vcb") + " + " + val("hand.vbe"), Align::Center);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    d.text().draw({x, 92}, val("t15.vce") + " = " + val("t15.vcb") + " + " + val("hand.vbe"), Align::Center);
+  }
   return d.bmp();
 }
 
@@ -74,7 +76,7 @@ std::vector<std::uint8_t> doubleSubscripts() {
 // its sign.
 std::vector<std::uint8_t> pnpPolarities() {
   Drawing d(178, 299);
-  Schematic s(d, 10);
+  Schematic s(d);
   s.pnp("Q", {62, 100});
   const Pt c = s.pin("Q.c"), e = s.pin("Q.e");
   const Pt eT{e.x, 22}, cT{c.x, 178}, bT{22, 100};
@@ -87,9 +89,10 @@ std::vector<std::uint8_t> pnpPolarities() {
   const double x = 89;
   d.text().draw({x, 218}, "V_{BE} ≈ −" + val("hand.vbe"), Align::Center);
   d.text().draw({x, 243}, "V_{CE} < 0,  V_{CB} < 0", Align::Center);
-  d.ink(Drawing::kBlue);
-  d.text().draw({x, 272}, "I_E = I_B + I_C", Align::Center);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    d.text().draw({x, 272}, "I_E = I_B + I_C", Align::Center);
+  }
   return d.bmp();
 }
 

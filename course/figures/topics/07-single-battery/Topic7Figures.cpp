@@ -55,11 +55,12 @@ std::vector<std::uint8_t> equations() {
   check.row("I_{C(sat)} = \\frac{V_{CC}}{R_C} = \\frac{" + val("t17.vcc") + "}{" + val("t17.rc") + "} = " +
             val("t18.ic_sat"));
   const double checkBottom = check.draw({12, std::max(baseBottom, 226.0) + 4});
-  d.ink(Drawing::kBlue);
-  d.text().draw({12, std::max(checkBottom + 22, 292.0)},
-                "\u03B2 · I_B = " + val("t18.ic") + " < I_{C(sat)} = " + val("t18.ic_sat") +
-                    ": região ativa");
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    d.text().draw({12, std::max(checkBottom + 22, 292.0)},
+                  "\u03B2 · I_B = " + val("t18.ic") + " < I_{C(sat)} = " + val("t18.ic_sat") +
+                      ": região ativa");
+  }
   return d.bmp();
 }
 

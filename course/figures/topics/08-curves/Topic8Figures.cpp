@@ -43,18 +43,21 @@ std::vector<std::uint8_t> commonEmitter() {
   // transistor is cut off.
   p.curve([&](double v) { return q.iceo(v); });
   // The dissipation limit: the curves must stay below it.
-  d.ink(0xC00000);
-  p.curve([&](double v) { return v > 0 ? q.maxCollectorCurrent(v) : 1.0; });
-  d.text().draw({p.px(19), p.py(27e-3)}, "P_{máx} = " + val("t19.pmax"), Align::Left, kSmall);
-  // β read at one VCE between two curves.
-  d.ink(Drawing::kBlue);
-  const double vce = courseValues().value("t19.vce_read");
-  const Pt a{vce, courseValues().value("t19.ic1")}, b{vce, courseValues().value("t19.ic2")};
-  p.point(a);
-  p.point(b);
-  p.line({0, a.y}, a, true);
-  p.line({0, b.y}, b, true);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, 0xC00000);
+    p.curve([&](double v) { return v > 0 ? q.maxCollectorCurrent(v) : 1.0; });
+    d.text().draw({p.px(19), p.py(27e-3)}, "P_{máx} = " + val("t19.pmax"), Align::Left, kSmall);
+    // β read at one VCE between two curves.
+  }
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    const double vce = courseValues().value("t19.vce_read");
+    const Pt a{vce, courseValues().value("t19.ic1")}, b{vce, courseValues().value("t19.ic2")};
+    p.point(a);
+    p.point(b);
+    p.line({0, a.y}, a, true);
+    p.line({0, b.y}, b, true);
+  }
   d.text().draw({p.px(0.8) + 2, p.py(29e-3)}, "saturação", Align::Left, kSmall);
   d.arrow({p.px(0.8) + 2, p.py(28.2e-3)}, {p.px(0.3), p.py(26e-3)}, 5);
   d.text().draw({p.px(18), p.py(1.2e-3)}, "corte (I_B = 0)", Align::Left, kSmall);
@@ -73,12 +76,13 @@ std::vector<std::uint8_t> commonBase() {
   // IE = IC + IB along VCB = 0, so VCE = VBE.
   auto input = [&](double v) { return q.collectorCurrent(v, v) + q.baseCurrent(v, v); };
   in.curve(input);
-  d.ink(Drawing::kBlue);
-  const double knee = courseValues().value("t20.vknee");
-  in.point({knee, input(knee)});
-  d.text().draw({in.px(0.04), in.py(8e-3)}, "joelho ≈ " + val("t20.vknee"), Align::Left, kSmall);
-  d.arrow({in.px(0.36), in.py(7.6e-3)}, {in.px(knee) - 4, in.py(input(knee)) - 2}, 5);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    const double knee = courseValues().value("t20.vknee");
+    in.point({knee, input(knee)});
+    d.text().draw({in.px(0.04), in.py(8e-3)}, "joelho ≈ " + val("t20.vknee"), Align::Left, kSmall);
+    d.arrow({in.px(0.36), in.py(7.6e-3)}, {in.px(knee) - 4, in.py(input(knee)) - 2}, 5);
+  }
   Plot out(d, {.left = 250, .top = 30, .right = 414, .bottom = 284});
   out.xAxis(0, 20, 5, "V_{CB}", "V");
   out.yAxis(0, 10e-3, 2e-3, "I_C", "mA", 1e-3);

@@ -33,17 +33,7 @@ std::string number(const std::string& name) {
   return text.substr(0, text.find(' '));
 }
 
-void blue(Drawing& d, Pt at, const std::string& markup, Align align = Align::Left) {
-  d.ink(Drawing::kBlue);
-  d.text().draw(at, markup, align);
-  d.ink(Drawing::kBlack);
-}
 
-void bold(Drawing& d, Pt at, const std::string& markup, Align align = Align::Left) {
-  d.text().bold(true);
-  d.text().draw(at, markup, align);
-  d.text().bold(false);
-}
 
 // A terminal left unconnected: a small open circle at the end of its lead, named beside it.
 void openEnd(Drawing& d, Pt at, const std::string& name, Align align) {
@@ -55,11 +45,11 @@ void openEnd(Drawing& d, Pt at, const std::string& name, Align align) {
 // that is not left open (the base for ICBO, the emitter for ICEO).
 std::vector<std::uint8_t> leakage() {
   Drawing d(530, 330);
-  Schematic s(d, 10);
+  Schematic s(d);
   const double top = 44, baseY = 104, bottom = 172;
 
   // Emitter open: the collector–base junction alone, reverse biased by VCB.
-  bold(d, {10, 18}, "Emissor aberto:  I_{CBO}");
+  d.boldText({10, 18}, "Emissor aberto:  I_{CBO}");
   s.npn("Q1", {84, baseY});
   const Pt c1 = s.pin("Q1.c"), e1 = s.pin("Q1.e");
   const double bat1 = 204;
@@ -70,10 +60,10 @@ std::vector<std::uint8_t> leakage() {
   openEnd(d, {e1.x, e1.y + 17.5}, "aberto", Align::Left);
   s.current({c1.x, top + 4}, {c1.x, c1.y - 4}, "I_{CBO}", Side::Left);
   s.current({70, bottom}, {bat1 - 40, bottom}, "I_{CBO}", Side::Below);
-  blue(d, {10, 228}, "I_{CBO} = " + val("t27.icbo") + "  (25 °C)");
+  d.inkText(Drawing::kBlue, {10, 228}, "I_{CBO} = " + val("t27.icbo") + "  (25 °C)");
 
   // Base open: the same leakage now flows into the base and is amplified.
-  bold(d, {284, 18}, "Base aberta:  I_{CEO}");
+  d.boldText({284, 18}, "Base aberta:  I_{CEO}");
   s.npn("Q2", {364, baseY});
   const Pt b2 = s.pin("Q2.b"), c2 = s.pin("Q2.c"), e2 = s.pin("Q2.e");
   const double bat2 = 470;
@@ -84,18 +74,19 @@ std::vector<std::uint8_t> leakage() {
   s.wire({{bat2, 134}, {bat2, bottom}, {e2.x, bottom}, e2});
   s.current({c2.x, top + 4}, {c2.x, c2.y - 4}, "I_{CEO}", Side::Left);
   s.current({e2.x, e2.y + 4}, {e2.x, bottom - 4}, "I_{CEO}", Side::Left);
-  blue(d, {284, 228}, "I_{CEO} ≈ " + val("t27.iceo") + "  (25 °C)");
+  d.inkText(Drawing::kBlue, {284, 228}, "I_{CEO} ≈ " + val("t27.iceo") + "  (25 °C)");
 
-  d.ink(Drawing::kGrey);
-  d.line({266.5, 6}, {266.5, 236});
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kGrey);
+    d.line({266.5, 6}, {266.5, 236});
+  }
 
   // Why the open base multiplies the leakage, with the model's numbers.
   d.text().draw({10, 266}, "I_{CEO} = I_{CBO} + β · I_{CBO} = (β + 1) · I_{CBO} ≈ " + val("t27.beta_leak1") + " · " +
                                val("t27.icbo") + " ≈ " + val("t27.iceo"));
   d.text().draw({10, 292}, "β ≈ " + val("t27.beta_leak") + " com corrente tão pequena (β ≈ " + val("t27.beta_mid") +
                                " com I_C = " + val("t27.ic_mid") + ")");
-  blue(d, {10, 320}, "Com a base alimentada:   I_C = β · I_B + (β + 1) · I_{CBO}");
+  d.inkText(Drawing::kBlue, {10, 320}, "Com a base alimentada:   I_C = β · I_B + (β + 1) · I_{CBO}");
   return d.bmp();
 }
 
@@ -134,7 +125,7 @@ std::vector<std::uint8_t> icboLaw() {
   Drawing d(483, 136);
   d.text().draw({8, 26}, "I_{CBO}(T) = I_{CBO}(" + val("t28.t_room") + " °C) · 2^{(T − " + val("t28.t_room") +
                              " °C) / " + val("t28.doubling") + " °C}");
-  blue(d, {8, 60}, "A " + val("t28.t_hot") + " °C:   I_{CBO} = " + val("t28.icbo25") + " · 2^{" + val("t28.exponent") +
+  d.inkText(Drawing::kBlue, {8, 60}, "A " + val("t28.t_hot") + " °C:   I_{CBO} = " + val("t28.icbo25") + " · 2^{" + val("t28.exponent") +
                        "} = " + val("t28.icbo75"));
   d.text().draw({8, 98}, "Em silício, I_{CBO} é de nanoampères e pesa pouco:");
   d.text().draw({8, 124}, "I_C muda sobretudo por V_{BE} (≈ −" + val("t29.dvbe") + "/°C) e por β.");
@@ -155,31 +146,34 @@ std::vector<std::uint8_t> driftCurves() {
     const char* name;
   } curves[] = {{C::kFixed, Drawing::kBlack, "fixa"}, {C::kDivider, Drawing::kBlue, "divisor"}};
   for (const auto& c : curves) {
-    d.ink(c.ink);
-    d.pen(2.2);
+    Drawing::Style inked(d, c.ink);
+    inked.pen(2.2);
     p.curve([&](double t) { return drift.collectorCurrent(c.circuit, t); });
     d.pen(Drawing::kPen);
     for (double t : {C::kRoom, C::kHot}) p.point({t, drift.collectorCurrent(c.circuit, t)});
     const double ic = drift.collectorCurrent(c.circuit, 100);
     d.text().draw({p.px(100) - 4, p.py(ic) + (c.circuit.rb2 > 0 ? 18 : -8)}, c.name, Align::Right);
   }
-  d.ink(Drawing::kGrey);
-  for (double t : {C::kRoom, C::kHot}) d.dashed(p.at(t, 1.5e-3), p.at(t, 3.5e-3));
+  {
+    Drawing::Style inked(d, Drawing::kGrey);
+    for (double t : {C::kRoom, C::kHot}) d.dashed(p.at(t, 1.5e-3), p.at(t, 3.5e-3));
+  }
 
   // The components, under the name of each circuit.
   const double x = 314;
-  d.ink(Drawing::kBlack);
-  bold(d, {x, 18}, "Fixa");
+  d.boldText({x, 18}, "Fixa");
   d.text().draw({x, 38}, "R_B = " + val("t29.fix_rb"));
-  d.ink(Drawing::kBlue);
-  bold(d, {x, 64}, "Divisor");
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    d.boldText({x, 64}, "Divisor");
+  }
   d.text().draw({x, 84}, "R_{B1} = " + val("t29.div_rb1"));
   d.text().draw({x, 104}, "R_{B2} = " + val("t29.div_rb2"));
   d.text().draw({x, 124}, "R_E = " + val("t29.re"));
-  d.ink(Drawing::kGrey);
-  d.line({x, 136.5}, {466, 136.5});
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kGrey);
+    d.line({x, 136.5}, {466, 136.5});
+  }
   d.text().draw({x, 156}, "Nos dois:");
   d.text().draw({x, 176}, "V_{CC} = " + val("t29.vcc"));
   d.text().draw({x, 196}, "R_C = " + val("t29.rc"));

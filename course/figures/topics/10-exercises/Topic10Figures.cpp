@@ -116,15 +116,16 @@ Block tableBlock(Drawing& d, std::vector<std::vector<std::string>> rows, double 
               }
             }
             d.ink(Drawing::kBlack);
-            cairo_save(d.cr());
-            d.pen(1);
-            d.line({at.x, at.y + rowH}, {at.x + w, at.y + rowH});
-            double x = at.x;
-            for (std::size_t c = 0; c + 1 < widths.size(); ++c) {
-              x += widths[c];
-              d.line({x, at.y + 2}, {x, at.y + h - 2});
+            {
+              Drawing::Style kept(d);
+              d.pen(1);
+              d.line({at.x, at.y + rowH}, {at.x + w, at.y + rowH});
+              double x = at.x;
+              for (std::size_t c = 0; c + 1 < widths.size(); ++c) {
+                x += widths[c];
+                d.line({x, at.y + 2}, {x, at.y + h - 2});
+              }
             }
-            cairo_restore(d.cr());
           }};
 }
 

@@ -50,31 +50,34 @@ class LoadLinePlot {
 
   // The line from IC(sat) = VCC / R on the current axis to VCE(corte) = VCC on the voltage axis.
   void line(double vcc, double r, bool dashed = false) {
-    d_.ink(kLine);
-    d_.pen(2);
-    p_.line({0, vcc / r}, {vcc, 0}, dashed);
-    d_.pen(Drawing::kPen);
-    d_.ink(Drawing::kBlack);
+    {
+      Drawing::Style inked(d_, kLine);
+      d_.pen(2);
+      p_.line({0, vcc / r}, {vcc, 0}, dashed);
+      d_.pen(Drawing::kPen);
+    }
   }
 
   // Both ends marked and named: the top one right of its dot, the right one above its dot and
   // beside it to the right where the picture has room, else to its left.
   void ends(double vcc, double r, const std::string& top, const std::string& right) {
-    d_.ink(Drawing::kBlue);
-    p_.point({0, vcc / r});
-    p_.point({vcc, 0});
-    const Pt t = p_.at(0, vcc / r), b = p_.at(vcc, 0);
-    d_.text().draw({t.x + 6, t.y - 6}, top, Align::Left, kSmall);
-    const bool room = b.x + 6 + d_.text().measure(right, kSmall).width <= d_.width() - 2;
-    d_.text().draw({room ? b.x + 6 : b.x - 4, b.y - 8}, right, room ? Align::Left : Align::Right, kSmall);
-    d_.ink(Drawing::kBlack);
+    {
+      Drawing::Style inked(d_, Drawing::kBlue);
+      p_.point({0, vcc / r});
+      p_.point({vcc, 0});
+      const Pt t = p_.at(0, vcc / r), b = p_.at(vcc, 0);
+      d_.text().draw({t.x + 6, t.y - 6}, top, Align::Left, kSmall);
+      const bool room = b.x + 6 + d_.text().measure(right, kSmall).width <= d_.width() - 2;
+      d_.text().draw({room ? b.x + 6 : b.x - 4, b.y - 8}, right, room ? Align::Left : Align::Right, kSmall);
+    }
   }
 
   // A name set beside the line at VCE = v, just above it.
   void name(double vcc, double r, double v, const std::string& text) {
-    d_.ink(Drawing::kBlue);
-    d_.text().draw({p_.px(v) + 4, p_.py((vcc - v) / r) - 6}, text, Align::Left, kSmall);
-    d_.ink(Drawing::kBlack);
+    {
+      Drawing::Style inked(d_, Drawing::kBlue);
+      d_.text().draw({p_.px(v) + 4, p_.py((vcc - v) / r) - 6}, text, Align::Left, kSmall);
+    }
   }
 
   // The circuit's own base-current curve in blue, named at its right end, and Q where it meets
@@ -82,17 +85,18 @@ class LoadLinePlot {
   Pt q(double ib, double vcc, double r, const std::string& name, const std::string& curveName = "") {
     const double vce = model_.loadLineVce(ib, vcc, r);
     const Pt q{vce, (vcc - vce) / r};
-    d_.ink(Drawing::kBlue);
-    if (!curveName.empty()) {
-      p_.curve([&](double v) { return model_.outputCurve(ib, v); });
-      d_.text().draw({p_.px(axes_.vMax) + 4, p_.py(model_.outputCurve(ib, axes_.vMax)) + 5}, curveName, Align::Left,
-                     kSmall);
+    {
+      Drawing::Style inked(d_, Drawing::kBlue);
+      if (!curveName.empty()) {
+        p_.curve([&](double v) { return model_.outputCurve(ib, v); });
+        d_.text().draw({p_.px(axes_.vMax) + 4, p_.py(model_.outputCurve(ib, axes_.vMax)) + 5}, curveName, Align::Left,
+                       kSmall);
+      }
+      d_.circle(p_.at(q.x, q.y), 4.5, true);
+      d_.text().bold(true);
+      d_.text().draw({p_.px(q.x) + 7, p_.py(q.y) - 7}, name);
+      d_.text().bold(false);
     }
-    d_.circle(p_.at(q.x, q.y), 4.5, true);
-    d_.text().bold(true);
-    d_.text().draw({p_.px(q.x) + 7, p_.py(q.y) - 7}, name);
-    d_.text().bold(false);
-    d_.ink(Drawing::kBlack);
     return q;
   }
 
@@ -108,13 +112,14 @@ class LoadLinePlot {
 
   // Dashed lines from Q to both axes, with its VCE and IC written beside them.
   void project(Pt q, const std::string& vce, const std::string& ic) {
-    d_.ink(Drawing::kBlue);
-    p_.line({0, q.y}, q, true);
-    p_.line({q.x, 0}, q, true);
-    // Clear of the curves, which rise almost straight up from VCE = 0.
-    d_.text().draw({p_.px(0) + 12, p_.py(q.y) - 5}, ic, Align::Left, kSmall);
-    d_.text().draw({p_.px(q.x) + 4, p_.py(0) - 5}, vce, Align::Left, kSmall);
-    d_.ink(Drawing::kBlack);
+    {
+      Drawing::Style inked(d_, Drawing::kBlue);
+      p_.line({0, q.y}, q, true);
+      p_.line({q.x, 0}, q, true);
+      // Clear of the curves, which rise almost straight up from VCE = 0.
+      d_.text().draw({p_.px(0) + 12, p_.py(q.y) - 5}, ic, Align::Left, kSmall);
+      d_.text().draw({p_.px(q.x) + 4, p_.py(0) - 5}, vce, Align::Left, kSmall);
+    }
   }
 
  private:
@@ -141,7 +146,7 @@ std::vector<std::uint8_t> circuitAndLine() {
   const auto& c = kCircuit;
   // The collector loop the line comes from ends across the transistor, in VCE.
   const auto at = circuit(d, "t39", false, {0, 10, 220, 312});
-  Schematic s(d, 10);
+  Schematic s(d);
   s.voltage(at.collector, at.emitter, "V_{CE}", Schematic::Side::Right);
   LoadLinePlot p(d, {.left = 262, .top = 26, .right = 480, .bottom = 290}, {14, 2, 7e-3, 1e-3});
   p.line(c.vcc, c.rc);
@@ -223,13 +228,14 @@ std::vector<std::uint8_t> movingQ() {
   p.q(ibVcc, kVccLower, c.rc, "Q_4", baseCurrentName("t42.ib_vcc"));
   // What changed for each point, in the empty corner above the curves.
   const Plot& plot = p.plot();
-  d.ink(Drawing::kBlue);
-  const double left = plot.px(2.2), right = plot.px(7.2), top = plot.py(5.6e-3), next = plot.py(4.95e-3);
-  d.text().draw({left, top}, "Q_1: R_B = " + val("t42.rb_lower"), Align::Left, kSmall);
-  d.text().draw({right, top}, "Q_2: R_B = " + val("t42.rb_higher"), Align::Left, kSmall);
-  d.text().draw({left, next}, "Q_3: R_C = " + val("t42.rc_higher"), Align::Left, kSmall);
-  d.text().draw({right, next}, "Q_4: V_{CC} = " + val("t42.vcc_lower"), Align::Left, kSmall);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    const double left = plot.px(2.2), right = plot.px(7.2), top = plot.py(5.6e-3), next = plot.py(4.95e-3);
+    d.text().draw({left, top}, "Q_1: R_B = " + val("t42.rb_lower"), Align::Left, kSmall);
+    d.text().draw({right, top}, "Q_2: R_B = " + val("t42.rb_higher"), Align::Left, kSmall);
+    d.text().draw({left, next}, "Q_3: R_C = " + val("t42.rc_higher"), Align::Left, kSmall);
+    d.text().draw({right, next}, "Q_4: V_{CC} = " + val("t42.vcc_lower"), Align::Left, kSmall);
+  }
   return d.bmp();
 }
 
@@ -245,22 +251,23 @@ std::vector<std::uint8_t> largestSwing() {
   p.ends(c.vcc, c.rc, "saturação", "corte");
   const Pt q = p.q(v.value("t40.ib"), c.vcc, c.rc, "Q", baseCurrentName("t40.ib"));
   Plot& plot = p.plot();
-  d.ink(Drawing::kBlue);
-  // Upper row: the reach from Q to each end of the line. Lower row: the symmetric swing, as
-  // wide as the nearer reach on both sides. The reach to the cut-off end is lettered between Q
-  // and the point where the line crosses the row, clear of the line.
-  const double reachI = 0.85e-3, swingI = 0.2e-3;
-  const double x0 = plot.px(0), xq = plot.px(q.x), xc = plot.px(c.vcc), reach = plot.py(reachI), swing = plot.py(swingI);
-  const double xCross = plot.px(c.vcc - c.rc * (reachI + 0.3e-3));
-  d.arrow({xq, reach}, {x0 + 1, reach}, 6);
-  d.arrow({xq, reach}, {xc - 1, reach}, 6);
-  d.text().draw({(x0 + xq) / 2, reach - 5}, v.text("t40.vce"), Align::Center, kSmall);
-  d.text().draw({(xq + xCross) / 2, reach - 5}, v.text("t43.to_cut"), Align::Center, kSmall);
-  const double xs = plot.px(q.x + v.value("t43.swing_pp") / 2);
-  d.arrow({xq, swing}, {x0 + 1, swing}, 6);
-  d.arrow({xq, swing}, {xs, swing}, 6);
-  d.text().draw({xq, swing - 5}, "excursão simétrica: " + v.text("t43.swing_pp") + " pico a pico", Align::Center, kSmall);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    // Upper row: the reach from Q to each end of the line. Lower row: the symmetric swing, as
+    // wide as the nearer reach on both sides. The reach to the cut-off end is lettered between Q
+    // and the point where the line crosses the row, clear of the line.
+    const double reachI = 0.85e-3, swingI = 0.2e-3;
+    const double x0 = plot.px(0), xq = plot.px(q.x), xc = plot.px(c.vcc), reach = plot.py(reachI), swing = plot.py(swingI);
+    const double xCross = plot.px(c.vcc - c.rc * (reachI + 0.3e-3));
+    d.arrow({xq, reach}, {x0 + 1, reach}, 6);
+    d.arrow({xq, reach}, {xc - 1, reach}, 6);
+    d.text().draw({(x0 + xq) / 2, reach - 5}, v.text("t40.vce"), Align::Center, kSmall);
+    d.text().draw({(xq + xCross) / 2, reach - 5}, v.text("t43.to_cut"), Align::Center, kSmall);
+    const double xs = plot.px(q.x + v.value("t43.swing_pp") / 2);
+    d.arrow({xq, swing}, {x0 + 1, swing}, 6);
+    d.arrow({xq, swing}, {xs, swing}, 6);
+    d.text().draw({xq, swing - 5}, "excursão simétrica: " + v.text("t43.swing_pp") + " pico a pico", Align::Center, kSmall);
+  }
   return d.bmp();
 }
 

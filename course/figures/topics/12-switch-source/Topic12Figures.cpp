@@ -37,17 +37,18 @@ void switchState(Drawing& d, Schematic& s, const std::string& name, double x, bo
   s.ground(name + "G", {x, 134});
   d.text().draw({x + 12, 106}, ic);
   d.text().draw({x + 12, 124}, vce);
-  d.ink(Drawing::kBlue);
-  d.text().draw({x + 22, 178}, title, Align::Center);
-  d.text().draw({x + 22, 198}, state, Align::Center);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    d.text().draw({x + 22, 178}, title, Align::Center);
+    d.text().draw({x + 22, 198}, state, Align::Center);
+  }
 }
 
 // Teoria 47: the switch (input through RB, the load RC on VCC) and, beside it, what it is
 // between collector and emitter when cut off and when saturated.
 std::vector<std::uint8_t> switchCircuit() {
   Drawing d(482, 209);
-  Schematic s(d, 10);
+  Schematic s(d);
   s.supply("VCC", {130, 24}, "+V_{CC} = " + val("t47.vcc"));
   s.npn("Q", {90, 120});
   s.resistor("RC", s.pin("VCC"), s.pin("Q.c"), "R_C", val("t47.rc"));
@@ -56,11 +57,14 @@ std::vector<std::uint8_t> switchCircuit() {
   s.ground("0", s.pin("Q.e"));
   d.text().draw({16, 102}, "v_{ent}", Align::Center);
   s.voltage({150, 100}, {150, 140}, "V_{CE}");
-  d.ink(Drawing::kBlue);
-  d.text().draw({16, 186}, "0 ou " + val("t47.vin"));
-  d.ink(Drawing::kGrey);
-  d.line({205, 12}, {205, 200});
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    d.text().draw({16, 186}, "0 ou " + val("t47.vin"));
+  }
+  {
+    Drawing::Style inked(d, Drawing::kGrey);
+    d.line({205, 12}, {205, 200});
+  }
   switchState(d, s, "A", 250, false, "corte:", "chave aberta", "I_C ≈ 0", "V_{CE} = " + val("t47.vce_cut"));
   switchState(d, s, "F", 372, true, "saturação:", "chave fechada", "I_C = " + val("t47.ic_sat"), "V_{CE} ≈ 0");
   return d.bmp();
@@ -75,22 +79,24 @@ std::vector<std::uint8_t> switchPoints() {
   Plot p(d, {.left = 48, .top = 22, .right = 440, .bottom = 138});
   p.xAxis(0, 14, 2, "V_{CE}", "V");
   p.yAxis(0, 15e-3, 5e-3, "I_C", "mA", 1e-3);
-  d.ink(Drawing::kGrey);
-  outputFamily(d, p, {20e-6, 30e-6, 40e-6}, 14, [&](double ib, double v) { return q.outputCurve(ib, v); },
-               TextSetter::kMainSize);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kGrey);
+    outputFamily(d, p, {20e-6, 30e-6, 40e-6}, 14, [&](double ib, double v) { return q.outputCurve(ib, v); },
+                 TextSetter::kMainSize);
+  }
   const double ibOn = num("t48.ib_on");
   p.curve([&](double v) { return q.outputCurve(ibOn, v); });
   p.line({0, vcc / rc}, {vcc, 0});
   d.text().draw({p.px(1.8), p.py(11.2e-3)}, "reta de carga");
-  d.ink(Drawing::kBlue);
-  const Pt on{num("t48.vce_sat"), num("t48.ic_on")}, off{vcc - rc * num("t48.ic_off"), num("t48.ic_off")};
-  p.point(on);
-  p.point(off);
-  d.text().draw({p.px(0.6), p.py(13.4e-3)},
-                "saturação (chave fechada): I_B = " + val("t48.ib_on") + ", V_{CE} = " + val("t48.vce_sat"));
-  d.text().draw({594, p.py(0) - 9}, "corte (chave aberta): I_B = 0", Align::Right);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    const Pt on{num("t48.vce_sat"), num("t48.ic_on")}, off{vcc - rc * num("t48.ic_off"), num("t48.ic_off")};
+    p.point(on);
+    p.point(off);
+    d.text().draw({p.px(0.6), p.py(13.4e-3)},
+                  "saturação (chave fechada): I_B = " + val("t48.ib_on") + ", V_{CE} = " + val("t48.vce_sat"));
+    d.text().draw({594, p.py(0) - 9}, "corte (chave aberta): I_B = 0", Align::Right);
+  }
   return d.bmp();
 }
 
@@ -110,25 +116,27 @@ std::vector<std::uint8_t> switchWaveforms() {
   Drawing d(365, 139);
   const double x0 = 92, x1 = 352;
   const std::vector<std::pair<double, double>> high = {{130, 200}, {260, 330}};
-  d.ink(Drawing::kGrey);
-  for (const auto& [a, b] : high) {
-    d.dashed({a, 10}, {a, 126});
-    d.dashed({b, 10}, {b, 126});
+  {
+    Drawing::Style inked(d, Drawing::kGrey);
+    for (const auto& [a, b] : high) {
+      d.dashed({a, 10}, {a, 126});
+      d.dashed({b, 10}, {b, 126});
+    }
   }
-  d.ink(Drawing::kBlack);
   d.line({x0, 52}, {x1, 52});
   d.line({x0, 120}, {x1, 120});
   d.text().draw({4, 34}, "v_{ent}");
   d.text().draw({4, 96}, "v_{CE}");
-  d.ink(Drawing::kBlue);
-  squareWave(d, x0, x1, 50, 20, high);
-  // VCE: VCC while the input is low, VCE(sat) just above the axis while it is high.
-  squareWave(d, x0, x1, 72, 117, high);
-  d.text().draw({x0 - 6, 24}, val("t47.vin"), Align::Right);
-  d.text().draw({x0 - 6, 56}, "0", Align::Right);
-  d.text().draw({x0 - 6, 76}, val("t47.vcc"), Align::Right);
-  d.text().draw({x0 - 6, 122}, val("t48.vce_sat"), Align::Right);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    squareWave(d, x0, x1, 50, 20, high);
+    // VCE: VCC while the input is low, VCE(sat) just above the axis while it is high.
+    squareWave(d, x0, x1, 72, 117, high);
+    d.text().draw({x0 - 6, 24}, val("t47.vin"), Align::Right);
+    d.text().draw({x0 - 6, 56}, "0", Align::Right);
+    d.text().draw({x0 - 6, 76}, val("t47.vcc"), Align::Right);
+    d.text().draw({x0 - 6, 122}, val("t48.vce_sat"), Align::Right);
+  }
   d.text().draw({165, 112}, "saturação", Align::Center, kSmall);
   d.text().draw({295, 112}, "saturação", Align::Center, kSmall);
   d.text().draw({111, 66}, "corte", Align::Center, kSmall);
@@ -140,7 +148,7 @@ std::vector<std::uint8_t> switchWaveforms() {
 // Teoria 49: the LED on 5 V with its resistor, switched by the transistor from a logic output.
 std::vector<std::uint8_t> ledDriver() {
   Drawing d(201, 218);
-  Schematic s(d, 10);
+  Schematic s(d);
   s.supply("VCC", {130, 24}, "+V_{CC} = " + val("t49.vcc"));
   s.resistor("R", s.pin("VCC"), {130, 82}, "R_C", val("t49.rc"));
   s.npn("Q", {90, 170});
@@ -179,9 +187,10 @@ std::vector<std::uint8_t> ledCheck() {
   t.draw({4, 42}, "I_B = " + val("t49.vrb") + " / " + val("t49.rb") + " = " + val("t49.ib_real"));
   t.draw({4, 66}, "β_{forçado} = I_{C(sat)} / I_B = " + val("t49.beta_forced"));
   t.draw({4, 90}, "β · I_B = " + val("t49.hfe") + " · " + val("t49.ib_real") + " ≈ " + val("t49.ic_active"));
-  d.ink(Drawing::kBlue);
-  t.draw({4, 112}, "muito mais que " + val("t49.ic_sat") + ": satura", Align::Left);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    t.draw({4, 112}, "muito mais que " + val("t49.ic_sat") + ": satura", Align::Left);
+  }
   t.draw({4, 142}, "No modelo: I_C = " + val("t49.m_ic") + ",");
   t.draw({4, 166}, "V_{CE(sat)} = " + val("t49.m_vce") + ", V_{BE} = " + val("t49.m_vbe"));
   return d.bmp();
@@ -192,7 +201,7 @@ std::vector<std::uint8_t> ledCheck() {
 // it) and without (the coil's spike, far beyond BVCEO).
 std::vector<std::uint8_t> relayDriver() {
   Drawing d(542, 116);
-  Schematic s(d, 10);
+  Schematic s(d);
   const double x = 150, top = 22, bottom = 58;
   s.supply("VCC", {x, 9}, "");
   d.text().draw({x - 8, 14}, "+V_{CC} = " + val("t50.vcc"), Align::Right);
@@ -221,22 +230,27 @@ std::vector<std::uint8_t> relayDriver() {
   d.arrow({left, axisY}, {left, 10}, 6);
   d.text().draw({left - 4, 14}, "V_{CE}", Align::Right);
   d.text().draw({right + 6, 112}, "t", Align::Right, kSmall);
-  d.ink(Drawing::kGrey);
-  const double bv = num("t50.bvceo");
-  d.dashed({left, Y(bv)}, {right, Y(bv)});
-  d.text().draw({left - 4, Y(bv) + 4}, val("t50.bvceo"), Align::Right);
-  d.text().draw({right, Y(bv) + 13}, "BV_{CEO}", Align::Right);
-  d.ink(kRed);
-  // Without the diode the coil rings with its own capacitance: a spike of hundreds of volts.
-  std::vector<Pt> spike;
-  for (double t = 0; t <= 0.08; t += 0.002) spike.push_back({X(t), std::fmax(Y(vcc + 900 * std::sin(t / 0.08 * M_PI)), 8)});
-  d.polyline(spike);
-  d.text().draw({X(0.1) + 2, 22}, "sem diodo: centenas de volts", Align::Left, kSmall);
-  d.ink(Drawing::kBlue);
-  d.polyline({{X(-0.6), Y(0) - 1}, {X(0), Y(0) - 1}, {X(0), Y(vcc + vd)}, {X(tEnd), Y(vcc + vd)}, {X(tEnd), Y(vcc)},
-              {X(4.3), Y(vcc)}});
-  d.text().draw({X(1.0), Y(vcc + vd) - 5}, "com diodo: " + val("t50.vce_clamp"));
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kGrey);
+    const double bv = num("t50.bvceo");
+    d.dashed({left, Y(bv)}, {right, Y(bv)});
+    d.text().draw({left - 4, Y(bv) + 4}, val("t50.bvceo"), Align::Right);
+    d.text().draw({right, Y(bv) + 13}, "BV_{CEO}", Align::Right);
+  }
+  {
+    Drawing::Style inked(d, kRed);
+    // Without the diode the coil rings with its own capacitance: a spike of hundreds of volts.
+    std::vector<Pt> spike;
+    for (double t = 0; t <= 0.08; t += 0.002) spike.push_back({X(t), std::fmax(Y(vcc + 900 * std::sin(t / 0.08 * M_PI)), 8)});
+    d.polyline(spike);
+    d.text().draw({X(0.1) + 2, 22}, "sem diodo: centenas de volts", Align::Left, kSmall);
+  }
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    d.polyline({{X(-0.6), Y(0) - 1}, {X(0), Y(0) - 1}, {X(0), Y(vcc + vd)}, {X(tEnd), Y(vcc + vd)}, {X(tEnd), Y(vcc)},
+                {X(4.3), Y(vcc)}});
+    d.text().draw({X(1.0), Y(vcc + vd) - 5}, "com diodo: " + val("t50.vce_clamp"));
+  }
   return d.bmp();
 }
 
@@ -260,21 +274,23 @@ std::vector<std::uint8_t> switchingTimes() {
     if (x > b) f *= std::exp(-(x - b) / tauF);
     ic.push_back({x, level(f)});
   }
-  d.ink(Drawing::kGrey);
-  d.dashed({x0, level(0.1)}, {x1, level(0.1)});
-  d.dashed({x0, level(0.9)}, {x1, level(0.9)});
-  for (double x : {inOn, inOn + td, inOn + td + tr, inOff, inOff + ts, inOff + ts + tf}) d.dashed({x, 10}, {x, 158});
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kGrey);
+    d.dashed({x0, level(0.1)}, {x1, level(0.1)});
+    d.dashed({x0, level(0.9)}, {x1, level(0.9)});
+    for (double x : {inOn, inOn + td, inOn + td + tr, inOff, inOff + ts, inOff + ts + tf}) d.dashed({x, 10}, {x, 158});
+  }
   d.line({x0, inLow + 2}, {x1, inLow + 2});
   d.line({x0, base + 2}, {x1, base + 2});
   d.text().draw({4, 34}, "v_{ent}");
   d.text().draw({4, 108}, "i_C");
   d.text().draw({x0 - 4, level(0.9) + 4}, "90 %", Align::Right);
   d.text().draw({x0 - 4, level(0.1) + 4}, "10 %", Align::Right);
-  d.ink(Drawing::kBlue);
-  squareWave(d, x0, x1, inLow, inHigh, {{inOn, inOff}});
-  d.polyline(ic);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    squareWave(d, x0, x1, inLow, inHigh, {{inOn, inOff}});
+    d.polyline(ic);
+  }
   // The four times as dimension arrows under the waveform.
   const double y = 156;
   auto span = [&](double from, double to, const std::string& name) {
@@ -287,9 +303,10 @@ std::vector<std::uint8_t> switchingTimes() {
   span(inOn + td, inOn + td + tr, "t_r");
   span(inOff, inOff + ts, "t_s");
   span(inOff + ts, inOff + ts + tf, "t_f");
-  d.ink(Drawing::kGrey);
-  d.text().draw({x1, 13}, "fora de escala", Align::Right, kSmall);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kGrey);
+    d.text().draw({x1, 13}, "fora de escala", Align::Right, kSmall);
+  }
   return d.bmp();
 }
 
@@ -311,16 +328,18 @@ std::vector<std::uint8_t> switchingValues() {
   double y = 88;
   for (const auto& r : rows) {
     t.draw({24, y}, std::string(r.name) + " =");
-    d.ink(Drawing::kBlue);
-    t.draw({140, y}, val(r.value), Align::Right);
-    d.ink(Drawing::kBlack);
+    {
+      Drawing::Style inked(d, Drawing::kBlue);
+      t.draw({140, y}, val(r.value), Align::Right);
+    }
     t.draw({156, y}, r.meaning);
     y += 22;
   }
-  d.ink(Drawing::kBlue);
-  t.draw({4, y + 10}, "t_{on} = t_d + t_r = " + val("t51.td") + " + " + val("t51.tr") + " = " + val("t51.ton"));
-  t.draw({4, y + 35}, "t_{off} = t_s + t_f = " + val("t51.ts") + " + " + val("t51.tf") + " = " + val("t51.toff"));
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    t.draw({4, y + 10}, "t_{on} = t_d + t_r = " + val("t51.td") + " + " + val("t51.tr") + " = " + val("t51.ton"));
+    t.draw({4, y + 35}, "t_{off} = t_s + t_f = " + val("t51.ts") + " + " + val("t51.tf") + " = " + val("t51.toff"));
+  }
   return d.bmp();
 }
 

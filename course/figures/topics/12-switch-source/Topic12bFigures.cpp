@@ -33,11 +33,6 @@ void exampleTitle(Drawing& d, const std::string& markup) {
   d.text().bold(false);
 }
 
-void blue(Drawing& d, Pt at, const std::string& markup, Align align = Align::Left, double size = TextSetter::kMainSize) {
-  d.ink(Drawing::kBlue);
-  d.text().draw(at, markup, align, size);
-  d.ink(Drawing::kBlack);
-}
 
 // The source's circuit: RZ from the rail feeds the zener, whose cathode holds the base at VZ;
 // RE from the emitter to ground, and the load (drawn by `load` between the rail and the
@@ -48,7 +43,7 @@ struct SourceLayout {
 
 void sourceCircuit(Drawing& d, const SourceLayout& l, const std::string& page,
                    const std::function<void(Schematic&, Pt, Pt)>& load) {
-  Schematic s(d, 8);
+  Schematic s(d, Schematic::kCompactTransistor);
   const double toLead = 32;  // the transistor's leads stand four grid steps right of its base
   s.npn("Q", {l.xQ - toLead, l.baseY});
   const Pt terminal{std::round((l.xZ + l.xQ) / 2), l.terminalY};
@@ -106,7 +101,7 @@ std::vector<std::uint8_t> sourceExample() {
   eq.row("I_E = \\frac{" + val("t52.vz") + " − " + val("hand.vbe") + "}{" + val("t52.re") + "}")
       .row("= \\frac{" + val("t52.ve") + "}{" + val("t52.re") + "} = " + val("t52.ie"), Drawing::kBlue);
   eq.draw({8, 32});
-  blue(d, {236, 104}, "I_C ≈ " + val("t52.ie"));
+  d.inkText(Drawing::kBlue, {236, 104}, "I_C ≈ " + val("t52.ie"));
   return d.bmp();
 }
 
@@ -121,9 +116,10 @@ std::vector<std::uint8_t> currentAgainstLoad() {
   p.xAxis(0, 3e3, 0.5e3, "R_L", "kΩ", 1e3);
   p.yAxis(0, 5e-3, 1e-3, "I_C", "mA", 1e-3);
   p.shadeX(rlMax, 3e3);
-  d.ink(Drawing::kBlue);
-  p.curve([&](double rl) { return s.solveResistor(rl).ic; });
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    p.curve([&](double rl) { return s.solveResistor(rl).ic; });
+  }
   p.line({rlMax, 0}, {rlMax, 5e-3}, true);
   d.text().draw({p.px(rlMax) - 6, p.py(0.6e-3)}, "R_{L(máx)} = " + val("t53.rl_max"), Align::Right, kSmall);
   d.text().draw({p.px(0.95e3), p.py(2.2e-3)}, "fonte de corrente: região ativa", Align::Center, kSmall);
@@ -190,15 +186,16 @@ std::vector<std::uint8_t> switchOrSource() {
   p.xAxis(lo, hi, 1, "V_{CC}", "V");
   p.yAxis(0, 35e-3, 5e-3, "I_{LED}", "mA", 1e-3);
   p.curve([&](double vcc) { return (vcc - leds - ZenerCurrentSource::kVceSat) / r; });
-  d.ink(Drawing::kBlue);
-  p.curve([&](double vcc) {
-    ZenerCurrentSource s = kTopic12LedSource;
-    s.vcc = vcc;
-    return s.solve([leds](double) { return leds; }).ic;
-  });
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    p.curve([&](double vcc) {
+      ZenerCurrentSource s = kTopic12LedSource;
+      s.vcc = vcc;
+      return s.solve([leds](double) { return leds; }).ic;
+    });
+  }
   d.text().draw({p.px(13.4), p.py(28e-3)}, "chave saturada com R = " + val("t55.r"), Align::Right, kSmall);
-  blue(d, {p.px(14.9), p.py(v.value("t55.ic_hi")) + 18}, "fonte de corrente (modelo)", Align::Right, kSmall);
+  d.inkText(Drawing::kBlue, {p.px(14.9), p.py(v.value("t55.ic_hi")) + 18}, "fonte de corrente (modelo)", Align::Right, kSmall);
   for (const char* end : {"lo", "hi"}) {
     const double vcc = v.value(std::string("t55.vcc_") + end);
     p.point({vcc, v.value(std::string("t55.ir_") + end)});
@@ -206,7 +203,7 @@ std::vector<std::uint8_t> switchOrSource() {
   }
   d.text().draw({p.px(lo) + 8, p.py(v.value("t55.ir_lo")) + 16}, val("t55.ir_lo"), Align::Left, kSmall);
   d.text().draw({p.px(hi) - 8, p.py(v.value("t55.ir_hi")) - 8}, val("t55.ir_hi"), Align::Right, kSmall);
-  blue(d, {p.px(lo) + 8, p.py(v.value("t55.ic_lo")) - 8}, val("t55.ic_lo"), Align::Left, kSmall);
+  d.inkText(Drawing::kBlue, {p.px(lo) + 8, p.py(v.value("t55.ic_lo")) - 8}, val("t55.ic_lo"), Align::Left, kSmall);
   return d.bmp();
 }
 

@@ -31,17 +31,9 @@ constexpr std::uint32_t kInsulator = 0xE4D7A8;  // mica and nylon
 constexpr std::uint32_t kRed = 0xC81E1E;
 constexpr std::uint32_t kHeat = 0xD2500A;
 
-// Fills the current path and strokes its outline, leaving the ink as it was.
+// Fills the current path and strokes its outline in the parts' edge colour.
 void fillStroke(Drawing& d, std::uint32_t fill, std::uint32_t edge = kEdge, double width = 1.2) {
-  const std::uint32_t ink = d.ink();
-  cairo_save(d.cr());
-  d.ink(fill);
-  cairo_fill_preserve(d.cr());
-  d.ink(edge);
-  cairo_set_line_width(d.cr(), width);
-  cairo_stroke(d.cr());
-  cairo_restore(d.cr());
-  d.ink(ink);
+  d.fillAndStroke(fill, edge, width);
 }
 
 void rect(Drawing& d, double x, double y, double w, double h, std::uint32_t fill, std::uint32_t edge = kEdge) {
@@ -79,46 +71,42 @@ void glassLead(Drawing& d, Pt p) {
 
 // A straight lead of a through-hole part, a thick metal line with square ends.
 void lead(Drawing& d, Pt a, Pt b, double width = 3) {
-  const std::uint32_t ink = d.ink();
-  cairo_save(d.cr());
+  Drawing::Style s(d, 0x6A6E72);
   cairo_set_line_cap(d.cr(), CAIRO_LINE_CAP_BUTT);
-  d.pen(width + 1.4);
-  d.ink(0x6A6E72);
+  s.pen(width + 1.4);
   d.line(a, b);
-  d.pen(width);
-  d.ink(kMetalDark);
+  s.pen(width).ink(kMetalDark);
   d.line(a, b);
-  cairo_restore(d.cr());
-  d.ink(ink);
 }
 
 void bold(Drawing& d, Pt at, const std::string& s, Align align = Align::Center, double size = TextSetter::kMainSize) {
-  d.text().bold(true);
-  d.text().draw(at, s, align, size);
-  d.text().bold(false);
+  d.boldText(at, s, align, size);
 }
 
 // The package's name in bold and, under it, the example part in blue.
 void title(Drawing& d, double cx, double y, const std::string& package, const std::string& part) {
   bold(d, {cx, y}, package);
   if (part.empty()) return;
-  d.ink(Drawing::kBlue);
-  d.text().draw({cx, y + 17}, part, Align::Center);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    d.text().draw({cx, y + 17}, part, Align::Center);
+  }
 }
 
 void note(Drawing& d, Pt at, const std::string& s) {
-  d.ink(0x404040);
-  d.text().draw(at, s, Align::Center, kSmall);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, 0x404040);
+    d.text().draw(at, s, Align::Center, kSmall);
+  }
 }
 
 void separator(Drawing& d, Pt a, Pt b) {
-  d.ink(Drawing::kGrey);
-  d.pen(1);
-  d.line(a, b);
-  d.pen(Drawing::kPen);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kGrey);
+    d.pen(1);
+    d.line(a, b);
+    d.pen(Drawing::kPen);
+  }
 }
 
 // --- Teoria 57: through-hole packages -----------------------------------------------------
@@ -135,9 +123,10 @@ void to92(Drawing& d, double x0, double y0) {
   const char* rows[][4] = {{"BC547", "C", "B", "E"}, {"2N3904", "E", "B", "C"}};
   for (int r = 0; r < 2; ++r) {
     const double y = y0 + 143 + 21 * r;
-    d.ink(Drawing::kBlue);
-    d.text().draw({x0 + 6, y}, rows[r][0]);
-    d.ink(Drawing::kBlack);
+    {
+      Drawing::Style inked(d, Drawing::kBlue);
+      d.text().draw({x0 + 6, y}, rows[r][0]);
+    }
     for (int i = 0; i < 3; ++i) bold(d, {cx + (i - 1) * pitch, y}, rows[r][i + 1]);
   }
 }
@@ -287,11 +276,12 @@ std::vector<std::uint8_t> powerPackages() {
 std::vector<std::uint8_t> insulatedMounting() {
   Drawing d(235, 169);
   const double ax = 30, gap = 5;
-  cairo_save(d.cr());
-  d.ink(Drawing::kGrey);
-  d.pen(1);
-  d.dashed({ax, 2}, {ax, 166});
-  cairo_restore(d.cr());
+  {
+    Drawing::Style kept(d);
+    d.ink(Drawing::kGrey);
+    d.pen(1);
+    d.dashed({ax, 2}, {ax, 166});
+  }
   d.ink(Drawing::kBlack);
   // Screw: head and shank.
   rect(d, ax - 12, 5, 24, 8, kMetal);
@@ -340,22 +330,23 @@ std::vector<std::uint8_t> heatSink() {
   lead(d, {plateX - 14, 188}, {plateX - 14, 226}, 2.5);
   rect(d, plateX - 16, 88, 8, 20, kMetal);
   // The chip, inside the body on the tab.
-  d.ink(kHeat);
-  d.circle({plateX - 11, 154}, 3, true);
-  // Heat: from the chip into the plate, along the fins and off into the air.
-  d.pen(2);
-  d.arrow({plateX - 6, 154}, {plateX + 10, 154}, 7);
-  for (int i = 1; i < fins; i += 2) {
-    const double y = top + 2 + i * 24 - 7;
-    d.arrow({plateX + 28, y}, {plateX + 100, y}, 7);
+  {
+    Drawing::Style inked(d, kHeat);
+    d.circle({plateX - 11, 154}, 3, true);
+    // Heat: from the chip into the plate, along the fins and off into the air.
+    d.pen(2);
+    d.arrow({plateX - 6, 154}, {plateX + 10, 154}, 7);
+    for (int i = 1; i < fins; i += 2) {
+      const double y = top + 2 + i * 24 - 7;
+      d.arrow({plateX + 28, y}, {plateX + 100, y}, 7);
+    }
+    for (double y : {70.0, 118.0, 166.0, 214.0}) {
+      const double x = plateX + 146;
+      d.arrow({x, y + 12}, {x + 4, y - 12}, 6);
+    }
+    d.pen(Drawing::kPen);
+    d.text().draw({plateX + 72, 256}, "calor para o ar", Align::Center);
   }
-  for (double y : {70.0, 118.0, 166.0, 214.0}) {
-    const double x = plateX + 146;
-    d.arrow({x, y + 12}, {x + 4, y - 12}, 6);
-  }
-  d.pen(Drawing::kPen);
-  d.text().draw({plateX + 72, 256}, "calor para o ar", Align::Center);
-  d.ink(Drawing::kBlack);
   d.text().draw({plateX + 72, 22}, "dissipador", Align::Center);
   // Names on the left, each with a line to its part.
   const struct {
@@ -440,9 +431,10 @@ std::vector<std::uint8_t> typeNumbers() {
     double y = g.y;
     for (const auto& [part, meaning] : g.parts) {
       y += 17;
-      d.ink(Drawing::kBlue);
-      bold(d, {26, y}, part, Align::Left);
-      d.ink(Drawing::kBlack);
+      {
+        Drawing::Style inked(d, Drawing::kBlue);
+        bold(d, {26, y}, part, Align::Left);
+      }
       d.text().draw({74, y}, meaning);
     }
   }
@@ -468,11 +460,12 @@ std::vector<std::uint8_t> diodeTest() {
   rect(d, 13, 11, 74, 28, 0xCFDCC0);
   d.text().draw({83, 31}, val("t60.vbe"), Align::Right, 16.5);
   disc(d, {50, 66}, 14, 0x505458);
-  d.ink(0xF4F4F4);
-  d.pen(3);
-  d.line({50, 66}, {50, 54});
-  d.pen(Drawing::kPen);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, 0xF4F4F4);
+    d.pen(3);
+    d.line({50, 66}, {50, 54});
+    d.pen(Drawing::kPen);
+  }
   // The diode symbol the switch points at.
   d.fillPolygon({{45, 45}, {55, 45}, {50, 51}}, Drawing::kBlack);
   d.line({45, 51.5}, {55, 51.5});
@@ -481,7 +474,7 @@ std::vector<std::uint8_t> diodeTest() {
   bold(d, {18, 96}, "−", Align::Center, kSmall);
   bold(d, {83, 96}, "+", Align::Center, kSmall);
   // The transistor.
-  Schematic s(d, 10);
+  Schematic s(d);
   s.npn("Q", {186, 62});
   const Pt b = s.pin("Q.b"), c = s.pin("Q.c"), e = s.pin("Q.e");
   d.line(c, {c.x, c.y - 12});
@@ -540,12 +533,13 @@ std::vector<std::uint8_t> readingsTable() {
     y += rowH;
   }
   // The grid.
-  d.ink(Drawing::kGrey);
-  d.pen(1);
-  for (int i = 0; i <= 6; ++i) d.line({cols[0], 2 + headH + i * rowH}, {cols[4], 2 + headH + i * rowH});
-  for (double x : cols) d.line({x, 2}, {x, 2 + headH + 6 * rowH});
-  d.pen(Drawing::kPen);
-  d.ink(Drawing::kBlack);
+  {
+    Drawing::Style inked(d, Drawing::kGrey);
+    d.pen(1);
+    for (int i = 0; i <= 6; ++i) d.line({cols[0], 2 + headH + i * rowH}, {cols[4], 2 + headH + i * rowH});
+    for (double x : cols) d.line({x, 2}, {x, 2 + headH + 6 * rowH});
+    d.pen(Drawing::kPen);
+  }
   return d.bmp();
 }
 
