@@ -177,6 +177,32 @@ TEST(Figures, SchematicTerminalsAreWhereTheLeadsEnd) {
 
 // A battery's + is set beside its long plate on the side away from its lettering, whichever
 // way the battery runs: the side is a direction on the picture, not one relative to a and b.
+// A chain places each part at the end of the last: by a length, up to a coordinate, or on to a
+// point, and its pins are where the parts ended.
+TEST(Figures, AChainPlacesEachPartAtTheEndOfTheLast) {
+  Drawing d(200, 200);
+  figures::Schematic s(d);
+  using S = figures::Schematic;
+  const auto end = s.from({20, 10})
+                       .resistor("R1", S::down(50))
+                       .wire(S::right(30), "I")
+                       .resistor("R2", S::toX(150))
+                       .led("D", S::toY(120))
+                       .wire(figures::Pt{150, 180})
+                       .here();
+  const struct {
+    const char* pin;
+    double x, y;
+  } cases[] = {{"R1.a", 20, 10}, {"R1.b", 20, 60}, {"R2.a", 50, 60}, {"R2.b", 150, 60}, {"D.a", 150, 60},
+               {"D.b", 150, 120}};
+  for (const auto& c : cases) {
+    EXPECT_DOUBLE_EQ(s.pin(c.pin).x, c.x) << c.pin;
+    EXPECT_DOUBLE_EQ(s.pin(c.pin).y, c.y) << c.pin;
+  }
+  EXPECT_DOUBLE_EQ(end.x, 150);
+  EXPECT_DOUBLE_EQ(end.y, 180);
+}
+
 TEST(Figures, ABatterysPlusSignStaysClearOfItsLettering) {
   using Side = figures::Schematic::Side;
   struct Case {

@@ -43,6 +43,39 @@ Pt Schematic::leads(Pt a, Pt b, double body) {
 }
 
 void Schematic::wire(const std::vector<Pt>& points) { d_.polyline(points); }
+
+Schematic::Chain& Schematic::Chain::wire(Step step) {
+  const Pt end = step.end(at_);
+  s_.wire({at_, end});
+  at_ = end;
+  return *this;
+}
+
+// Each part goes from the chain's end to the step's, which becomes the chain's end.
+Schematic::Chain& Schematic::Chain::part(TwoTerminal draw, const std::string& name, Step step,
+                                         const std::string& label, const std::string& value, Side side) {
+  const Pt end = step.end(at_);
+  (s_.*draw)(name, at_, end, label, value, side);
+  at_ = end;
+  return *this;
+}
+
+Schematic::Chain& Schematic::Chain::wire(Step step, const std::string& current, Side side) {
+  const Pt start = at_;
+  wire(step);
+  s_.current(start, at_, current, side);
+  return *this;
+}
+
+Schematic::Chain& Schematic::Chain::dot() {
+  s_.dot(at_);
+  return *this;
+}
+
+Schematic::Chain& Schematic::Chain::ground(const std::string& name) {
+  s_.ground(name, at_);
+  return *this;
+}
 void Schematic::dot(Pt p) { d_.circle(p, kDot, true); }
 
 void Schematic::label(Pt a, Pt b, const std::string& name, const std::string& value, Side side, double clear) {

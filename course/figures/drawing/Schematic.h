@@ -10,6 +10,13 @@
 //   s.wire({s.pin("RB.b"), s.pin("Q.b")});
 //   s.ground("0", s.pin("Q.e"));
 //
+// Where a circuit is a chain, it is written as its topology: each element starts where the last
+// one ended and goes on in a direction, for a length or up to a point, and the positions follow:
+//
+//   s.from(s.pin("VCC"))
+//       .resistor("R", Schematic::down(58), "R_C", "150 Ω")   // 58 px down from VCC
+//       .led("LED", s.pin("Q.c"), "LED", "2 V");              // then on to the collector
+//
 // Pins: two-terminal parts "NAME.a" and "NAME.b" (a is the anode or + end; a relay coil and a
 // switch contact have both), transistors
 // "NAME.b", "NAME.c", "NAME.e", supply and ground "NAME". Lettering is set beside a part on the
@@ -39,6 +46,74 @@ class Schematic {
   static constexpr TransistorSize kCompactTransistor{32, 24};  // for circuits drawn small
 
   explicit Schematic(Drawing& d, TransistorSize transistor = {}) : d_(d), transistor_(transistor) {}
+
+  // Where the next element of a chain ends: a length in a direction from the last one's end,
+  // or a point of the picture (a pin).
+  struct Step {
+    enum class Kind { By, To, ToX, ToY };
+    Step(Pt to) : kind(Kind::To), to(to) {}  // NOLINT: a point is a step to it
+    Step(Kind kind, Pt to) : kind(kind), to(to) {}
+    Pt end(Pt from) const {
+      switch (kind) {
+        case Kind::By: return {from.x + to.x, from.y + to.y};
+        case Kind::ToX: return {to.x, from.y};
+        case Kind::ToY: return {from.x, to.y};
+        case Kind::To: break;
+      }
+      return to;
+    }
+    Kind kind;
+    Pt to;  // the point, or the offset of a step By
+  };
+  static Step right(double length) { return {Step::Kind::By, {length, 0}}; }
+  static Step left(double length) { return {Step::Kind::By, {-length, 0}}; }
+  static Step up(double length) { return {Step::Kind::By, {0, -length}}; }
+  static Step down(double length) { return {Step::Kind::By, {0, length}}; }
+  // Straight on, across or along, until the chain reaches this x or this y.
+  static Step toX(double x) { return {Step::Kind::ToX, {x, 0}}; }
+  static Step toY(double y) { return {Step::Kind::ToY, {0, y}}; }
+
+  // A chain of elements from start, each added at the end of the last.
+  class Chain {
+   public:
+    Chain(Schematic& s, Pt start) : s_(s), at_(start) {}
+    Pt here() const { return at_; }
+    Chain& wire(Step step);
+    // The parts, each from the chain's end to the step's.
+    Chain& resistor(const std::string& name, Step step, const std::string& label = "", const std::string& value = "",
+               Side side = Side::Auto) {
+      return part(&Schematic::resistor, name, step, label, value, side);
+    }
+    Chain& led(const std::string& name, Step step, const std::string& label = "", const std::string& value = "",
+               Side side = Side::Auto) {
+      return part(&Schematic::led, name, step, label, value, side);
+    }
+    Chain& diode(const std::string& name, Step step, const std::string& label = "", const std::string& value = "",
+               Side side = Side::Auto) {
+      return part(&Schematic::diode, name, step, label, value, side);
+    }
+    Chain& coil(const std::string& name, Step step, const std::string& label = "", const std::string& value = "",
+               Side side = Side::Auto) {
+      return part(&Schematic::coil, name, step, label, value, side);
+    }
+    Chain& battery(const std::string& name, Step step, const std::string& label = "", const std::string& value = "",
+               Side side = Side::Auto) {
+      return part(&Schematic::battery, name, step, label, value, side);
+    }
+    // A wire carrying a named current: the arrow on it points along the chain.
+    Chain& wire(Step step, const std::string& current, Side side = Side::Auto);
+    Chain& dot();
+    Chain& ground(const std::string& name);
+
+   private:
+    using TwoTerminal = void (Schematic::*)(const std::string&, Pt, Pt, const std::string&, const std::string&, Side);
+    Chain& part(TwoTerminal draw, const std::string& name, Step step, const std::string& label,
+                const std::string& value, Side side);
+
+    Schematic& s_;
+    Pt at_;
+  };
+  Chain from(Pt start) { return Chain(*this, start); }
 
   // A terminal of a part placed before; throws for a name never placed.
   Pt pin(const std::string& name) const;

@@ -33,12 +33,10 @@ std::vector<std::uint8_t> currentsCircuit() {
   s.npn("Q", {104, baseY});
   const double xC = s.pin("Q.c").x;
   s.supply("VCC", {xC, 22}, "+V_{CC}");
-  s.resistor("RC", s.pin("VCC"), {xC, 70}, "R_C", "", Side::Left);
-  s.wire({{xC, 70}, s.pin("Q.c")});
-  s.current({xC, 70}, s.pin("Q.c"), "I_C", Side::Right);
-  s.resistor("RB", {xB, baseY}, {80, baseY}, "R_B", "", Side::Above);
-  s.wire({{80, baseY}, s.pin("Q.b")});
-  s.current({80, baseY}, s.pin("Q.b"), "I_B", Side::Above);
+  s.from(s.pin("VCC"))
+      .resistor("RC", Schematic::toY(70), "R_C", "", Side::Left)
+      .wire(s.pin("Q.c"), "I_C", Side::Right);
+  s.from({xB, baseY}).resistor("RB", Schematic::right(40), "R_B", "", Side::Above).wire(s.pin("Q.b"), "I_B", Side::Above);
   s.battery("VBB", {xB, baseY + 12}, {xB, returnY - 14}, "V_{BB}", "", Side::Right);
   s.wire({{xB, baseY}, {xB, baseY + 12}});
   s.wire({{xB, returnY - 14}, {xB, returnY}, {xC, returnY}, s.pin("Q.e")});

@@ -150,9 +150,9 @@ std::vector<std::uint8_t> ledDriver() {
   Drawing d(201, 218);
   Schematic s(d);
   s.supply("VCC", {130, 24}, "+V_{CC} = " + val("t49.vcc"));
-  s.resistor("R", s.pin("VCC"), {130, 82}, "R_C", val("t49.rc"));
+  auto load = s.from(s.pin("VCC")).resistor("R", Schematic::toY(82), "R_C", val("t49.rc"));
   s.npn("Q", {90, 170});
-  s.led("LED", {130, 82}, s.pin("Q.c"), "LED", val("t49.vled"));
+  load.led("LED", s.pin("Q.c"), "LED", val("t49.vled"));
   s.supply("IN", {14, 170}, "");
   s.resistor("RB", {18, 170}, s.pin("Q.b"), "R_B", val("t49.rb"), Side::Above);
   s.ground("0", s.pin("Q.e"));
