@@ -51,8 +51,8 @@ class Schematic {
   // or a point of the picture (a pin).
   struct Step {
     enum class Kind { By, To, ToX, ToY };
-    Step(Pt to) : kind(Kind::To), to(to) {}  // NOLINT: a point is a step to it
-    Step(Kind kind, Pt to) : kind(kind), to(to) {}
+    Step(Pt point) : kind(Kind::To), to(point) {}  // NOLINT: a point is a step to it
+    Step(Kind how, Pt point) : kind(how), to(point) {}
     Pt end(Pt from) const {
       switch (kind) {
         case Kind::By: return {from.x + to.x, from.y + to.y};
