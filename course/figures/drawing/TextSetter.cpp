@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "drawing/Drawing.h"
+#include "drawing/FigureFonts.h"
 
 namespace apostila::figures {
 
@@ -49,7 +50,8 @@ std::string_view script(std::string_view s, std::size_t& i) {
 }  // namespace
 
 void TextSetter::font(double size) {
-  cairo_select_font_face(cr_, kFamily, CAIRO_FONT_SLANT_NORMAL, bold_ ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_set_font_face(cr_, FigureFonts::face(bold_));
+  cairo_set_font_options(cr_, FigureFonts::options());
   cairo_set_font_size(cr_, size);
 }
 
@@ -63,7 +65,7 @@ double TextSetter::glyphs(const std::string& utf8, double size, double x, double
   e.ascent = std::max(e.ascent, fe.ascent * 0.8);
   e.descent = std::max(e.descent, fe.descent);
   if (paint) {
-    // Baselines on whole pixels keep the hinted glyphs sharp.
+    // Baselines on whole pixels: a run lands on the same pixel rows wherever it is set.
     cairo_move_to(cr_, std::round(x), std::round(y));
     cairo_show_text(cr_, utf8.c_str());
     cairo_new_path(cr_);

@@ -31,7 +31,7 @@ class TextSetter {
     double width = 0, ascent = 0, descent = 0;  // ascent above, descent below the baseline
   };
 
-  static constexpr const char* kFamily = "DejaVu Sans";
+  // The family is DejaVu Sans, regular and bold, from its files (FigureFonts.h).
   static constexpr double kMainSize = 15.5;
   static constexpr double kSubSize = 11.5;
 
