@@ -32,9 +32,9 @@ void loopNames(Drawing& d, double inputX, double outputX, double baseline) {
 void baseDrive(Schematic& s, double xBat, double batteryTop, double baseY, double rbFrom, double rbTo, double common) {
   s.battery("VBB", {xBat, batteryTop}, {xBat, batteryTop + 40}, "V_{BB}", "", Side::Right);
   s.wire({s.pin("VBB.a"), {xBat, baseY}, {rbFrom, baseY}});
-  s.resistor("RB", {rbFrom, baseY}, {rbTo, baseY}, "R_B", "", Side::Above);
-  s.wire({{rbTo, baseY}, s.pin("Q.b")});
-  s.current({rbTo, baseY}, s.pin("Q.b"), "I_B", Side::Below);
+  s.from({rbFrom, baseY})
+      .resistor("RB", Schematic::toX(rbTo), "R_B", "", Side::Above)
+      .wire(s.pin("Q.b"), "I_B", Side::Below);
   s.wire({s.pin("VBB.b"), {xBat, common}});
 }
 
@@ -56,9 +56,7 @@ std::vector<std::uint8_t> commonEmitter() {
   const double xQ = s.pin("Q.c").x;
   baseDrive(s, xBat, 185, baseY, 40, 90, common);
   // Output loop.
-  s.resistor("RC", {xQ, 50}, {xQ, 100}, "R_C", "", Side::Right);
-  s.wire({{xQ, 100}, s.pin("Q.c")});
-  s.current({xQ, 100}, s.pin("Q.c"), "I_C", Side::Right);
+  s.from({xQ, 50}).resistor("RC", Schematic::down(50), "R_C", "", Side::Right).wire(s.pin("Q.c"), "I_C", Side::Right);
   s.wire({{xQ, 50}, {xQ, 30}, {xVcc, 30}, {xVcc, 145}});
   s.battery("VCC", {xVcc, 145}, {xVcc, 185}, "V_{CC}", "", Side::Left);
   s.wire({s.pin("VCC.b"), {xVcc, common}});
@@ -102,16 +100,12 @@ std::vector<std::uint8_t> commonBase() {
   const double y = q.emitter.y;
   // Input loop: the emitter must sit below the base, so VEE's − side faces it. The currents
   // are named above their wires, the resistors below theirs.
-  s.wire({q.emitter, {84, y}});
-  s.current(q.emitter, {84, y}, "I_E", Side::Above);
-  s.resistor("RE", {84, y}, {34, y}, "R_E", "", Side::Below);
+  s.from(q.emitter).wire(Schematic::toX(84), "I_E", Side::Above).resistor("RE", Schematic::left(50), "R_E", "", Side::Below);
   s.wire({{34, y}, {xBat, y}, {xBat, 170}});
   s.battery("VEE", {xBat, 210}, {xBat, 170}, "V_{EE}", "", Side::Right);
   s.wire({{xBat, 210}, {xBat, common}});
   // Output loop.
-  s.wire({q.collector, {164, y}});
-  s.current(q.collector, {164, y}, "I_C", Side::Above);
-  s.resistor("RC", {164, y}, {212, y}, "R_C", "", Side::Below);
+  s.from(q.collector).wire(Schematic::toX(164), "I_C", Side::Above).resistor("RC", Schematic::right(48), "R_C", "", Side::Below);
   s.wire({{212, y}, {xVcc, y}, {xVcc, 170}});
   s.battery("VCC", {xVcc, 170}, {xVcc, 210}, "V_{CC}", "", Side::Left);
   s.wire({{xVcc, 210}, {xVcc, common}});
@@ -137,9 +131,7 @@ std::vector<std::uint8_t> commonCollector() {
   s.battery("VCC", {xVcc, 90}, {xVcc, 130}, "V_{CC}", "", Side::Left);
   s.wire({s.pin("VCC.b"), {xVcc, common}});
   // The output across RE.
-  s.wire({s.pin("Q.e"), {xQ, 140}});
-  s.current(s.pin("Q.e"), {xQ, 140}, "I_E", Side::Left);
-  s.resistor("RE", {xQ, 140}, {xQ, 195}, "R_E", "", Side::Left);
+  s.from(s.pin("Q.e")).wire(Schematic::toY(140), "I_E", Side::Left).resistor("RE", Schematic::down(55), "R_E", "", Side::Left);
   s.voltage({xQ, 140}, {xQ, 195}, "V_E", Side::Right);
   s.wire({{xQ, 195}, {xQ, common}});
   sharedLine(s, xBat, xVcc, xQ, common);

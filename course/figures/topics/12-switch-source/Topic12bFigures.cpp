@@ -44,26 +44,23 @@ struct SourceLayout {
 void sourceCircuit(Drawing& d, const SourceLayout& l, const std::string& page,
                    const std::function<void(Schematic&, Pt, Pt)>& load) {
   Schematic s(d, Schematic::kCompactTransistor);
-  const double toLead = 32;  // the transistor's leads stand four grid steps right of its base
+  const double toLead = Schematic::kCompactTransistor.lead;  // from the base to the leads' column
   s.npn("Q", {l.xQ - toLead, l.baseY});
   const Pt terminal{std::round((l.xZ + l.xQ) / 2), l.terminalY};
   s.supply("VCC", terminal, "+V_{CC} = " + val(page + ".vcc"));
   s.wire({s.pin("VCC"), {terminal.x, l.railY}});
   s.dot({terminal.x, l.railY});
   s.wire({{l.xZ, l.railY}, {l.xQ, l.railY}});
-  s.resistor("RZ", {l.xZ, l.railY}, {l.xZ, l.baseY}, "R_Z", val(page + ".rz"));
-  s.dot({l.xZ, l.baseY});
-  s.wire({{l.xZ, l.baseY}, s.pin("Q.b")});
+  s.from({l.xZ, l.railY}).resistor("RZ", Schematic::toY(l.baseY), "R_Z", val(page + ".rz")).dot().wire(s.pin("Q.b"));
   s.zener("DZ", {l.xZ, l.groundY}, {l.xZ, l.baseY + 16}, "D_Z", val(page + ".vz"));
   s.wire({{l.xZ, l.baseY}, {l.xZ, l.baseY + 16}});
   s.ground("0", {l.xZ, l.groundY});
   load(s, {l.xQ, l.railY}, s.pin("Q.c"));
   // IE marked on the lead from RE to ground, clear of the resistor's lettering.
-  const Pt foot{l.xQ, l.groundY - 18};
-  s.resistor("RE", s.pin("Q.e"), foot, "R_E", val(page + ".re"));
-  s.wire({foot, {l.xQ, l.groundY}});
-  s.ground("1", {l.xQ, l.groundY});
-  s.current(foot, {l.xQ, l.groundY}, "I_E", Side::Left);
+  s.from(s.pin("Q.e"))
+      .resistor("RE", Schematic::toY(l.groundY - 18), "R_E", val(page + ".re"))
+      .wire(Schematic::down(18), "I_E", Side::Left)
+      .ground("1");
 }
 
 std::vector<std::uint8_t> sourceWithLoad() {
