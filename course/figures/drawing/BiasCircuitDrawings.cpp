@@ -2,6 +2,8 @@
 // its collector and emitter parts on the right, the supply on top and ground at the foot.
 #include "drawing/BiasCircuitDrawings.h"
 
+#include "ValueTable.h"
+
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
@@ -43,6 +45,21 @@ BiasCircuitDrawings::Circuit BiasCircuitDrawings::of(const BiasCircuit& c) {
   drawn.pnp = c.pnp();
   drawn.rc = c.rc > 0;
   drawn.re = c.re > 0;
+  return drawn;
+}
+
+BiasCircuitDrawings::Circuit BiasCircuitDrawings::lettered(const BiasCircuit& c, const std::string& prefix, Beta beta) {
+  Circuit drawn = of(c);
+  drawn.values.vcc = val(prefix + ".vcc");
+  if (c.base == BiasCircuit::Base::Divider) {
+    drawn.values.rb1 = val(prefix + ".rb1");
+    drawn.values.rb2 = val(prefix + ".rb2");
+  } else {
+    drawn.values.rb = val(prefix + ".rb");
+  }
+  if (drawn.rc) drawn.values.rc = val(prefix + ".rc");
+  if (drawn.re) drawn.values.re = val(prefix + ".re");
+  if (beta == Beta::Shown) drawn.values.beta = val(prefix + ".beta");
   return drawn;
 }
 

@@ -60,6 +60,10 @@ class BiasCircuitDrawings {
   // The drawing of a circuit as the course declares it (BiasCircuit.h): its base network, its
   // polarity and whether it has RE; lettered by names only until values are set.
   static Circuit of(const BiasCircuit& c);
+  // The same, each part present lettered with the course's named value of it: prefix + ".vcc",
+  // ".rb" (".rb1" and ".rb2" for a divider), ".rc", ".re" and, unless left out, ".beta".
+  enum class Beta { Shown, Left };
+  static Circuit lettered(const BiasCircuit& c, const std::string& prefix, Beta beta = Beta::Shown);
 
   // Where the circuit goes inside a picture.
   struct Box {

@@ -20,17 +20,12 @@ using Align = TextSetter::Align;
 
 // RB and RC from the supply rail, the emitter to ground: the fixed bias of questions 17 and 19.
 std::vector<std::uint8_t> fixedBias(int w, int h, const std::string& q, const BiasCircuit& circuit) {
-  BiasCircuitDrawings::Circuit c = BiasCircuitDrawings::of(circuit);
-  c.values = {.vcc = val(q + ".vcc"), .rb = val(q + ".rb"), .rc = val(q + ".rc"), .beta = val(q + ".beta")};
-  return BiasCircuitDrawings::bmp(w, h, c);
+  return BiasCircuitDrawings::bmp(w, h, BiasCircuitDrawings::lettered(circuit, q));
 }
 
 // The divider at the base, RC and RE: question 18.
 std::vector<std::uint8_t> dividerBias(int w, int h) {
-  BiasCircuitDrawings::Circuit c = BiasCircuitDrawings::of(QuizCircuits::kQuestion18);
-  c.values = {.vcc = val("q18.vcc"), .rb1 = val("q18.rb1"), .rb2 = val("q18.rb2"), .rc = val("q18.rc"),
-              .re = val("q18.re"), .beta = val("q18.beta")};
-  return BiasCircuitDrawings::bmp(w, h, c);
+  return BiasCircuitDrawings::bmp(w, h, BiasCircuitDrawings::lettered(QuizCircuits::kQuestion18, "q18"));
 }
 
 // The switch: VBB drives the base through RB, RC hangs from the supply terminal: question 20.

@@ -21,9 +21,8 @@ namespace {
 // RB and RC both hang from the one supply rail; the emitter goes to ground. The currents are
 // marked in their conventional directions: IB and IC in, IE out.
 std::vector<std::uint8_t> singleBattery() {
-  BiasCircuitDrawings::Circuit c = BiasCircuitDrawings::of(kSingleBatteryCircuit);
+  BiasCircuitDrawings::Circuit c = BiasCircuitDrawings::lettered(kSingleBatteryCircuit, "t17");
   c.currents = true;
-  c.values = {.vcc = val("t17.vcc"), .rb = val("t17.rb"), .rc = val("t17.rc"), .beta = val("t17.beta")};
   return BiasCircuitDrawings::bmp(264, 271, c);
 }
 

@@ -42,8 +42,8 @@ std::vector<std::uint8_t> block(int w, int h, Pt at, const std::vector<std::pair
 // Teoria 22: the fixed bias of Teoria 17 with its components but no β, which the page says
 // varies from one transistor to the next.
 std::vector<std::uint8_t> fixedBias() {
-  BiasCircuitDrawings::Circuit c = BiasCircuitDrawings::of(kSingleBatteryCircuit);
-  c.values = {.vcc = val("t17.vcc"), .rb = val("t17.rb"), .rc = val("t17.rc")};
+  const BiasCircuitDrawings::Circuit c =
+      BiasCircuitDrawings::lettered(kSingleBatteryCircuit, "t17", BiasCircuitDrawings::Beta::Left);
   return BiasCircuitDrawings::bmp(204, 174, c);
 }
 
@@ -56,15 +56,9 @@ std::vector<std::uint8_t> emitterResistor() {
 }
 
 // Teoria 24: the divider with the values that Teoria 26 works out, and its Thévenin equivalent.
-BiasCircuitDrawings::Values dividerValues() {
-  return {.vcc = val("t24.vcc"), .rb1 = val("t24.rb1"), .rb2 = val("t24.rb2"), .rc = val("t24.rc"),
-          .re = val("t24.re"), .beta = val("t24.beta")};
-}
-
 std::vector<std::uint8_t> divider() {
-  BiasCircuitDrawings::Circuit c = BiasCircuitDrawings::of(kTopic9Divider);
+  BiasCircuitDrawings::Circuit c = BiasCircuitDrawings::lettered(kTopic9Divider, "t24");
   c.currents = true;
-  c.values = dividerValues();
   return BiasCircuitDrawings::bmp(193, 241, c);
 }
 
@@ -77,9 +71,8 @@ std::vector<std::uint8_t> thevenin() {
 
 // Teoria 25: collector feedback with its values and currents.
 std::vector<std::uint8_t> collectorFeedback() {
-  BiasCircuitDrawings::Circuit c = BiasCircuitDrawings::of(kTopic9Feedback);
+  BiasCircuitDrawings::Circuit c = BiasCircuitDrawings::lettered(kTopic9Feedback, "t25");
   c.currents = true;
-  c.values = {.vcc = val("t25.vcc"), .rb = val("t25.rb"), .rc = val("t25.rc"), .beta = val("t25.beta")};
   return BiasCircuitDrawings::bmp(195, 241, c);
 }
 

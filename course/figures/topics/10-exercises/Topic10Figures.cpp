@@ -33,21 +33,7 @@ std::string vbeName(const BiasExercise& e) { return isPnp(e) ? "V_{EB}" : "V_{BE
 std::string vceName(const BiasExercise& e) { return isPnp(e) ? "V_{EC}" : "V_{CE}"; }
 
 // The exercise's circuit for the shared drawings, lettered with its values and β.
-BiasCircuitDrawings::Circuit circuitOf(const BiasExercise& e) {
-  const std::string& x = e.id;
-  BiasCircuitDrawings::Circuit c = BiasCircuitDrawings::of(e.circuit);
-  c.values.vcc = val(x + ".vcc");
-  if (isDivider(e)) {
-    c.values.rb1 = val(x + ".rb1");
-    c.values.rb2 = val(x + ".rb2");
-  } else {
-    c.values.rb = val(x + ".rb");
-  }
-  c.values.rc = val(x + ".rc");
-  if (c.re) c.values.re = val(x + ".re");
-  c.values.beta = val(x + ".beta");
-  return c;
-}
+BiasCircuitDrawings::Circuit circuitOf(const BiasExercise& e) { return BiasCircuitDrawings::lettered(e.circuit, e.id); }
 
 // A piece of a picture: its size, and how to draw it with its top-left corner at a point.
 struct Block {

@@ -130,14 +130,9 @@ class LoadLinePlot {
 };
 
 // The fixed-bias circuit of a page, lettered with its named values, in a box of a picture.
-BiasCircuitDrawings::Layout circuit(Drawing& d, const std::string& page, bool withRe, BiasCircuitDrawings::Box box) {
-  BiasCircuitDrawings::Circuit c;
-  c.re = withRe;
-  c.values.vcc = val(page + ".vcc");
-  c.values.rb = val(page + ".rb");
-  c.values.rc = val(page + ".rc");
-  if (withRe) c.values.re = val(page + ".re");
-  return BiasCircuitDrawings::draw(d, c, box);
+BiasCircuitDrawings::Layout circuit(Drawing& d, const BiasCircuit& circuit, const std::string& page,
+                                    BiasCircuitDrawings::Box box) {
+  return BiasCircuitDrawings::draw(d, BiasCircuitDrawings::lettered(circuit, page, BiasCircuitDrawings::Beta::Left), box);
 }
 
 // Teoria 39: the line alone, from the collector loop, before any curve is drawn.
@@ -145,7 +140,7 @@ std::vector<std::uint8_t> circuitAndLine() {
   Drawing d(529, 332);
   const auto& c = kCircuit;
   // The collector loop the line comes from ends across the transistor, in VCE.
-  const auto at = circuit(d, "t39", false, {0, 10, 220, 312});
+  const auto at = circuit(d, topic11::kCircuit, "t39", {0, 10, 220, 312});
   Schematic s(d);
   s.voltage(at.collector, at.emitter, "V_{CE}", Schematic::Side::Right);
   LoadLinePlot p(d, {.left = 262, .top = 26, .right = 480, .bottom = 290}, {14, 2, 7e-3, 1e-3});
@@ -187,7 +182,7 @@ std::vector<std::uint8_t> lineOnCurves() {
 std::vector<std::uint8_t> lineWithEmitterResistor() {
   Drawing d(547, 350);
   const auto& c = kWithEmitter;
-  circuit(d, "t41", true, {0, 10, 190, 330});
+  circuit(d, topic11::kWithEmitter, "t41", {0, 10, 190, 330});
   LoadLinePlot p(d, {.left = 224, .top = 26, .right = 468, .bottom = 306}, {12, 2, 6e-3, 1e-3},
                  {5e-6, 15e-6, 25e-6});
   p.line(c.vcc, c.rc, true);
@@ -275,7 +270,7 @@ std::vector<std::uint8_t> largestSwing() {
 std::vector<std::uint8_t> firstExample() {
   Drawing d(552, 292);
   const auto& c = kExample1;
-  circuit(d, "t44", false, {0, 10, 200, 272});
+  circuit(d, topic11::kExample1, "t44", {0, 10, 200, 272});
   LoadLinePlot p(d, {.left = 246, .top = 24, .right = 466, .bottom = 250}, {10, 2, 12e-3, 2e-3},
                  {10e-6, 20e-6, 40e-6});
   p.solved(c.vcc, c.rc, "t44", val("t44.ic_sat"), val("t44.vcc"));
