@@ -1,4 +1,4 @@
-// The whole list, module by module.
+// The list of figures.
 #include "Figures.h"
 
 #include <stdexcept>
@@ -9,14 +9,6 @@ void FigureList::add(std::string file, std::function<std::vector<std::uint8_t>()
   for (const Figure& f : figures_)
     if (f.file == file) throw std::invalid_argument("two figures are named " + file);
   figures_.push_back({std::move(file), std::move(encode)});
-}
-
-FigureList allFigures() {
-  FigureList list;
-  addGlyphFigures(list);
-  addQuizFigures(list);
-  addTheoryFigures(list);
-  return list;
 }
 
 }  // namespace apostila::figures

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "BmpWriter.h"
+#include "drawing/BmpWriter.h"
 
 namespace apostila::figures {
 
@@ -28,10 +28,7 @@ class FigureList {
   std::vector<Figure> figures_;
 };
 
-void addGlyphFigures(FigureList& list);   // button glyphs and the program icon
-void addQuizFigures(FigureList& list);    // the solution marker and the four circuits
-void addTheoryFigures(FigureList& list);  // the theory pages' pictures
-
+// Every part's figures (Topics.h).
 FigureList allFigures();
 
 }  // namespace apostila::figures

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <stdexcept>
 
-#include "QuantityText.h"
+#include "drawing/QuantityText.h"
 
 namespace apostila::figures {
 
@@ -42,12 +42,23 @@ double ValueTable::scaleOf(const std::string& unit) {
 
 void ValueTable::add(const std::string& name, double value, const std::string& unit, int decimals) {
   if (!validName(name)) throw std::invalid_argument("named value: bad name '" + name + "'");
-  for (const NamedValue& v : values_)
-    if (v.name == name) throw std::invalid_argument("named value: '" + name + "' added twice");
+  refuseTwice(name);
   const double shown = value / scaleOf(unit);
   std::string text = decimals == kExact ? QuantityText::plain(shown) : QuantityText::number(shown, decimals);
   if (!unit.empty()) text += (unit == "%" ? "" : " ") + unit;
   values_.push_back({name, value, unit, text});
+}
+
+void ValueTable::merge(const ValueTable& other) {
+  for (const NamedValue& v : other.values_) {
+    refuseTwice(v.name);
+    values_.push_back(v);
+  }
+}
+
+void ValueTable::refuseTwice(const std::string& name) const {
+  for (const NamedValue& v : values_)
+    if (v.name == name) throw std::invalid_argument("named value: '" + name + "' added twice");
 }
 
 const NamedValue& ValueTable::operator[](const std::string& name) const {

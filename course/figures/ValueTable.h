@@ -30,6 +30,9 @@ class ValueTable {
   // Throws for a name already present, a malformed name, or a unit without a known prefix.
   void add(const std::string& name, double value, const std::string& unit, int decimals = kExact);
 
+  // Takes in every value of other; throws for a name both hold.
+  void merge(const ValueTable& other);
+
   const NamedValue& operator[](const std::string& name) const;  // throws for an unknown name
   const std::string& text(const std::string& name) const { return (*this)[name].text; }
   double value(const std::string& name) const { return (*this)[name].value; }
@@ -42,10 +45,15 @@ class ValueTable {
   static double scaleOf(const std::string& unit);
 
  private:
+  void refuseTwice(const std::string& name) const;
+
   std::vector<NamedValue> values_;
 };
 
-// The table of the whole course: the quiz's circuits now, the theory pages as they come.
+// The table of the whole course, every part's values (Topics.h).
 const ValueTable& courseValues();
+// The text the course shows for one of its values, for a figure's lettering: val("q17.ic") is
+// "2,4 mA".
+const std::string& val(const std::string& name);
 
 }  // namespace apostila::figures

@@ -6,9 +6,9 @@
 #include <string>
 
 #include "Figures.h"
-#include "PartsSheet.h"
-#include "ProgramIcon.h"
 #include "ValueTable.h"
+#include "drawing/PartsSheet.h"
+#include "glyphs/ProgramIcon.h"
 
 namespace fs = std::filesystem;
 using namespace apostila::figures;

@@ -91,7 +91,7 @@ void QuestionPage::FormCreate(ui::Component*) {
 
 void QuestionPage::FormActivate(ui::Component*) {
   QuizState& q = quiz();
-  if (number_ == 65) {
+  if (number_ == shape::kFirstQuestionPage) {
     // Every activation of the first question begins a new pass.
     q.Certas = 0;
     q.Erradas = 0;
@@ -154,7 +154,7 @@ void QuestionPage::Label7MouseLeave(ui::Component*) {
 }
 
 void QuestionPage::BtnAvancarClick(ui::Component*) {
-  transitionTo(number_ == 84 ? static_cast<ui::Form*>(app::Form85) : app::page(number_ + 1));
+  transitionTo(number_ == shape::kLastQuestionPage ? static_cast<ui::Form*>(app::Form85) : app::page(number_ + 1));
 }
 void QuestionPage::BtnRetornarClick(ui::Component*) { transitionTo(app::formintro); }
 void QuestionPage::BtnSairClick(ui::Component*) { exitRequest(); }

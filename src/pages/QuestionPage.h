@@ -9,6 +9,7 @@
 #include "content/TImage.h"
 #include "content/TLabel.h"
 #include "content/TPanel.h"
+#include "pages/CourseShape.h"
 #include "pages/Page.h"
 #include "pages/PageClassName.h"
 
@@ -22,7 +23,7 @@ struct AnswerKey {
 class QuestionPage : public Page {
  public:
   QuestionPage(ui::Component* owner, int number, AnswerKey key) : Page(owner), number_(number), key_(key) {}
-  int number() const { return number_; }  // the page number: 65 for question 1
+  int number() const { return number_; }  // the page number: shape::kFirstQuestionPage for question 1
   const AnswerKey& key() const { return key_; }
 
   content::TLabel* LblQuestao = nullptr;
@@ -74,7 +75,9 @@ class QuestionPage : public Page {
   static const ui::PageClassInfo kFirstClass;
   static const ui::PageClassInfo kPreviewClass;
   static constexpr const ui::PageClassInfo* parentTableOf(int page) {
-    return page == 65 ? &kFirstClass : page >= 81 ? &kPreviewClass : &kClass;
+    return page == shape::kFirstQuestionPage ? &kFirstClass
+           : page >= shape::kFirstPreviewQuestionPage ? &kPreviewClass
+                                                      : &kClass;
   }
 
  private:
@@ -91,18 +94,18 @@ class QuestionPage : public Page {
 
 // The answer key of each page, in letter order A to E.
 constexpr AnswerKey answerKeyOf(int page) {
-  constexpr std::array<AnswerKey, 20> keys = {{
+  constexpr std::array<AnswerKey, shape::kQuestionCount> keys = {{
       {{1, 2, 0, 4, 3}}, {{1, 0, 2, 4, 3}}, {{0, 2, 1, 4, 3}}, {{1, 2, 0, 4, 3}}, {{1, 2, 3, 4, 0}},
       {{1, 2, 4, 0, 3}}, {{1, 2, 0, 4, 3}}, {{0, 2, 1, 4, 3}}, {{0, 2, 1, 4, 3}}, {{1, 0, 2, 4, 3}},
       {{1, 2, 0, 4, 3}}, {{1, 2, 4, 0, 3}}, {{1, 2, 3, 4, 0}}, {{0, 1, 2, 4, 3}}, {{1, 2, 3, 4, 0}},
       {{1, 0, 2, 4, 3}}, {{1, 2, 4, 0, 3}}, {{1, 2, 3, 4, 0}}, {{0, 2, 1, 4, 3}}, {{1, 2, 4, 0, 3}},
   }};
-  return keys[static_cast<std::size_t>(page - 65)];
+  return keys[static_cast<std::size_t>(page - shape::kFirstQuestionPage)];
 }
 
 template <int N>
 class QuestionPageN final : public QuestionPage {
-  static_assert(N >= 65 && N <= 84);
+  static_assert(N >= shape::kFirstQuestionPage && N <= shape::kLastQuestionPage);
 
  public:
   explicit QuestionPageN(ui::Component* owner) : QuestionPage(owner, N, answerKeyOf(N)) {}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "content/TPanel.h"
+#include "pages/CourseShape.h"
 #include "pages/Page.h"
 #include "pages/PageClassName.h"
 
@@ -36,7 +37,7 @@ class TheoryPage : public Page {
 // A theory page with nothing but the shared template's behaviour: its table adds no rows.
 template <int N>
 class TheoryPageN final : public TheoryPage {
-  static_assert(N >= 5 && N <= 64);
+  static_assert(N >= shape::kFirstTheoryPage && N <= shape::kLastTheoryPage);
 
  public:
   explicit TheoryPageN(ui::Component* owner) : TheoryPage(owner, N) {}

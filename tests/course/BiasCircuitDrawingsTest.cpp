@@ -7,8 +7,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "BiasCircuitDrawings.h"
-#include "Drawing.h"
+#include "drawing/BiasCircuitDrawings.h"
+#include "drawing/Drawing.h"
 
 namespace apostila {
 namespace {

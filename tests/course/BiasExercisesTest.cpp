@@ -13,9 +13,10 @@
 #include <vector>
 
 #include "BiasExercisesRecomputed.h"
-#include "DeviceModel.h"
-#include "ModelBias.h"
-#include "Topic10Exercises.h"
+#include "ValuesFile.h"
+#include "model/DeviceModel.h"
+#include "model/ModelBias.h"
+#include "topics/10-exercises/Topic10Exercises.h"
 
 namespace apostila::testing {
 namespace {
@@ -42,25 +43,25 @@ struct Solution {
 };
 
 Circuit circuitOf(const BiasExercise& e) {
-  Circuit c{.vcc = e.vcc, .resistors = {}};
+  Circuit c{.vcc = e.circuit.vcc, .resistors = {}};
   switch (e.kind) {
     case Kind::Fixed:
     case Kind::Emitter:
-      c.resistors = {{kSupply, kBase, e.rb}, {kSupply, kCollector, e.rc}};
+      c.resistors = {{kSupply, kBase, e.circuit.rb}, {kSupply, kCollector, e.circuit.rc}};
       break;
     case Kind::DividerExact:
     case Kind::DividerApproximate:
-      c.resistors = {{kSupply, kBase, e.rb}, {kBase, kGround, e.rb2}, {kSupply, kCollector, e.rc}};
+      c.resistors = {{kSupply, kBase, e.circuit.rb}, {kBase, kGround, e.circuit.rb2}, {kSupply, kCollector, e.circuit.rc}};
       break;
     case Kind::Feedback:
-      c.resistors = {{kCollector, kBase, e.rb}, {kSupply, kCollector, e.rc}};
+      c.resistors = {{kCollector, kBase, e.circuit.rb}, {kSupply, kCollector, e.circuit.rc}};
       break;
     case Kind::PnpEmitter:
       c.polarity = DeviceModel::Polarity::Pnp;
-      c.resistors = {{kBase, kGround, e.rb}, {kCollector, kGround, e.rc}, {kSupply, kEmitter, e.re}};
+      c.resistors = {{kBase, kGround, e.circuit.rb}, {kCollector, kGround, e.circuit.rc}, {kSupply, kEmitter, e.circuit.re}};
       return c;
   }
-  if (e.re > 0) c.resistors.push_back({kEmitter, kGround, e.re});
+  if (e.circuit.re > 0) c.resistors.push_back({kEmitter, kGround, e.circuit.re});
   return c;
 }
 
@@ -144,26 +145,26 @@ struct Hand {
 
 // The textbook's results, each from its own formula.
 Hand handOf(const BiasExercise& e) {
-  const double vbe = 0.7, b = e.beta;
+  const double vbe = 0.7, b = e.circuit.beta;
   switch (e.kind) {
     case Kind::Fixed:
     case Kind::Emitter:
     case Kind::PnpEmitter: {
-      const double ib = (e.vcc - vbe) / (e.rb + (b + 1) * e.re);
-      return {ib, b * ib, e.vcc - b * ib * e.rc - (b + 1) * ib * e.re};
+      const double ib = (e.circuit.vcc - vbe) / (e.circuit.rb + (b + 1) * e.circuit.re);
+      return {ib, b * ib, e.circuit.vcc - b * ib * e.circuit.rc - (b + 1) * ib * e.circuit.re};
     }
     case Kind::DividerExact: {
-      const double vth = e.vcc * e.rb2 / (e.rb + e.rb2), rth = 1 / (1 / e.rb + 1 / e.rb2);
-      const double ib = (vth - vbe) / (rth + (b + 1) * e.re);
-      return {ib, b * ib, e.vcc - b * ib * e.rc - (b + 1) * ib * e.re};
+      const double vth = e.circuit.vcc * e.circuit.rb2 / (e.circuit.rb + e.circuit.rb2), rth = 1 / (1 / e.circuit.rb + 1 / e.circuit.rb2);
+      const double ib = (vth - vbe) / (rth + (b + 1) * e.circuit.re);
+      return {ib, b * ib, e.circuit.vcc - b * ib * e.circuit.rc - (b + 1) * ib * e.circuit.re};
     }
     case Kind::DividerApproximate: {
-      const double ie = (e.vcc * e.rb2 / (e.rb + e.rb2) - vbe) / e.re;
-      return {ie / b, ie, e.vcc - ie * (e.rc + e.re)};
+      const double ie = (e.circuit.vcc * e.circuit.rb2 / (e.circuit.rb + e.circuit.rb2) - vbe) / e.circuit.re;
+      return {ie / b, ie, e.circuit.vcc - ie * (e.circuit.rc + e.circuit.re)};
     }
     case Kind::Feedback: {
-      const double ib = (e.vcc - vbe) / (e.rb + (b + 1) * e.rc);
-      return {ib, b * ib, e.vcc - (b + 1) * ib * e.rc};
+      const double ib = (e.circuit.vcc - vbe) / (e.circuit.rb + (b + 1) * e.circuit.rc);
+      return {ib, b * ib, e.circuit.vcc - (b + 1) * ib * e.circuit.rc};
     }
   }
   throw std::logic_error("no kind");
@@ -178,12 +179,12 @@ std::map<std::string, double> biasExercisesRecomputed() {
   for (const BiasExercise& e : figures::biasExercises()) {
     const std::string& x = e.id;
     const bool divider = e.kind == Kind::DividerExact || e.kind == Kind::DividerApproximate;
-    const double b = e.beta, vbe = 0.7;
-    r[x + ".vcc"] = e.vcc;
-    r[x + (divider ? ".rb1" : ".rb")] = e.rb;
-    if (divider) r[x + ".rb2"] = e.rb2;
-    r[x + ".rc"] = e.rc;
-    if (e.re > 0) r[x + ".re"] = e.re;
+    const double b = e.circuit.beta, vbe = 0.7;
+    r[x + ".vcc"] = e.circuit.vcc;
+    r[x + (divider ? ".rb1" : ".rb")] = e.circuit.rb;
+    if (divider) r[x + ".rb2"] = e.circuit.rb2;
+    r[x + ".rc"] = e.circuit.rc;
+    if (e.circuit.re > 0) r[x + ".re"] = e.circuit.re;
     r[x + ".beta"] = b;
     const Hand h = handOf(e);
     r[x + ".ib"] = h.ib;
@@ -192,54 +193,54 @@ std::map<std::string, double> biasExercisesRecomputed() {
     const double ie = h.ic + h.ib;
     switch (e.kind) {
       case Kind::Fixed:
-        r[x + ".vrb"] = e.vcc - vbe;
-        r[x + ".vrc"] = h.ic * e.rc;
-        r[x + ".ic_sat"] = e.vcc / e.rc;
+        r[x + ".vrb"] = e.circuit.vcc - vbe;
+        r[x + ".vrc"] = h.ic * e.circuit.rc;
+        r[x + ".ic_sat"] = e.circuit.vcc / e.circuit.rc;
         break;
       case Kind::Emitter:
       case Kind::PnpEmitter:
-        r[x + ".vrb"] = e.vcc - vbe;
+        r[x + ".vrb"] = e.circuit.vcc - vbe;
         r[x + ".beta1"] = b + 1;
-        r[x + ".rsum"] = e.rb + (b + 1) * e.re;
+        r[x + ".rsum"] = e.circuit.rb + (b + 1) * e.circuit.re;
         r[x + ".ie"] = ie;
-        r[x + ".vre"] = ie * e.re;
-        r[x + ".vrc"] = h.ic * e.rc;
+        r[x + ".vre"] = ie * e.circuit.re;
+        r[x + ".vrc"] = h.ic * e.circuit.rc;
         break;
       case Kind::DividerExact:
       case Kind::DividerApproximate: {
-        const double vth = e.vcc * e.rb2 / (e.rb + e.rb2), rth = e.rb * e.rb2 / (e.rb + e.rb2);
-        const double exactIc = b * (vth - vbe) / (rth + (b + 1) * e.re), approxIc = (vth - vbe) / e.re;
-        r[x + ".beta_re"] = b * e.re;
-        r[x + ".ten_rb2"] = 10 * e.rb2;
+        const double vth = e.circuit.vcc * e.circuit.rb2 / (e.circuit.rb + e.circuit.rb2), rth = e.circuit.rb * e.circuit.rb2 / (e.circuit.rb + e.circuit.rb2);
+        const double exactIc = b * (vth - vbe) / (rth + (b + 1) * e.circuit.re), approxIc = (vth - vbe) / e.circuit.re;
+        r[x + ".beta_re"] = b * e.circuit.re;
+        r[x + ".ten_rb2"] = 10 * e.circuit.rb2;
         r[x + ".vth"] = vth;
         r[x + ".approx_off"] = percentApart(exactIc, approxIc);
         if (e.kind == Kind::DividerExact) {
-          EXPECT_LT(b * e.re, 10 * e.rb2) << x << " is worked by the exact method because the check fails";
+          EXPECT_LT(b * e.circuit.re, 10 * e.circuit.rb2) << x << " is worked by the exact method because the check fails";
           r[x + ".rth"] = rth;
           r[x + ".vth_net"] = vth - vbe;
           r[x + ".beta1"] = b + 1;
-          r[x + ".rsum"] = rth + (b + 1) * e.re;
+          r[x + ".rsum"] = rth + (b + 1) * e.circuit.re;
           r[x + ".ie"] = ie;
-          r[x + ".vrc"] = h.ic * e.rc;
-          r[x + ".vre"] = ie * e.re;
+          r[x + ".vrc"] = h.ic * e.circuit.rc;
+          r[x + ".vre"] = ie * e.circuit.re;
           r[x + ".other_ic"] = approxIc;
-          r[x + ".other_vce"] = e.vcc - approxIc * (e.rc + e.re);
+          r[x + ".other_vce"] = e.circuit.vcc - approxIc * (e.circuit.rc + e.circuit.re);
         } else {
-          EXPECT_GE(b * e.re, 10 * e.rb2) << x << " is worked by the approximate method because the check holds";
+          EXPECT_GE(b * e.circuit.re, 10 * e.circuit.rb2) << x << " is worked by the approximate method because the check holds";
           r[x + ".ve"] = vth - vbe;
-          r[x + ".rcre"] = e.rc + e.re;
-          r[x + ".vdrop"] = h.ic * (e.rc + e.re);
+          r[x + ".rcre"] = e.circuit.rc + e.circuit.re;
+          r[x + ".vdrop"] = h.ic * (e.circuit.rc + e.circuit.re);
           r[x + ".other_ic"] = exactIc;
-          r[x + ".other_vce"] = e.vcc - exactIc * e.rc - exactIc * (b + 1) / b * e.re;
+          r[x + ".other_vce"] = e.circuit.vcc - exactIc * e.circuit.rc - exactIc * (b + 1) / b * e.circuit.re;
         }
         break;
       }
       case Kind::Feedback:
-        r[x + ".vrb"] = e.vcc - vbe;
+        r[x + ".vrb"] = e.circuit.vcc - vbe;
         r[x + ".beta1"] = b + 1;
-        r[x + ".rsum"] = (b + 1) * e.rc + e.rb;
+        r[x + ".rsum"] = (b + 1) * e.circuit.rc + e.circuit.rb;
         r[x + ".ie"] = ie;
-        r[x + ".vrc"] = ie * e.rc;
+        r[x + ".vrc"] = ie * e.circuit.rc;
         break;
     }
     const Solution m = newton(circuitOf(e));
@@ -257,30 +258,7 @@ std::map<std::string, double> biasExercisesRecomputed() {
 
 namespace {
 
-std::map<std::string, std::string> valuesFile() {
-  std::ifstream in(std::string(APOSTILA_BINARY_DIR) + "/course/pictures/values.txt");
-  std::map<std::string, std::string> out;
-  for (std::string line; std::getline(in, line);)
-    if (const auto tab = line.find('\t'); tab != std::string::npos) out[line.substr(0, tab)] = line.substr(tab + 1);
-  return out;
-}
-
-// A number as the page shows it, in SI units, with half a step of its last digit.
-struct Shown {
-  double value, tolerance;
-};
-
-Shown shown(const std::string& text) {
-  std::string number = text.substr(0, text.find(' '));
-  const std::size_t comma = number.find(',');
-  const int decimals = comma == std::string::npos ? 0 : static_cast<int>(number.size() - comma - 1);
-  if (comma != std::string::npos) number[comma] = '.';
-  const std::string unit = text.find(' ') == std::string::npos ? "" : text.substr(text.find(' ') + 1);
-  const double scale = unit == "mA" ? 1e-3 : unit == "\u00B5A" ? 1e-6 : unit == "k\u03A9" ? 1e3 : unit == "M\u03A9" ? 1e6 : 1;
-  return {std::stod(number) * scale, 0.5 * std::pow(10.0, -decimals) * scale * (1 + 1e-9)};
-}
-
-double shownValue(const std::string& text) { return shown(text).value; }
+double shownValue(const std::string& text) { return readShown(text).value; }
 
 TEST(BiasExercises, EachPageStatesTheModelResultNewtonFindsWithinOnePerCent) {
   const auto file = valuesFile();
@@ -312,7 +290,7 @@ TEST(BiasExercises, TheWorkedStepsHoldForTheNumbersAsShown) {
     auto at = [&](const std::string& q) {
       const std::string name = q.rfind("hand.", 0) == 0 ? q : e.id + "." + q;
       EXPECT_TRUE(file.count(name)) << name;
-      return file.count(name) ? shown(file.at(name)) : Shown{0, 0};
+      return file.count(name) ? readShown(file.at(name)) : Shown{};
     };
     auto difference = [&](const std::string& result, const std::string& from, std::vector<std::string> minus) {
       double v = at(from).value;
@@ -348,8 +326,8 @@ TEST(BiasExercises, TheWorkedStepsHoldForTheNumbersAsShown) {
       }
       if (carriesIe) product("ie", "beta1", "ib");
       product("vrc", "rc", e.kind == Kind::Feedback ? "ie" : "ic");
-      if (e.re > 0) product("vre", "re", "ie");
-      difference("vce", "vcc", e.re > 0 ? std::vector<std::string>{"vrc", "vre"} : std::vector<std::string>{"vrc"});
+      if (e.circuit.re > 0) product("vre", "re", "ie");
+      difference("vce", "vcc", e.circuit.re > 0 ? std::vector<std::string>{"vrc", "vre"} : std::vector<std::string>{"vrc"});
     }
     if (e.kind == Kind::Fixed) quotient("ic_sat", "vcc", "rc");
     if (e.kind == Kind::DividerExact || e.kind == Kind::DividerApproximate) {
@@ -362,27 +340,27 @@ TEST(BiasExercises, TheWorkedStepsHoldForTheNumbersAsShown) {
 // The page solver against Newton beyond the pages' circuits: a transistor driven into
 // saturation, one barely conducting, a hot one, and a PNP mirrored from an NPN circuit.
 TEST(BiasExercises, ThePageSolverAgreesWithNewtonAcrossTheRegions) {
-  using figures::BiasNetwork;
+  using figures::BiasCircuit;
   using figures::ModelBias;
   const struct {
     const char* what;
     Circuit circuit;
-    BiasNetwork network;
+    BiasCircuit network;
     double celsius;
   } cases[] = {
       {"saturated fixed bias", {.vcc = 10, .resistors = {{kSupply, kBase, 47e3}, {kSupply, kCollector, 2.2e3}}},
-       {.vth = 10, .rth = 47e3, .rc = 2.2e3, .collectorRail = 10}, 25},
+       BiasCircuit::fixed(10, 47e3, 2.2e3, 200), 25},
       {"barely conducting divider",
        {.vcc = 12, .resistors = {{kSupply, kBase, 200e3}, {kBase, kGround, 10e3}, {kSupply, kCollector, 4.7e3},
                                  {kEmitter, kGround, 1e3}}},
-       BiasNetwork::divider({12, 200e3, 10e3, 4.7e3, 1e3, 200}), 25},
+       BiasCircuit::divider(12, 200e3, 10e3, 4.7e3, 1e3, 200), 25},
       {"emitter bias at 75 °C",
        {.vcc = 20, .resistors = {{kSupply, kBase, 1e6}, {kSupply, kCollector, 2e3}, {kEmitter, kGround, 1e3}}},
-       BiasNetwork::baseResistor({.vbb = 20, .rb = 1e6, .vcc = 20, .rc = 2e3, .beta = 200, .re = 1e3}), 75},
+       BiasCircuit::fixed(20, 1e6, 2e3, 200, 1e3), 75},
       {"PNP with its emitter up",
        {.polarity = DeviceModel::Polarity::Pnp, .vcc = 9,
         .resistors = {{kBase, kGround, 330e3}, {kCollector, kGround, 1e3}, {kSupply, kEmitter, 1.2e3}}},
-       BiasNetwork::pnpEmitterUp(9, 330e3, 1e3, 1.2e3), 25},
+       BiasCircuit::pnpEmitterUp(9, 330e3, 1e3, 1.2e3, 200), 25},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
@@ -396,13 +374,12 @@ TEST(BiasExercises, ThePageSolverAgreesWithNewtonAcrossTheRegions) {
 }
 
 TEST(BiasExercises, APnpCircuitIsTheNpnCircuitMirrored) {
-  using figures::BiasNetwork;
+  using figures::BiasCircuit;
   using figures::ModelBias;
   // The PNP with its emitter up at VCC is the NPN emitter-bias circuit turned over: the same
   // currents with their signs turned.
-  const auto pnp = ModelBias::solve(BiasNetwork::pnpEmitterUp(12, 680e3, 1.5e3, 1e3));
-  const auto npn = ModelBias::solve(
-      BiasNetwork::baseResistor({.vbb = 12, .rb = 680e3, .vcc = 12, .rc = 1.5e3, .beta = 200, .re = 1e3}));
+  const auto pnp = ModelBias::solve(BiasCircuit::pnpEmitterUp(12, 680e3, 1.5e3, 1e3, 200));
+  const auto npn = ModelBias::solve(BiasCircuit::fixed(12, 680e3, 1.5e3, 200, 1e3));
   EXPECT_LT(pnp.ic, 0);
   EXPECT_NEAR(-pnp.ic, npn.ic, 1e-9);
   EXPECT_NEAR(-pnp.vce, npn.vce, 1e-6);
@@ -410,7 +387,8 @@ TEST(BiasExercises, APnpCircuitIsTheNpnCircuitMirrored) {
 }
 
 TEST(BiasExercises, ACircuitWithNothingFeedingTheBaseIsRefused) {
-  figures::BiasNetwork open{.rc = 1e3, .collectorRail = 12};
+  // RB of no resistance: neither a source nor feedback reaches the base.
+  const figures::BiasCircuit open{.vcc = 12, .rc = 1e3};
   EXPECT_THROW(figures::ModelBias::solve(open), std::domain_error);
 }
 

@@ -18,27 +18,24 @@
 
 #include "BiasExercisesRecomputed.h"
 #include "CourseFixture.h"
-#include "DeviceModel.h"
-#include "QuizCircuits.h"
+#include "ValuesFile.h"
 #include "apostila/PageRegistry.h"
 #include "content/TLabel.h"
+#include "model/DeviceModel.h"
+#include "quiz/QuizCircuits.h"
+#include "topics/07-single-battery/SingleBatteryCircuit.h"
+#include "topics/09-bias/Topic9Circuits.h"
+#include "topics/11-load-line/Topic11Figures.h"
+#include "topics/12-switch-source/Topic12Figures.h"
+#include "topics/12-switch-source/Topic12bValues.h"
 
 namespace apostila {
 namespace {
 
 using figures::QuizCircuits;
-
-std::map<std::string, std::string> valuesFile() {
-  std::ifstream in(std::filesystem::path(APOSTILA_BINARY_DIR) / "course" / "pictures" / "values.txt");
-  EXPECT_TRUE(in) << "values.txt was not written";
-  std::map<std::string, std::string> out;
-  std::string line;
-  while (std::getline(in, line)) {
-    const std::size_t tab = line.find('\t');
-    if (tab != std::string::npos) out[line.substr(0, tab)] = line.substr(tab + 1);
-  }
-  return out;
-}
+using testing::readShown;
+using testing::Shown;
+using testing::valuesFile;
 
 // The zener current source of topic 12 on the device model: Newton's method on its two node
 // equations, the emitter (VE = RE · (IC + IB)) and the collector (VC = VCC − the load's
@@ -83,9 +80,9 @@ std::map<std::string, double> recomputed() {
   }
   {
     const auto& c = QuizCircuits::kQuestion18;
-    const double vb = c.vcc * c.rb2 / (c.rb1 + c.rb2), ie = (vb - vbe) / c.re;
-    const double ieNoVbe = vb / c.re, ieSlip = (c.vcc * c.rb2 / c.rb1 - vbe) / c.re;
-    r.insert({{"q18.vcc", c.vcc}, {"q18.rb1", c.rb1}, {"q18.rb2", c.rb2}, {"q18.rc", c.rc}, {"q18.re", c.re},
+    const double vb = c.vcc * c.rb2 / (c.rb + c.rb2), ie = (vb - vbe) / c.re;
+    const double ieNoVbe = vb / c.re, ieSlip = (c.vcc * c.rb2 / c.rb - vbe) / c.re;
+    r.insert({{"q18.vcc", c.vcc}, {"q18.rb1", c.rb}, {"q18.rb2", c.rb2}, {"q18.rc", c.rc}, {"q18.re", c.re},
               {"q18.beta", c.beta}, {"q18.vb", vb}, {"q18.ic", ie}, {"q18.vce", c.vcc - ie * (c.rc + c.re)},
               {"q18.vdrop", ie * (c.rc + c.re)}, {"q18.vce_rconly", c.vcc - ie * c.rc}, {"q18.ic_novbe", ieNoVbe},
               {"q18.vce_novbe", c.vcc - ieNoVbe * (c.rc + c.re)}, {"q18.ic_divslip", ieSlip},
@@ -157,7 +154,8 @@ std::map<std::string, double> recomputed() {
   {
     // Single-battery bias (Teoria 17 and 18): the base loop and the collector loop solved by
     // hand, and the collector circuit's ceiling, which the page shows IC stays under.
-    const double vcc = 12, rb = 560e3, rc = 2.2e3, beta = 120;
+    const auto& c = figures::kSingleBatteryCircuit;
+    const double vcc = c.vcc, rb = c.rb, rc = c.rc, beta = c.beta;
     const double ib = (vcc - vbe) / rb, ic = beta * ib;
     EXPECT_LT(ic, vcc / rc) << "Teoria 18's circuit is worked in the active region";
     r.insert({{"t17.vcc", vcc}, {"t17.rb", rb}, {"t17.rc", rc}, {"t17.beta", beta}, {"t18.vrb", vcc - vbe},
@@ -214,28 +212,32 @@ std::map<std::string, double> recomputed() {
       }
       return std::array<double, 4>{x[0], x[1], q.baseCurrent(x[0], x[1]), q.collectorCurrent(x[0], x[1])};
     };
-    const double ib47 = (5 - vbe) / 4.7e3;
-    const auto on = solve(5, 4.7e3, 12, 1e3, 0.75, 0.1), off = solve(0, 4.7e3, 12, 1e3, 0, 12);
-    EXPECT_GT(100 * ib47, 12 / 1e3) << "the switch of Teoria 47 saturates";
-    r.insert({{"t47.vcc", 12}, {"t47.rc", 1e3}, {"t47.rb", 4.7e3}, {"t47.vin", 5}, {"t47.beta", 100},
-              {"t47.ib", ib47}, {"t47.ic_beta", 100 * ib47}, {"t47.ic_sat", 12e-3}, {"t47.vce_cut", 12},
+    const auto& sw = figures::kTopic12Switch;
+    const double ib47 = (sw.vbb - vbe) / sw.rb;
+    const auto on = solve(sw.vbb, sw.rb, sw.vcc, sw.rc, 0.75, 0.1), off = solve(0, sw.rb, sw.vcc, sw.rc, 0, sw.vcc);
+    EXPECT_GT(sw.beta * ib47, sw.vcc / sw.rc) << "the switch of Teoria 47 saturates";
+    r.insert({{"t47.vcc", sw.vcc}, {"t47.rc", sw.rc}, {"t47.rb", sw.rb}, {"t47.vin", sw.vbb}, {"t47.beta", sw.beta},
+              {"t47.ib", ib47}, {"t47.ic_beta", sw.beta * ib47}, {"t47.ic_sat", sw.vcc / sw.rc}, {"t47.vce_cut", sw.vcc},
               {"t48.vce_sat", on[1]}, {"t48.ic_on", on[3]}, {"t48.ib_on", on[2]}, {"t48.ic_off", off[3]}});
-    // The LED driver: a red LED taken as 2 V, 150 Ω on 5 V, RB rounded to 2,2 kΩ.
-    const double ic49 = (5 - 2) / 150.0, ib49 = (5 - vbe) / 2.2e3;
+    // The LED driver: a red LED taken as a fixed drop, RB rounded from IB = IC(sat) / 10.
+    const auto& l = figures::kTopic12Led;
+    const double ic49 = (l.vcc - l.vled) / l.rled, ib49 = (l.vin - vbe) / l.rb;
     double lo = 0.3, hi = 1.0;
     for (int i = 0; i < 80; ++i) ((q.collectorCurrent((lo + hi) / 2, 5) < ic49) ? lo : hi) = (lo + hi) / 2;
     const double hfe49 = q.collectorCurrent(lo, 5) / q.baseCurrent(lo, 5);
-    const auto led = solve(5, 2.2e3, 3, 150, 0.75, 0.1);
-    r.insert({{"t49.vcc", 5}, {"t49.vled", 2}, {"t49.rc", 150}, {"t49.vin", 5}, {"t49.ic_sat", ic49},
-              {"t49.ib", ic49 / 10}, {"t49.vrb", 5 - vbe}, {"t49.rb_calc", (5 - vbe) / (ic49 / 10)}, {"t49.rb", 2.2e3},
+    const auto led = solve(l.vin, l.rb, l.vcc - l.vled, l.rled, 0.75, 0.1);
+    r.insert({{"t49.vcc", l.vcc}, {"t49.vled", l.vled}, {"t49.rc", l.rled}, {"t49.vin", l.vin}, {"t49.ic_sat", ic49},
+              {"t49.ib", ic49 / 10}, {"t49.vrb", l.vin - vbe}, {"t49.rb_calc", (l.vin - vbe) / (ic49 / 10)}, {"t49.rb", l.rb},
               {"t49.ib_real", ib49}, {"t49.beta_forced", ic49 / ib49}, {"t49.hfe", hfe49},
               {"t49.ic_active", hfe49 * ib49}, {"t49.m_vce", led[1]}, {"t49.m_ic", led[3]}, {"t49.m_ib", led[2]},
               {"t49.m_vbe", led[0]}});
-    // The relay: a 400 Ω coil on 12 V, RB rounded to 1,5 kΩ; the diode's drop taken as 0,7 V.
-    const double ic50 = 12 / 400.0;
-    r.insert({{"t50.vcc", 12}, {"t50.rcoil", 400}, {"t50.vin", 5}, {"t50.ic", ic50}, {"t50.ib", ic50 / 10},
-              {"t50.rb_calc", (5 - vbe) / (ic50 / 10)}, {"t50.rb", 1.5e3}, {"t50.ib_real", (5 - vbe) / 1.5e3},
-              {"t50.vd", 0.7}, {"t50.vce_clamp", 12.7}, {"t50.bvceo", 40}});
+    // The relay: the coil on its supply, RB rounded from IB = IC / 10; the diode's drop taken
+    // as 0,7 V.
+    const auto& k = figures::kTopic12Relay;
+    const double ic50 = k.vcc / k.rcoil;
+    r.insert({{"t50.vcc", k.vcc}, {"t50.rcoil", k.rcoil}, {"t50.vin", k.vin}, {"t50.ic", ic50}, {"t50.ib", ic50 / 10},
+              {"t50.rb_calc", (k.vin - vbe) / (ic50 / 10)}, {"t50.rb", k.rb}, {"t50.ib_real", (k.vin - vbe) / k.rb},
+              {"t50.vd", 0.7}, {"t50.vce_clamp", k.vcc + 0.7}, {"t50.bvceo", 40}});
     // The typical switching times of a small-signal switching transistor, and their sums.
     r.insert({{"t51.ic_test", 150e-3}, {"t51.ib_test", 15e-3}, {"t51.td", 10e-9}, {"t51.tr", 25e-9},
               {"t51.ts", 225e-9}, {"t51.tf", 60e-9}, {"t51.ton", 35e-9}, {"t51.toff", 285e-9}});
@@ -279,9 +281,11 @@ std::map<std::string, double> recomputed() {
     // 17's base current with β at the ends of its spread. Teoria 24 and 26: the divider through
     // its Thévenin equivalent, both loops solved together, and the approximate method. Teoria 25
     // and 26: collector feedback, its two loops solved for IB, and again with β doubled.
-    const double vcc = 12, ib17 = (vcc - vbe) / 560e3;
+    const auto& c17 = figures::kSingleBatteryCircuit;
+    const double ib17 = (c17.vcc - vbe) / c17.rb;
     r.insert({{"t22.beta_low", 100}, {"t22.ic_low", 100 * ib17}, {"t22.beta_high", 300}, {"t22.ic_high", 300 * ib17}});
-    const double rb1 = 22e3, rb2 = 4.7e3, rc = 2.2e3, re = 1e3, beta = 200;
+    const auto& d = figures::kTopic9Divider;
+    const double vcc = d.vcc, rb1 = d.rb, rb2 = d.rb2, rc = d.rc, re = d.re, beta = d.beta;
     const double vth = vcc * rb2 / (rb1 + rb2), rth = 1 / (1 / rb1 + 1 / rb2);
     const double ib = (vth - vbe) / (rth + (beta + 1) * re), ic = beta * ib, ie = ic + ib;
     const double icApprox = (vth - vbe) / re;
@@ -290,13 +294,14 @@ std::map<std::string, double> recomputed() {
               {"t24.ic", ic}, {"t24.ie", ie}, {"t24.vrc", rc * ic}, {"t24.vre", re * ie},
               {"t24.vce", vcc - rc * ic - re * ie}, {"t24.beta_re", beta * re}, {"t24.ten_rb2", 10 * rb2},
               {"t24.ic_approx", icApprox}, {"t24.approx_excess", 100 * (icApprox / ic - 1)}});
-    const double rbf = 330e3;
-    auto feedbackIc = [&](double b) { return b * (vcc - vbe) / (rbf + (b + 1) * rc); };
-    const double ibf = (vcc - vbe) / (rbf + (beta + 1) * rc), icf = feedbackIc(beta);
-    r.insert({{"t25.vcc", vcc}, {"t25.rb", rbf}, {"t25.rc", rc}, {"t25.beta", beta}, {"t25.vnet", vcc - vbe},
-              {"t25.rin", rbf + (beta + 1) * rc}, {"t25.ib", ibf}, {"t25.ic", icf}, {"t25.vrc", rc * (icf + ibf)},
-              {"t25.vce", vcc - rc * (icf + ibf)}, {"t25.beta_doubled", 2 * beta}, {"t25.ic_doubled", feedbackIc(2 * beta)},
-              {"t25.ic_rise", 100 * (feedbackIc(2 * beta) / icf - 1)}});
+    const auto& f = figures::kTopic9Feedback;
+    const double vccf = f.vcc, rbf = f.rb, rcf = f.rc, betaf = f.beta;
+    auto feedbackIc = [&](double b) { return b * (vccf - vbe) / (rbf + (b + 1) * rcf); };
+    const double ibf = (vccf - vbe) / (rbf + (betaf + 1) * rcf), icf = feedbackIc(betaf);
+    r.insert({{"t25.vcc", vccf}, {"t25.rb", rbf}, {"t25.rc", rcf}, {"t25.beta", betaf}, {"t25.vnet", vccf - vbe},
+              {"t25.rin", rbf + (betaf + 1) * rcf}, {"t25.ib", ibf}, {"t25.ic", icf}, {"t25.vrc", rcf * (icf + ibf)},
+              {"t25.vce", vccf - rcf * (icf + ibf)}, {"t25.beta_doubled", 2 * betaf},
+              {"t25.ic_doubled", feedbackIc(2 * betaf)}, {"t25.ic_rise", 100 * (feedbackIc(2 * betaf) / icf - 1)}});
   }
   {
     // Leakage and thermal drift (Teoria 27 to 30). ICEO is found here from the terminal
@@ -324,9 +329,13 @@ std::map<std::string, double> recomputed() {
       double v, rb, r, rc, re;  // Thévenin source and resistance, loop resistance, RC, RE
       bool feedback;
     };
-    const double vcc = 12, rc = 2.2e3;
-    const Circuit fixed{vcc, 1.2e6, 0, rc, 0, false}, emitter{vcc, 1e6, 1e3, rc, 1e3, false},
-        divider{vcc * 10 / 43, 33e3 * 10e3 / 43e3, 1e3, rc, 1e3, false}, feedback{vcc, 680e3, rc, rc, 0, true};
+    using C = figures::Topic9bCircuits;
+    const double vcc = C::kFixed.vcc, rc = C::kFixed.rc;
+    auto resistorFed = [](const figures::BiasCircuit& b) { return Circuit{b.vcc, b.rb, b.re, b.rc, b.re, false}; };
+    const auto& dc = C::kDivider;
+    const Circuit fixed = resistorFed(C::kFixed), emitter = resistorFed(C::kEmitter),
+                  divider{dc.vcc * dc.rb2 / (dc.rb + dc.rb2), dc.rb * dc.rb2 / (dc.rb + dc.rb2), dc.re, dc.rc, dc.re, false},
+                  feedback{C::kFeedback.vcc, C::kFeedback.rb, C::kFeedback.rc, C::kFeedback.rc, 0, true};
     auto solve = [&](const Circuit& c, double celsius, bool vbeHot, bool betaHot, bool icboHot) {
       auto residual = [&](double ic) {
         const double guessVce = vcc - (c.rc + c.re) * ic;
@@ -347,8 +356,9 @@ std::map<std::string, double> recomputed() {
       const double room = solve(c, 25, true, true, true);
       return 100 * (solve(c, 75, vbeHot, betaHot, icboHot) - room) / room;
     };
-    r.insert({{"t29.vcc", vcc}, {"t29.rc", rc}, {"t29.fix_rb", 1.2e6}, {"t29.div_rb1", 33e3}, {"t29.div_rb2", 10e3},
-              {"t29.re", 1e3}, {"t29.t_room", 25}, {"t29.t_hot", 75}, {"t30.emi_rb", 1e6}, {"t30.fb_rb", 680e3}});
+    r.insert({{"t29.vcc", vcc}, {"t29.rc", rc}, {"t29.fix_rb", C::kFixed.rb}, {"t29.div_rb1", dc.rb},
+              {"t29.div_rb2", dc.rb2}, {"t29.re", dc.re}, {"t29.t_room", 25}, {"t29.t_hot", 75},
+              {"t30.emi_rb", C::kEmitter.rb}, {"t30.fb_rb", C::kFeedback.rb}});
     const std::pair<const char*, const Circuit*> circuits[] = {
         {"t29.fix", &fixed}, {"t29.div", &divider}, {"t30.emi", &emitter}, {"t30.fb", &feedback}};
     for (const auto& [prefix, c] : circuits) {
@@ -375,28 +385,34 @@ std::map<std::string, double> recomputed() {
     // The current source (Teoria 52 to 56): by hand VE = VZ − VBE, IC ≈ IE = VE / RE, and the
     // load may take VCC − VE − VCE(sat) with VCE(sat) = 0,2 V; then the same circuits on the model.
     const double vceSat = 0.2;
-    const double vcc = 12, vz = 4.7, re = 1e3, ve = vz - vbe, ie = ve / re, vlMax = vcc - ve - vceSat;
+    const auto& src = figures::kTopic12Source;
+    const double vcc = src.vcc, vz = src.vz, re = src.re, ve = vz - vbe, ie = ve / re, vlMax = vcc - ve - vceSat;
     auto resistor = [](double rl) { return [rl](double ic) { return rl * ic; }; };
     const double ic0 = zenerSourceCurrent(vcc, vz, re, resistor(0)), icIn = zenerSourceCurrent(vcc, vz, re, resistor(1.8e3));
     const double icOut = zenerSourceCurrent(vcc, vz, re, resistor(2.5e3));
     EXPECT_LT(icOut, 0.9 * ie) << "beyond RL(máx) the source saturates";
-    r.insert({{"t52.vcc", vcc}, {"t52.vz", vz}, {"t52.rz", 1e3}, {"t52.re", re}, {"t52.ve", ve}, {"t52.ie", ie},
+    r.insert({{"t52.vcc", vcc}, {"t52.vz", vz}, {"t52.rz", src.rz}, {"t52.re", re}, {"t52.ve", ve}, {"t52.ie", ie},
               {"t53.vce_sat", vceSat}, {"t53.vl_max", vlMax}, {"t53.rl_max", vlMax / ie},
               {"t53.ic_0", ic0}, {"t53.rl_in", 1.8e3}, {"t53.ic_in", icIn}, {"t53.drop_pct", 100 * (ic0 - icIn) / ic0},
               {"t53.rl_out", 2.5e3}, {"t53.ic_out", icOut}});
     // Three red LEDs of 2 V at 20 mA from a 3,3 V zener and 130 Ω.
-    const double lvz = 3.3, lre = 130, lve = lvz - vbe, lie = lve / lre, leds = 3 * 2.0, lvce = vcc - leds - lve;
+    const auto& led = figures::kTopic12LedSource;
+    const double lvz = led.vz, lre = led.re, lve = lvz - vbe, lie = lve / lre;
+    const double leds = figures::kTopic12Leds * figures::kTopic12LedVoltage, lvce = led.vcc - leds - lve;
     auto fixed = [leds](double) { return leds; };
-    r.insert({{"t54.vcc", vcc}, {"t54.vz", lvz}, {"t54.rz", 1e3}, {"t54.re", lre}, {"t54.ve", lve}, {"t54.ie", lie},
-              {"t54.n", 3}, {"t54.vf", 2.0}, {"t54.vleds", leds}, {"t54.vce", lvce}, {"t54.pd", lvce * lie},
-              {"t54.vl_max", vcc - lve - vceSat}, {"t54.n_max", 4}, {"t54.vcc_min", leds + lve + vceSat},
-              {"t54.ic_model", zenerSourceCurrent(vcc, lvz, lre, fixed)}});
+    const double nMax = std::floor((led.vcc - lve - vceSat) / figures::kTopic12LedVoltage);
+    r.insert({{"t54.vcc", led.vcc}, {"t54.vz", lvz}, {"t54.rz", led.rz}, {"t54.re", lre}, {"t54.ve", lve}, {"t54.ie", lie},
+              {"t54.n", figures::kTopic12Leds}, {"t54.vf", figures::kTopic12LedVoltage}, {"t54.vleds", leds},
+              {"t54.vce", lvce}, {"t54.pd", lvce * lie}, {"t54.vl_max", led.vcc - lve - vceSat}, {"t54.n_max", nMax},
+              {"t54.vcc_min", leds + lve + vceSat}, {"t54.ic_model", zenerSourceCurrent(led.vcc, lvz, lre, fixed)}});
     // The same LEDs through 300 Ω and a saturated switch, as VCC goes from 10 V to 15 V.
-    r.insert({{"t55.r", 300}, {"t55.vcc_lo", 10}, {"t55.vcc_hi", 15}, {"t55.ir_lo", (10 - leds - vceSat) / 300},
-              {"t55.ir_hi", (15 - leds - vceSat) / 300}, {"t55.ic_lo", zenerSourceCurrent(10, lvz, lre, fixed)},
-              {"t55.ic_hi", zenerSourceCurrent(15, lvz, lre, fixed)}});
+    const double r55 = figures::kTopic12LedResistor, lo55 = figures::kTopic12SupplyLow, hi55 = figures::kTopic12SupplyHigh;
+    r.insert({{"t55.r", r55}, {"t55.vcc_lo", lo55}, {"t55.vcc_hi", hi55}, {"t55.ir_lo", (lo55 - leds - vceSat) / r55},
+              {"t55.ir_hi", (hi55 - leds - vceSat) / r55}, {"t55.ic_lo", zenerSourceCurrent(lo55, lvz, lre, fixed)},
+              {"t55.ic_hi", zenerSourceCurrent(hi55, lvz, lre, fixed)}});
     // A 10 mA design from 5,1 V and 15 V, RE rounded to 430 Ω, and loads of 820 Ω and 1,5 kΩ.
-    const double evcc = 15, evz = 5.1, eve = evz - vbe, ere = 430, eic = eve / ere, evl = evcc - eve - vceSat;
+    const auto& ex = figures::kTopic12Example;
+    const double evcc = ex.vcc, evz = ex.vz, eve = evz - vbe, ere = ex.re, eic = eve / ere, evl = evcc - eve - vceSat;
     EXPECT_LT(820, evl / eic);
     EXPECT_GT(1.5e3, evl / eic);
     r.insert({{"t56.vcc", evcc}, {"t56.vz", evz}, {"t56.target", 10e-3}, {"t56.ve", eve},
@@ -444,60 +460,39 @@ std::map<std::string, double> recomputed() {
       r.insert({{page + ".ib", ib}, {page + ".ic", ic}, {page + ".vce", vcc - (rc + re) * ic}});
       return vcc - (rc + re) * ic;
     };
-    const double vce40 = point("t40", 12, 820e3, 2.2e3, 0);
-    point("t41", 12, 1e6, 2.2e3, 1e3);
-    point("t44", 10, 330e3, 1e3, 0);
-    r.insert({{"t39.vcc", 12}, {"t39.rb", 820e3}, {"t39.rc", 2.2e3}, {"t40.ic_sat", 12 / 2.2e3}, {"t40.vce_cut", 12},
-              {"t41.vcc", 12}, {"t41.rb", 1e6}, {"t41.rc", 2.2e3}, {"t41.re", 1e3}, {"t41.ic_sat", 12 / 3.2e3},
-              {"t42.rb_lower", 560e3}, {"t42.rb_higher", 1.5e6}, {"t42.rc_higher", 3.3e3}, {"t42.vcc_lower", 9},
-              {"t42.ib_lower", (12 - vbe) / 560e3}, {"t42.ib_higher", (12 - vbe) / 1.5e6},
-              {"t42.ib_vcc", (9 - vbe) / 820e3}, {"t43.to_cut", 12 - vce40},
-              {"t43.swing_pp", 2 * std::min(vce40, 12 - vce40)}, {"t43.half", 6}, {"t44.vcc", 10},
-              {"t44.rb", 330e3}, {"t44.rc", 1e3}, {"t44.ic_sat", 10e-3}});
-    // Teoria 45: the curve through the middle of the line (4,5 V; 3 mA) found from the VCE
-    // and IC of that point, then the base current the model draws there.
+    using namespace figures::topic11;
+    const auto& a = kCircuit;
+    const auto& e = kWithEmitter;
+    const auto& x = kExample1;
+    const double vce40 = point("t40", a.vcc, a.rb, a.rc, a.re);
+    point("t41", e.vcc, e.rb, e.rc, e.re);
+    point("t44", x.vcc, x.rb, x.rc, x.re);
+    r.insert({{"t39.vcc", a.vcc}, {"t39.rb", a.rb}, {"t39.rc", a.rc}, {"t40.ic_sat", a.vcc / a.rc}, {"t40.vce_cut", a.vcc},
+              {"t41.vcc", e.vcc}, {"t41.rb", e.rb}, {"t41.rc", e.rc}, {"t41.re", e.re}, {"t41.ic_sat", e.vcc / (e.rc + e.re)},
+              {"t42.rb_lower", kRbLower}, {"t42.rb_higher", kRbHigher}, {"t42.rc_higher", kRcHigher},
+              {"t42.vcc_lower", kVccLower}, {"t42.ib_lower", (a.vcc - vbe) / kRbLower},
+              {"t42.ib_higher", (a.vcc - vbe) / kRbHigher}, {"t42.ib_vcc", (kVccLower - vbe) / a.rb},
+              {"t43.to_cut", a.vcc - vce40}, {"t43.swing_pp", 2 * std::min(vce40, a.vcc - vce40)}, {"t43.half", a.vcc / 2},
+              {"t44.vcc", x.vcc}, {"t44.rb", x.rb}, {"t44.rc", x.rc}, {"t44.ic_sat", x.vcc / x.rc}});
+    // Teoria 45: the curve through the middle of the line found from the VCE and IC of that
+    // point, then the base current the model draws there.
+    const double vce45 = kExample2Vcc / 2, ic45 = kExample2Vcc / kExample2Rc / 2;
     double lo = 0.2, hi = 1.0;
     for (int i = 0; i < 80; ++i) {
       const double m = (lo + hi) / 2;
-      (q.collectorCurrent(m, 4.5) < 3e-3 ? lo : hi) = m;
+      (q.collectorCurrent(m, vce45) < ic45 ? lo : hi) = m;
     }
-    const double ib45 = q.baseCurrent(lo, 4.5);
-    r.insert({{"t45.vcc", 9}, {"t45.rc", 1.5e3}, {"t45.ic_sat", 6e-3}, {"t45.vce", 4.5}, {"t45.ic", 3e-3},
-              {"t45.ib", ib45}, {"t45.rb", (9 - vbe) / ib45}});
+    const double ib45 = q.baseCurrent(lo, vce45);
+    r.insert({{"t45.vcc", kExample2Vcc}, {"t45.rc", kExample2Rc}, {"t45.ic_sat", kExample2Vcc / kExample2Rc},
+              {"t45.vce", vce45}, {"t45.ic", ic45}, {"t45.ib", ib45}, {"t45.rb", (kExample2Vcc - vbe) / ib45}});
   }
   r.merge(testing::biasExercisesRecomputed());  // topic 10, the worked bias exercises
   return r;
 }
 
-// "2,4 mA" -> 2.4e-3, with the half-step of its last digit as the rounding it allows.
-struct Shown {
-  double value = 0, tolerance = 0;
-  bool ok = false;
-};
-
-Shown readShown(const std::string& text) {
-  static const std::map<std::string, double> units = {
-      {"", 1},       {"V", 1},        {"mV", 1e-3},      {"A", 1},       {"mA", 1e-3},
-      {"\u00B5A", 1e-6}, {"nA", 1e-9}, {"\u03A9", 1},   {"k\u03A9", 1e3}, {"M\u03A9", 1e6},
-      {"W", 1},      {"mW", 1e-3}, {"ns", 1e-9}};
-  std::string number = text, unit;
-  if (const std::size_t space = text.find(' '); space != std::string::npos) {
-    number = text.substr(0, space);
-    unit = text.substr(space + 1);
-  }
-  const auto u = units.find(unit);
-  if (u == units.end() || number.empty()) return {};
-  const std::size_t comma = number.find(',');
-  const int decimals = comma == std::string::npos ? 0 : static_cast<int>(number.size() - comma - 1);
-  std::string dotted = number;
-  if (comma != std::string::npos) dotted[comma] = '.';
-  return {std::stod(dotted) * u->second, 0.5 * std::pow(10.0, -decimals) * u->second * (1 + 1e-9), true};
-}
-
 // The numbers of a caption, each with the unit that follows it: "IC ≈ 2,4 mA e VCE ≈ 6,7 V"
 // gives "2,4 mA" and "6,7 V". Digits inside a name (RB1, VCE(sat)) are not numbers.
 std::vector<std::string> numbersIn(const std::string& caption) {
-  static const std::vector<std::string> units = {"k\u03A9", "M\u03A9", "\u03A9", "mA", "\u00B5A", "nA", "mV", "V", "A", "mW", "W", "ns"};
   std::vector<std::string> out;
   std::size_t i = 0;
   while (i < caption.size()) {
@@ -514,7 +509,7 @@ std::vector<std::string> numbersIn(const std::string& caption) {
       ++j;
     std::string token = caption.substr(i, j - i);
     if (j < caption.size() && caption[j] == ' ')
-      for (const std::string& u : units)
+      for (const auto& [u, scale] : testing::printedUnits())
         if (caption.compare(j + 1, u.size(), u) == 0 &&
             (j + 1 + u.size() == caption.size() || !std::isalnum(static_cast<unsigned char>(caption[j + 1 + u.size()])))) {
           token += " " + u;
@@ -599,13 +594,36 @@ TEST(ComputedValues, DriftRisesHoldForTheCurrentsAsShown) {
   }
 }
 
-TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
+TEST(ComputedValues, EveryNumberAPageStatesIsOneOfItsValues) {
   struct Page {
     int order;
     std::vector<std::string> prefixes;  // the values this page may state
     std::set<std::string> givens;       // numbers it states as they are
   };
   const Page pages[] = {
+      {0, {}, {"12", "2026"}},  // the course's date, "12 / 2026"
+      // The numbered lists of skills and competences, and the result page's score thresholds.
+      {2, {}, {"1", "2", "3", "4", "5", "6"}},
+      {3, {}, {"1", "2", "3", "4"}},
+      {85, {}, {"20", "15"}},
+      // Questions 1 to 16 state their own data, typed in their statements and options; the
+      // arithmetic of each is checked by QuizContentTest. Their number leads the statement.
+      {65, {}, {"1"}},
+      {66, {}, {"2"}},
+      {67, {}, {"3"}},
+      {68, {}, {"4"}},
+      {69, {}, {"5", "50 \u00B5A", "5 mA", "4,95 mA", "55 mA", "100", "5,05 mA", "0,05 mA", "50 mA"}},
+      {70, {}, {"6", "6 mA", "40 \u00B5A", "0,0067", "15", "0,993", "150", "151", "1", "0,04 mA", "0,4 mA"}},
+      {71, {}, {"7", "99", "100", "0,99", "1,01", "0,01", "1"}},
+      {72, {}, {"8", "180", "1"}},  // 180°, and a gain below 1
+      {73, {}, {"9", "180", "1"}},
+      {74, {"hand."}, {"10", "4,3 V", "3,6 V", "5,0 V"}},
+      {75, {}, {"11"}},
+      {76, {}, {"12", "0"}},
+      {77, {}, {"13", "10 nA", "99", "0,1 nA", "990 nA", "0", "1000 nA", "1 \u00B5A", "1"}},
+      {78, {}, {"14", "5 nA", "25", "10", "55", "40 nA", "20 nA", "10 nA", "320 nA", "2", "5"}},
+      {79, {}, {"15"}},
+      {80, {}, {"16"}},
       {81, {"q17.", "hand."}, {"17", "0 V"}},
       {82, {"q18.", "hand."}, {"18"}},
       {83, {"q19.", "hand."}, {"19", "0", "0 V"}},
@@ -674,7 +692,10 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
   };
   const auto file = valuesFile();
   testing::Course course;
-  for (const Page& p : pages) {
+  // Every page of the registry is walked; a page without a row may state no number at all.
+  for (int order = 0; order < app::kPageCount; ++order) {
+    const auto row = std::find_if(std::begin(pages), std::end(pages), [&](const Page& p) { return p.order == order; });
+    const Page p = row != std::end(pages) ? *row : Page{order, {}, {}};
     std::set<std::string> allowed;
     for (const auto& [name, text] : file)
       for (const std::string& prefix : p.prefixes)
@@ -691,7 +712,8 @@ TEST(ComputedValues, EveryNumberTheCircuitQuestionsStateIsRecomputed) {
         if (auto* inner = dynamic_cast<const ui::Container*>(c)) self(self, *inner);
       }
     };
-    walk(walk, *app::page(p.order));
+    ASSERT_NE(app::page(order), nullptr) << "no page " << order;
+    walk(walk, *app::page(order));
   }
 }
 

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "DeviceModel.h"
-#include "HandMethods.h"
+#include "model/DeviceModel.h"
+#include "model/HandMethods.h"
 
 namespace apostila::figures {
 namespace {
@@ -125,15 +125,15 @@ TEST(HandMethods, OperatingPointsOfTheBiasCircuits) {
     bool saturated;
   };
   const Case cases[] = {
-      {"fixed bias", HandMethods::baseBias({.vbb = 12, .rb = 470e3, .vcc = 12, .rc = 2.2e3, .beta = 100}),
+      {"fixed bias", HandMethods::baseBias(BiasCircuit::fixed(12, 470e3, 2.2e3, 100)),
        100 * 11.3 / 470e3, 12 - 2.2e3 * 100 * 11.3 / 470e3, false},
-      {"emitter bias, no RB", HandMethods::baseBias({.vbb = 2.7, .rb = 0, .vcc = 15, .rc = 2e3, .beta = 100, .re = 1e3}),
+      {"emitter bias, no RB", HandMethods::baseBias(BiasCircuit::fixed(15, 0, 2e3, 100, 1e3).fromOwnSupply(2.7)),
        100 * 2.0 / 101e3, 15 - 2e3 * (200.0 / 101e3) - 1e3 * (2.0 / 1e3), false},
-      {"switch driven hard", HandMethods::baseBias({.vbb = 5, .rb = 10e3, .vcc = 12, .rc = 1e3, .beta = 100}),
+      {"switch driven hard", HandMethods::baseBias(BiasCircuit::fixed(12, 10e3, 1e3, 100).fromOwnSupply(5)),
        12e-3, 0, true},
-      {"base below VBE", HandMethods::baseBias({.vbb = 0.5, .rb = 10e3, .vcc = 12, .rc = 1e3, .beta = 100}), 0, 12,
+      {"base below VBE", HandMethods::baseBias(BiasCircuit::fixed(12, 10e3, 1e3, 100).fromOwnSupply(0.5)), 0, 12,
        false},
-      {"collector feedback", HandMethods::collectorFeedback({.vcc = 10, .rb = 200e3, .rc = 1e3, .beta = 100}),
+      {"collector feedback", HandMethods::collectorFeedback(BiasCircuit::collectorFeedback(10, 200e3, 1e3, 100)),
        100 * 9.3 / (101e3 + 200e3), 10 - 1e3 * 101 * 9.3 / (101e3 + 200e3), false},
   };
   for (const Case& c : cases) {
@@ -145,7 +145,8 @@ TEST(HandMethods, OperatingPointsOfTheBiasCircuits) {
 }
 
 TEST(HandMethods, TheDividerApproximationAgreesWhereItHolds) {
-  const DividerCircuit fair{12, 10e3, 2.2e3, 3.3e3, 1e3, 100}, poor{12, 100e3, 22e3, 3.3e3, 1e3, 50};
+  const auto fair = BiasCircuit::divider(12, 10e3, 2.2e3, 3.3e3, 1e3, 100);
+  const auto poor = BiasCircuit::divider(12, 100e3, 22e3, 3.3e3, 1e3, 50);
   EXPECT_TRUE(HandMethods::approximationHolds(fair));
   EXPECT_FALSE(HandMethods::approximationHolds(poor));
   const auto a = HandMethods::dividerApproximate(fair), e = HandMethods::dividerExact(fair);
@@ -155,7 +156,7 @@ TEST(HandMethods, TheDividerApproximationAgreesWhereItHolds) {
   EXPECT_NEAR(e.ie, e.ib + e.ic, 1e-12);
   EXPECT_NEAR(fair.vcc, fair.rc * e.ic + e.vce + fair.re * e.ie, 1e-9);
   // Driven into saturation the exact method still closes both loops, with VCE = 0.
-  const DividerCircuit hard{12, 2.2e3, 10e3, 10e3, 100, 100};
+  const auto hard = BiasCircuit::divider(12, 2.2e3, 10e3, 10e3, 100, 100);
   const auto s = HandMethods::dividerExact(hard);
   EXPECT_TRUE(s.saturated);
   EXPECT_NEAR(s.ie, s.ib + s.ic, 1e-12);

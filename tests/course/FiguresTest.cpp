@@ -9,17 +9,17 @@
 #include <string>
 #include <vector>
 
-#include "BmpWriter.h"
 #include "CourseFixture.h"
-#include "Drawing.h"
 #include "Figures.h"
-#include "Plot.h"
-#include "Schematic.h"
 #include "ValueTable.h"
 #include "apostila/PageRegistry.h"
 #include "content/Bitmap.h"
 #include "content/TImage.h"
 #include "content/TSpeedButton.h"
+#include "drawing/BmpWriter.h"
+#include "drawing/Drawing.h"
+#include "drawing/Plot.h"
+#include "drawing/Schematic.h"
 
 namespace apostila {
 namespace {
@@ -126,12 +126,39 @@ TEST(Figures, LetteringMarkupErrorsAreRefused) {
 
 // Wires are drawn between named terminals, so the terminals must be where the leads end: the
 // NPN's collector up and emitter down, the PNP's the other way round.
+// A Style puts back the ink, the pen and the lettering weight it found, nested or not, and the
+// drawing's record of its ink stays that of cairo: a stroke after the scope is in the old ink.
+TEST(Figures, AStyleRestoresInkPenAndWeightAtItsEnd) {
+  Drawing d(40, 20);
+  {
+    Drawing::Style outer(d, Drawing::kBlue);
+    outer.pen(4).bold();
+    {
+      Drawing::Style inner(d, Drawing::kGrey);
+      inner.pen(1).bold(false);
+      EXPECT_EQ(d.ink(), Drawing::kGrey);
+      EXPECT_FALSE(d.text().bold());
+    }
+    EXPECT_EQ(d.ink(), Drawing::kBlue);
+    EXPECT_DOUBLE_EQ(cairo_get_line_width(d.cr()), 4);
+    EXPECT_TRUE(d.text().bold());
+  }
+  EXPECT_EQ(d.ink(), Drawing::kBlack);
+  EXPECT_DOUBLE_EQ(cairo_get_line_width(d.cr()), Drawing::kPen);
+  EXPECT_FALSE(d.text().bold());
+  d.fillRect(0, 0, 10, 20, Drawing::kBlue);  // a fill leaves the ink alone
+  d.line({20, 10}, {39, 10});
+  const figures::RgbImage img = d.image();
+  EXPECT_EQ(img.pixels[10 * 40 + 5], Drawing::kBlue);
+  EXPECT_EQ(img.pixels[10 * 40 + 30], Drawing::kBlack);
+}
+
 TEST(Figures, SchematicTerminalsAreWhereTheLeadsEnd) {
   Drawing d(200, 120);
-  figures::Schematic s(d, 10);
-  s.npn("N", s.at(2, 6));
-  s.pnp("P", s.at(10, 6));
-  s.resistor("R", s.at(18, 2), s.at(18, 10));
+  figures::Schematic s(d);
+  s.npn("N", {20, 60});
+  s.pnp("P", {100, 60});
+  s.resistor("R", {180, 20}, {180, 100});
   const struct {
     const char* pin;
     double x, y;
@@ -150,6 +177,32 @@ TEST(Figures, SchematicTerminalsAreWhereTheLeadsEnd) {
 
 // A battery's + is set beside its long plate on the side away from its lettering, whichever
 // way the battery runs: the side is a direction on the picture, not one relative to a and b.
+// A chain places each part at the end of the last: by a length, up to a coordinate, or on to a
+// point, and its pins are where the parts ended.
+TEST(Figures, AChainPlacesEachPartAtTheEndOfTheLast) {
+  Drawing d(200, 200);
+  figures::Schematic s(d);
+  using S = figures::Schematic;
+  const auto end = s.from({20, 10})
+                       .resistor("R1", S::down(50))
+                       .wire(S::right(30), "I")
+                       .resistor("R2", S::toX(150))
+                       .led("D", S::toY(120))
+                       .wire(figures::Pt{150, 180})
+                       .here();
+  const struct {
+    const char* pin;
+    double x, y;
+  } cases[] = {{"R1.a", 20, 10}, {"R1.b", 20, 60}, {"R2.a", 50, 60}, {"R2.b", 150, 60}, {"D.a", 150, 60},
+               {"D.b", 150, 120}};
+  for (const auto& c : cases) {
+    EXPECT_DOUBLE_EQ(s.pin(c.pin).x, c.x) << c.pin;
+    EXPECT_DOUBLE_EQ(s.pin(c.pin).y, c.y) << c.pin;
+  }
+  EXPECT_DOUBLE_EQ(end.x, 150);
+  EXPECT_DOUBLE_EQ(end.y, 180);
+}
+
 TEST(Figures, ABatterysPlusSignStaysClearOfItsLettering) {
   using Side = figures::Schematic::Side;
   struct Case {
@@ -165,7 +218,7 @@ TEST(Figures, ABatterysPlusSignStaysClearOfItsLettering) {
   };
   for (const Case& c : cases) {
     Drawing d(100, 100);
-    figures::Schematic s(d, 10);
+    figures::Schematic s(d);
     s.battery("B", c.a, c.b, "", "", c.side);
     // Beyond 13 px from the axis only the + is drawn (the plates reach 12 px).
     const figures::RgbImage img = d.image();

@@ -6,7 +6,7 @@
 
 #include <stdexcept>
 
-#include "ZenerCurrentSource.h"
+#include "model/ZenerCurrentSource.h"
 
 namespace apostila::figures {
 namespace {

@@ -2,6 +2,7 @@
 // the 86 pages created in order through the real registry, ready to be driven by a test.
 #pragma once
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -10,6 +11,7 @@
 
 #include "apostila/PageRegistry.h"
 #include "content/DefinitionStore.h"
+#include "pages/PageList.h"
 #include "ui/Application.h"
 #include "ui/platform/headless/HeadlessBackend.h"
 #include "ui/text/ScreenTextMeasurer.h"
@@ -27,8 +29,14 @@ inline const content::DefinitionStore& builtDefinitions() {
   static Files files = [] {
     Files f;
     std::filesystem::path dir = std::filesystem::path(APOSTILA_BINARY_DIR) / "course" / "definitions";
-    f.names.push_back("TFORMINTRO");
-    for (int i = 1; i <= 85; ++i) f.names.push_back("TFORM" + std::to_string(i));
+    // The definition of page `id` is named "TID" (PageList.h).
+    auto definitionName = [](std::string id) {
+      for (char& c : id) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+      return "T" + id;
+    };
+#define APOSTILA_DEFINITION_NAME(id) f.names.push_back(definitionName(#id));
+    APOSTILA_PAGE_LIST(APOSTILA_DEFINITION_NAME)
+#undef APOSTILA_DEFINITION_NAME
     for (const std::string& n : f.names) {
       std::ifstream in(dir / n, std::ios::binary);
       f.bytes.emplace_back(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

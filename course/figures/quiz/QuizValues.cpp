@@ -1,0 +1,113 @@
+// The quiz's named values. The circuit questions state their components, the right results of
+// the hand methods, and the results of the slips their wrong options and hints describe, each
+// computed the way the slip computes it.
+#include <stdexcept>
+#include <string>
+
+#include "Topics.h"
+#include "ValueTable.h"
+#include "model/HandMethods.h"
+#include "quiz/QuizCircuits.h"
+
+namespace apostila::figures {
+
+namespace {
+
+void addComponents(ValueTable& t, const std::string& q, const BiasCircuit& c) {
+  t.add(q + ".vcc", c.vcc, "V");
+  if (c.hasOwnBaseSupply()) t.add(q + ".vbb", c.vbb, "V");
+  t.add(q + ".rb", c.rb, c.rb >= 1e3 ? "k\u03A9" : "\u03A9");
+  t.add(q + ".rc", c.rc, c.rc >= 1e3 ? "k\u03A9" : "\u03A9");
+  t.add(q + ".beta", c.beta, "");
+}
+
+// Fixed bias: IC and VCE, and what the slips give.
+void question17(ValueTable& t) {
+  const auto& c = QuizCircuits::kQuestion17;
+  addComponents(t, "q17", c);
+  const OperatingPoint p = HandMethods::baseBias(c);
+  if (p.saturated || p.cutOff) throw std::logic_error("question 17 must be in the active region");
+  t.add("q17.ib", p.ib, "\u00B5A", 0);
+  t.add("q17.ic", p.ic, "mA", 1);
+  t.add("q17.vce", p.vce, "V", 1);
+  t.add("q17.vrb", c.vcc - HandMethods::kVbe, "V", 1);
+  t.add("q17.vrc", p.ic * c.rc, "V", 1);
+  // VBE left out: all of VCC across RB.
+  const double icNoVbe = c.beta * c.vcc / c.rb;
+  t.add("q17.ic_novbe", icNoVbe, "mA", 1);
+  t.add("q17.vce_novbe", c.vcc - icNoVbe * c.rc, "V", 1);
+  // The base current taken for the collector's.
+  t.add("q17.vce_ib", c.vcc - p.ib * c.rc, "V", 1);
+  t.add("q17.ic_sat", p.icSat, "mA", 1);
+}
+
+// Divider bias by the approximate method; one decimal throughout, both from the exact results.
+void question18(ValueTable& t) {
+  const auto& c = QuizCircuits::kQuestion18;
+  t.add("q18.vcc", c.vcc, "V");
+  t.add("q18.rb1", c.rb, "k\u03A9");
+  t.add("q18.rb2", c.rb2, "k\u03A9");
+  t.add("q18.rc", c.rc, "k\u03A9");
+  t.add("q18.re", c.re, "k\u03A9");
+  t.add("q18.beta", c.beta, "");
+  if (!HandMethods::approximationHolds(c)) throw std::logic_error("question 18 must suit the approximate method");
+  const OperatingPoint p = HandMethods::dividerApproximate(c);
+  t.add("q18.vb", HandMethods::dividerVoltage(c), "V", 2);
+  t.add("q18.ic", p.ic, "mA", 1);
+  t.add("q18.vce", p.vce, "V", 1);
+  t.add("q18.vdrop", p.ic * (c.rc + c.re), "V", 1);
+  // RE only under the collector current's path forgotten: VCE = VCC − IC · RC.
+  t.add("q18.vce_rconly", c.vcc - p.ic * c.rc, "V", 1);
+  // The base voltage taken for the emitter's (VBE forgotten).
+  const double ieNoVbe = HandMethods::dividerVoltage(c) / c.re;
+  t.add("q18.ic_novbe", ieNoVbe, "mA", 1);
+  t.add("q18.vce_novbe", c.vcc - ieNoVbe * (c.rc + c.re), "V", 1);
+  // The divider as VCC · RB2 / RB1, without adding the two resistors.
+  const double ieDivider = (c.vcc * c.rb2 / c.rb - HandMethods::kVbe) / c.re;
+  t.add("q18.ic_divslip", ieDivider, "mA", 1);
+  t.add("q18.vce_divslip", c.vcc - ieDivider * (c.rc + c.re), "V", 1);
+}
+
+// Load line and Q point.
+void question19(ValueTable& t) {
+  const auto& c = QuizCircuits::kQuestion19;
+  addComponents(t, "q19", c);
+  const OperatingPoint p = HandMethods::baseBias(c);
+  if (p.saturated || p.cutOff) throw std::logic_error("question 19 must be in the active region");
+  t.add("q19.ic_sat", HandMethods::loadLineCurrent(c.vcc, c.rc), "mA", 0);
+  t.add("q19.vce_cut", HandMethods::loadLineVoltage(c.vcc), "V", 0);
+  t.add("q19.ic", p.ic, "mA", 1);
+  t.add("q19.vce", p.vce, "V", 1);
+  // The load line's end taken through RB.
+  t.add("q19.ic_sat_rb", c.vcc / c.rb, "\u00B5A", 0);
+  const double icNoVbe = c.beta * c.vcc / c.rb;
+  t.add("q19.ic_novbe", icNoVbe, "mA", 1);
+  t.add("q19.vce_novbe", c.vcc - icNoVbe * c.rc, "V", 1);
+}
+
+// The switch: saturated, IC capped by the collector circuit.
+void question20(ValueTable& t) {
+  const auto& c = QuizCircuits::kQuestion20;
+  addComponents(t, "q20", c);
+  const OperatingPoint p = HandMethods::baseBias(c);
+  if (!p.saturated) throw std::logic_error("question 20 must saturate");
+  t.add("q20.ic_sat", p.icSat, "mA", 0);
+  t.add("q20.vce", p.vce, "V", 0);
+  t.add("q20.ib", p.ib, "mA", 2);
+  t.add("q20.ic_beta", c.beta * p.ib, "mA", 0);
+  // VBB − VBE divided by RC: the two loops mixed.
+  const double icMixed = (c.vbb - HandMethods::kVbe) / c.rc;
+  t.add("q20.ic_mixed", icMixed, "mA", 1);
+  t.add("q20.vce_mixed", c.vcc - icMixed * c.rc, "V", 1);
+}
+
+}  // namespace
+
+void addQuizValues(ValueTable& t) {
+  question17(t);
+  question18(t);
+  question19(t);
+  question20(t);
+}
+
+}  // namespace apostila::figures

@@ -1,0 +1,210 @@
+// The pictures of topic 4, alpha and beta: the circuit whose currents define the two gains and
+// the definitions with the model transistor's numbers (Teoria 9), the four strips that derive
+// one gain from the other (Teoria 10), and two worked examples with hFE against IC and
+// temperature computed from the device model (Teoria 11).
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "Figures.h"
+#include "Topics.h"
+#include "ValueTable.h"
+#include "drawing/Drawing.h"
+#include "drawing/Equation.h"
+#include "drawing/Plot.h"
+#include "drawing/QuantityText.h"
+#include "drawing/Schematic.h"
+#include "model/DeviceModel.h"
+
+namespace apostila::figures {
+
+namespace {
+
+using Side = Schematic::Side;
+using Align = TextSetter::Align;
+
+
+// VBB drives the base through RB, RC hangs from +VCC, the emitter goes to the common return;
+// an arrow on each lead shows its conventional current, and the operating point stands beside.
+std::vector<std::uint8_t> currentsCircuit() {
+  Drawing d(305, 180);
+  Schematic s(d);
+  const double baseY = 108, xB = 40, returnY = 160;
+  s.npn("Q", {104, baseY});
+  const double xC = s.pin("Q.c").x;
+  s.supply("VCC", {xC, 22}, "+V_{CC}");
+  s.from(s.pin("VCC"))
+      .resistor("RC", Schematic::toY(70), "R_C", "", Side::Left)
+      .wire(s.pin("Q.c"), "I_C", Side::Right);
+  s.from({xB, baseY}).resistor("RB", Schematic::right(40), "R_B", "", Side::Above).wire(s.pin("Q.b"), "I_B", Side::Above);
+  s.battery("VBB", {xB, baseY + 12}, {xB, returnY - 14}, "V_{BB}", "", Side::Right);
+  s.wire({{xB, baseY}, {xB, baseY + 12}});
+  s.wire({{xB, returnY - 14}, {xB, returnY}, {xC, returnY}, s.pin("Q.e")});
+  s.current(s.pin("Q.e"), {xC, returnY}, "I_E", Side::Right);
+  const double gx = std::round((xB + xC) / 2);
+  s.dot({gx, returnY});
+  s.ground("0", {gx, returnY});
+
+  // The model transistor's currents at this operating point.
+  const double x = 194;
+  d.text().draw({x, 56}, "V_{CE} = " + val("t09.vce"));
+  d.inkText(Drawing::kBlue, {x, 86}, "I_C = " + val("t09.ic"));
+  d.inkText(Drawing::kBlue, {x, 112}, "I_B = " + val("t09.ib"));
+  d.inkText(Drawing::kBlue, {x, 138}, "I_E = " + val("t09.ie"));
+  return d.bmp();
+}
+
+// The two definitions, each with the circuit's numbers put in and what it is the gain of.
+std::vector<std::uint8_t> definitions() {
+  Drawing d(516, 99);
+  const struct {
+    double x;
+    std::string equation, result, meaning;
+  } gains[] = {
+      {4, "α = \\frac{I_C}{I_E} = \\frac{" + val("t09.ic") + "}{" + val("t09.ie") + "} ≈ ", val("t09.alpha"),
+       "α < 1  (base comum)"},
+      {258, "β = \\frac{I_C}{I_B} = \\frac{" + val("t09.ic") + "}{" + val("t09.ib") + "} ≈ ", val("t09.beta"),
+       "β ≫ 1  (emissor comum)"},
+  };
+  for (const auto& g : gains) {
+    const double width = d.text().draw({g.x, 40}, g.equation).width;
+    d.inkText(Drawing::kBlue, {g.x + width, 40}, g.result);
+    d.text().draw({g.x, 88}, g.meaning);
+  }
+  return d.bmp();
+}
+
+// One step of the derivation: its number in bold, its line of algebra, and the relation it
+// arrives at in the values' ink inside a frame, the whole centred in the strip's height.
+std::vector<std::uint8_t> step(int w, int h, const std::string& number, const std::string& line,
+                               const std::string& result = "") {
+  Drawing d(w, h);
+  TextSetter& t = d.text();
+  const TextSetter::Extent a = t.measure(line);
+  const double gap = 7, pad = 4;
+  TextSetter::Extent r;
+  if (!result.empty()) r = t.measure(result);
+  const double total = a.ascent + a.descent + (result.empty() ? 0 : gap + 2 * pad + r.ascent + r.descent);
+  const double baseline = std::round((h - total) / 2 + a.ascent);
+  t.bold(true);
+  t.draw({8, baseline}, number);
+  t.bold(false);
+  const double x = 34;
+  t.draw({x, baseline}, line);
+  if (!result.empty()) {
+    const double top = std::round(baseline + a.descent + gap) + 0.5, bottom = std::round(top + 2 * pad + r.ascent + r.descent) + 0.5;
+    d.inkText(Drawing::kBlue, {x + pad + 4, top + pad + r.ascent}, result);
+    // The frame on pixel centres, so that its lines stay one pixel sharp.
+    const double left = x + 0.5, right = std::round(x + r.width + 2 * pad + 8) + 0.5;
+    {
+      Drawing::Style inked(d, Drawing::kBlue);
+      d.polyline({{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}});
+    }
+  }
+  return d.bmp();
+}
+
+// Two worked examples side by side: the title, the data, then each step with its substitution.
+std::vector<std::uint8_t> workedExamples() {
+  Drawing d(498, 174);
+  const struct {
+    double x;
+    std::string title, data;
+    std::vector<std::string> steps;
+  } examples[] = {
+      {8, "Exemplo 1", "Dados: β = " + val("t11.ex1_beta") + ";  I_B = " + val("t11.ex1_ib"),
+       {"I_C = β · I_B", "= " + val("t11.ex1_beta") + " · " + val("t11.ex1_ib") + " = " + val("t11.ex1_ic"),
+        "I_E = I_C + I_B = " + val("t11.ex1_ie"),
+        "α = \\frac{β}{β + 1} = \\frac{" + val("t11.ex1_beta") + "}{" + val("t11.ex1_beta1") + "} ≈ " +
+            val("t11.ex1_alpha")}},
+      {256, "Exemplo 2", "Dados: α = " + val("t11.ex2_alpha") + ";  I_E = " + val("t11.ex2_ie"),
+       {"I_C = α · I_E", "= " + val("t11.ex2_alpha") + " · " + val("t11.ex2_ie") + " = " + val("t11.ex2_ic"),
+        "I_B = I_E − I_C = " + val("t11.ex2_ib"),
+        "β = \\frac{α}{1 − α} = \\frac{" + val("t11.ex2_alpha") + "}{" + val("t11.ex2_1malpha") + "} = " +
+            val("t11.ex2_beta")}},
+  };
+  for (const auto& ex : examples) {
+    d.text().bold(true);
+    d.text().draw({ex.x, 16}, ex.title);
+    d.text().bold(false);
+    d.text().draw({ex.x, 37}, ex.data);
+    Equation eq(d, 5);
+    for (const std::string& s : ex.steps) eq.row(s, Drawing::kBlue);
+    eq.draw({ex.x, 46});
+  }
+  d.ink(Drawing::kGrey);
+  d.line({244.5, 6}, {244.5, 168});
+  return d.bmp();
+}
+
+// hFE against IC on a logarithmic axis at three temperatures, each curve point by point from
+// the device model, with the room-temperature peak marked.
+constexpr double kCurveCelsius[] = {-55, 25, 100};
+
+std::vector<std::uint8_t> hfeCurves() {
+  Drawing d(475, 189);
+  Plot p(d, {.left = 46, .top = 22, .right = 404, .bottom = 148});
+  p.yAxis(0, 400, 100, "h_{FE}", "");
+  p.xAxisLog(10e-6, 100e-3, "I_C", "mA", 1e-3);
+  const DeviceModel q;
+  const double vce = courseValues().value("t11.vce");
+  for (double celsius : kCurveCelsius) {
+    const bool room = celsius == DeviceModel::kRoomCelsius;
+    d.ink(room ? Drawing::kBlue : Drawing::kBlack);
+    d.pen(room ? 2.2 : 1.5);
+    p.curve([&](double ic) { return q.beta(ic, celsius, vce); });
+  }
+  d.pen(Drawing::kPen);
+  // Each curve named past its right end, where the three lie apart.
+  for (double celsius : kCurveCelsius) {
+    const Pt end = p.at(100e-3, q.beta(100e-3, celsius, vce));
+    d.ink(celsius == DeviceModel::kRoomCelsius ? Drawing::kBlue : Drawing::kBlack);
+    d.text().draw({end.x + 6, end.y + 5}, QuantityText::number(celsius, 0) + " °C");
+  }
+  // The condition of the measurement, on paper so that the grid does not cross it.
+  const std::string condition = "V_{CE} = " + val("t11.vce");
+  const TextSetter::Extent e = d.text().measure(condition);
+  const Pt at = p.at(13e-6, 345);
+  d.fillPolygon({{at.x - 3, at.y - e.ascent - 2}, {at.x + e.width + 3, at.y - e.ascent - 2},
+                 {at.x + e.width + 3, at.y + e.descent + 2}, {at.x - 3, at.y + e.descent + 2}},
+                Drawing::kPaper);
+  d.text().draw(at, condition);
+  const Pt peak{courseValues().value("t11.ic_peak"), courseValues().value("t11.beta_peak")};
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    p.point(peak);
+  }
+  return d.bmp();
+}
+
+// hFE is the datasheet's name for β, and where it peaks at room temperature.
+std::vector<std::uint8_t> hfeNote() {
+  Drawing d(387, 56);
+  d.text().draw({6, 20}, "h_{FE}: o nome de β = I_C / I_B na folha de dados");
+  d.inkText(Drawing::kBlue, {6, 46}, "Máximo a 25 °C: h_{FE} ≈ " + val("t11.beta_peak") + " com I_C ≈ " + val("t11.ic_peak"));
+  return d.bmp();
+}
+
+}  // namespace
+
+void addTopic4Figures(FigureList& list) {
+  list.add("t09-circuito-correntes.bmp", currentsCircuit);
+  list.add("t09-definicoes.bmp", definitions);
+  list.add("t10-lei-dos-nos.bmp", [] {
+    return step(564, 67, "1",
+                "I_E = I_C + I_B ;  dividindo por I_C:   \\frac{I_E}{I_C} = \\frac{I_C}{I_C} + \\frac{I_B}{I_C} = 1 + \\frac{I_B}{I_C}");
+  });
+  list.add("t10-inversos.bmp", [] { return step(368, 37, "2", "Como  I_E / I_C = 1 / α  e  I_B / I_C = 1 / β :"); });
+  list.add("t10-beta-de-alfa.bmp", [] {
+    return step(521, 99, "3", "\\frac{1}{α} = 1 + \\frac{1}{β}   →   \\frac{1}{β} = \\frac{1}{α} − 1 = \\frac{1 − α}{α}   →",
+                "β = \\frac{α}{1 − α}");
+  });
+  list.add("t10-alfa-de-beta.bmp", [] {
+    return step(377, 99, "4", "\\frac{1}{α} = 1 + \\frac{1}{β} = \\frac{β + 1}{β}   →", "α = \\frac{β}{β + 1}");
+  });
+  list.add("t11-exemplos.bmp", workedExamples);
+  list.add("t11-hfe-ic-temperatura.bmp", hfeCurves);
+  list.add("t11-hfe.bmp", hfeNote);
+}
+
+}  // namespace apostila::figures

@@ -1,0 +1,54 @@
+// The numbers of topic 4, alpha and beta (Teoria 9 and 11).
+#include <cmath>
+
+#include "Topics.h"
+#include "ValueTable.h"
+#include "model/DeviceModel.h"
+
+namespace apostila::figures {
+
+// Alpha and beta. Teoria 9 reads the three currents of the model transistor at IC = 2 mA and
+// divides them; Teoria 11 works two examples by the relations between the gains and finds where
+// the model's hFE peaks at room temperature.
+void addTopic4Values(ValueTable& t) {
+  const DeviceModel q;
+  const double vce = 5, ic = 2e-3;
+  const double ib = q.baseCurrent(q.baseEmitterVoltage(ic, vce), vce);
+  t.add("t09.vce", vce, "V");
+  t.add("t09.ic", ic, "mA");
+  t.add("t09.ib", ib, "\u00B5A", 1);
+  t.add("t09.ie", ic + ib, "mA", 2);
+  t.add("t09.alpha", ic / (ic + ib), "", 3);
+  t.add("t09.beta", ic / ib, "", 0);
+
+  // Given β and IB: IC = β · IB, IE = IC + IB, α = β / (β + 1).
+  const double beta1 = 150, ib1 = 20e-6;
+  t.add("t11.ex1_beta", beta1, "");
+  t.add("t11.ex1_beta1", beta1 + 1, "");
+  t.add("t11.ex1_ib", ib1, "\u00B5A");
+  t.add("t11.ex1_ic", beta1 * ib1, "mA", 0);
+  t.add("t11.ex1_ie", beta1 * ib1 + ib1, "mA", 2);
+  t.add("t11.ex1_alpha", beta1 / (beta1 + 1), "", 3);
+  // Given α and IE: β = α / (1 − α), IC = α · IE, IB = IE − IC.
+  const double alpha2 = 0.98, ie2 = 5e-3;
+  t.add("t11.ex2_alpha", alpha2, "");
+  t.add("t11.ex2_1malpha", 1 - alpha2, "", 2);
+  t.add("t11.ex2_ie", ie2, "mA");
+  t.add("t11.ex2_beta", alpha2 / (1 - alpha2), "", 0);
+  t.add("t11.ex2_ic", alpha2 * ie2, "mA", 1);
+  t.add("t11.ex2_ib", ie2 - alpha2 * ie2, "mA", 1);
+
+  // The peak of hFE(IC) at 25 °C and VCE = 5 V, searched along the logarithm of IC in steps of
+  // 1/200 decade.
+  const double curveVce = 5;
+  t.add("t11.vce", curveVce, "V");
+  double icPeak = 1e-6, betaPeak = 0;
+  for (int i = 0; i <= 1000; ++i) {
+    const double icAt = 1e-6 * std::pow(10.0, i / 200.0), b = q.beta(icAt, DeviceModel::kRoomCelsius, curveVce);
+    if (b > betaPeak) betaPeak = b, icPeak = icAt;
+  }
+  t.add("t11.beta_peak", betaPeak, "", 0);
+  t.add("t11.ic_peak", icPeak, "mA", 0);
+}
+
+}  // namespace apostila::figures

@@ -1,0 +1,28 @@
+// The numbers of topic 8, the characteristic curves (Teoria 19 and 20).
+#include "Topics.h"
+#include "ValueTable.h"
+#include "model/DeviceModel.h"
+#include "model/HandMethods.h"
+
+namespace apostila::figures {
+
+// The characteristic curves: Teoria 19 reads β between the 40 µA and 60 µA curves at
+// VCE = 10 V, as a learner reads it off the picture; Teoria 20 marks the input curve's knee.
+void addTopic8Values(ValueTable& t) {
+  const DeviceModel q;
+  const double vce = 10, ib1 = 40e-6, ib2 = 60e-6;
+  const double ic1 = q.outputCurve(ib1, vce), ic2 = q.outputCurve(ib2, vce);
+  t.add("t19.vce_read", vce, "V");
+  t.add("t19.ib1", ib1, "\u00B5A");
+  t.add("t19.ib2", ib2, "\u00B5A");
+  t.add("t19.ic1", ic1, "mA", 1);
+  t.add("t19.ic2", ic2, "mA", 1);
+  t.add("t19.dic", ic2 - ic1, "mA", 1);
+  t.add("t19.dib", ib2 - ib1, "\u00B5A");
+  t.add("t19.beta", (ic2 - ic1) / (ib2 - ib1), "", 0);
+  t.add("t19.pmax", q.parameters().pmax, "W");
+  t.add("t19.bvceo", q.parameters().bvceo, "V");
+  t.add("t20.vknee", HandMethods::kVbe, "V", 1);
+}
+
+}  // namespace apostila::figures

@@ -1,0 +1,92 @@
+// The numbers of Teoria 22 to 26, all by the hand methods: what β's spread does to the fixed
+// bias of Teoria 17 (Teoria 22), the divider of Teoria 24 solved exactly through its Thévenin
+// equivalent and by the approximate method (Teoria 26), and the collector feedback of Teoria 25,
+// solved (Teoria 26) and solved again with β doubled, to show how little IC moves.
+#include <stdexcept>
+
+#include "Topics.h"
+#include "ValueTable.h"
+#include "model/HandMethods.h"
+#include "topics/07-single-battery/SingleBatteryCircuit.h"
+#include "topics/09-bias/Topic9Circuits.h"
+
+namespace apostila::figures {
+
+namespace {
+
+const char* const kKilohms = "k\u03A9";
+const char* const kMicroamps = "\u00B5A";
+
+// Teoria 22: Teoria 17's circuit with two transistors of one type, β at the ends of its spread.
+void fixedBiasSpread(ValueTable& t) {
+  const BiasCircuit& c = kSingleBatteryCircuit;
+  const double ib = (c.vcc - HandMethods::kVbe) / c.rb;
+  const double low = 100, high = 300;
+  if (low * ib >= c.vcc / c.rc || high * ib <= c.vcc / c.rc)
+    throw std::logic_error("Teoria 22: the low β must stay active and the high one must saturate");
+  t.add("t22.beta_low", low, "");
+  t.add("t22.ic_low", low * ib, "mA", 2);
+  t.add("t22.beta_high", high, "");
+  t.add("t22.ic_high", high * ib, "mA", 2);
+}
+
+// Teoria 24 and 26: the divider, exact through VTH and RTH, then the approximate method.
+void divider(ValueTable& t) {
+  const BiasCircuit& c = kTopic9Divider;
+  t.add("t24.vcc", c.vcc, "V");
+  t.add("t24.rb1", c.rb, kKilohms);
+  t.add("t24.rb2", c.rb2, kKilohms);
+  t.add("t24.rc", c.rc, kKilohms);
+  t.add("t24.re", c.re, kKilohms);
+  t.add("t24.beta", c.beta, "");
+  const OperatingPoint p = HandMethods::dividerExact(c);
+  if (p.saturated || p.cutOff) throw std::logic_error("Teoria 26's divider must be worked in the active region");
+  const double vth = HandMethods::dividerVoltage(c), rth = HandMethods::dividerResistance(c);
+  t.add("t24.rb_sum", c.rb + c.rb2, kKilohms, 1);
+  t.add("t24.vth", vth, "V", 3);
+  t.add("t24.rth", rth, kKilohms, 2);
+  t.add("t24.beta1", c.beta + 1, "");
+  t.add("t24.ib", p.ib, kMicroamps, 2);
+  t.add("t24.ic", p.ic, "mA", 2);
+  t.add("t24.ie", p.ie, "mA", 2);
+  t.add("t24.vrc", p.ic * c.rc, "V", 2);
+  t.add("t24.vre", p.ie * c.re, "V", 2);
+  t.add("t24.vce", p.vce, "V", 2);
+  if (!HandMethods::approximationHolds(c)) throw std::logic_error("Teoria 26's divider must suit the approximate method");
+  const OperatingPoint a = HandMethods::dividerApproximate(c);
+  t.add("t24.beta_re", c.beta * c.re, kKilohms);
+  t.add("t24.ten_rb2", 10 * c.rb2, kKilohms);
+  t.add("t24.ic_approx", a.ic, "mA", 2);
+  t.add("t24.approx_excess", 100 * (a.ic - p.ic) / p.ic, "", 1);
+}
+
+// Teoria 25 and 26: collector feedback, and the same circuit with a transistor of twice the β.
+void collectorFeedback(ValueTable& t) {
+  const BiasCircuit& c = kTopic9Feedback;
+  t.add("t25.vcc", c.vcc, "V");
+  t.add("t25.rb", c.rb, kKilohms);
+  t.add("t25.rc", c.rc, kKilohms);
+  t.add("t25.beta", c.beta, "");
+  const OperatingPoint p = HandMethods::collectorFeedback(c);
+  t.add("t25.vnet", c.vcc - HandMethods::kVbe, "V", 1);
+  t.add("t25.rin", c.rb + (c.beta + 1) * c.rc, kKilohms, 1);
+  t.add("t25.ib", p.ib, kMicroamps, 2);
+  t.add("t25.ic", p.ic, "mA", 2);
+  t.add("t25.vrc", p.ie * c.rc, "V", 2);
+  t.add("t25.vce", p.vce, "V", 2);
+  const BiasCircuit doubled = c.withBeta(2 * c.beta);
+  const OperatingPoint q = HandMethods::collectorFeedback(doubled);
+  t.add("t25.beta_doubled", doubled.beta, "");
+  t.add("t25.ic_doubled", q.ic, "mA", 2);
+  t.add("t25.ic_rise", 100 * (q.ic - p.ic) / p.ic, "", 0);
+}
+
+}  // namespace
+
+void addTopic9Values(ValueTable& t) {
+  fixedBiasSpread(t);
+  divider(t);
+  collectorFeedback(t);
+}
+
+}  // namespace apostila::figures

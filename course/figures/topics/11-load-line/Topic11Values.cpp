@@ -1,0 +1,116 @@
+// The numbers of topic 11: the ends of each load line, and each Q point found where the line
+// meets the model's output curve of the circuit's base current. The hand method gives only the
+// base current (VBE = 0,7 V); IC and VCE are read where the curve meets the line, as the pages
+// teach, so no β is assumed.
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include "Topics.h"
+#include "model/DeviceModel.h"
+#include "model/HandMethods.h"
+#include "model/RootFinder.h"
+#include "topics/11-load-line/Topic11Figures.h"
+
+namespace apostila::figures {
+
+namespace {
+
+const char* const kOhms = "k\u03A9";
+const char* const kMicroamps = "\u00B5A";
+
+// IC read to the hundredth of a milliampere, and VCE = VCC − (RC + RE) · IC from the IC as
+// shown, so that the collector loop holds for the numbers a learner checks on paper.
+void addPoint(ValueTable& t, const std::string& page, const LoadLinePoint& q, const BiasCircuit& c) {
+  const double icShown = std::round(q.ic * 1e5) / 1e5;
+  t.add(page + ".ib", q.ib, kMicroamps, 1);
+  t.add(page + ".ic", icShown, "mA", 2);
+  t.add(page + ".vce", c.vcc - c.loadLineResistance() * icShown, "V", 2);
+}
+
+}  // namespace
+
+LoadLinePoint loadLinePoint(const BiasCircuit& c) {
+  const DeviceModel q;
+  const double r = c.loadLineResistance();
+  auto pointAt = [&](double ib) {
+    const double vce = q.loadLineVce(ib, c.vcc, r);
+    return LoadLinePoint{ib, (c.vcc - vce) / r, vce};
+  };
+  // The voltage the base loop needs rises with IB; with RE = 0 the root is the hand method's
+  // (VCC − 0,7) / RB itself.
+  return pointAt(RootFinder::bisect(0, (c.vcc - HandMethods::kVbe) / c.rb, 100, [&](double ib) {
+    return c.rb * ib + HandMethods::kVbe + c.re * (pointAt(ib).ic + ib) < c.vcc;
+  }).middle());
+}
+
+double baseCurrentThrough(double vce, double ic) {
+  const DeviceModel q;
+  return RootFinder::rising([&](double ib) { return q.outputCurve(ib, vce); }, ic, 0, ic, 100);
+}
+
+void addTopic11Values(ValueTable& t) {
+  using namespace topic11;
+  auto inRegion = [](const LoadLinePoint& p, const BiasCircuit& c, const char* page) {
+    if (p.vce < 1 || p.vce > c.vcc - 1) throw std::logic_error(std::string(page) + "'s Q must lie in the active region");
+  };
+
+  // Teoria 39 and 40: the circuit, the ends of its line and its Q.
+  const LoadLinePoint q40 = loadLinePoint(kCircuit);
+  inRegion(q40, kCircuit, "Teoria 40");
+  t.add("t39.vcc", kCircuit.vcc, "V");
+  t.add("t39.rb", kCircuit.rb, kOhms);
+  t.add("t39.rc", kCircuit.rc, kOhms);
+  t.add("t40.ic_sat", HandMethods::loadLineCurrent(kCircuit.vcc, kCircuit.rc), "mA", 2);
+  t.add("t40.vce_cut", HandMethods::loadLineVoltage(kCircuit.vcc), "V");
+  addPoint(t, "t40", q40, kCircuit);
+
+  // Teoria 41: RE joins RC in the collector–emitter loop.
+  const LoadLinePoint q41 = loadLinePoint(kWithEmitter);
+  inRegion(q41, kWithEmitter, "Teoria 41");
+  t.add("t41.vcc", kWithEmitter.vcc, "V");
+  t.add("t41.rb", kWithEmitter.rb, "M\u03A9");
+  t.add("t41.rc", kWithEmitter.rc, kOhms);
+  t.add("t41.re", kWithEmitter.re, kOhms);
+  t.add("t41.ic_sat", HandMethods::loadLineCurrent(kWithEmitter.vcc, kWithEmitter.rc, kWithEmitter.re), "mA", 2);
+  addPoint(t, "t41", q41, kWithEmitter);
+
+  // Teoria 42: the parts changed one at a time.
+  t.add("t42.rb_lower", kRbLower, kOhms);
+  t.add("t42.rb_higher", kRbHigher, "M\u03A9");
+  t.add("t42.rc_higher", kRcHigher, kOhms);
+  t.add("t42.vcc_lower", kVccLower, "V");
+  t.add("t42.ib_lower", loadLinePoint({.vcc = kCircuit.vcc, .rb = kRbLower, .rc = kCircuit.rc}).ib, kMicroamps, 1);
+  t.add("t42.ib_higher", loadLinePoint({.vcc = kCircuit.vcc, .rb = kRbHigher, .rc = kCircuit.rc}).ib, kMicroamps, 1);
+  t.add("t42.ib_vcc", loadLinePoint({.vcc = kVccLower, .rb = kCircuit.rb, .rc = kCircuit.rc}).ib, kMicroamps, 1);
+
+  // Teoria 43: how far VCE can swing from Q each way before the line ends (VCE(sat) taken as
+  // 0), and the symmetric swing the nearer end allows.
+  const double toSaturation = t.value("t40.vce"), toCutOff = kCircuit.vcc - toSaturation;
+  t.add("t43.to_cut", toCutOff, "V", 2);
+  t.add("t43.swing_pp", 2 * std::min(toSaturation, toCutOff), "V", 1);
+  t.add("t43.half", kCircuit.vcc / 2, "V");
+
+  // Teoria 44: the first example, worked the same way.
+  const LoadLinePoint q44 = loadLinePoint(kExample1);
+  inRegion(q44, kExample1, "Teoria 44");
+  t.add("t44.vcc", kExample1.vcc, "V");
+  t.add("t44.rb", kExample1.rb, kOhms);
+  t.add("t44.rc", kExample1.rc, kOhms);
+  t.add("t44.ic_sat", HandMethods::loadLineCurrent(kExample1.vcc, kExample1.rc), "mA");
+  addPoint(t, "t44", q44, kExample1);
+
+  // Teoria 45: Q in the middle of the line, and the RB that gives the base current of the
+  // curve through it.
+  const double icSat45 = HandMethods::loadLineCurrent(kExample2Vcc, kExample2Rc);
+  const double ib45 = baseCurrentThrough(kExample2Vcc / 2, icSat45 / 2);
+  t.add("t45.vcc", kExample2Vcc, "V");
+  t.add("t45.rc", kExample2Rc, kOhms);
+  t.add("t45.ic_sat", icSat45, "mA");
+  t.add("t45.vce", kExample2Vcc / 2, "V", 1);
+  t.add("t45.ic", icSat45 / 2, "mA");
+  t.add("t45.ib", ib45, kMicroamps, 2);
+  t.add("t45.rb", (kExample2Vcc - HandMethods::kVbe) / ib45, kOhms, 0);
+}
+
+}  // namespace apostila::figures
