@@ -552,9 +552,13 @@ void SdlBackend::translateWindowEvent(const SDL_WindowEvent& event) {
         w->ignoreMovesUntil = 0;  // our own move has landed
         return;
       }
-      if (nowMs() < w->ignoreMovesUntil) {
-        // Our move landed elsewhere: a move made while the window manager was still taking
-        // the window in can be read as the frame's position. Ask again, a few times at most.
+      // Our move landed a frame's corner away from where we asked: a move made while the
+      // window manager was still taking the window in can be read as the frame's position, or
+      // the frame's as the client's. Ask again, a few times at most. A landing anywhere else is
+      // somebody's move (the learner dragging the page just after it came up) and stands.
+      const Point off = leftTop(w->frame);
+      const bool misread = outer - w->outer == off || w->outer - outer == off;
+      if (misread && nowMs() < w->ignoreMovesUntil) {
         if (w->corrections < 3) {
           const Point client = w->outer + leftTop(w->frame);
           SDL_SetWindowPosition(w->sdl.get(), client.x, client.y);
