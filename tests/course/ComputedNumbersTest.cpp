@@ -550,34 +550,70 @@ TEST(ComputedValues, EveryValueAgreesWithItsRecomputation) {
   for (const auto& [name, value] : expected) EXPECT_TRUE(file.count(name)) << name << " is not in values.txt";
 }
 
-// A step that a page works out in full ("5 mA − 0,0236 mA = 4,976 mA") must hold for the
-// numbers as shown, which a learner checks on paper, and not only for the exact values behind
-// them: the result may differ from the shown operands' sum by its own rounding at most.
+// A step that a page works out in full ("5 mA − 0,0236 mA = 4,976 mA", "200 · 6,02 µA =
+// 1,20 mA") must hold for the numbers as shown, which a learner checks on paper, and not only
+// for the exact values behind them: the result worked from the shown operands may differ from the
+// shown result by the result's own rounding at most. An operand is a value's name or a number as
+// the page prints it ("201").
+enum class Op { Sum, Difference, Product, Quotient, Change };  // Change: 100 · (b / a − 1), in %
+
+struct WorkedStep {
+  const char* a;
+  Op op;
+  const char* b;
+  const char* result;
+};
+
+double workedFrom(double a, Op op, double b) {
+  switch (op) {
+    case Op::Sum: return a + b;
+    case Op::Difference: return a - b;
+    case Op::Product: return a * b;
+    case Op::Quotient: return a / b;
+    case Op::Change: return 100 * (b / a - 1);
+  }
+  return 0;
+}
+
+const char* symbolOf(Op op) {
+  switch (op) {
+    case Op::Sum: return " + ";
+    case Op::Difference: return " \u2212 ";
+    case Op::Product: return " \u00B7 ";
+    case Op::Quotient: return " / ";
+    case Op::Change: return " \u2192 ";
+  }
+  return "";
+}
+
 TEST(ComputedValues, WorkedStepsHoldForTheNumbersAsShown) {
   const auto file = valuesFile();
-  const struct {
-    const char *a, *b, *result;
-    double sign;  // result = a + sign · b
-  } steps[] = {
-      {"t06.ic", "t06.ib", "t06.ie", +1},        // Teoria 6: IE = IC + IB
-      {"t07.ie", "t07.ib_ma", "t07.ic", -1},     // Teoria 7: IC = IE − IB
-      {"t07.ic", "t07.icbo", "t07.ic_maj", -1},  // Teoria 7: IC(maj) = IC − ICBO
-      {"t17.vcc", "t18.vrc", "t18.vce", -1},     // Teoria 18: VCE = VCC − RC · IC
-      {"t19.ic2", "t19.ic1", "t19.dic", -1},     // Teoria 19: ΔIC read between two curves
-      {"t51.td", "t51.tr", "t51.ton", +1},       // Teoria 51: ton = td + tr
-      {"t51.ts", "t51.tf", "t51.toff", +1},      // Teoria 51: toff = ts + tf
-      {"t50.vcc", "t50.vd", "t50.vce_clamp", +1},  // Teoria 50: VCC plus the diode's drop
-      {"t24.ic", "t24.ib", "t24.ie", +1},        // Teoria 26: IE = IC + IB
-      {"t25.vcc", "t25.vrc", "t25.vce", -1},     // Teoria 26: VCE = VCC − RC · (IC + IB)
-      {"t52.vz", "hand.vbe", "t52.ve", -1},      // Teoria 52: VE = VZ − VBE
-      {"t56.vz", "hand.vbe", "t56.ve", -1},      // Teoria 56: VE = VZ − VBE
-      {"t39.vcc", "t40.vce", "t43.to_cut", -1},   // Teoria 43: from Q to the cut-off end
+  const WorkedStep steps[] = {
+      {"t06.ic", Op::Sum, "t06.ib", "t06.ie"},             // Teoria 6: IE = IC + IB
+      {"t07.ie", Op::Difference, "t07.ib_ma", "t07.ic"},   // Teoria 7: IC = IE − IB
+      {"t07.ic", Op::Difference, "t07.icbo", "t07.ic_maj"},  // Teoria 7: IC(maj) = IC − ICBO
+      {"t17.vcc", Op::Difference, "t18.vrc", "t18.vce"},   // Teoria 18: VCE = VCC − RC · IC
+      {"t19.ic2", Op::Difference, "t19.ic1", "t19.dic"},   // Teoria 19: ΔIC read between two curves
+      {"t51.td", Op::Sum, "t51.tr", "t51.ton"},            // Teoria 51: ton = td + tr
+      {"t51.ts", Op::Sum, "t51.tf", "t51.toff"},           // Teoria 51: toff = ts + tf
+      {"t50.vcc", Op::Sum, "t50.vd", "t50.vce_clamp"},     // Teoria 50: VCC plus the diode's drop
+      {"t24.ic", Op::Sum, "t24.ib", "t24.ie"},             // Teoria 26: IE = IC + IB
+      {"t25.vcc", Op::Difference, "t25.vrc", "t25.vce"},   // Teoria 26: VCE = VCC − RC · (IC + IB)
+      {"t52.vz", Op::Difference, "hand.vbe", "t52.ve"},    // Teoria 52: VE = VZ − VBE
+      {"t56.vz", Op::Difference, "hand.vbe", "t56.ve"},    // Teoria 56: VE = VZ − VBE
+      {"t39.vcc", Op::Difference, "t40.vce", "t43.to_cut"},  // Teoria 43: from Q to the cut-off end
+  };
+  const auto operand = [&](const std::string& name) {
+    if (const auto v = file.find(name); v != file.end()) return readShown(v->second);
+    return readShown(name);  // a number printed as it stands
   };
   for (const auto& s : steps) {
-    ASSERT_TRUE(file.count(s.a) && file.count(s.b) && file.count(s.result)) << s.result;
-    const Shown a = readShown(file.at(s.a)), b = readShown(file.at(s.b)), r = readShown(file.at(s.result));
-    EXPECT_NEAR(a.value + s.sign * b.value, r.value, r.tolerance)
-        << file.at(s.a) << (s.sign > 0 ? " + " : " − ") << file.at(s.b) << " is not " << file.at(s.result);
+    const Shown a = operand(s.a), b = operand(s.b);
+    ASSERT_TRUE(a.ok && b.ok && file.count(s.result)) << s.a << symbolOf(s.op) << s.b << " = " << s.result;
+    const Shown r = readShown(file.at(s.result));
+    ASSERT_TRUE(r.ok) << file.at(s.result);
+    EXPECT_NEAR(workedFrom(a.value, s.op, b.value), r.value, r.tolerance)
+        << s.a << symbolOf(s.op) << s.b << " is not " << file.at(s.result);
   }
 }
 

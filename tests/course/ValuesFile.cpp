@@ -51,6 +51,7 @@ Shown readShown(const std::string& text) {
     if (u == units.end()) return {};
     scale = u->second;
   }
+  if (!number.empty() && number.front() == '+') number.erase(0, 1);  // a signed percentage
   if (number.empty() || number.find_first_not_of("0123456789,-") != std::string::npos) return {};
   const std::size_t comma = number.find(',');
   const int decimals = comma == std::string::npos ? 0 : static_cast<int>(number.size() - comma - 1);
@@ -69,6 +70,7 @@ TEST(ValuesFile, ReadsEachUnitAtItsScaleAndRefusesUnknownOnes) {
       {"2,4 mA", 2.4e-3, 0.05e-3, true}, {"470 k\u03A9", 470e3, 0.5e3, true}, {"10 nA", 10e-9, 0.5e-9, true},
       {"35 ns", 35e-9, 0.5e-9, true},   {"2,1 mV", 2.1e-3, 0.05e-3, true},   {"1,5 M\u03A9", 1.5e6, 0.05e6, true},
       {"24 \u00B5A", 24e-6, 0.5e-6, true}, {"100", 100, 0.5, true},           {"-0,25", -0.25, 0.005, true},
+      {"+7,6%", 7.6, 0.05, true},
       {"3 furlongs", 0, 0, false},       {"", 0, 0, false},                   {"x V", 0, 0, false},
   };
   for (const auto& c : cases) {
