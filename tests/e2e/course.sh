@@ -285,13 +285,10 @@ page=$(expect_page "Questão 1")
 kill -0 "$pid" || fail "the program ended on No"
 click_element "$page" Form65 BtnSair
 within 20 confirmation || fail "\"Sair\" asked nothing the second time"
-xdotool key Left Return
-ended() { ! kill -0 "$pid" 2>/dev/null; }
-within 20 ended || fail "the program did not end on Yes"
-rc=0
-wait "$pid" || rc=$?
+answer_yes "$pid"
+[[ $answered != running ]] || fail "the program did not end on Yes"
 pid=
-((rc == 0)) || fail "Yes ended the program with $rc"
+[[ $answered == "exit 0" ]] || fail "Yes ended the program with $answered"
 
 # A page's close box hides that page only, asking nothing (only a window manager gives pages
 # close boxes).
@@ -308,7 +305,7 @@ if [[ $wm != none ]]; then
   no_confirmation || fail "the close box asked the confirmation"
   kill -0 "$pid" || fail "the program ended when its page was closed"
   kill -TERM "$pid"
-  within 20 ended || fail "SIGTERM did not end the program"
+  within 20 exited "$pid" || fail "SIGTERM did not end the program"
   pid=
 fi
 

@@ -38,3 +38,15 @@ point_at() {
   o=$(origin "$1")
   xdotool mousemove $((${o%,*} + $2)) $((${o#*,} + $3))
 }
+# Answers Yes on the open confirmation (No is its default button: Left moves to Yes), waits up
+# to 20 s for the program with pid $1 (a child of this shell, so not in a subshell) to end, and
+# sets `answered` to how: "exit N", or "running" when it did not end.
+answer_yes() {
+  xdotool key Left Return
+  answered=running
+  within 20 exited "$1" || return 0
+  local rc=0
+  wait "$1" || rc=$?
+  answered="exit $rc"
+}
+exited() { ! kill -0 "$1" 2>/dev/null; }

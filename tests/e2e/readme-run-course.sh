@@ -54,12 +54,8 @@ asking() {
 }
 click_at "$start" $((x + w / 2)) $((y + h / 2))
 within 20 asking || fail "\"Sair\" asked nothing"
-# No is the default button: Left moves to Yes.
-xdotool key Left Return
-ended() { ! kill -0 "$pid" 2>/dev/null; }
-within 20 ended || fail "the program did not end on Yes"
-rc=0
-wait "$pid" || rc=$?
+answer_yes "$pid"
+[[ $answered != running ]] || fail "the program did not end on Yes"
 pid=
-((rc == 0)) || fail "Yes ended the command with $rc"
+[[ $answered == "exit 0" ]] || fail "Yes ended the command with $answered"
 echo "readme: ./scripts/run-course set up, started the course, and ended with 0 on \"Sair\" and Yes"
