@@ -4,6 +4,7 @@
 // with and whose right answers must be what the course's transistor model computes from them.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <regex>
 #include <set>
 #include <string>
@@ -92,12 +93,12 @@ std::vector<CircuitQuestion> circuitQuestions() {
   const auto& c20 = QuizCircuits::kQuestion20;
   // Saturated where β · IB asks for more than the collector circuit passes; VCE is then 0 V.
   EXPECT_GT(c20.beta * (c20.vbb - vbe) / c20.rb, c20.vcc / c20.rc) << "question 20 is about a saturated switch";
-  const std::string sat20 = "IC(sat) = " + Q::milliamps(c20.vcc / c20.rc, 0), vce20 = "VCE" + approx + Q::volts(0, 0);
+  const std::string ic20 = "IC" + approx + Q::milliamps(c20.vcc / c20.rc, 0), vce20 = "VCE" + approx + Q::volts(0, 0);
   list.push_back({20,
                   {"VBB = " + volts(c20.vbb), "RB = " + Q::ohms(c20.rb), "VCC = " + volts(c20.vcc),
                    "RC = " + Q::ohms(c20.rc), "\u03B2 = " + Q::plain(c20.beta)},
-                  {"Saturado", sat20, vce20},
-                  "Saturado, com IC" + approx + sat20 + " e " + vce20});
+                  {"Saturado", ic20, vce20},
+                  "Saturado, com " + ic20 + " e " + vce20});
   return list;
 }
 
@@ -119,6 +120,35 @@ TEST(QuizContent, CircuitQuestionsStateTheFiguresValuesAndAnswerWithTheModelsRes
         if (text.find(result) == std::string::npos) lacksOne = true;
       EXPECT_TRUE(lacksOne) << "option " << static_cast<char>('A' + i) << " gives the right result: " << text;
     }
+  }
+}
+
+// The questions of one value type their data and their options; the right option must be what
+// the course's relation gives from the data the statement states.
+TEST(QuizContent, NumericQuestionsAnswerWhatTheRelationGivesFromTheirData) {
+  testing::Course course;
+  using Q = QuantityText;
+  const double vbe = 0.7;
+  struct Row {
+    int number;
+    std::vector<std::string> given;
+    std::string right;
+  };
+  const Row rows[] = {
+      {5, {"IB = 50 \u00B5A", "IC = 5 mA"}, "IE = " + Q::milliamps(50e-6 + 5e-3, 2)},        // IE = IB + IC
+      {6, {"IC = 6 mA", "IB = 40 \u00B5A"}, "\u03B2 = " + Q::plain(6e-3 / 40e-6)},         // β = IC / IB
+      {7, {"\u03B2 = 99"}, "\u03B1 = " + Q::number(99.0 / (99 + 1), 2)},                  // α = β / (β + 1)
+      {10, {"VCB = 4,3 V", "VBE = " + Q::volts(vbe, 1)}, "VCE = " + Q::volts(4.3 + vbe, 1)},  // VCE = VCB + VBE
+      {12, {"ICBO = 10 nA", "\u03B2 = 99"}, "ICEO = " + Q::plain((99 + 1) * 10.0) + " nA"},  // (β + 1) · ICBO
+      {13, {"5 nA a 25 \u00B0C", "dobra a cada 10 \u00B0C", "a 55 \u00B0C"},
+       "ICBO = " + Q::plain(5.0 * std::pow(2.0, (55 - 25) / 10.0)) + " nA"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.number);
+    pages::QuestionPage& q = question(r.number);
+    for (const std::string& g : r.given)
+      EXPECT_NE(q.LblQuestao->caption().find(g), std::string::npos) << "the statement does not state " << g;
+    EXPECT_EQ(options(q)[static_cast<std::size_t>(rightIndex(r.number))]->caption(), r.right);
   }
 }
 

@@ -80,6 +80,9 @@ void question19(ValueTable& t) {
   t.add("q19.vce", p.vce, "V", 1);
   // The load line's end taken through RB.
   t.add("q19.ic_sat_rb", c.vcc / c.rb, "\u00B5A", 0);
+  // VBE taken off in the collector loop too, at both ends of the line.
+  t.add("q19.ic_sat_vbe", (c.vcc - HandMethods::kVbe) / c.rc, "mA", 1);
+  t.add("q19.vce_cut_vbe", c.vcc - HandMethods::kVbe, "V", 1);
   const double icNoVbe = c.beta * c.vcc / c.rb;
   t.add("q19.ic_novbe", icNoVbe, "mA", 1);
   t.add("q19.vce_novbe", c.vcc - icNoVbe * c.rc, "V", 1);
@@ -95,6 +98,8 @@ void question20(ValueTable& t) {
   t.add("q20.vce", p.vce, "V", 0);
   t.add("q20.ib", p.ib, "mA", 2);
   t.add("q20.ic_beta", c.beta * p.ib, "mA", 0);
+  // The base current taken for the collector's.
+  t.add("q20.vce_ib", c.vcc - p.ib * c.rc, "V", 1);
   // VBB − VBE divided by RC: the two loops mixed.
   const double icMixed = (c.vbb - HandMethods::kVbe) / c.rc;
   t.add("q20.ic_mixed", icMixed, "mA", 1);
