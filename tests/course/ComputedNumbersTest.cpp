@@ -66,31 +66,36 @@ double zenerSourceCurrent(double vcc, double vz, double re, const std::function<
   return q.collectorCurrent(vz - ve, vc - ve);
 }
 
+// A quiz option's current as the learner reads it, to the hundredth of a milliampere; the VCE
+// beside it is worked from that.
+double printedMilliamps(double amps) { return std::round(amps * 1e5) / 1e5; }
+
 // What each value must be, in SI units, computed the way the page's text says it is.
 std::map<std::string, double> recomputed() {
   const double vbe = 0.7;
   std::map<std::string, double> r{{"hand.vbe", vbe}};
   {
     const auto& c = QuizCircuits::kQuestion17;
-    const double ib = (c.vcc - vbe) / c.rb, ic = c.beta * ib, icNoVbe = c.beta * c.vcc / c.rb;
+    const double ib = (c.vcc - vbe) / c.rb, ic = printedMilliamps(c.beta * ib);
+    const double icNoVbe = printedMilliamps(c.beta * c.vcc / c.rb);
     r.insert({{"q17.vcc", c.vcc}, {"q17.rb", c.rb}, {"q17.rc", c.rc}, {"q17.beta", c.beta}, {"q17.ib", ib},
-              {"q17.ic", ic}, {"q17.vce", c.vcc - ic * c.rc}, {"q17.vrb", c.vcc - vbe}, {"q17.vrc", ic * c.rc},
+              {"q17.ic", ic}, {"q17.vce", c.vcc - ic * c.rc}, {"q17.vrc", ic * c.rc},
               {"q17.ic_novbe", icNoVbe}, {"q17.vce_novbe", c.vcc - icNoVbe * c.rc}, {"q17.vce_ib", c.vcc - ib * c.rc},
               {"q17.ic_sat", c.vcc / c.rc}});
   }
   {
     const auto& c = QuizCircuits::kQuestion18;
-    const double vb = c.vcc * c.rb2 / (c.rb + c.rb2), ie = (vb - vbe) / c.re;
-    const double ieNoVbe = vb / c.re, ieSlip = (c.vcc * c.rb2 / c.rb - vbe) / c.re;
+    const double vb = c.vcc * c.rb2 / (c.rb + c.rb2), ie = printedMilliamps((vb - vbe) / c.re);
+    const double ieNoVbe = printedMilliamps(vb / c.re), ieSlip = printedMilliamps((c.vcc * c.rb2 / c.rb - vbe) / c.re);
     r.insert({{"q18.vcc", c.vcc}, {"q18.rb1", c.rb}, {"q18.rb2", c.rb2}, {"q18.rc", c.rc}, {"q18.re", c.re},
-              {"q18.beta", c.beta}, {"q18.vb", vb}, {"q18.ic", ie}, {"q18.vce", c.vcc - ie * (c.rc + c.re)},
+              {"q18.beta", c.beta}, {"q18.ic", ie}, {"q18.vce", c.vcc - ie * (c.rc + c.re)},
               {"q18.vdrop", ie * (c.rc + c.re)}, {"q18.vce_rconly", c.vcc - ie * c.rc}, {"q18.ic_novbe", ieNoVbe},
               {"q18.vce_novbe", c.vcc - ieNoVbe * (c.rc + c.re)}, {"q18.ic_divslip", ieSlip},
               {"q18.vce_divslip", c.vcc - ieSlip * (c.rc + c.re)}});
   }
   {
     const auto& c = QuizCircuits::kQuestion19;
-    const double ic = c.beta * (c.vcc - vbe) / c.rb, icNoVbe = c.beta * c.vcc / c.rb;
+    const double ic = printedMilliamps(c.beta * (c.vcc - vbe) / c.rb), icNoVbe = printedMilliamps(c.beta * c.vcc / c.rb);
     r.insert({{"q19.vcc", c.vcc}, {"q19.rb", c.rb}, {"q19.rc", c.rc}, {"q19.beta", c.beta},
               {"q19.ic_sat", c.vcc / c.rc}, {"q19.vce_cut", c.vcc}, {"q19.ic", ic}, {"q19.vce", c.vcc - ic * c.rc},
               {"q19.ic_sat_rb", c.vcc / c.rb}, {"q19.ic_sat_vbe", (c.vcc - vbe) / c.rc},
@@ -604,6 +609,11 @@ TEST(ComputedValues, WorkedStepsHoldForTheNumbersAsShown) {
       {"t52.vz", Op::Difference, "hand.vbe", "t52.ve"},    // Teoria 52: VE = VZ − VBE
       {"t56.vz", Op::Difference, "hand.vbe", "t56.ve"},    // Teoria 56: VE = VZ − VBE
       {"t39.vcc", Op::Difference, "t40.vce", "t43.to_cut"},  // Teoria 43: from Q to the cut-off end
+      // Questions 17 and 18: the drop an option prints, and the VCE beside the IC it prints.
+      {"q17.rc", Op::Product, "q17.ic", "q17.vrc"},        // Questão 17: RC · IC
+      {"q17.vcc", Op::Difference, "q17.vrc", "q17.vce"},   // Questão 17: VCE = VCC − RC · IC
+      {"4,3 k\u03A9", Op::Product, "q18.ic", "q18.vdrop"},  // Questão 18: (RC + RE) · IC
+      {"q18.vcc", Op::Difference, "q18.vdrop", "q18.vce"},  // Questão 18: VCE = VCC − (RC + RE) · IC
   };
   const auto operand = [&](const std::string& name) {
     if (const auto v = file.find(name); v != file.end()) return readShown(v->second);

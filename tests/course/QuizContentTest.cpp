@@ -53,11 +53,15 @@ std::vector<CircuitQuestion> circuitQuestions() {
   // The textbook's hand method, written out here: VBE = 0,7 V, IC = β · IB in the active region,
   // and the collector circuit's ceiling IC(sat) = VCC / (RC + RE).
   const double vbe = 0.7;
+  // VCE is worked from the IC the option prints beside it (to the hundredth of a milliampere),
+  // and a half unit of its last digit rounds up, as on paper.
+  auto printed = [](double amps) { return std::round(amps * 1e5) / 1e5; };
+  const double halfUp = 1e-9;
 
   const auto& c17 = QuizCircuits::kQuestion17;
-  const double icq17 = c17.beta * (c17.vcc - vbe) / c17.rb, vceq17 = c17.vcc - icq17 * c17.rc;
+  const double icq17 = printed(c17.beta * (c17.vcc - vbe) / c17.rb), vceq17 = c17.vcc - icq17 * c17.rc + halfUp;
   EXPECT_LT(icq17, c17.vcc / c17.rc) << "question 17 is worked in the active region";
-  const std::string ic17 = "IC" + approx + Q::milliamps(icq17, 1), vce17 = "VCE" + approx + Q::volts(vceq17, 1);
+  const std::string ic17 = "IC" + approx + Q::milliamps(icq17, 2), vce17 = "VCE" + approx + Q::volts(vceq17, 2);
   list.push_back({17,
                   {"VCC = " + volts(c17.vcc), "RB = " + Q::ohms(c17.rb), "RC = " + Q::ohms(c17.rc),
                    "\u03B2 = " + Q::plain(c17.beta)},
@@ -66,11 +70,11 @@ std::vector<CircuitQuestion> circuitQuestions() {
 
   const auto& c18 = QuizCircuits::kQuestion18;
   // The approximate method: the base at the divider's open voltage, IC ≈ IE.
-  const double ie18 = (c18.vcc * c18.rb2 / (c18.rb + c18.rb2) - vbe) / c18.re;
-  const double vceq18 = c18.vcc - ie18 * (c18.rc + c18.re);
+  const double ie18 = printed((c18.vcc * c18.rb2 / (c18.rb + c18.rb2) - vbe) / c18.re);
+  const double vceq18 = c18.vcc - ie18 * (c18.rc + c18.re) + halfUp;
   EXPECT_GT(vceq18, 0) << "question 18 is worked in the active region";
-  // The same precision as the other questions: IC to a tenth of a milliampere.
-  const std::string ic18 = "IC" + approx + Q::milliamps(ie18, 1), vce18 = "VCE" + approx + Q::volts(vceq18, 1);
+  // Three significant figures, as the course prints computed results.
+  const std::string ic18 = "IC" + approx + Q::milliamps(ie18, 2), vce18 = "VCE" + approx + Q::volts(vceq18, 2);
   list.push_back({18,
                   {"VCC = " + volts(c18.vcc), "RB1 = " + Q::ohms(c18.rb), "RB2 = " + Q::ohms(c18.rb2),
                    "RC = " + Q::ohms(c18.rc), "RE = " + Q::ohms(c18.re), "\u03B2 = " + Q::plain(c18.beta),
@@ -79,11 +83,11 @@ std::vector<CircuitQuestion> circuitQuestions() {
                   ic18 + " e " + vce18});
 
   const auto& c19 = QuizCircuits::kQuestion19;
-  const double icq19 = c19.beta * (c19.vcc - vbe) / c19.rb, vceq19 = c19.vcc - icq19 * c19.rc;
+  const double icq19 = printed(c19.beta * (c19.vcc - vbe) / c19.rb), vceq19 = c19.vcc - icq19 * c19.rc + halfUp;
   EXPECT_LT(icq19, c19.vcc / c19.rc) << "question 19 is worked in the active region";
   // The load line's ends: IC(sat) = VCC / RC with VCE = 0, and VCE(corte) = VCC with IC = 0.
   const std::string sat19 = "IC(sat) = " + Q::milliamps(c19.vcc / c19.rc, 0), cut19 = "VCE(corte) = " + Q::volts(c19.vcc, 0);
-  const std::string ic19 = "IC" + approx + Q::milliamps(icq19, 1), vce19 = "VCE" + approx + Q::volts(vceq19, 1);
+  const std::string ic19 = "IC" + approx + Q::milliamps(icq19, 2), vce19 = "VCE" + approx + Q::volts(vceq19, 2);
   list.push_back({19,
                   {"VCC = " + volts(c19.vcc), "RB = " + Q::ohms(c19.rb), "RC = " + Q::ohms(c19.rc),
                    "\u03B2 = " + Q::plain(c19.beta), "reta de carga"},
