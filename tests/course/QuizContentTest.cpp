@@ -143,8 +143,8 @@ TEST(QuizContent, NumericQuestionsAnswerWhatTheRelationGivesFromTheirData) {
       {6, {"IC = 6 mA", "IB = 40 \u00B5A"}, "\u03B2 = " + Q::plain(6e-3 / 40e-6)},         // β = IC / IB
       {7, {"\u03B2 = 99"}, "\u03B1 = " + Q::number(99.0 / (99 + 1), 2)},                  // α = β / (β + 1)
       {10, {"VCB = 4,3 V", "VBE = " + Q::volts(vbe, 1)}, "VCE = " + Q::volts(4.3 + vbe, 1)},  // VCE = VCB + VBE
-      {12, {"ICBO = 10 nA", "\u03B2 = 99"}, "ICEO = " + Q::plain((99 + 1) * 10.0) + " nA"},  // (β + 1) · ICBO
-      {13, {"5 nA a 25 \u00B0C", "dobra a cada 10 \u00B0C", "a 55 \u00B0C"},
+      {13, {"ICBO = 10 nA", "\u03B2 = 99"}, "ICEO = " + Q::plain((99 + 1) * 10.0) + " nA"},  // (β + 1) · ICBO
+      {14, {"5 nA a 25 \u00B0C", "dobra a cada 10 \u00B0C", "a 55 \u00B0C"},
        "ICBO = " + Q::plain(5.0 * std::pow(2.0, (55 - 25) / 10.0)) + " nA"},
   };
   for (const Row& r : rows) {
