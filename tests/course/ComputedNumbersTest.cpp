@@ -66,34 +66,40 @@ double zenerSourceCurrent(double vcc, double vz, double re, const std::function<
   return q.collectorCurrent(vz - ve, vc - ve);
 }
 
+// A quiz option's current as the learner reads it, to the hundredth of a milliampere; the VCE
+// beside it is worked from that.
+double printedMilliamps(double amps) { return std::round(amps * 1e5) / 1e5; }
+
 // What each value must be, in SI units, computed the way the page's text says it is.
 std::map<std::string, double> recomputed() {
   const double vbe = 0.7;
   std::map<std::string, double> r{{"hand.vbe", vbe}};
   {
     const auto& c = QuizCircuits::kQuestion17;
-    const double ib = (c.vcc - vbe) / c.rb, ic = c.beta * ib, icNoVbe = c.beta * c.vcc / c.rb;
+    const double ib = (c.vcc - vbe) / c.rb, ic = printedMilliamps(c.beta * ib);
+    const double icNoVbe = printedMilliamps(c.beta * c.vcc / c.rb);
     r.insert({{"q17.vcc", c.vcc}, {"q17.rb", c.rb}, {"q17.rc", c.rc}, {"q17.beta", c.beta}, {"q17.ib", ib},
-              {"q17.ic", ic}, {"q17.vce", c.vcc - ic * c.rc}, {"q17.vrb", c.vcc - vbe}, {"q17.vrc", ic * c.rc},
+              {"q17.ic", ic}, {"q17.vce", c.vcc - ic * c.rc}, {"q17.vrc", ic * c.rc},
               {"q17.ic_novbe", icNoVbe}, {"q17.vce_novbe", c.vcc - icNoVbe * c.rc}, {"q17.vce_ib", c.vcc - ib * c.rc},
               {"q17.ic_sat", c.vcc / c.rc}});
   }
   {
     const auto& c = QuizCircuits::kQuestion18;
-    const double vb = c.vcc * c.rb2 / (c.rb + c.rb2), ie = (vb - vbe) / c.re;
-    const double ieNoVbe = vb / c.re, ieSlip = (c.vcc * c.rb2 / c.rb - vbe) / c.re;
+    const double vb = c.vcc * c.rb2 / (c.rb + c.rb2), ie = printedMilliamps((vb - vbe) / c.re);
+    const double ieNoVbe = printedMilliamps(vb / c.re), ieSlip = printedMilliamps((c.vcc * c.rb2 / c.rb - vbe) / c.re);
     r.insert({{"q18.vcc", c.vcc}, {"q18.rb1", c.rb}, {"q18.rb2", c.rb2}, {"q18.rc", c.rc}, {"q18.re", c.re},
-              {"q18.beta", c.beta}, {"q18.vb", vb}, {"q18.ic", ie}, {"q18.vce", c.vcc - ie * (c.rc + c.re)},
+              {"q18.beta", c.beta}, {"q18.ic", ie}, {"q18.vce", c.vcc - ie * (c.rc + c.re)},
               {"q18.vdrop", ie * (c.rc + c.re)}, {"q18.vce_rconly", c.vcc - ie * c.rc}, {"q18.ic_novbe", ieNoVbe},
               {"q18.vce_novbe", c.vcc - ieNoVbe * (c.rc + c.re)}, {"q18.ic_divslip", ieSlip},
               {"q18.vce_divslip", c.vcc - ieSlip * (c.rc + c.re)}});
   }
   {
     const auto& c = QuizCircuits::kQuestion19;
-    const double ic = c.beta * (c.vcc - vbe) / c.rb, icNoVbe = c.beta * c.vcc / c.rb;
+    const double ic = printedMilliamps(c.beta * (c.vcc - vbe) / c.rb), icNoVbe = printedMilliamps(c.beta * c.vcc / c.rb);
     r.insert({{"q19.vcc", c.vcc}, {"q19.rb", c.rb}, {"q19.rc", c.rc}, {"q19.beta", c.beta},
               {"q19.ic_sat", c.vcc / c.rc}, {"q19.vce_cut", c.vcc}, {"q19.ic", ic}, {"q19.vce", c.vcc - ic * c.rc},
-              {"q19.ic_sat_rb", c.vcc / c.rb}, {"q19.ic_novbe", icNoVbe}, {"q19.vce_novbe", c.vcc - icNoVbe * c.rc}});
+              {"q19.ic_sat_rb", c.vcc / c.rb}, {"q19.ic_sat_vbe", (c.vcc - vbe) / c.rc},
+              {"q19.vce_cut_vbe", c.vcc - vbe}, {"q19.ic_novbe", icNoVbe}, {"q19.vce_novbe", c.vcc - icNoVbe * c.rc}});
   }
   {
     const auto& c = QuizCircuits::kQuestion20;
@@ -101,6 +107,7 @@ std::map<std::string, double> recomputed() {
     EXPECT_GT(c.beta * ib, c.vcc / c.rc) << "question 20 is about a saturated switch";
     r.insert({{"q20.vcc", c.vcc}, {"q20.vbb", c.vbb}, {"q20.rb", c.rb}, {"q20.rc", c.rc}, {"q20.beta", c.beta},
               {"q20.ic_sat", c.vcc / c.rc}, {"q20.vce", 0.0}, {"q20.ib", ib}, {"q20.ic_beta", c.beta * ib},
+              {"q20.vce_ib", c.vcc - ib * c.rc},
               {"q20.ic_mixed", mixed}, {"q20.vce_mixed", c.vcc - mixed * c.rc}});
   }
   {
@@ -602,6 +609,11 @@ TEST(ComputedValues, WorkedStepsHoldForTheNumbersAsShown) {
       {"t52.vz", Op::Difference, "hand.vbe", "t52.ve"},    // Teoria 52: VE = VZ − VBE
       {"t56.vz", Op::Difference, "hand.vbe", "t56.ve"},    // Teoria 56: VE = VZ − VBE
       {"t39.vcc", Op::Difference, "t40.vce", "t43.to_cut"},  // Teoria 43: from Q to the cut-off end
+      // Questions 17 and 18: the drop an option prints, and the VCE beside the IC it prints.
+      {"q17.rc", Op::Product, "q17.ic", "q17.vrc"},        // Questão 17: RC · IC
+      {"q17.vcc", Op::Difference, "q17.vrc", "q17.vce"},   // Questão 17: VCE = VCC − RC · IC
+      {"4,3 k\u03A9", Op::Product, "q18.ic", "q18.vdrop"},  // Questão 18: (RC + RE) · IC
+      {"q18.vcc", Op::Difference, "q18.vdrop", "q18.vce"},  // Questão 18: VCE = VCC − (RC + RE) · IC
   };
   const auto operand = [&](const std::string& name) {
     if (const auto v = file.find(name); v != file.end()) return readShown(v->second);
@@ -643,27 +655,28 @@ TEST(ComputedValues, EveryNumberAPageStatesIsOneOfItsValues) {
       {3, {}, {"1", "2", "3", "4"}},
       {85, {}, {"20", "15"}},
       // Questions 1 to 16 state their own data, typed in their statements and options; the
-      // arithmetic of each is checked by QuizContentTest. Their number leads the statement.
-      {65, {}, {"1"}},
-      {66, {}, {"2"}},
-      {67, {}, {"3"}},
-      {68, {}, {"4"}},
-      {69, {}, {"5", "50 \u00B5A", "5 mA", "4,95 mA", "55 mA", "100", "5,05 mA", "0,05 mA", "50 mA"}},
-      {70, {}, {"6", "6 mA", "40 \u00B5A", "0,0067", "15", "0,993", "150", "151", "1", "0,04 mA", "0,4 mA"}},
-      {71, {}, {"7", "99", "100", "0,99", "1,01", "0,01", "1"}},
-      {72, {}, {"8", "180", "1"}},  // 180°, and a gain below 1
-      {73, {}, {"9", "180", "1"}},
-      {74, {"hand."}, {"10", "4,3 V", "3,6 V", "5,0 V"}},
-      {75, {}, {"11"}},
-      {76, {}, {"12", "0"}},
-      {77, {}, {"13", "10 nA", "99", "0,1 nA", "990 nA", "0", "1000 nA", "1 \u00B5A", "1"}},
-      {78, {}, {"14", "5 nA", "25", "10", "55", "40 nA", "20 nA", "10 nA", "320 nA", "2", "5"}},
-      {79, {}, {"15"}},
-      {80, {}, {"16"}},
-      {81, {"q17.", "hand."}, {"17", "0 V"}},
-      {82, {"q18.", "hand."}, {"18"}},
-      {83, {"q19.", "hand."}, {"19", "0", "0 V"}},
-      {84, {"q20.", "hand."}, {"20", "0"}},
+      // arithmetic of each is checked by QuizContentTest. Their number leads the statement, and
+      // their hints name the theory pages to review.
+      {65, {}, {"1", "2"}},
+      {66, {}, {"2", "5"}},
+      {67, {}, {"3", "4"}},
+      {68, {}, {"4", "5"}},
+      {69, {}, {"5", "50 \u00B5A", "5 mA", "4,95 mA", "55,0 mA", "5,00 mA", "5,50 mA", "5,05 mA", "6"}},
+      {70, {}, {"6", "6 mA", "40 \u00B5A", "0,0067", "15", "0,993", "150", "151", "9"}},
+      {71, {}, {"7", "99", "100", "0,99", "1,01", "0,01", "10"}},
+      {72, {}, {"8", "180", "1", "12", "14"}},  // 180°, and a gain below 1
+      {73, {}, {"9", "180", "1", "14"}},
+      {74, {"hand."}, {"10", "4,3 V", "3,6 V", "5,0 V", "15"}},
+      {75, {}, {"11", "0", "19"}},
+      {76, {}, {"12", "23"}},
+      {77, {}, {"13", "10 nA", "99", "0,1 nA", "990 nA", "1000 nA", "0 nA", "27"}},
+      {78, {}, {"14", "5 nA", "25", "10", "55", "10 nA", "20 nA", "40 nA", "320 nA", "5", "28"}},
+      {79, {}, {"15", "52"}},
+      {80, {"t60."}, {"16", "60"}},
+      {81, {"q17.", "hand."}, {"17", "0 V", "18"}},
+      {82, {"q18.", "hand."}, {"18", "10", "24", "26"}},  // β · RE ≥ 10 · RB2
+      {83, {"q19.", "hand."}, {"19", "0", "0 V", "39", "44"}},
+      {84, {"q20.", "hand."}, {"20", "0 mA", "47"}},
       {5, {}, {"1947", "1948", "1951"}},
       {6, {}, {}},
       {7, {"t03.", "hand."}, {}},

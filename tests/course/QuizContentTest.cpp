@@ -4,6 +4,7 @@
 // with and whose right answers must be what the course's transistor model computes from them.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <regex>
 #include <set>
 #include <string>
@@ -52,11 +53,15 @@ std::vector<CircuitQuestion> circuitQuestions() {
   // The textbook's hand method, written out here: VBE = 0,7 V, IC = β · IB in the active region,
   // and the collector circuit's ceiling IC(sat) = VCC / (RC + RE).
   const double vbe = 0.7;
+  // VCE is worked from the IC the option prints beside it (to the hundredth of a milliampere),
+  // and a half unit of its last digit rounds up, as on paper.
+  auto printed = [](double amps) { return std::round(amps * 1e5) / 1e5; };
+  const double halfUp = 1e-9;
 
   const auto& c17 = QuizCircuits::kQuestion17;
-  const double icq17 = c17.beta * (c17.vcc - vbe) / c17.rb, vceq17 = c17.vcc - icq17 * c17.rc;
+  const double icq17 = printed(c17.beta * (c17.vcc - vbe) / c17.rb), vceq17 = c17.vcc - icq17 * c17.rc + halfUp;
   EXPECT_LT(icq17, c17.vcc / c17.rc) << "question 17 is worked in the active region";
-  const std::string ic17 = "IC" + approx + Q::milliamps(icq17, 1), vce17 = "VCE" + approx + Q::volts(vceq17, 1);
+  const std::string ic17 = "IC" + approx + Q::milliamps(icq17, 2), vce17 = "VCE" + approx + Q::volts(vceq17, 2);
   list.push_back({17,
                   {"VCC = " + volts(c17.vcc), "RB = " + Q::ohms(c17.rb), "RC = " + Q::ohms(c17.rc),
                    "\u03B2 = " + Q::plain(c17.beta)},
@@ -65,11 +70,11 @@ std::vector<CircuitQuestion> circuitQuestions() {
 
   const auto& c18 = QuizCircuits::kQuestion18;
   // The approximate method: the base at the divider's open voltage, IC ≈ IE.
-  const double ie18 = (c18.vcc * c18.rb2 / (c18.rb + c18.rb2) - vbe) / c18.re;
-  const double vceq18 = c18.vcc - ie18 * (c18.rc + c18.re);
+  const double ie18 = printed((c18.vcc * c18.rb2 / (c18.rb + c18.rb2) - vbe) / c18.re);
+  const double vceq18 = c18.vcc - ie18 * (c18.rc + c18.re) + halfUp;
   EXPECT_GT(vceq18, 0) << "question 18 is worked in the active region";
-  // The same precision as the other questions: IC to a tenth of a milliampere.
-  const std::string ic18 = "IC" + approx + Q::milliamps(ie18, 1), vce18 = "VCE" + approx + Q::volts(vceq18, 1);
+  // Three significant figures, as the course prints computed results.
+  const std::string ic18 = "IC" + approx + Q::milliamps(ie18, 2), vce18 = "VCE" + approx + Q::volts(vceq18, 2);
   list.push_back({18,
                   {"VCC = " + volts(c18.vcc), "RB1 = " + Q::ohms(c18.rb), "RB2 = " + Q::ohms(c18.rb2),
                    "RC = " + Q::ohms(c18.rc), "RE = " + Q::ohms(c18.re), "\u03B2 = " + Q::plain(c18.beta),
@@ -78,11 +83,11 @@ std::vector<CircuitQuestion> circuitQuestions() {
                   ic18 + " e " + vce18});
 
   const auto& c19 = QuizCircuits::kQuestion19;
-  const double icq19 = c19.beta * (c19.vcc - vbe) / c19.rb, vceq19 = c19.vcc - icq19 * c19.rc;
+  const double icq19 = printed(c19.beta * (c19.vcc - vbe) / c19.rb), vceq19 = c19.vcc - icq19 * c19.rc + halfUp;
   EXPECT_LT(icq19, c19.vcc / c19.rc) << "question 19 is worked in the active region";
   // The load line's ends: IC(sat) = VCC / RC with VCE = 0, and VCE(corte) = VCC with IC = 0.
   const std::string sat19 = "IC(sat) = " + Q::milliamps(c19.vcc / c19.rc, 0), cut19 = "VCE(corte) = " + Q::volts(c19.vcc, 0);
-  const std::string ic19 = "IC" + approx + Q::milliamps(icq19, 1), vce19 = "VCE" + approx + Q::volts(vceq19, 1);
+  const std::string ic19 = "IC" + approx + Q::milliamps(icq19, 2), vce19 = "VCE" + approx + Q::volts(vceq19, 2);
   list.push_back({19,
                   {"VCC = " + volts(c19.vcc), "RB = " + Q::ohms(c19.rb), "RC = " + Q::ohms(c19.rc),
                    "\u03B2 = " + Q::plain(c19.beta), "reta de carga"},
@@ -92,12 +97,12 @@ std::vector<CircuitQuestion> circuitQuestions() {
   const auto& c20 = QuizCircuits::kQuestion20;
   // Saturated where β · IB asks for more than the collector circuit passes; VCE is then 0 V.
   EXPECT_GT(c20.beta * (c20.vbb - vbe) / c20.rb, c20.vcc / c20.rc) << "question 20 is about a saturated switch";
-  const std::string sat20 = "IC(sat) = " + Q::milliamps(c20.vcc / c20.rc, 0), vce20 = "VCE" + approx + Q::volts(0, 0);
+  const std::string ic20 = "IC" + approx + Q::milliamps(c20.vcc / c20.rc, 0), vce20 = "VCE" + approx + Q::volts(0, 0);
   list.push_back({20,
                   {"VBB = " + volts(c20.vbb), "RB = " + Q::ohms(c20.rb), "VCC = " + volts(c20.vcc),
                    "RC = " + Q::ohms(c20.rc), "\u03B2 = " + Q::plain(c20.beta)},
-                  {"Saturado", sat20, vce20},
-                  "Saturado, com IC" + approx + sat20 + " e " + vce20});
+                  {"Saturado", ic20, vce20},
+                  "Saturado, com " + ic20 + " e " + vce20});
   return list;
 }
 
@@ -119,6 +124,35 @@ TEST(QuizContent, CircuitQuestionsStateTheFiguresValuesAndAnswerWithTheModelsRes
         if (text.find(result) == std::string::npos) lacksOne = true;
       EXPECT_TRUE(lacksOne) << "option " << static_cast<char>('A' + i) << " gives the right result: " << text;
     }
+  }
+}
+
+// The questions of one value type their data and their options; the right option must be what
+// the course's relation gives from the data the statement states.
+TEST(QuizContent, NumericQuestionsAnswerWhatTheRelationGivesFromTheirData) {
+  testing::Course course;
+  using Q = QuantityText;
+  const double vbe = 0.7;
+  struct Row {
+    int number;
+    std::vector<std::string> given;
+    std::string right;
+  };
+  const Row rows[] = {
+      {5, {"IB = 50 \u00B5A", "IC = 5 mA"}, "IE = " + Q::milliamps(50e-6 + 5e-3, 2)},        // IE = IB + IC
+      {6, {"IC = 6 mA", "IB = 40 \u00B5A"}, "\u03B2 = " + Q::plain(6e-3 / 40e-6)},         // β = IC / IB
+      {7, {"\u03B2 = 99"}, "\u03B1 = " + Q::number(99.0 / (99 + 1), 2)},                  // α = β / (β + 1)
+      {10, {"VCB = 4,3 V", "VBE = " + Q::volts(vbe, 1)}, "VCE = " + Q::volts(4.3 + vbe, 1)},  // VCE = VCB + VBE
+      {13, {"ICBO = 10 nA", "\u03B2 = 99"}, "ICEO = " + Q::plain((99 + 1) * 10.0) + " nA"},  // (β + 1) · ICBO
+      {14, {"5 nA a 25 \u00B0C", "dobra a cada 10 \u00B0C", "a 55 \u00B0C"},
+       "ICBO = " + Q::plain(5.0 * std::pow(2.0, (55 - 25) / 10.0)) + " nA"},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.number);
+    pages::QuestionPage& q = question(r.number);
+    for (const std::string& g : r.given)
+      EXPECT_NE(q.LblQuestao->caption().find(g), std::string::npos) << "the statement does not state " << g;
+    EXPECT_EQ(options(q)[static_cast<std::size_t>(rightIndex(r.number))]->caption(), r.right);
   }
 }
 

@@ -1,6 +1,8 @@
 // The quiz's named values. The circuit questions state their components, the right results of
 // the hand methods, and the results of the slips their wrong options and hints describe, each
-// computed the way the slip computes it.
+// computed the way the slip computes it. Computed results carry three significant figures, as
+// everywhere in the course; results that come out exact (10 mA, 43 mA) are printed as they are.
+#include <cmath>
 #include <stdexcept>
 #include <string>
 
@@ -21,27 +23,34 @@ void addComponents(ValueTable& t, const std::string& q, const BiasCircuit& c) {
   t.add(q + ".beta", c.beta, "");
 }
 
+// A current as its option prints it, in milliamperes to two decimals (three significant
+// figures): the learner carries that number to VCE, so the page does too, and each VCE follows
+// from the IC printed beside it. A VCE worked so can land on half a unit of its last digit
+// (15 V − 1,5 kΩ · 4,99 mA = 7,515 V); it is rounded up, as on paper.
+double asPrinted(double amps) { return std::round(amps * 1e5) / 1e5; }
+double halfUp(double volts) { return volts + 1e-9; }
+
 // Fixed bias: IC and VCE, and what the slips give.
 void question17(ValueTable& t) {
   const auto& c = QuizCircuits::kQuestion17;
   addComponents(t, "q17", c);
   const OperatingPoint p = HandMethods::baseBias(c);
   if (p.saturated || p.cutOff) throw std::logic_error("question 17 must be in the active region");
-  t.add("q17.ib", p.ib, "\u00B5A", 0);
-  t.add("q17.ic", p.ic, "mA", 1);
-  t.add("q17.vce", p.vce, "V", 1);
-  t.add("q17.vrb", c.vcc - HandMethods::kVbe, "V", 1);
-  t.add("q17.vrc", p.ic * c.rc, "V", 1);
+  const double ic = asPrinted(p.ic);
+  t.add("q17.ib", p.ib, "\u00B5A", 1);
+  t.add("q17.ic", ic, "mA", 2);
+  t.add("q17.vce", halfUp(c.vcc - ic * c.rc), "V", 2);
+  t.add("q17.vrc", halfUp(ic * c.rc), "V", 2);
   // VBE left out: all of VCC across RB.
-  const double icNoVbe = c.beta * c.vcc / c.rb;
-  t.add("q17.ic_novbe", icNoVbe, "mA", 1);
-  t.add("q17.vce_novbe", c.vcc - icNoVbe * c.rc, "V", 1);
+  const double icNoVbe = asPrinted(c.beta * c.vcc / c.rb);
+  t.add("q17.ic_novbe", icNoVbe, "mA", 2);
+  t.add("q17.vce_novbe", halfUp(c.vcc - icNoVbe * c.rc), "V", 2);
   // The base current taken for the collector's.
   t.add("q17.vce_ib", c.vcc - p.ib * c.rc, "V", 1);
-  t.add("q17.ic_sat", p.icSat, "mA", 1);
+  t.add("q17.ic_sat", p.icSat, "mA", 2);
 }
 
-// Divider bias by the approximate method; one decimal throughout, both from the exact results.
+// Divider bias by the approximate method.
 void question18(ValueTable& t) {
   const auto& c = QuizCircuits::kQuestion18;
   t.add("q18.vcc", c.vcc, "V");
@@ -51,21 +60,20 @@ void question18(ValueTable& t) {
   t.add("q18.re", c.re, "k\u03A9");
   t.add("q18.beta", c.beta, "");
   if (!HandMethods::approximationHolds(c)) throw std::logic_error("question 18 must suit the approximate method");
-  const OperatingPoint p = HandMethods::dividerApproximate(c);
-  t.add("q18.vb", HandMethods::dividerVoltage(c), "V", 2);
-  t.add("q18.ic", p.ic, "mA", 1);
-  t.add("q18.vce", p.vce, "V", 1);
-  t.add("q18.vdrop", p.ic * (c.rc + c.re), "V", 1);
-  // RE only under the collector current's path forgotten: VCE = VCC − IC · RC.
-  t.add("q18.vce_rconly", c.vcc - p.ic * c.rc, "V", 1);
+  const double ic = asPrinted(HandMethods::dividerApproximate(c).ic);
+  t.add("q18.ic", ic, "mA", 2);
+  t.add("q18.vce", halfUp(c.vcc - ic * (c.rc + c.re)), "V", 2);
+  t.add("q18.vdrop", halfUp(ic * (c.rc + c.re)), "V", 2);
+  // RE left out of the collector current's path: VCE = VCC − IC · RC.
+  t.add("q18.vce_rconly", halfUp(c.vcc - ic * c.rc), "V", 2);
   // The base voltage taken for the emitter's (VBE forgotten).
-  const double ieNoVbe = HandMethods::dividerVoltage(c) / c.re;
-  t.add("q18.ic_novbe", ieNoVbe, "mA", 1);
-  t.add("q18.vce_novbe", c.vcc - ieNoVbe * (c.rc + c.re), "V", 1);
+  const double ieNoVbe = asPrinted(HandMethods::dividerVoltage(c) / c.re);
+  t.add("q18.ic_novbe", ieNoVbe, "mA", 2);
+  t.add("q18.vce_novbe", halfUp(c.vcc - ieNoVbe * (c.rc + c.re)), "V", 2);
   // The divider as VCC · RB2 / RB1, without adding the two resistors.
-  const double ieDivider = (c.vcc * c.rb2 / c.rb - HandMethods::kVbe) / c.re;
-  t.add("q18.ic_divslip", ieDivider, "mA", 1);
-  t.add("q18.vce_divslip", c.vcc - ieDivider * (c.rc + c.re), "V", 1);
+  const double ieDivider = asPrinted((c.vcc * c.rb2 / c.rb - HandMethods::kVbe) / c.re);
+  t.add("q18.ic_divslip", ieDivider, "mA", 2);
+  t.add("q18.vce_divslip", halfUp(c.vcc - ieDivider * (c.rc + c.re)), "V", 2);
 }
 
 // Load line and Q point.
@@ -76,13 +84,17 @@ void question19(ValueTable& t) {
   if (p.saturated || p.cutOff) throw std::logic_error("question 19 must be in the active region");
   t.add("q19.ic_sat", HandMethods::loadLineCurrent(c.vcc, c.rc), "mA", 0);
   t.add("q19.vce_cut", HandMethods::loadLineVoltage(c.vcc), "V", 0);
-  t.add("q19.ic", p.ic, "mA", 1);
-  t.add("q19.vce", p.vce, "V", 1);
+  const double ic = asPrinted(p.ic);
+  t.add("q19.ic", ic, "mA", 2);
+  t.add("q19.vce", halfUp(c.vcc - ic * c.rc), "V", 2);
   // The load line's end taken through RB.
-  t.add("q19.ic_sat_rb", c.vcc / c.rb, "\u00B5A", 0);
-  const double icNoVbe = c.beta * c.vcc / c.rb;
-  t.add("q19.ic_novbe", icNoVbe, "mA", 1);
-  t.add("q19.vce_novbe", c.vcc - icNoVbe * c.rc, "V", 1);
+  t.add("q19.ic_sat_rb", c.vcc / c.rb, "\u00B5A", 1);
+  // VBE taken off in the collector loop too, at both ends of the line.
+  t.add("q19.ic_sat_vbe", (c.vcc - HandMethods::kVbe) / c.rc, "mA", 2);
+  t.add("q19.vce_cut_vbe", c.vcc - HandMethods::kVbe, "V", 1);
+  const double icNoVbe = asPrinted(c.beta * c.vcc / c.rb);
+  t.add("q19.ic_novbe", icNoVbe, "mA", 2);
+  t.add("q19.vce_novbe", halfUp(c.vcc - icNoVbe * c.rc), "V", 2);
 }
 
 // The switch: saturated, IC capped by the collector circuit.
@@ -95,6 +107,8 @@ void question20(ValueTable& t) {
   t.add("q20.vce", p.vce, "V", 0);
   t.add("q20.ib", p.ib, "mA", 2);
   t.add("q20.ic_beta", c.beta * p.ib, "mA", 0);
+  // The base current taken for the collector's.
+  t.add("q20.vce_ib", c.vcc - p.ib * c.rc, "V", 1);
   // VBB − VBE divided by RC: the two loops mixed.
   const double icMixed = (c.vbb - HandMethods::kVbe) / c.rc;
   t.add("q20.ic_mixed", icMixed, "mA", 1);
