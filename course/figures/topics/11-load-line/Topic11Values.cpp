@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 #include "Topics.h"
 #include "model/DeviceModel.h"
@@ -19,13 +20,31 @@ namespace {
 const char* const kOhms = "k\u03A9";
 const char* const kMicroamps = "\u00B5A";
 
-// IC read to the hundredth of a milliampere, and VCE = VCC − (RC + RE) · IC from the IC as
-// shown, so that the collector loop holds for the numbers a learner checks on paper.
-void addPoint(ValueTable& t, const std::string& page, const LoadLinePoint& q, const BiasCircuit& c) {
-  const double icShown = std::round(q.ic * 1e5) / 1e5;
-  t.add(page + ".ib", q.ib, kMicroamps, 1);
-  t.add(page + ".ic", icShown, "mA", 2);
-  t.add(page + ".vce", c.vcc - c.loadLineResistance() * icShown, "V", 2);
+// The decimals that show a value to this many significant figures in its unit.
+int figures(double value, const std::string& unit, int significant) {
+  const double shown = std::fabs(value / ValueTable::scaleOf(unit));
+  return std::max(0, significant - 1 - static_cast<int>(std::floor(std::log10(shown))));
+}
+
+// A value rounded to those figures, as the page shows it.
+double toFigures(double value, const std::string& unit, int significant) {
+  const double k = std::pow(10.0, figures(value, unit, significant)) / ValueTable::scaleOf(unit);
+  return std::round(value * k) / k;
+}
+
+// Adds a value to this many significant figures and returns it as shown.
+double addFigures(ValueTable& t, const std::string& name, double value, const std::string& unit, int significant) {
+  const double shown = toFigures(value, unit, significant);
+  t.add(name, shown, unit, figures(shown, unit, significant));
+  return shown;
+}
+
+// Q's IC and VCE are read off the graph, so to two significant figures; the base current is the
+// hand method's, to three.
+void addPoint(ValueTable& t, const std::string& page, const LoadLinePoint& q) {
+  addFigures(t, page + ".ib", q.ib, kMicroamps, 3);
+  addFigures(t, page + ".ic", q.ic, "mA", 2);
+  addFigures(t, page + ".vce", q.vce, "V", 2);
 }
 
 }  // namespace
@@ -44,11 +63,6 @@ LoadLinePoint loadLinePoint(const BiasCircuit& c) {
   }).middle());
 }
 
-double baseCurrentThrough(double vce, double ic) {
-  const DeviceModel q;
-  return RootFinder::rising([&](double ib) { return q.outputCurve(ib, vce); }, ic, 0, ic, 100);
-}
-
 void addTopic11Values(ValueTable& t) {
   using namespace topic11;
   auto inRegion = [](const LoadLinePoint& p, const BiasCircuit& c, const char* page) {
@@ -63,7 +77,7 @@ void addTopic11Values(ValueTable& t) {
   t.add("t39.rc", kCircuit.rc, kOhms);
   t.add("t40.ic_sat", HandMethods::loadLineCurrent(kCircuit.vcc, kCircuit.rc), "mA", 2);
   t.add("t40.vce_cut", HandMethods::loadLineVoltage(kCircuit.vcc), "V");
-  addPoint(t, "t40", q40, kCircuit);
+  addPoint(t, "t40", q40);
 
   // Teoria 41: RE joins RC in the collector–emitter loop.
   const LoadLinePoint q41 = loadLinePoint(kWithEmitter);
@@ -73,7 +87,7 @@ void addTopic11Values(ValueTable& t) {
   t.add("t41.rc", kWithEmitter.rc, kOhms);
   t.add("t41.re", kWithEmitter.re, kOhms);
   t.add("t41.ic_sat", HandMethods::loadLineCurrent(kWithEmitter.vcc, kWithEmitter.rc, kWithEmitter.re), "mA", 2);
-  addPoint(t, "t41", q41, kWithEmitter);
+  addPoint(t, "t41", q41);
 
   // Teoria 42: the parts changed one at a time.
   t.add("t42.rb_lower", kRbLower, kOhms);
@@ -98,19 +112,29 @@ void addTopic11Values(ValueTable& t) {
   t.add("t44.rb", kExample1.rb, kOhms);
   t.add("t44.rc", kExample1.rc, kOhms);
   t.add("t44.ic_sat", HandMethods::loadLineCurrent(kExample1.vcc, kExample1.rc), "mA");
-  addPoint(t, "t44", q44, kExample1);
+  addPoint(t, "t44", q44);
 
-  // Teoria 45: Q in the middle of the line, and the RB that gives the base current of the
-  // curve through it.
-  const double icSat45 = HandMethods::loadLineCurrent(kExample2Vcc, kExample2Rc);
-  const double ib45 = baseCurrentThrough(kExample2Vcc / 2, icSat45 / 2);
+  // Teoria 45: Q wanted in the middle of the line. By hand, with the course's β, the base current
+  // that gives its IC, the RB for it and the nearest commercial value; then where Q really lies
+  // with that RB, read on the model's curve of the base current it gives.
+  const double icSat45 = HandMethods::loadLineCurrent(kExample2Vcc, kExample2Rc), ic45 = icSat45 / 2;
   t.add("t45.vcc", kExample2Vcc, "V");
   t.add("t45.rc", kExample2Rc, kOhms);
   t.add("t45.ic_sat", icSat45, "mA");
   t.add("t45.vce", kExample2Vcc / 2, "V", 1);
-  t.add("t45.ic", icSat45 / 2, "mA");
-  t.add("t45.ib", ib45, kMicroamps, 2);
-  t.add("t45.rb", (kExample2Vcc - HandMethods::kVbe) / ib45, kOhms, 0);
+  t.add("t45.ic", ic45, "mA");
+  t.add("t45.beta", kExample2Beta, "");
+  const double ib45 = ic45 / kExample2Beta;
+  t.add("t45.ib", ib45, kMicroamps);
+  const double vrb45 = kExample2Vcc - HandMethods::kVbe;
+  t.add("t45.vrb", vrb45, "V", 1);
+  addFigures(t, "t45.rb_calc", vrb45 / ib45, kOhms, 3);
+  t.add("t45.rb", kExample2Rb, kOhms);
+  const double ibReal45 = addFigures(t, "t45.ib_real", vrb45 / kExample2Rb, kMicroamps, 3);
+  const DeviceModel q;
+  const double vceQ45 = q.loadLineVce(ibReal45, kExample2Vcc, kExample2Rc);
+  addFigures(t, "t45.q_ic", (kExample2Vcc - vceQ45) / kExample2Rc, "mA", 2);
+  addFigures(t, "t45.q_vce", vceQ45, "V", 2);
 }
 
 }  // namespace apostila::figures
