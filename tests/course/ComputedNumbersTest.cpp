@@ -427,8 +427,8 @@ std::map<std::string, double> recomputed() {
     // The load line (Teoria 38 to 46). Each Q is found here on the model's terminal currents
     // alone: the VBE that draws the base current at a VCE, the IC it gives, and the VCE where
     // that IC meets the line, by bisection; with RE the base current is found by an outer
-    // bisection on the base loop VCC = RB · IB + VBE + RE · (IC + IB). IC and VCE are read off
-    // the graph, to two significant figures.
+    // bisection on the base loop VCC = RB · IB + VBE + RE · (IC + IB). IC is read off the graph,
+    // to two significant figures, and VCE from the loop with that IC, to two as well.
     const figures::DeviceModel q;
     auto icOnCurve = [&](double ib, double vce) {
       double lo = 0.2, hi = 1.0;
@@ -463,7 +463,7 @@ std::map<std::string, double> recomputed() {
       const double ic = onLine(ib, vcc, rc + re);
       EXPECT_GT(ic, 0.2 * vcc / (rc + re)) << page << "'s Q lies well inside its line";
       EXPECT_LT(ic, 0.8 * vcc / (rc + re)) << page << "'s Q lies well inside its line";
-      const double vce = figuresOf(vcc - (rc + re) * ic, 2);
+      const double vce = figuresOf(vcc - (rc + re) * figuresOf(ic, 2), 2);
       r.insert({{page + ".ib", ib}, {page + ".ic", figuresOf(ic, 2)}, {page + ".vce", vce}});
       return vce;
     };

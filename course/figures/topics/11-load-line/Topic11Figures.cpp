@@ -188,7 +188,7 @@ std::vector<std::uint8_t> lineWithEmitterResistor() {
   Drawing d(547, 350);
   const auto& c = kWithEmitter;
   circuit(d, topic11::kWithEmitter, "t41", {0, 10, 190, 330});
-  LoadLinePlot p(d, {.left = 224, .top = 26, .right = 468, .bottom = 306}, {12, 2, 6e-3, 1e-3},
+  LoadLinePlot p(d, {.left = 224, .top = 26, .right = 460, .bottom = 306}, {12, 2, 6e-3, 1e-3},
                  {5e-6, 15e-6, 25e-6});
   p.line(c.vcc, c.rc, true);
   p.name(c.vcc, c.rc, 0.2, "sem R_E");

@@ -39,12 +39,13 @@ double addFigures(ValueTable& t, const std::string& name, double value, const st
   return shown;
 }
 
-// Q's IC and VCE are read off the graph, so to two significant figures; the base current is the
-// hand method's, to three.
-void addPoint(ValueTable& t, const std::string& page, const LoadLinePoint& q) {
+// Q's IC is read off the graph, so to two significant figures, and VCE = VCC − (RC + RE) · IC
+// from the IC as shown, also to two, so that the collector loop holds for the numbers a learner
+// checks on paper; the base current is the hand method's, to three.
+void addPoint(ValueTable& t, const std::string& page, const LoadLinePoint& q, const BiasCircuit& c) {
   addFigures(t, page + ".ib", q.ib, kMicroamps, 3);
-  addFigures(t, page + ".ic", q.ic, "mA", 2);
-  addFigures(t, page + ".vce", q.vce, "V", 2);
+  const double ic = addFigures(t, page + ".ic", q.ic, "mA", 2);
+  addFigures(t, page + ".vce", c.vcc - c.loadLineResistance() * ic, "V", 2);
 }
 
 }  // namespace
@@ -77,7 +78,7 @@ void addTopic11Values(ValueTable& t) {
   t.add("t39.rc", kCircuit.rc, kOhms);
   t.add("t40.ic_sat", HandMethods::loadLineCurrent(kCircuit.vcc, kCircuit.rc), "mA", 2);
   t.add("t40.vce_cut", HandMethods::loadLineVoltage(kCircuit.vcc), "V");
-  addPoint(t, "t40", q40);
+  addPoint(t, "t40", q40, kCircuit);
 
   // Teoria 41: RE joins RC in the collector–emitter loop.
   const LoadLinePoint q41 = loadLinePoint(kWithEmitter);
@@ -87,7 +88,7 @@ void addTopic11Values(ValueTable& t) {
   t.add("t41.rc", kWithEmitter.rc, kOhms);
   t.add("t41.re", kWithEmitter.re, kOhms);
   t.add("t41.ic_sat", HandMethods::loadLineCurrent(kWithEmitter.vcc, kWithEmitter.rc, kWithEmitter.re), "mA", 2);
-  addPoint(t, "t41", q41);
+  addPoint(t, "t41", q41, kWithEmitter);
 
   // Teoria 42: the parts changed one at a time.
   t.add("t42.rb_lower", kRbLower, kOhms);
@@ -101,7 +102,7 @@ void addTopic11Values(ValueTable& t) {
   // Teoria 43: how far VCE can swing from Q each way before the line ends (VCE(sat) taken as
   // 0), and the symmetric swing the nearer end allows.
   const double toSaturation = t.value("t40.vce"), toCutOff = kCircuit.vcc - toSaturation;
-  t.add("t43.to_cut", toCutOff, "V", 2);
+  t.add("t43.to_cut", toCutOff, "V", 1);
   t.add("t43.swing_pp", 2 * std::min(toSaturation, toCutOff), "V", 1);
   t.add("t43.half", kCircuit.vcc / 2, "V");
 
@@ -112,7 +113,7 @@ void addTopic11Values(ValueTable& t) {
   t.add("t44.rb", kExample1.rb, kOhms);
   t.add("t44.rc", kExample1.rc, kOhms);
   t.add("t44.ic_sat", HandMethods::loadLineCurrent(kExample1.vcc, kExample1.rc), "mA");
-  addPoint(t, "t44", q44);
+  addPoint(t, "t44", q44, kExample1);
 
   // Teoria 45: Q wanted in the middle of the line. By hand, with the course's β, the base current
   // that gives its IC, the RB for it and the nearest commercial value; then where Q really lies
