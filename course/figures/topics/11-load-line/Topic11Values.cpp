@@ -95,9 +95,12 @@ void addTopic11Values(ValueTable& t) {
   t.add("t42.rb_higher", kRbHigher, "M\u03A9");
   t.add("t42.rc_higher", kRcHigher, kOhms);
   t.add("t42.vcc_lower", kVccLower, "V");
-  t.add("t42.ib_lower", loadLinePoint({.vcc = kCircuit.vcc, .rb = kRbLower, .rc = kCircuit.rc}).ib, kMicroamps, 1);
-  t.add("t42.ib_higher", loadLinePoint({.vcc = kCircuit.vcc, .rb = kRbHigher, .rc = kCircuit.rc}).ib, kMicroamps, 1);
-  t.add("t42.ib_vcc", loadLinePoint({.vcc = kVccLower, .rb = kCircuit.rb, .rc = kCircuit.rc}).ib, kMicroamps, 1);
+  auto baseCurrent = [&](const std::string& name, const BiasCircuit& c) {
+    addFigures(t, name, loadLinePoint(c).ib, kMicroamps, 3);
+  };
+  baseCurrent("t42.ib_lower", {.vcc = kCircuit.vcc, .rb = kRbLower, .rc = kCircuit.rc});
+  baseCurrent("t42.ib_higher", {.vcc = kCircuit.vcc, .rb = kRbHigher, .rc = kCircuit.rc});
+  baseCurrent("t42.ib_vcc", {.vcc = kVccLower, .rb = kCircuit.rb, .rc = kCircuit.rc});
 
   // Teoria 43: how far VCE can swing from Q each way before the line ends (VCE(sat) taken as
   // 0), and the symmetric swing the nearer end allows.
