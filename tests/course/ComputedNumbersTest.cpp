@@ -683,6 +683,9 @@ TEST(ComputedValues, WorkedStepsHoldForTheNumbersAsShown) {
       {"t50.ic", Op::Quotient, "10", "t50.ib"},  // Teoria 50: IB = IC / 10
       {"t52.ve", Op::Quotient, "t52.re", "t52.ie"},  // Teoria 52: IE = VE / RE
       {"t53.vl_max", Op::Quotient, "t52.ie", "t53.rl_max"},  // Teoria 53: RL(máx)
+      {"t54.vz", Op::Difference, "hand.vbe", "t54.ve"},  // Teoria 54: VE = VZ − VBE
+      {"t54.ve", Op::Quotient, "t54.re", "t54.ie"},  // Teoria 54: IE = VE / RE
+      {"3", Op::Product, "t54.vf", "t54.vleds"},  // Teoria 54: the three LEDs' drop
       {"t54.vce", Op::Product, "t54.ie", "t54.pd"},  // Teoria 54: PD = VCE · IC
       {"t56.ve", Op::Quotient, "t56.target", "t56.re_calc"},  // Teoria 56: RE for 10 mA
       {"t56.ve", Op::Quotient, "t56.re", "t56.ic"},  // Teoria 56: IC with the commercial RE
