@@ -214,11 +214,12 @@ std::vector<Pt> flange(Pt c, double body, double endOffset, double endRadius) {
 // TO-220 from the front, leads down, the metal tab on top (TIP31C: B C E, tab C), and the
 // TO-3 from below, drawn to the TO-204AA outline: mounting holes 30,15 mm apart on the long
 // axis, the two leads 10,92 mm apart on a line across that axis, one each side of it at
-// 5,46 mm, the line moved about 1,8 mm off the body's centre towards one hole. With the holes
-// left and right and the leads moved towards the right hole, the base is the upper lead and
-// the emitter the lower (2N3055: pin 1 base, pin 2 emitter, the case is the collector); held
-// with the holes one above the other and the leads above the centre, this is the familiar
-// "base on the left, emitter on the right".
+// 5,46 mm, the line moved a little (1 to 2 mm; drawn at 1,8) off the body's centre towards one
+// hole, which is what tells base from emitter on the part. With the holes left and right and
+// the leads moved towards the right hole, the base is the upper lead and the emitter the lower
+// (2N3055: pin 1 base, pin 2 emitter, the case is the collector); held with the holes one above
+// the other and the leads above the centre, this is the familiar "base on the left, emitter on
+// the right".
 std::vector<std::uint8_t> powerPackages() {
   Drawing d(214, 168);
   separator(d, {107, 4}, {107, 164});
