@@ -220,23 +220,26 @@ std::map<std::string, double> recomputed() {
       return std::array<double, 4>{x[0], x[1], q.baseCurrent(x[0], x[1]), q.collectorCurrent(x[0], x[1])};
     };
     const auto& sw = figures::kTopic12Switch;
-    const double ib47 = (sw.vbb - vbe) / sw.rb;
+    // A step starts from the number the page shows before it.
+    auto shown = [](double value, double unit, int decimals) {
+      const double k = std::pow(10.0, decimals) / unit;
+      return std::round(value * k) / k;
+    };
+    const double ib47 = shown((sw.vbb - vbe) / sw.rb, 1e-3, 3);
     const auto on = solve(sw.vbb, sw.rb, sw.vcc, sw.rc, 0.75, 0.1), off = solve(0, sw.rb, sw.vcc, sw.rc, 0, sw.vcc);
     EXPECT_GT(sw.beta * ib47, sw.vcc / sw.rc) << "the switch of Teoria 47 saturates";
     r.insert({{"t47.vcc", sw.vcc}, {"t47.rc", sw.rc}, {"t47.rb", sw.rb}, {"t47.vin", sw.vbb}, {"t47.beta", sw.beta},
               {"t47.ib", ib47}, {"t47.ic_beta", sw.beta * ib47}, {"t47.ic_sat", sw.vcc / sw.rc}, {"t47.vce_cut", sw.vcc},
-              {"t48.vce_sat", on[1]}, {"t48.ic_on", on[3]}, {"t48.ib_on", on[2]}, {"t48.ic_off", off[3]}});
+              {"t48.vce_sat", on[1]}, {"t48.ic_on", on[3]}, {"t48.ib_on", on[2]}, {"t48.ic_off", off[3]},
+              {"t48.iceo", q.outputCurve(0, sw.vcc)}, {"t48.vce_sat_low", 0.1}, {"t48.vce_sat_max", 0.3}});
     // The LED driver: a red LED taken as a fixed drop, RB rounded from IB = IC(sat) / 10.
     const auto& l = figures::kTopic12Led;
-    const double ic49 = (l.vcc - l.vled) / l.rled, ib49 = (l.vin - vbe) / l.rb;
-    double lo = 0.3, hi = 1.0;
-    for (int i = 0; i < 80; ++i) ((q.collectorCurrent((lo + hi) / 2, 5) < ic49) ? lo : hi) = (lo + hi) / 2;
-    const double hfe49 = q.collectorCurrent(lo, 5) / q.baseCurrent(lo, 5);
+    const double ic49 = (l.vcc - l.vled) / l.rled, ib49 = shown((l.vin - vbe) / l.rb, 1e-3, 2);
     const auto led = solve(l.vin, l.rb, l.vcc - l.vled, l.rled, 0.75, 0.1);
     r.insert({{"t49.vcc", l.vcc}, {"t49.vled", l.vled}, {"t49.rc", l.rled}, {"t49.vin", l.vin}, {"t49.ic_sat", ic49},
               {"t49.ib", ic49 / 10}, {"t49.vrb", l.vin - vbe}, {"t49.rb_calc", (l.vin - vbe) / (ic49 / 10)}, {"t49.rb", l.rb},
-              {"t49.ib_real", ib49}, {"t49.beta_forced", ic49 / ib49}, {"t49.hfe", hfe49},
-              {"t49.ic_active", hfe49 * ib49}, {"t49.m_vce", led[1]}, {"t49.m_ic", led[3]}, {"t49.m_ib", led[2]},
+              {"t49.ib_real", ib49}, {"t49.beta_forced", ic49 / ib49}, {"t49.beta_min", sw.beta},
+              {"t49.ic_active", sw.beta * ib49}, {"t49.m_vce", led[1]}, {"t49.m_ic", led[3]}, {"t49.m_ib", led[2]},
               {"t49.m_vbe", led[0]}});
     // The relay: the coil on its supply, RB rounded from IB = IC / 10; the diode's drop taken
     // as 0,7 V.
@@ -245,8 +248,8 @@ std::map<std::string, double> recomputed() {
     r.insert({{"t50.vcc", k.vcc}, {"t50.rcoil", k.rcoil}, {"t50.vin", k.vin}, {"t50.ic", ic50}, {"t50.ib", ic50 / 10},
               {"t50.rb_calc", (k.vin - vbe) / (ic50 / 10)}, {"t50.rb", k.rb}, {"t50.ib_real", (k.vin - vbe) / k.rb},
               {"t50.vd", 0.7}, {"t50.vce_clamp", k.vcc + 0.7}, {"t50.bvceo", 40}});
-    // The typical switching times of a small-signal switching transistor, and their sums.
-    r.insert({{"t51.ic_test", 150e-3}, {"t51.ib_test", 15e-3}, {"t51.td", 10e-9}, {"t51.tr", 25e-9},
+    // The 2N2222A's maximum switching times under its data sheet's test conditions, and their sums.
+    r.insert({{"t51.vcc_test", 30}, {"t51.ic_test", 150e-3}, {"t51.ib_test", 15e-3}, {"t51.td", 10e-9}, {"t51.tr", 25e-9},
               {"t51.ts", 225e-9}, {"t51.tf", 60e-9}, {"t51.ton", 35e-9}, {"t51.toff", 285e-9}});
     // The diode test (Teoria 60) solved on the PNP, the same device mirrored, with the probes
     // the other way round: its emitter–base and collector–base readings must be those the page
@@ -424,15 +427,15 @@ std::map<std::string, double> recomputed() {
     EXPECT_GT(1.5e3, evl / eic);
     r.insert({{"t56.vcc", evcc}, {"t56.vz", evz}, {"t56.target", 10e-3}, {"t56.ve", eve},
               {"t56.re_calc", eve / 10e-3}, {"t56.re", ere}, {"t56.ic", eic},
-              {"t56.vl_max", evl}, {"t56.rl_max", evl / eic}, {"t56.rl_in", 820}, {"t56.vrl_in", 820 * eic},
-              {"t56.vce_in", evcc - 820 * eic - eve}, {"t56.rl_out", 1.5e3}, {"t56.ic_out", evl / 1.5e3}});
+              {"t56.vl_max", evl}, {"t56.rl_max", evl / eic}, {"t56.rl_in", 820}, {"t56.vrl_in", 820 * std::round(eic * 1e4) / 1e4},
+              {"t56.vce_in", evcc - 820 * std::round(eic * 1e4) / 1e4 - eve}, {"t56.rl_out", 1.5e3}, {"t56.ic_out", evl / 1.5e3}});
   }
   {
     // The load line (Teoria 38 to 46). Each Q is found here on the model's terminal currents
     // alone: the VBE that draws the base current at a VCE, the IC it gives, and the VCE where
     // that IC meets the line, by bisection; with RE the base current is found by an outer
-    // bisection on the base loop VCC = RB · IB + VBE + RE · (IC + IB). IC is stated to the
-    // hundredth of a milliampere and VCE from the loop with that IC.
+    // bisection on the base loop VCC = RB · IB + VBE + RE · (IC + IB). IC is read off the graph,
+    // to two significant figures, and VCE from the loop with that IC, to two as well.
     const figures::DeviceModel q;
     auto icOnCurve = [&](double ib, double vce) {
       double lo = 0.2, hi = 1.0;
@@ -458,14 +461,18 @@ std::map<std::string, double> recomputed() {
       }
       return lo;
     };
-    auto stated = [](double ic) { return std::round(ic * 1e5) / 1e5; };
+    auto figuresOf = [](double v, int n) {
+      const double k = std::pow(10.0, n - 1 - std::floor(std::log10(std::fabs(v))));
+      return std::round(v * k) / k;
+    };
     auto point = [&](const std::string& page, double vcc, double rb, double rc, double re) {
       const double ib = re > 0 ? baseCurrent(vcc, rb, rc, re) : (vcc - vbe) / rb;
-      const double ic = stated(onLine(ib, vcc, rc + re));
+      const double ic = onLine(ib, vcc, rc + re);
       EXPECT_GT(ic, 0.2 * vcc / (rc + re)) << page << "'s Q lies well inside its line";
       EXPECT_LT(ic, 0.8 * vcc / (rc + re)) << page << "'s Q lies well inside its line";
-      r.insert({{page + ".ib", ib}, {page + ".ic", ic}, {page + ".vce", vcc - (rc + re) * ic}});
-      return vcc - (rc + re) * ic;
+      const double vce = figuresOf(vcc - (rc + re) * figuresOf(ic, 2), 2);
+      r.insert({{page + ".ib", ib}, {page + ".ic", figuresOf(ic, 2)}, {page + ".vce", vce}});
+      return vce;
     };
     using namespace figures::topic11;
     const auto& a = kCircuit;
@@ -481,17 +488,15 @@ std::map<std::string, double> recomputed() {
               {"t42.ib_higher", (a.vcc - vbe) / kRbHigher}, {"t42.ib_vcc", (kVccLower - vbe) / a.rb},
               {"t43.to_cut", a.vcc - vce40}, {"t43.swing_pp", 2 * std::min(vce40, a.vcc - vce40)}, {"t43.half", a.vcc / 2},
               {"t44.vcc", x.vcc}, {"t44.rb", x.rb}, {"t44.rc", x.rc}, {"t44.ic_sat", x.vcc / x.rc}});
-    // Teoria 45: the curve through the middle of the line found from the VCE and IC of that
-    // point, then the base current the model draws there.
-    const double vce45 = kExample2Vcc / 2, ic45 = kExample2Vcc / kExample2Rc / 2;
-    double lo = 0.2, hi = 1.0;
-    for (int i = 0; i < 80; ++i) {
-      const double m = (lo + hi) / 2;
-      (q.collectorCurrent(m, vce45) < ic45 ? lo : hi) = m;
-    }
-    const double ib45 = q.baseCurrent(lo, vce45);
+    // Teoria 45: by hand with β = 200, the base current for IC at the middle of the line and its
+    // RB; with 560 kΩ, the base current as shown and the Q its curve gives, read to two figures.
+    const double ic45 = kExample2Vcc / kExample2Rc / 2, ib45 = ic45 / 200;
+    const double ibReal45 = figuresOf((kExample2Vcc - vbe) / 560e3, 3), icQ45 = onLine(ibReal45, kExample2Vcc, kExample2Rc);
     r.insert({{"t45.vcc", kExample2Vcc}, {"t45.rc", kExample2Rc}, {"t45.ic_sat", kExample2Vcc / kExample2Rc},
-              {"t45.vce", vce45}, {"t45.ic", ic45}, {"t45.ib", ib45}, {"t45.rb", (kExample2Vcc - vbe) / ib45}});
+              {"t45.vce", kExample2Vcc / 2}, {"t45.ic", ic45}, {"t45.beta", 200}, {"t45.ib", ib45},
+              {"t45.vrb", kExample2Vcc - vbe}, {"t45.rb_calc", (kExample2Vcc - vbe) / ib45}, {"t45.rb", 560e3},
+              {"t45.ib_real", ibReal45}, {"t45.q_ic", figuresOf(icQ45, 2)},
+              {"t45.q_vce", figuresOf(kExample2Vcc - kExample2Rc * icQ45, 2)}});
   }
   r.merge(testing::biasExercisesRecomputed());  // topic 10, the worked bias exercises
   return r;
@@ -614,6 +619,91 @@ TEST(ComputedValues, WorkedStepsHoldForTheNumbersAsShown) {
       {"q17.vcc", Op::Difference, "q17.vrc", "q17.vce"},   // Questão 17: VCE = VCC − RC · IC
       {"4,3 k\u03A9", Op::Product, "q18.ic", "q18.vdrop"},  // Questão 18: (RC + RE) · IC
       {"q18.vcc", Op::Difference, "q18.vdrop", "q18.vce"},  // Questão 18: VCE = VCC − (RC + RE) · IC
+      // Teoria 31 to 60, the worked exercises, the load line, the switch, the current source.
+      {"t31.vcc", Op::Difference, "hand.vbe", "t31.vrb"},  // Teoria 31: VCC − VBE
+      {"t31.vrb", Op::Quotient, "t31.rb", "t31.ib"},  // Teoria 31: IB
+      {"t31.beta", Op::Product, "t31.ib", "t31.ic"},  // Teoria 31: IC = β · IB
+      {"t31.rc", Op::Product, "t31.ic", "t31.vrc"},  // Teoria 31: RC · IC
+      {"t31.vcc", Op::Difference, "t31.vrc", "t31.vce"},  // Teoria 31: VCE
+      {"t31.vcc", Op::Quotient, "t31.rc", "t31.ic_sat"},  // Teoria 31: IC(sat)
+      {"t31.ic", Op::Change, "t31.m_ic", "t31.d_ic"},  // Teoria 31: the model's IC against the hand one
+      {"t31.vce", Op::Change, "t31.m_vce", "t31.d_vce"},  // Teoria 31: the model's VCE against the hand one
+      {"t32.beta", Op::Product, "t32.re", "t32.beta_re"},  // Teoria 32: β · RE
+      {"10", Op::Product, "t32.rb2", "t32.ten_rb2"},  // Teoria 32: 10 · RB2
+      {"t32.vth", Op::Difference, "hand.vbe", "t32.vth_net"},  // Teoria 32: VTh − VBE
+      {"t32.vth_net", Op::Quotient, "t32.rsum", "t32.ib"},  // Teoria 32: IB
+      {"t32.beta", Op::Product, "t32.ib", "t32.ic"},  // Teoria 32: IC = β · IB
+      {"t32.beta1", Op::Product, "t32.ib", "t32.ie"},  // Teoria 32: IE = (β + 1) · IB
+      {"t32.rc", Op::Product, "t32.ic", "t32.vrc"},  // Teoria 32: RC · IC
+      {"t32.re", Op::Product, "t32.ie", "t32.vre"},  // Teoria 32: RE · IE
+      {"t32.ic", Op::Change, "t32.other_ic", "t32.approx_off"},  // Teoria 32: the approximate IC against the exact one
+      {"t32.ic", Op::Change, "t32.m_ic", "t32.d_ic"},  // Teoria 32: the model's IC against the hand one
+      {"t32.vce", Op::Change, "t32.m_vce", "t32.d_vce"},  // Teoria 32: the model's VCE against the hand one
+      {"t33.vcc", Op::Difference, "hand.vbe", "t33.vrb"},  // Teoria 33: VCC − VBE
+      {"t33.vrb", Op::Quotient, "t33.rsum", "t33.ib"},  // Teoria 33: IB
+      {"t33.beta", Op::Product, "t33.ib", "t33.ic"},  // Teoria 33: IC = β · IB
+      {"t33.beta1", Op::Product, "t33.ib", "t33.ie"},  // Teoria 33: IE = (β + 1) · IB
+      {"t33.rc", Op::Product, "t33.ic", "t33.vrc"},  // Teoria 33: RC · IC
+      {"t33.re", Op::Product, "t33.ie", "t33.vre"},  // Teoria 33: RE · IE
+      {"t33.ic", Op::Change, "t33.m_ic", "t33.d_ic"},  // Teoria 33: the model's IC against the hand one
+      {"t33.vce", Op::Change, "t33.m_vce", "t33.d_vce"},  // Teoria 33: the model's VCE against the hand one
+      {"t34.vcc", Op::Difference, "hand.vbe", "t34.vrb"},  // Teoria 34: VCC − VBE
+      {"t34.vrb", Op::Quotient, "t34.rsum", "t34.ib"},  // Teoria 34: IB
+      {"t34.beta", Op::Product, "t34.ib", "t34.ic"},  // Teoria 34: IC = β · IB
+      {"t34.beta1", Op::Product, "t34.ib", "t34.ie"},  // Teoria 34: IE = (β + 1) · IB
+      {"t34.rc", Op::Product, "t34.ie", "t34.vrc"},  // Teoria 34: RC · IE
+      {"t34.vcc", Op::Difference, "t34.vrc", "t34.vce"},  // Teoria 34: VCE
+      {"t34.ic", Op::Change, "t34.m_ic", "t34.d_ic"},  // Teoria 34: the model's IC against the hand one
+      {"t34.vce", Op::Change, "t34.m_vce", "t34.d_vce"},  // Teoria 34: the model's VCE against the hand one
+      {"t35.beta", Op::Product, "t35.re", "t35.beta_re"},  // Teoria 35: β · RE
+      {"10", Op::Product, "t35.rb2", "t35.ten_rb2"},  // Teoria 35: 10 · RB2
+      {"t35.vth", Op::Difference, "hand.vbe", "t35.ve"},  // Teoria 35: VE = VB − VBE
+      {"t35.ve", Op::Quotient, "t35.re", "t35.ic"},  // Teoria 35: IC ≈ VE / RE
+      {"t35.ic", Op::Quotient, "t35.beta", "t35.ib"},  // Teoria 35: IB = IC / β
+      {"t35.ic", Op::Product, "t35.rcre", "t35.vdrop"},  // Teoria 35: IC · (RC + RE)
+      {"t35.vcc", Op::Difference, "t35.vdrop", "t35.vce"},  // Teoria 35: VCE
+      {"t35.other_ic", Op::Change, "t35.ic", "t35.approx_off"},  // Teoria 35: the approximate IC against the exact one
+      {"t35.ic", Op::Change, "t35.m_ic", "t35.d_ic"},  // Teoria 35: the model's IC against the hand one
+      {"t35.vce", Op::Change, "t35.m_vce", "t35.d_vce"},  // Teoria 35: the model's VCE against the hand one
+      {"t36.vcc", Op::Difference, "hand.vbe", "t36.vrb"},  // Teoria 36: VCC − VBE
+      {"t36.vrb", Op::Quotient, "t36.rsum", "t36.ib"},  // Teoria 36: IB
+      {"t36.beta", Op::Product, "t36.ib", "t36.ic"},  // Teoria 36: IC = β · IB
+      {"t36.beta1", Op::Product, "t36.ib", "t36.ie"},  // Teoria 36: IE = (β + 1) · IB
+      {"t36.rc", Op::Product, "t36.ic", "t36.vrc"},  // Teoria 36: RC · IC
+      {"t36.re", Op::Product, "t36.ie", "t36.vre"},  // Teoria 36: RE · IE
+      {"t36.ic", Op::Change, "t36.m_ic", "t36.d_ic"},  // Teoria 36: the model's IC against the hand one
+      {"t36.vce", Op::Change, "t36.m_vce", "t36.d_vce"},  // Teoria 36: the model's VCE against the hand one
+      {"t39.vcc", Op::Quotient, "t39.rc", "t40.ic_sat"},  // Teoria 40: IC(sat) = VCC / RC
+      {"t39.vcc", Op::Quotient, "2", "t43.half"},  // Teoria 43: VCC / 2
+      {"t44.vcc", Op::Quotient, "t44.rc", "t44.ic_sat"},  // Teoria 44: IC(sat) = VCC / RC
+      {"t45.vcc", Op::Quotient, "t45.rc", "t45.ic_sat"},  // Teoria 45: IC(sat) = VCC / RC
+      {"t45.ic_sat", Op::Quotient, "2", "t45.ic"},  // Teoria 45: IC in the middle of the line
+      {"t45.vcc", Op::Quotient, "2", "t45.vce"},  // Teoria 45: VCE in the middle of the line
+      {"t45.ic", Op::Quotient, "t45.beta", "t45.ib"},  // Teoria 45: IB = IC / β
+      {"t45.vcc", Op::Difference, "hand.vbe", "t45.vrb"},  // Teoria 45: VCC − VBE
+      {"t45.vrb", Op::Quotient, "t45.ib", "t45.rb_calc"},  // Teoria 45: RB
+      {"t45.vrb", Op::Quotient, "t45.rb", "t45.ib_real"},  // Teoria 45: IB with the commercial RB
+      {"t47.beta", Op::Product, "t47.ib", "t47.ic_beta"},  // Teoria 47: β · IB
+      {"t47.vcc", Op::Quotient, "t47.rc", "t47.ic_sat"},  // Teoria 47: IC(sat) = VCC / RC
+      {"t49.ic_sat", Op::Quotient, "10", "t49.ib"},  // Teoria 49: IB = IC(sat) / 10
+      {"t49.vin", Op::Difference, "hand.vbe", "t49.vrb"},  // Teoria 49: Vent − VBE
+      {"t49.vrb", Op::Quotient, "t49.ib", "t49.rb_calc"},  // Teoria 49: RB
+      {"t49.vrb", Op::Quotient, "t49.rb", "t49.ib_real"},  // Teoria 49: IB with the commercial RB
+      {"t49.ic_sat", Op::Quotient, "t49.ib_real", "t49.beta_forced"},  // Teoria 49: the forced β
+      {"t49.beta_min", Op::Product, "t49.ib_real", "t49.ic_active"},  // Teoria 49: the smallest β times IB
+      {"t50.vcc", Op::Quotient, "t50.rcoil", "t50.ic"},  // Teoria 50: IC = VCC / Rbobina
+      {"t50.ic", Op::Quotient, "10", "t50.ib"},  // Teoria 50: IB = IC / 10
+      {"t52.ve", Op::Quotient, "t52.re", "t52.ie"},  // Teoria 52: IE = VE / RE
+      {"t53.vl_max", Op::Quotient, "t52.ie", "t53.rl_max"},  // Teoria 53: RL(máx)
+      {"t54.vz", Op::Difference, "hand.vbe", "t54.ve"},  // Teoria 54: VE = VZ − VBE
+      {"t54.ve", Op::Quotient, "t54.re", "t54.ie"},  // Teoria 54: IE = VE / RE
+      {"3", Op::Product, "t54.vf", "t54.vleds"},  // Teoria 54: the three LEDs' drop
+      {"t54.vce", Op::Product, "t54.ie", "t54.pd"},  // Teoria 54: PD = VCE · IC
+      {"t56.ve", Op::Quotient, "t56.target", "t56.re_calc"},  // Teoria 56: RE for 10 mA
+      {"t56.ve", Op::Quotient, "t56.re", "t56.ic"},  // Teoria 56: IC with the commercial RE
+      {"t56.vl_max", Op::Quotient, "t56.ic", "t56.rl_max"},  // Teoria 56: RL(máx)
+      {"t56.rl_in", Op::Product, "t56.ic", "t56.vrl_in"},  // Teoria 56: VRL = RL · IC
+      {"t56.vl_max", Op::Quotient, "t56.rl_out", "t56.ic_out"},  // Teoria 56: IC beyond RL(máx)
   };
   const auto operand = [&](const std::string& name) {
     if (const auto v = file.find(name); v != file.end()) return readShown(v->second);
@@ -701,7 +791,7 @@ TEST(ComputedValues, EveryNumberAPageStatesIsOneOfItsValues) {
       {25, {}, {"19"}},  // the page of the common-emitter curves
       // The switch: an input at 0 V, IB = 0, IC ≈ 0; the forced β of 10; the 10 % and 90 % points.
       {51, {"t47.", "hand."}, {"0", "0 V"}},
-      {52, {"t48."}, {"0"}},
+      {52, {"t48."}, {"0", "0 V"}},
       {53, {"t49."}, {"10", "51"}},
       {54, {"t50.", "hand."}, {"10"}},
       {55, {"t51."}, {"10", "90"}},

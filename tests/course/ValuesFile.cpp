@@ -52,6 +52,7 @@ Shown readShown(const std::string& text) {
     scale = u->second;
   }
   if (!number.empty() && number.front() == '+') number.erase(0, 1);  // a signed percentage
+  if (number.rfind("\u2212", 0) == 0) number.replace(0, 3, "-");    // the course's minus sign
   if (number.empty() || number.find_first_not_of("0123456789,-") != std::string::npos) return {};
   const std::size_t comma = number.find(',');
   const int decimals = comma == std::string::npos ? 0 : static_cast<int>(number.size() - comma - 1);

@@ -50,6 +50,7 @@ struct Line {
   std::string markup;
   std::uint32_t ink = Drawing::kBlack;
   bool bold = false;
+  double size = TextSetter::kMainSize;
 };
 
 Block linesBlock(Drawing& d, std::vector<Line> lines) {
@@ -57,7 +58,7 @@ Block linesBlock(Drawing& d, std::vector<Line> lines) {
   double w = 0;
   for (const Line& l : lines) {
     d.text().bold(l.bold);
-    w = std::max(w, d.text().measure(l.markup).width);
+    w = std::max(w, d.text().measure(l.markup, l.size).width);
   }
   d.text().bold(false);
   const double h = step * static_cast<double>(lines.size()) - 5;
@@ -66,7 +67,7 @@ Block linesBlock(Drawing& d, std::vector<Line> lines) {
             for (const Line& l : lines) {
               d.ink(l.ink);
               d.text().bold(l.bold);
-              d.text().draw({at.x, y}, l.markup);
+              d.text().draw({at.x, y}, l.markup, Align::Left, l.size);
               y += step;
             }
             d.text().bold(false);
@@ -77,8 +78,8 @@ Block linesBlock(Drawing& d, std::vector<Line> lines) {
 // A ruled table: a header row and rows of cells, each column as wide as its widest cell and the
 // room left up to width shared out among them; the first column is set flush left, the others
 // centred.
-Block tableBlock(Drawing& d, std::vector<std::vector<std::string>> rows, double width) {
-  const double rowH = 23, pad = 4;
+Block tableBlock(Drawing& d, std::vector<std::vector<std::string>> rows, double width, double rowH = 23) {
+  const double pad = 4;
   std::vector<double> widths(rows.front().size(), 0);
   for (const auto& r : rows)
     for (std::size_t c = 0; c < r.size(); ++c) widths[c] = std::max(widths[c], d.text().measure(r[c]).width + 2 * pad);
@@ -90,7 +91,7 @@ Block tableBlock(Drawing& d, std::vector<std::vector<std::string>> rows, double 
   const double h = rowH * static_cast<double>(rows.size());
   return {w, h, [&d, rows, widths, w, h, rowH, pad](Pt at) {
             for (std::size_t r = 0; r < rows.size(); ++r) {
-              const double base = at.y + rowH * static_cast<double>(r) + 16;
+              const double base = at.y + rowH * static_cast<double>(r) + rowH - 6;
               double x = at.x;
               for (std::size_t c = 0; c < rows[r].size(); ++c) {
                 d.ink(r == 0 || c == 0 ? Drawing::kBlack : Drawing::kBlue);
@@ -230,30 +231,39 @@ std::map<std::string, Block> steps(Drawing& d, const BiasExercise& e) {
   return out;
 }
 
+// A signed difference in per cent as shown, "+7,9 %" or "−1,7 %"; a zero carries no sign.
+std::string signedPercent(const std::string& name) {
+  const std::string& text = val(name);
+  const bool unsignedText = text.rfind("\u2212", 0) == 0 || text.find_first_not_of("0,") == std::string::npos;
+  return (unsignedText ? "" : "+") + text + " %";
+}
+
 // The model's results, each with how far it lies from the hand result (+ above it, − below),
 // and for a divider the other method's IC against this one's: in one line where the picture is
 // wide enough, else one result to a line.
 Block summaryBlock(Drawing& d, const BiasExercise& e, double maxWidth) {
   const std::string& x = e.id;
-  const auto& v = courseValues();
-  auto signed_ = [&](bool above, const std::string& percent) { return std::string(above ? "+" : "−") + percent + " %"; };
   auto result = [&](const std::string& name, const std::string& q) {
-    return name + " = " + val(x + ".m_" + q) + " (" +
-           signed_(v.value(x + ".m_" + q) > v.value(x + "." + q), val(x + ".d_" + q)) + ")";
+    return name + " = " + val(x + ".m_" + q) + " (" + signedPercent(x + ".d_" + q) + ")";
   };
   const std::string ic = result("I_C", "ic"), vce = result(vceName(e), "vce");
   std::vector<Line> lines;
-  const std::string line = "Modelo: " + ic + ",  " + vce;
+  // One line where it fits, if need be a size smaller; else one result to a line.
+  const std::string line = "Modelo do curso: " + ic + ",  " + vce;
+  const double smaller = TextSetter::kMainSize - 1.5;
   if (d.text().measure(line).width <= maxWidth)
     lines = {{line, Drawing::kBlue}};
+  else if (d.text().measure(line, smaller).width <= maxWidth)
+    lines = {{line, Drawing::kBlue, false, smaller}};
+  else if (d.text().measure("Modelo do curso: " + ic).width <= maxWidth)
+    lines = {{"Modelo do curso: " + ic, Drawing::kBlue}, {vce, Drawing::kBlue}};
   else
-    lines = {{"Modelo: " + ic, Drawing::kBlue}, {vce, Drawing::kBlue}};
+    lines = {{"Modelo do curso:", Drawing::kBlue}, {ic, Drawing::kBlue}, {vce, Drawing::kBlue}};
   if (isDivider(e)) {
     // The approximate method's IC against the exact one, whichever this page worked.
     const bool exactHere = e.kind == Kind::DividerExact;
-    const double approx = v.value(x + (exactHere ? ".other_ic" : ".ic")), exact = v.value(x + (exactHere ? ".ic" : ".other_ic"));
-    lines.push_back({exactHere ? "Aproximado: I_C ≈ " + val(x + ".other_ic") + " (" + signed_(approx > exact, val(x + ".approx_off")) + ")"
-                               : "Exato: I_C = " + val(x + ".other_ic") + " (aprox.: " + signed_(approx > exact, val(x + ".approx_off")) + ")"});
+    lines.push_back({exactHere ? "Aproximado: I_C ≈ " + val(x + ".other_ic") + " (" + signedPercent(x + ".approx_off") + ")"
+                               : "Exato: I_C = " + val(x + ".other_ic") + " (aprox.: " + signedPercent(x + ".approx_off") + ")"});
   }
   return linesBlock(d, lines);
 }
@@ -298,7 +308,20 @@ std::vector<std::uint8_t> picture(const BiasExercise& e, const PictureSpec& p) {
     switch (piece) {
       case Piece::Title:
         // For a page with no text of its own to say which exercise it is.
-        blocks.push_back(linesBlock(d, {{"Exercício " + std::to_string(e.number), Drawing::kBlack, true}}));
+      {
+        // On one line, or broken after its comma where one line would take more than half the
+        // picture and leave no room for a column beside it.
+        const std::string title = "Exercício " + std::to_string(e.number) + " – " + e.title;
+        const auto comma = title.find(", ");
+        d.text().bold(true);
+        const bool wide = d.text().measure(title).width > p.width / 2.0;
+        d.text().bold(false);
+        if (wide && comma != std::string::npos)
+          blocks.push_back(linesBlock(d, {{title.substr(0, comma + 1), Drawing::kBlack, true, TextSetter::kMainSize - 1.5},
+                                          {title.substr(comma + 2), Drawing::kBlack, true, TextSetter::kMainSize - 1.5}}));
+        else
+          blocks.push_back(linesBlock(d, {{title, Drawing::kBlack, true}}));
+      }
         break;
       case Piece::Circuit: {
         // The circuit takes the picture's whole height (its lettering keeps clear of the edges
@@ -327,7 +350,8 @@ std::vector<std::uint8_t> picture(const BiasExercise& e, const PictureSpec& p) {
   return d.bmp();
 }
 
-// The six exercises in one table: the hand results beside the model's.
+// The six exercises in one table: the hand results beside the model's, with the model's
+// difference in IC signed; under it, what the table shows, and why exercise 5 agrees so well.
 std::vector<std::uint8_t> resultsTable() {
   Drawing d(556, 182);
   std::vector<std::vector<std::string>> rows = {
@@ -336,11 +360,26 @@ std::vector<std::uint8_t> resultsTable() {
     const std::string& x = e.id;
     // The PNP's VEC stands in the VCE columns, as its page gives it.
     rows.push_back({std::to_string(e.number) + ". " + e.shortTitle + (isPnp(e) ? " (V_{EC})" : ""), val(x + ".ic"), val(x + ".m_ic"), val(x + ".vce"),
-                    val(x + ".m_vce"), val(x + ".d_ic") + " %"});
+                    val(x + ".m_vce"), signedPercent(x + ".d_ic")});
   }
-  flow(d, "t37-resultados.bmp",
-       {linesBlock(d, {{"Os seis exercícios: à mão e pelo modelo (diferença em I_C)", Drawing::kBlack, true}}),
-        tableBlock(d, rows, d.width() - 4)});
+  const std::string approximate = "t35";
+  const std::vector<std::string> conclusion = {
+      "Diferença: I_C do modelo do curso sobre a conta à mão. O modelo dá mais porque",
+      "seu V_{BE} é menor que " + val("hand.vbe") + " e seu β passa de " + val(approximate + ".beta") +
+          " com V_{CE}. No 5, a concordância é",
+      "coincidência: o V_{BE} menor (" + val(approximate + ".m_vbe") + ") compensa a corrente de base desprezada."};
+  const double size = 12, step = 16;
+  for (const std::string& line : conclusion)
+    if (d.text().measure(line, size).width > d.width() - 4)
+      throw std::logic_error("t37-resultados.bmp: a line of the conclusion is too wide: " + line);
+  const Block notes{d.width() - 4.0, step * static_cast<double>(conclusion.size()) - 2, [&d, conclusion, size, step](Pt at) {
+                      double y = at.y + 11;
+                      for (const std::string& line : conclusion) {
+                        d.text().draw({at.x, y}, line, Align::Left, size);
+                        y += step;
+                      }
+                    }};
+  flow(d, "t37-resultados.bmp", {tableBlock(d, rows, d.width() - 4, 18), notes});
   return d.bmp();
 }
 

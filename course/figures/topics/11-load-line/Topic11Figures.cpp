@@ -2,6 +2,7 @@
 // output curves with their two ends marked, and every Q point found where a line meets the
 // curve of the circuit's base current (DeviceModel::loadLineVce), never placed by eye.
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,10 @@ class LoadLinePlot {
       p_.point({0, vcc / r});
       p_.point({vcc, 0});
       const Pt t = p_.at(0, vcc / r), b = p_.at(vcc, 0);
+      // The top name lies over the grid: on a paper ground of its own, so no grid line runs
+      // through its letters.
+      const double w = d_.text().measure(top, kSmall).width;
+      d_.fillRect(t.x + 4, t.y - 18, t.x + 8 + w, t.y - 2, Drawing::kPaper);
       d_.text().draw({t.x + 6, t.y - 6}, top, Align::Left, kSmall);
       const bool room = b.x + 6 + d_.text().measure(right, kSmall).width <= d_.width() - 2;
       d_.text().draw({room ? b.x + 6 : b.x - 4, b.y - 8}, right, room ? Align::Left : Align::Right, kSmall);
@@ -107,7 +112,7 @@ class LoadLinePlot {
     line(vcc, r);
     ends(vcc, r, top, right);
     const Pt at = q(courseValues().value(page + ".ib"), vcc, r, "Q", baseCurrentName(page + ".ib"));
-    project(at, val(page + ".vce"), val(page + ".ic"));
+    project(at, "≈ " + val(page + ".vce"), "≈ " + val(page + ".ic"));
   }
 
   // Dashed lines from Q to both axes, with its VCE and IC written beside them.
@@ -183,7 +188,7 @@ std::vector<std::uint8_t> lineWithEmitterResistor() {
   Drawing d(547, 350);
   const auto& c = kWithEmitter;
   circuit(d, topic11::kWithEmitter, "t41", {0, 10, 190, 330});
-  LoadLinePlot p(d, {.left = 224, .top = 26, .right = 468, .bottom = 306}, {12, 2, 6e-3, 1e-3},
+  LoadLinePlot p(d, {.left = 224, .top = 26, .right = 460, .bottom = 306}, {12, 2, 6e-3, 1e-3},
                  {5e-6, 15e-6, 25e-6});
   p.line(c.vcc, c.rc, true);
   p.name(c.vcc, c.rc, 0.2, "sem R_E");
@@ -288,21 +293,40 @@ std::vector<std::uint8_t> firstExampleSolution() {
   return d.bmp();
 }
 
-// Teoria 45: the RB that gives the base current of the curve through the middle of the line.
+// Teoria 45: the RB that gives the base current Q needs, by hand, and the commercial value.
 std::vector<std::uint8_t> secondExampleSolution() {
   Drawing d(336, 54);
-  d.text().draw({4, 32}, "R_B = \\frac{" + val("t45.vcc") + " − " + val("hand.vbe") + "}{" + val("t45.ib") + "} ≈ " +
-                             val("t45.rb"));
+  const std::string line = "R_B = \\frac{" + val("t45.vcc") + " − " + val("hand.vbe") + "}{" + val("t45.ib") + "} ≈ " +
+                           val("t45.rb_calc") + " → " + val("t45.rb");
+  if (d.text().measure(line).width > d.width() - 6) throw std::logic_error("t45-rb.bmp: the line is too wide");
+  d.text().draw({4, 32}, line);
   return d.bmp();
 }
 
-// Teoria 45: Q in the middle of the line, on the curve that passes there.
+// Teoria 45: the line, the middle of it that was asked for, and where Q lies with the commercial
+// RB: on the curve of the base current it gives, read off the graph.
 std::vector<std::uint8_t> secondExample() {
   Drawing d(417, 332);
   const double vcc = kExample2Vcc, rc = kExample2Rc;
   LoadLinePlot p(d, {.left = 46, .top = 26, .right = 316, .bottom = 290}, {10, 1, 7e-3, 1e-3},
                  {5e-6, 10e-6, 20e-6, 25e-6});
-  p.solved(vcc, rc, "t45", val("t45.ic_sat"), val("t45.vcc"));
+  p.line(vcc, rc);
+  p.ends(vcc, rc, val("t45.ic_sat"), val("t45.vcc"));
+  const Pt at = p.q(courseValues().value("t45.ib_real"), vcc, rc, "Q", baseCurrentName("t45.ib_real"));
+  p.project(at, "≈ " + val("t45.q_vce"), "≈ " + val("t45.q_ic"));
+  Plot& plot = p.plot();
+  {
+    Drawing::Style inked(d, Drawing::kBlue);
+    // The middle of the line, where Q was wanted.
+    d.circle(plot.at(vcc / 2, vcc / rc / 2), 4.5, false);
+    const std::string note = "Com R_B = " + val("t45.rb") + ": I_B = " + val("t45.vrb") + " / " + val("t45.rb") + " = " +
+                             val("t45.ib_real");
+    // Right of the top end's name, above the curves.
+    const double x = plot.px(1.7);
+    d.text().draw({x, plot.py(6.55e-3)}, note, Align::Left, kSmall);
+    d.circle({x + 4.5, plot.py(6.0e-3) - 4.5}, 4.5, false);
+    d.text().draw({x + 14, plot.py(6.0e-3)}, "meio da reta, onde Q foi pedido", Align::Left, kSmall);
+  }
   return d.bmp();
 }
 

@@ -26,15 +26,13 @@ inline constexpr double kRbLower = 560e3, kRbHigher = 1.5e6, kRcHigher = 3.3e3, 
 inline constexpr BiasCircuit kExample1{.vcc = 10, .rb = 330e3, .rc = 1e3};
 // Teoria 45: the second example looks for the RB that puts Q in the middle of this line.
 inline constexpr double kExample2Vcc = 9, kExample2Rc = 1.5e3;
+// Worked by hand with the course's β; the RB found is rounded to this commercial value.
+inline constexpr double kExample2Beta = 200, kExample2Rb = 560e3;
 }  // namespace topic11
 
 // The circuits are fixed bias, RB from VCC (BiasCircuit.h); the pages use no β of theirs, the
 // model's output curves give IC. The base loop solved with VBE = 0,7 V, VCC = RB · IB + VBE + RE · (IC + IB), where IC is the
 // model's output curve for that IB where it meets the line VCE = VCC − (RC + RE) · IC.
 LoadLinePoint loadLinePoint(const BiasCircuit& c);
-
-// The base current whose output curve passes through (VCE, IC): the curve that a designer picks
-// to put Q at that point.
-double baseCurrentThrough(double vce, double ic);
 
 }  // namespace apostila::figures

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 #include "Topics.h"
 #include "model/DeviceModel.h"
@@ -19,13 +20,32 @@ namespace {
 const char* const kOhms = "k\u03A9";
 const char* const kMicroamps = "\u00B5A";
 
-// IC read to the hundredth of a milliampere, and VCE = VCC − (RC + RE) · IC from the IC as
-// shown, so that the collector loop holds for the numbers a learner checks on paper.
+// The decimals that show a value to this many significant figures in its unit.
+int figures(double value, const std::string& unit, int significant) {
+  const double shown = std::fabs(value / ValueTable::scaleOf(unit));
+  return std::max(0, significant - 1 - static_cast<int>(std::floor(std::log10(shown))));
+}
+
+// A value rounded to those figures, as the page shows it.
+double toFigures(double value, const std::string& unit, int significant) {
+  const double k = std::pow(10.0, figures(value, unit, significant)) / ValueTable::scaleOf(unit);
+  return std::round(value * k) / k;
+}
+
+// Adds a value to this many significant figures and returns it as shown.
+double addFigures(ValueTable& t, const std::string& name, double value, const std::string& unit, int significant) {
+  const double shown = toFigures(value, unit, significant);
+  t.add(name, shown, unit, figures(shown, unit, significant));
+  return shown;
+}
+
+// Q's IC is read off the graph, so to two significant figures, and VCE = VCC − (RC + RE) · IC
+// from the IC as shown, also to two, so that the collector loop holds for the numbers a learner
+// checks on paper; the base current is the hand method's, to three.
 void addPoint(ValueTable& t, const std::string& page, const LoadLinePoint& q, const BiasCircuit& c) {
-  const double icShown = std::round(q.ic * 1e5) / 1e5;
-  t.add(page + ".ib", q.ib, kMicroamps, 1);
-  t.add(page + ".ic", icShown, "mA", 2);
-  t.add(page + ".vce", c.vcc - c.loadLineResistance() * icShown, "V", 2);
+  addFigures(t, page + ".ib", q.ib, kMicroamps, 3);
+  const double ic = addFigures(t, page + ".ic", q.ic, "mA", 2);
+  addFigures(t, page + ".vce", c.vcc - c.loadLineResistance() * ic, "V", 2);
 }
 
 }  // namespace
@@ -42,11 +62,6 @@ LoadLinePoint loadLinePoint(const BiasCircuit& c) {
   return pointAt(RootFinder::bisect(0, (c.vcc - HandMethods::kVbe) / c.rb, 100, [&](double ib) {
     return c.rb * ib + HandMethods::kVbe + c.re * (pointAt(ib).ic + ib) < c.vcc;
   }).middle());
-}
-
-double baseCurrentThrough(double vce, double ic) {
-  const DeviceModel q;
-  return RootFinder::rising([&](double ib) { return q.outputCurve(ib, vce); }, ic, 0, ic, 100);
 }
 
 void addTopic11Values(ValueTable& t) {
@@ -80,14 +95,17 @@ void addTopic11Values(ValueTable& t) {
   t.add("t42.rb_higher", kRbHigher, "M\u03A9");
   t.add("t42.rc_higher", kRcHigher, kOhms);
   t.add("t42.vcc_lower", kVccLower, "V");
-  t.add("t42.ib_lower", loadLinePoint({.vcc = kCircuit.vcc, .rb = kRbLower, .rc = kCircuit.rc}).ib, kMicroamps, 1);
-  t.add("t42.ib_higher", loadLinePoint({.vcc = kCircuit.vcc, .rb = kRbHigher, .rc = kCircuit.rc}).ib, kMicroamps, 1);
-  t.add("t42.ib_vcc", loadLinePoint({.vcc = kVccLower, .rb = kCircuit.rb, .rc = kCircuit.rc}).ib, kMicroamps, 1);
+  auto baseCurrent = [&](const std::string& name, const BiasCircuit& c) {
+    addFigures(t, name, loadLinePoint(c).ib, kMicroamps, 3);
+  };
+  baseCurrent("t42.ib_lower", {.vcc = kCircuit.vcc, .rb = kRbLower, .rc = kCircuit.rc});
+  baseCurrent("t42.ib_higher", {.vcc = kCircuit.vcc, .rb = kRbHigher, .rc = kCircuit.rc});
+  baseCurrent("t42.ib_vcc", {.vcc = kVccLower, .rb = kCircuit.rb, .rc = kCircuit.rc});
 
   // Teoria 43: how far VCE can swing from Q each way before the line ends (VCE(sat) taken as
   // 0), and the symmetric swing the nearer end allows.
   const double toSaturation = t.value("t40.vce"), toCutOff = kCircuit.vcc - toSaturation;
-  t.add("t43.to_cut", toCutOff, "V", 2);
+  t.add("t43.to_cut", toCutOff, "V", 1);
   t.add("t43.swing_pp", 2 * std::min(toSaturation, toCutOff), "V", 1);
   t.add("t43.half", kCircuit.vcc / 2, "V");
 
@@ -100,17 +118,27 @@ void addTopic11Values(ValueTable& t) {
   t.add("t44.ic_sat", HandMethods::loadLineCurrent(kExample1.vcc, kExample1.rc), "mA");
   addPoint(t, "t44", q44, kExample1);
 
-  // Teoria 45: Q in the middle of the line, and the RB that gives the base current of the
-  // curve through it.
-  const double icSat45 = HandMethods::loadLineCurrent(kExample2Vcc, kExample2Rc);
-  const double ib45 = baseCurrentThrough(kExample2Vcc / 2, icSat45 / 2);
+  // Teoria 45: Q wanted in the middle of the line. By hand, with the course's β, the base current
+  // that gives its IC, the RB for it and the nearest commercial value; then where Q really lies
+  // with that RB, read on the model's curve of the base current it gives.
+  const double icSat45 = HandMethods::loadLineCurrent(kExample2Vcc, kExample2Rc), ic45 = icSat45 / 2;
   t.add("t45.vcc", kExample2Vcc, "V");
   t.add("t45.rc", kExample2Rc, kOhms);
   t.add("t45.ic_sat", icSat45, "mA");
   t.add("t45.vce", kExample2Vcc / 2, "V", 1);
-  t.add("t45.ic", icSat45 / 2, "mA");
-  t.add("t45.ib", ib45, kMicroamps, 2);
-  t.add("t45.rb", (kExample2Vcc - HandMethods::kVbe) / ib45, kOhms, 0);
+  t.add("t45.ic", ic45, "mA");
+  t.add("t45.beta", kExample2Beta, "");
+  const double ib45 = ic45 / kExample2Beta;
+  t.add("t45.ib", ib45, kMicroamps);
+  const double vrb45 = kExample2Vcc - HandMethods::kVbe;
+  t.add("t45.vrb", vrb45, "V", 1);
+  addFigures(t, "t45.rb_calc", vrb45 / ib45, kOhms, 3);
+  t.add("t45.rb", kExample2Rb, kOhms);
+  const double ibReal45 = addFigures(t, "t45.ib_real", vrb45 / kExample2Rb, kMicroamps, 3);
+  const DeviceModel q;
+  const double vceQ45 = q.loadLineVce(ibReal45, kExample2Vcc, kExample2Rc);
+  addFigures(t, "t45.q_ic", (kExample2Vcc - vceQ45) / kExample2Rc, "mA", 2);
+  addFigures(t, "t45.q_vce", vceQ45, "V", 2);
 }
 
 }  // namespace apostila::figures

@@ -5,6 +5,7 @@
 // from the named times.
 #include <cmath>
 #include <string>
+#include <stdexcept>
 #include <vector>
 
 #include "Topics.h"
@@ -95,7 +96,7 @@ std::vector<std::uint8_t> switchPoints() {
     p.point(off);
     d.text().draw({p.px(0.6), p.py(13.4e-3)},
                   "saturação (chave fechada): I_B = " + val("t48.ib_on") + ", V_{CE} = " + val("t48.vce_sat"));
-    d.text().draw({594, p.py(0) - 9}, "corte (chave aberta): I_B = 0", Align::Right);
+    d.text().draw({594, p.py(0) - 9}, "corte (chave aberta): I_B ≈ 0", Align::Right);
   }
   return d.bmp();
 }
@@ -186,12 +187,13 @@ std::vector<std::uint8_t> ledCheck() {
   t.draw({4, 18}, "Com R_B = " + val("t49.rb") + ":");
   t.draw({4, 42}, "I_B = " + val("t49.vrb") + " / " + val("t49.rb") + " = " + val("t49.ib_real"));
   t.draw({4, 66}, "β_{forçado} = I_{C(sat)} / I_B = " + val("t49.beta_forced"));
-  t.draw({4, 90}, "β · I_B = " + val("t49.hfe") + " · " + val("t49.ib_real") + " ≈ " + val("t49.ic_active"));
+  // The worst case: the smallest β the data sheet guarantees.
+  t.draw({4, 90}, "β_{mín} · I_B = " + val("t49.beta_min") + " · " + val("t49.ib_real") + " = " + val("t49.ic_active"));
   {
     Drawing::Style inked(d, Drawing::kBlue);
     t.draw({4, 112}, "muito mais que " + val("t49.ic_sat") + ": satura", Align::Left);
   }
-  t.draw({4, 142}, "No modelo: I_C = " + val("t49.m_ic") + ",");
+  t.draw({4, 142}, "No modelo do curso: I_C = " + val("t49.m_ic") + ",");
   t.draw({4, 166}, "V_{CE(sat)} = " + val("t49.m_vce") + ", V_{BE} = " + val("t49.m_vbe"));
   return d.bmp();
 }
@@ -310,13 +312,23 @@ std::vector<std::uint8_t> switchingTimes() {
   return d.bmp();
 }
 
-// Teoria 51: the typical times of a small-signal switching transistor and their sums.
+// Teoria 51: the 2N2222A data sheet's maximum switching times, its test conditions with what
+// IB1 and IB2 are, and their sums, which are upper limits as well.
 std::vector<std::uint8_t> switchingValues() {
   Drawing d(385, 218);
   TextSetter& t = d.text();
-  t.draw({4, 16}, "Valores típicos de um transistor de");
-  t.draw({4, 38}, "chaveamento de pequenos sinais, com");
-  t.draw({4, 60}, "I_C = " + val("t51.ic_test") + " e I_{B1} = I_{B2} = " + val("t51.ib_test") + ":");
+  const std::string header[] = {
+      "Limites máximos da folha de dados do 2N2222A,",
+      "com V_{CC} = " + val("t51.vcc_test") + ", I_C = " + val("t51.ic_test") + " e I_{B1} = I_{B2} = " + val("t51.ib_test") + ".",
+      "I_{B1} entra na base ao ligar; I_{B2} sai dela ao desligar",
+      "e retira a carga guardada, encurtando t_s:"};
+  double y = 13;
+  for (const std::string& line : header) {
+    if (t.measure(line, kSmall).width > d.width() - 6) throw std::logic_error("t51-valores.bmp: a line is too wide: " + line);
+    t.draw({4, y}, line, Align::Left, kSmall);
+    y += 16;
+  }
+  y += 7;
   const struct {
     const char* name;
     const char* value;
@@ -325,20 +337,19 @@ std::vector<std::uint8_t> switchingValues() {
               {"t_r", "t51.tr", "subida"},
               {"t_s", "t51.ts", "armazenamento"},
               {"t_f", "t51.tf", "descida"}};
-  double y = 88;
   for (const auto& r : rows) {
-    t.draw({24, y}, std::string(r.name) + " =");
+    t.draw({24, y}, std::string(r.name) + " ≤");
     {
       Drawing::Style inked(d, Drawing::kBlue);
       t.draw({140, y}, val(r.value), Align::Right);
     }
     t.draw({156, y}, r.meaning);
-    y += 22;
+    y += 20;
   }
   {
     Drawing::Style inked(d, Drawing::kBlue);
-    t.draw({4, y + 10}, "t_{on} = t_d + t_r = " + val("t51.td") + " + " + val("t51.tr") + " = " + val("t51.ton"));
-    t.draw({4, y + 35}, "t_{off} = t_s + t_f = " + val("t51.ts") + " + " + val("t51.tf") + " = " + val("t51.toff"));
+    t.draw({4, y + 2}, "t_{on} = t_d + t_r ≤ " + val("t51.td") + " + " + val("t51.tr") + " = " + val("t51.ton"));
+    t.draw({4, y + 23}, "t_{off} = t_s + t_f ≤ " + val("t51.ts") + " + " + val("t51.tf") + " = " + val("t51.toff"));
   }
   return d.bmp();
 }

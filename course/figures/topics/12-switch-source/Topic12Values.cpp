@@ -1,8 +1,10 @@
 // The numbers of the switch pages (Teoria 47 to 51). Each circuit is worked by the hand method
 // (VBE = 0,7 V, VCE(sat) taken as 0 V, IB ≈ IC(sat) / 10) and solved on the device model, which
-// gives the small VCE(sat) and the leakage left at cut-off. The switching times are the typical
-// figures a small-signal switching transistor's data sheet gives; the course states them as
-// they are and adds them up.
+// gives the small VCE(sat) and the leakage left at cut-off. The switching times are the
+// 2N2222A data sheet's maximum limits under its stated test conditions; the course states them
+// as they are and adds them up, so the sums are upper limits too. A computed result is shown to
+// three significant figures and worked from the values as shown, as a learner redoes it.
+#include <cmath>
 #include <stdexcept>
 
 #include "Topics.h"
@@ -11,6 +13,16 @@
 #include "topics/12-switch-source/Topic12Figures.h"
 
 namespace apostila::figures {
+
+namespace {
+
+// A value rounded as it is shown, so that the next step starts from the printed number.
+double asShown(double value, double unitScale, int decimals) {
+  const double k = std::pow(10.0, decimals) / unitScale;
+  return std::round(value * k) / k;
+}
+
+}  // namespace
 
 SwitchPoint solveSwitch(const DeviceModel& q, double vin, double rb, double vLoad, double r) {
   // For a VBE, the collector loop fixes VCE: IC rises with VCE, so vLoad − r · IC − VCE falls.
@@ -37,16 +49,25 @@ void addTopic12Values(ValueTable& t) {
   t.add("t47.rb", sw.rb, "k\u03A9");
   t.add("t47.vin", sw.vbb, "V");
   t.add("t47.beta", sw.beta, "");
-  t.add("t47.ib", on.ib, "mA", 2);
-  t.add("t47.ic_beta", sw.beta * on.ib, "mA", 0);
+  // β here is the smallest the data sheet guarantees: the worst case a switch is designed for.
+  const double ib47 = asShown(on.ib, 1e-3, 3);
+  t.add("t47.ib", ib47, "mA", 3);
+  t.add("t47.ic_beta", sw.beta * ib47, "mA", 1);
   t.add("t47.ic_sat", on.icSat, "mA", 0);
   t.add("t47.vce_cut", on.vceCut, "V");
   const SwitchPoint mOn = solveSwitch(q, sw.vbb, sw.rb, sw.vcc, sw.rc);
   const SwitchPoint mOff = solveSwitch(q, 0, sw.rb, sw.vcc, sw.rc);
   t.add("t48.vce_sat", mOn.vce, "V", 2);
   t.add("t48.ic_on", mOn.ic, "mA", 1);
-  t.add("t48.ib_on", mOn.ib, "mA", 2);
+  t.add("t48.ib_on", mOn.ib, "mA", 3);
+  // The base returned to 0 V through RB leaves only the collector-base leakage; with the base
+  // open, the leakage would be amplified to ICEO.
   t.add("t48.ic_off", mOff.ic, "nA", 0);
+  t.add("t48.iceo", q.iceo(sw.vcc), "\u00B5A", 2);
+  // What a real small-signal transistor's VCE(sat) comes to at such currents, by its data
+  // sheet; the model's ideal junctions give less.
+  t.add("t48.vce_sat_low", 0.1, "V", 1);
+  t.add("t48.vce_sat_max", 0.3, "V", 1);
 
   // Teoria 49: the LED driver.
   const LedDriver& l = kTopic12Led;
@@ -63,11 +84,12 @@ void addTopic12Values(ValueTable& t) {
   t.add("t49.vrb", vin49 - vbe, "V", 1);
   t.add("t49.rb_calc", rbCalc49, "k\u03A9", 2);
   t.add("t49.rb", rb49, "k\u03A9");
-  t.add("t49.ib_real", led.ib, "mA", 2);
-  t.add("t49.beta_forced", icSat49 / led.ib, "", 1);
-  const double hfe49 = q.beta(icSat49);
-  t.add("t49.hfe", hfe49, "", 0);
-  t.add("t49.ic_active", hfe49 * led.ib, "mA", 0);
+  const double ibReal49 = asShown(led.ib, 1e-3, 2), icSatShown49 = asShown(icSat49, 1e-3, 0);
+  t.add("t49.ib_real", ibReal49, "mA", 2);
+  t.add("t49.beta_forced", icSatShown49 / ibReal49, "", 1);
+  // The saturation checked with the worst case, the data sheet's smallest β (Teoria 47's).
+  t.add("t49.beta_min", sw.beta, "");
+  t.add("t49.ic_active", sw.beta * ibReal49, "mA", 0);
   const SwitchPoint mLed = solveSwitch(q, vin49, rb49, vcc49 - vled, rled);
   t.add("t49.m_vce", mLed.vce, "V", 2);
   t.add("t49.m_ic", mLed.ic, "mA", 1);
@@ -92,8 +114,10 @@ void addTopic12Values(ValueTable& t) {
   t.add("t50.vce_clamp", vcc50 + vbe, "V", 1);
   t.add("t50.bvceo", q.parameters().bvceo, "V");
 
-  // Teoria 51: typical switching times at IC = 150 mA with IB1 = IB2 = 15 mA, a forced β of 10.
+  // Teoria 51: the 2N2222A's maximum switching times, measured at VCC = 30 V, IC = 150 mA with
+  // IB1 = IB2 = 15 mA, a forced β of 10.
   const double td = 10e-9, tr = 25e-9, ts = 225e-9, tf = 60e-9;
+  t.add("t51.vcc_test", 30, "V");
   t.add("t51.ic_test", 150e-3, "mA");
   t.add("t51.ib_test", 15e-3, "mA");
   t.add("t51.td", td, "ns");

@@ -192,7 +192,7 @@ std::vector<std::uint8_t> switchOrSource() {
     });
   }
   d.text().draw({p.px(13.4), p.py(28e-3)}, "chave saturada com R = " + val("t55.r"), Align::Right, kSmall);
-  d.inkText(Drawing::kBlue, {p.px(14.9), p.py(v.value("t55.ic_hi")) + 18}, "fonte de corrente (modelo)", Align::Right, kSmall);
+  d.inkText(Drawing::kBlue, {p.px(14.9), p.py(v.value("t55.ic_hi")) + 18}, "fonte de corrente (modelo do curso)", Align::Right, kSmall);
   for (const char* end : {"lo", "hi"}) {
     const double vcc = v.value(std::string("t55.vcc_") + end);
     p.point({vcc, v.value(std::string("t55.ir_") + end)});

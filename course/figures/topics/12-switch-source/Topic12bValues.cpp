@@ -25,7 +25,7 @@ void teoria52And53(ValueTable& t) {
   const ZenerCurrentSource& s = kTopic12Source;
   sourceComponents(t, "t52", s);
   t.add("t52.ve", s.emitterVoltage(), "V", 1);
-  t.add("t52.ie", s.current(), "mA", 1);
+  t.add("t52.ie", s.current(), "mA", 2);
 
   t.add("t53.vce_sat", ZenerCurrentSource::kVceSat, "V", 1);
   t.add("t53.vl_max", s.maxLoadVoltage(), "V", 1);
@@ -51,12 +51,12 @@ void teoria54And55(ValueTable& t) {
   const double vce = s.vcc - leds - s.emitterVoltage();
   if (vce <= ZenerCurrentSource::kVceSat) throw std::logic_error("Teoria 54's LEDs must leave the transistor active");
   t.add("t54.ve", s.emitterVoltage(), "V", 1);
-  t.add("t54.ie", s.current(), "mA", 0);
+  t.add("t54.ie", s.current(), "mA", 1);
   t.add("t54.n", kTopic12Leds, "");
   t.add("t54.vf", kTopic12LedVoltage, "V", 1);
   t.add("t54.vleds", leds, "V", 1);
   t.add("t54.vce", vce, "V", 1);
-  t.add("t54.pd", vce * s.current(), "mW", 0);
+  t.add("t54.pd", vce * s.current(), "mW", 1);
   t.add("t54.vl_max", s.maxLoadVoltage(), "V", 1);
   t.add("t54.n_max", std::floor(s.maxLoadVoltage() / kTopic12LedVoltage), "");
   t.add("t54.vcc_min", leds + s.emitterVoltage() + ZenerCurrentSource::kVceSat, "V", 1);
@@ -93,11 +93,13 @@ void teoria56(ValueTable& t) {
   const double rlIn = 820, rlOut = 1.5e3;
   if (rlIn >= s.maxLoad() || rlOut <= s.maxLoad()) throw std::logic_error("Teoria 56's loads must straddle RL(máx)");
   t.add("t56.rl_in", rlIn, "\u03A9");
-  t.add("t56.vrl_in", rlIn * s.current(), "V", 1);
-  t.add("t56.vce_in", s.vcc - rlIn * s.current() - s.emitterVoltage(), "V", 1);
+  // Worked from IC as shown, three figures, as the page prints the step.
+  const double icShown = std::round(s.current() * 1e4) / 1e4, vrlIn = std::round(rlIn * icShown * 100) / 100;
+  t.add("t56.vrl_in", vrlIn, "V", 2);
+  t.add("t56.vce_in", s.vcc - vrlIn - s.emitterVoltage(), "V", 2);
   // A load beyond it: saturated, the load takes what is left of VCC and IC falls.
   t.add("t56.rl_out", rlOut, "k\u03A9");
-  t.add("t56.ic_out", s.maxLoadVoltage() / rlOut, "mA", 1);
+  t.add("t56.ic_out", s.maxLoadVoltage() / rlOut, "mA", 2);
 }
 
 }  // namespace

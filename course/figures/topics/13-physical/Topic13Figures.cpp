@@ -212,8 +212,14 @@ std::vector<Pt> flange(Pt c, double body, double endOffset, double endRadius) {
 }
 
 // TO-220 from the front, leads down, the metal tab on top (TIP31C: B C E, tab C), and the
-// TO-3 from below, its two leads below the line of the mounting holes (2N3055: base on the
-// left, emitter on the right, the case is the collector).
+// TO-3 from below, drawn to the TO-204AA outline: mounting holes 30,15 mm apart on the long
+// axis, the two leads 10,92 mm apart on a line across that axis, one each side of it at
+// 5,46 mm, the line moved a little (1 to 2 mm; drawn at 1,8) off the body's centre towards one
+// hole, which is what tells base from emitter on the part. With the holes left and right and
+// the leads moved towards the right hole, the base is the upper lead and the emitter the lower
+// (2N3055: pin 1 base, pin 2 emitter, the case is the collector); held with the holes one above
+// the other and the leads above the centre, this is the familiar "base on the left, emitter on
+// the right".
 std::vector<std::uint8_t> powerPackages() {
   Drawing d(214, 168);
   separator(d, {107, 4}, {107, 164});
@@ -249,19 +255,30 @@ std::vector<std::uint8_t> powerPackages() {
     const double cx = 160;
     const Pt c{cx, 92};
     title(d, cx, 15, "TO-3", "2N3055");
-    const std::vector<Pt> outline = flange(c, 30, 38, 11);
+    // 2,52 px to the millimetre: the holes' 30,15 mm span is 76 px.
+    constexpr double kPxPerMm = 76 / 30.15;
+    const double holeOffset = 30.15 / 2 * kPxPerMm, leadHalf = 5.46 * kPxPerMm, leadShift = 1.8 * kPxPerMm;
+    const std::vector<Pt> outline = flange(c, 30, holeOffset, 11);
     cairo_move_to(d.cr(), outline[0].x, outline[0].y);
     for (const Pt& p : outline) cairo_line_to(d.cr(), p.x, p.y);
     cairo_close_path(d.cr());
     fillStroke(d, kMetal);
-    hole(d, {cx - 38, c.y}, 4.5);
-    hole(d, {cx + 38, c.y}, 4.5);
-    bold(d, {cx, c.y - 6}, "C");
-    const Pt b{cx - 14, c.y + 12}, e{cx + 14, c.y + 12};
+    hole(d, {cx - holeOffset, c.y}, 4.5);
+    hole(d, {cx + holeOffset, c.y}, 4.5);
+    {
+      // The line of the holes and the body's centre, so that the leads' offset can be seen.
+      Drawing::Style kept(d);
+      d.ink(0x505458);
+      d.pen(1);
+      d.dashed({cx - holeOffset + 6, c.y}, {cx + holeOffset - 6, c.y});
+      d.line({cx, c.y - 4}, {cx, c.y + 4});
+    }
+    bold(d, {cx - 15, c.y - 5}, "C");
+    const Pt b{cx + leadShift, c.y - leadHalf}, e{cx + leadShift, c.y + leadHalf};
     glassLead(d, b);
     glassLead(d, e);
-    bold(d, {b.x - 12, b.y + 5.5}, "B");
-    bold(d, {e.x + 12, e.y + 5.5}, "E");
+    bold(d, {b.x + 13, b.y + 5.5}, "B");
+    bold(d, {e.x + 13, e.y + 5.5}, "E");
     note(d, {cx, 140}, "vista de baixo");
     note(d, {cx, 157}, "invólucro = C");
   }
@@ -293,20 +310,22 @@ std::vector<std::uint8_t> insulatedMounting() {
   rect(d, 6, 70, ax - gap - 6, 4, kMetal);
   rect(d, ax + gap, 70, 100 - ax - gap, 4, kMetal);
   rect(d, 46, 61, 54, 9, kPlastic);
-  lead(d, {100, 66}, {108, 66}, 2);
+  // The lead stops short of the lettering column, so that "TO-220" stands clear of it.
+  lead(d, {100, 66}, {104, 66}, 2);
   // Mica washer and the heat sink's plate, both with the hole.
   rect(d, 3, 86, ax - gap - 3, 3, kInsulator);
   rect(d, ax + gap, 86, 104 - ax - gap, 3, kInsulator);
   rect(d, 0.5, 101, ax - gap, 13, kMetalDark);
   rect(d, ax + gap, 101, 106 - ax - gap, 13, kMetalDark);
   // Washer and nut.
-  rect(d, ax - 11, 127, 22, 4, kMetal);
-  rect(d, ax - 9, 136, 18, 11, kMetal);
+  rect(d, ax - 11, 126, 22, 4, kMetal);
+  rect(d, ax - 9, 140, 18, 11, kMetal);
   const struct {
     double y, partEnd;
     const char* name;
   } parts[] = {{14, ax + 13, "parafuso"},   {50, ax + 12, "bucha isolante"}, {72, 0, "TO-220"},
-               {93, 0, "mica"},            {113, 0, "dissipador"},          {144, ax + 12, "porca"}};
+               {93, 0, "mica"},            {113, 0, "dissipador"},          {133, ax + 12, "arruela"},
+               {150.5, ax + 10, "porca"}};
   for (const auto& p : parts) {
     if (p.partEnd > 0) separator(d, {p.partEnd + 3, p.y - 5}, {108, p.y - 5});
     d.text().draw({112, p.y}, p.name);
@@ -479,7 +498,8 @@ std::vector<std::uint8_t> diodeTest() {
   const Pt b = s.pin("Q.b"), c = s.pin("Q.c"), e = s.pin("Q.e");
   d.line(c, {c.x, c.y - 12});
   d.line(e, {e.x, e.y + 12});
-  bold(d, {b.x - 8, b.y + 5}, "B", Align::Right);
+  // Above the base lead: the red probe comes in along it from the left.
+  bold(d, {b.x - 6, b.y - 7}, "B", Align::Right);
   bold(d, {c.x + 7, c.y - 4}, "C", Align::Left);
   bold(d, {e.x + 7, e.y + 12}, "E", Align::Left);
   // The probe leads, curved from the sockets to the probe tips.
