@@ -105,7 +105,10 @@ std::vector<std::uint8_t> commonBase() {
   s.battery("VEE", {xBat, 210}, {xBat, 170}, "V_{EE}", "", Side::Right);
   s.wire({{xBat, 210}, {xBat, common}});
   // Output loop.
-  s.from(q.collector).wire(Schematic::toX(164), "I_C", Side::Above).resistor("RC", Schematic::right(48), "R_C", "", Side::Below);
+  // IC comes from VCC through RC into the collector, so that IE = IB + IC at the transistor.
+  s.wire({q.collector, {164, y}});
+  s.current({164, y}, q.collector, "I_C", Side::Above);
+  s.from({164, y}).resistor("RC", Schematic::right(48), "R_C", "", Side::Below);
   s.wire({{212, y}, {xVcc, y}, {xVcc, 170}});
   s.battery("VCC", {xVcc, 170}, {xVcc, 210}, "V_{CC}", "", Side::Left);
   s.wire({{xVcc, 210}, {xVcc, common}});

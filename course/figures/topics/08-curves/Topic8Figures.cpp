@@ -22,7 +22,8 @@ using Align = TextSetter::Align;
 
 // The base currents of the common-emitter family: Teoria 19 reads β between two of them.
 const std::vector<double> kBaseCurrents = {20e-6, 40e-6, 60e-6, 80e-6, 100e-6};
-constexpr double kSmall = 12.5;
+// Annotations at the size of the tick numbers, to read at 1:1.
+constexpr double kSmall = TextSetter::kMainSize;
 
 // The axes of the output curves, VCE from 0 to 30 V and the current up to 30 mA.
 void outputAxes(Plot& p, const std::string& quantity) {
@@ -38,6 +39,9 @@ std::vector<std::uint8_t> commonEmitter() {
   Plot p(d, {.left = 46, .top = 26, .right = 400, .bottom = 362});
   outputAxes(p, "I_C");
   p.shadeX(0, 0.6);
+  // Cut-off is the thin strip under the IB = 0 curve, along the axis: shaded like saturation,
+  // and named above the curves' reach with an arrow down to it.
+  d.fillRect(p.px(0.6), p.py(0.45e-3), p.px(30), p.py(0), Drawing::kShade);
   outputFamily(d, p, kBaseCurrents, 30, [&](double ib, double v) { return q.outputCurve(ib, v); });
   // The open-base curve is ICEO, a few nanoamperes: it lies on the axis, and below it the
   // transistor is cut off.
@@ -60,7 +64,8 @@ std::vector<std::uint8_t> commonEmitter() {
   }
   d.text().draw({p.px(0.8) + 2, p.py(29e-3)}, "saturação", Align::Left, kSmall);
   d.arrow({p.px(0.8) + 2, p.py(28.2e-3)}, {p.px(0.3), p.py(26e-3)}, 5);
-  d.text().draw({p.px(18), p.py(1.2e-3)}, "corte (I_B = 0)", Align::Left, kSmall);
+  d.text().draw({p.px(21.5), p.py(2.2e-3)}, "corte (I_B = 0)", Align::Left, kSmall);
+  d.arrow({p.px(21), p.py(2.0e-3)}, {p.px(19.5), p.py(0.35e-3)}, 5);
   d.text().draw({p.px(8), p.py(22.5e-3)}, "região ativa", Align::Left, kSmall);
   return d.bmp();
 }
