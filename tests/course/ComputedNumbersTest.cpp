@@ -190,7 +190,15 @@ std::map<std::string, double> recomputed() {
     r.insert({{"t19.vce_read", vce}, {"t19.ib1", ib1}, {"t19.ib2", ib2}, {"t19.ic1", ic1}, {"t19.ic2", ic2},
               {"t19.dic", ic2 - ic1}, {"t19.dib", ib2 - ib1}, {"t19.beta", beta},
               {"t19.beta_cc1", std::round(ic1 * 1e4) * 1e-4 / ib1}, {"t19.beta_cc2", std::round(ic2 * 1e4) * 1e-4 / ib2}, {"t19.pmax", 0.5},
-              {"t19.bvceo", 40}, {"t20.vknee", vbe}});
+              {"t19.bvceo", 40}, {"t20.vknee", vbe}, {"t20.vonset", [&] {
+                // The input curve's foot: IE = IC + IB reaches 0,1 mA, with VCB = 0.
+                double lo = 0.3, hi = 0.9;
+                for (int i = 0; i < 80; ++i) {
+                  const double m = (lo + hi) / 2;
+                  (q.collectorCurrent(m, m) + q.baseCurrent(m, m) < 0.1e-3 ? lo : hi) = m;
+                }
+                return lo;
+              }()}});
   }
   {
     // The switch (Teoria 47 to 51). Hand method: VBE = 0,7 V, VCE(sat) = 0, IB = IC(sat) / 10.

@@ -239,6 +239,12 @@ std::vector<std::uint8_t> junction(int w, int h, bool forward) {
 
   d.arrow({mid, bottom + 14}, {mid, bottom + 2}, 6);
   d.text().draw({mid, bottom + 28}, "camada de depleção", Align::Center);
+  if (!forward) {
+    // In reverse bias the majority carriers only move away while the layer widens, just after
+    // the source is connected; then the flow stops and only the leakage is left.
+    Drawing::Style inked(d, Drawing::kBlue);
+    d.text().draw({mid + 18, bottom + 47}, "(setas: só ao ligar)", Align::Center);
+  }
 
   // The circuit: leads from both ends of the bar down to the battery and the resistor.
   const double xl = left + 14, xr = right - 14, yw = 194;

@@ -177,6 +177,15 @@ std::vector<std::uint8_t> hfeCurves() {
                  {at.x + e.width + 3, at.y + e.descent + 2}, {at.x - 3, at.y + e.descent + 2}},
                 Drawing::kPaper);
   d.text().draw(at, condition);
+  // β also differs from one unit to the next of one type, which the curves of one unit hide.
+  const std::string spread = "h_{FE} varia de unidade a unidade";
+  const TextSetter::Extent s = d.text().measure(spread);
+  const Pt note{at.x + e.width + 14, at.y};
+  if (note.x + s.width + 3 > d.width()) throw std::logic_error("Teoria 11: the note on the spread is cut off");
+  d.fillPolygon({{note.x - 3, note.y - s.ascent - 2}, {note.x + s.width + 3, note.y - s.ascent - 2},
+                 {note.x + s.width + 3, note.y + s.descent + 2}, {note.x - 3, note.y + s.descent + 2}},
+                Drawing::kPaper);
+  d.text().draw(note, spread);
   const Pt peak{courseValues().value("t11.ic_peak"), courseValues().value("t11.beta_peak")};
   {
     Drawing::Style inked(d, Drawing::kBlue);

@@ -85,8 +85,10 @@ std::vector<std::uint8_t> commonBase() {
     Drawing::Style inked(d, Drawing::kBlue);
     const double knee = courseValues().value("t20.vknee");
     in.point({knee, input(knee)});
-    d.text().draw({in.px(0.04), in.py(8e-3)}, "joelho ≈ " + val("t20.vknee"), Align::Left, kSmall);
-    d.arrow({in.px(0.36), in.py(7.6e-3)}, {in.px(knee) - 4, in.py(input(knee)) - 2}, 5);
+    d.text().draw({in.px(0.04), in.py(8e-3)}, "V_{BE} ≈ " + val("t20.vknee"), Align::Left, kSmall);
+    d.text().draw({in.px(0.04), in.py(8e-3) + 18}, "(cálculo)", Align::Left, kSmall);
+    d.text().draw({in.px(0.04), in.py(9.6e-3) + 4}, "V_{CB} = 0", Align::Left, kSmall);
+    d.arrow({in.px(0.3), in.py(8e-3) + 24}, {in.px(knee) - 4, in.py(input(knee)) - 1}, 5);
   }
   Plot out(d, {.left = 250, .top = 30, .right = 414, .bottom = 284});
   out.xAxis(0, 20, 5, "V_{CB}", "V");

@@ -28,6 +28,14 @@ void addTopic8Values(ValueTable& t) {
   t.add("t19.pmax", q.parameters().pmax, "W");
   t.add("t19.bvceo", q.parameters().bvceo, "V");
   t.add("t20.vknee", HandMethods::kVbe, "V", 1);
+  // Where the input curve leaves the axis: the VBE for IE = 0,1 mA with VCB = 0 (VCE = VBE).
+  const double onset = 0.1e-3;
+  double lo = 0.3, hi = 0.9;
+  for (int i = 0; i < 60; ++i) {
+    const double m = (lo + hi) / 2;
+    (q.collectorCurrent(m, m) + q.baseCurrent(m, m) < onset ? lo : hi) = m;
+  }
+  t.add("t20.vonset", lo, "V", 1);
 }
 
 }  // namespace apostila::figures

@@ -305,7 +305,10 @@ std::vector<std::uint8_t> stability() {
     rows.push_back({{{c.name, c.parts}}, {{number(c.prefix + "_ic25") + " → " + number(c.prefix + "_ic75")}},
                     {{percent(c.prefix + "_rise")}, Drawing::kBlue, true}, {{c.verdict}}});
   table(d, 2, rows, 19);
-  d.text().draw({4, 245}, "Todos com V_{CC} = " + val("t29.vcc") + " e R_C = " + val("t29.rc") + ";  V_{BE}, β e I_{CBO} do modelo.");
+  const std::string note = "Todos com V_{CC} = " + val("t29.vcc") + " e R_C = " + val("t29.rc") +
+                           "; V_{BE}, β e I_{CBO} do modelo do curso.";
+  if (4 + d.text().measure(note).width > d.width()) throw std::logic_error("Teoria 30: the note is cut off");
+  d.text().draw({4, 245}, note);
   return d.bmp();
 }
 
