@@ -240,7 +240,7 @@ std::vector<std::uint8_t> collectorParts() {
   TextSetter& t = d.text();
   t.draw({8, 64}, "I_{C(maj)}: corrente dos el\u00E9trons que v\u00EAm do emissor");
   t.draw({8, 89}, "I_{CBO}: fuga da jun\u00E7\u00E3o coletor-base, emissor aberto");
-  t.draw({8, 114}, "(da ordem de " + val("t07.icbo") + " nos de pequeno sinal, a " +
+  t.draw({8, 114}, "(da ordem de " + val("t07.icbo") + " nos transistores de pequeno sinal, a " +
                        QuantityText::plain(DeviceModel::kRoomCelsius) + " \u00B0C)");
   return d.bmp();
 }
