@@ -42,6 +42,18 @@ std::vector<std::uint8_t> commonEmitter() {
   // Cut-off is the thin strip under the IB = 0 curve, along the axis: shaded like saturation,
   // and named above the curves' reach with an arrow down to it.
   d.fillRect(p.px(0.6), p.py(0.45e-3), p.px(30), p.py(0), Drawing::kShade);
+  // Above the dissipation limit the transistor may not work: that area is tinted, so the
+  // curves that run on into it are seen to be outside the allowed region.
+  {
+    std::vector<Pt> beyond;
+    const double vFrom = q.parameters().pmax / 30e-3;  // where the hyperbola meets the top
+    for (int i = 0; i <= 60; ++i) {
+      const double v = vFrom + (30 - vFrom) * i / 60.0;
+      beyond.push_back(p.at(v, q.maxCollectorCurrent(v)));
+    }
+    beyond.push_back(p.at(30, 30e-3));
+    d.fillPolygon(beyond, 0xF8E0E0);
+  }
   outputFamily(d, p, kBaseCurrents, 30, [&](double ib, double v) { return q.outputCurve(ib, v); });
   // The open-base curve is ICEO, a few nanoamperes: it lies on the axis, and below it the
   // transistor is cut off.
@@ -102,6 +114,10 @@ std::vector<std::uint8_t> commonBase() {
       return q.collectorCurrent(lo, lo + vcb);
     }, "I_E = " + std::to_string(static_cast<int>(ie * 1e3)) + " mA");
   }
+  // With the emitter open only the leakage flows: the IE = 0 curve lies on the axis, and
+  // below it the transistor is cut off; above it, the active region.
+  d.text().draw({out.px(20) - 2, out.py(0) - 5}, "I_E = 0 (corte)", Align::Right, kSmall);
+  d.text().draw({out.px(10), out.py(9.3e-3)}, "região ativa", Align::Center, kSmall);
   return d.bmp();
 }
 
