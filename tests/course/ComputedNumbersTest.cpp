@@ -409,7 +409,7 @@ std::map<std::string, double> recomputed() {
     EXPECT_LT(rise(fixed, false, false, true), rise(fixed, true, true, true) / 5);
     EXPECT_LT(rise(divider, false, false, true), rise(divider, true, true, true) / 5);
     // The causes one by one at IC = 2 mA and VCE = 5 V.
-    r.insert({{"t29.ic_read", 2e-3},
+    r.insert({{"t29.ic_read", 2e-3}, {"t29.vce_read", 5.0},
               {"t29.dvbe", (q.baseEmitterVoltage(2e-3, 5, 25) - q.baseEmitterVoltage(2e-3, 5, 75)) / 50},
               {"t29.beta_rise", 100 * (q.beta(2e-3, 75, 5) / q.beta(2e-3, 25, 5) - 1)}, {"t29.icbo25", leak(25)},
               {"t29.icbo75", leak(75)}});

@@ -267,7 +267,7 @@ std::vector<std::uint8_t> driftCauses() {
   std::vector<std::vector<Cell>> rows{
       {{{"Causa (" + val("t29.t_room") + " °C → " + val("t29.t_hot") + " °C)"}}, {{"Fixa"}}, {{"Divisor"}}},
       {{{"V_{BE}: −" + val("t29.dvbe") + "/°C"}}, cell("t29.fix_", "by_vbe", fixBest), cell("t29.div_", "by_vbe", divBest)},
-      {{{"β: +" + val("t29.beta_rise") + " % (a " + val("t29.ic_read") + ")"}}, cell("t29.fix_", "by_beta", fixBest), cell("t29.div_", "by_beta", divBest)},
+      {{{"β: +" + val("t29.beta_rise") + " % (" + val("t29.ic_read") + ", " + val("t29.vce_read") + ")"}}, cell("t29.fix_", "by_beta", fixBest), cell("t29.div_", "by_beta", divBest)},
       {{{"I_{CBO}: " + val("t29.icbo25") + " → " + val("t29.icbo75")}}, cell("t29.fix_", "by_icbo", fixBest),
        cell("t29.div_", "by_icbo", divBest)},
       {{{"As três juntas"}, Drawing::kBlack, true}, {{percent("t29.fix_rise")}, Drawing::kBlack, true},

@@ -89,6 +89,7 @@ void addTopic9bValues(ValueTable& t) {
   const double ic = 2e-3, vce = 5;
   const ThermalDrift::Quantities room = drift.quantities(ic, vce, C::kRoom), hot = drift.quantities(ic, vce, C::kHot);
   t.add("t29.ic_read", ic, "mA");
+  t.add("t29.vce_read", vce, "V");
   t.add("t29.dvbe", (room.vbe - hot.vbe) / (C::kHot - C::kRoom), "mV", 1);
   t.add("t29.beta_rise", 100 * (hot.beta / room.beta - 1), "", 0);
   t.add("t29.icbo25", room.icbo, "nA", 0);
