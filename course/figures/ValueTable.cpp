@@ -2,6 +2,7 @@
 #include "ValueTable.h"
 
 #include <cctype>
+#include <cmath>
 #include <stdexcept>
 
 #include "drawing/QuantityText.h"
@@ -46,7 +47,8 @@ void ValueTable::add(const std::string& name, double value, const std::string& u
   const double shown = value / scaleOf(unit);
   std::string text = decimals == kExact ? QuantityText::plain(shown) : QuantityText::number(shown, decimals);
   if (!unit.empty()) text += (unit == "%" ? "" : " ") + unit;
-  values_.push_back({name, value, unit, text});
+  const double scale = scaleOf(unit), step = decimals == kExact ? 0 : std::pow(10.0, -decimals);
+  values_.push_back({name, value, unit, text, step == 0 ? value : std::round(shown / step) * step * scale});
 }
 
 void ValueTable::merge(const ValueTable& other) {

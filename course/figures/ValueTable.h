@@ -21,6 +21,7 @@ struct NamedValue {
   double value;      // in the base unit: V, A, Ω, W, °C
   std::string unit;  // the unit shown: "mA", "kΩ", "V", "" ...
   std::string text;  // as shown: "2,4 mA"
+  double shown = 0;  // the value as its text gives it, in the base unit: 2.4e-3
 };
 
 class ValueTable {
@@ -36,6 +37,8 @@ class ValueTable {
   const NamedValue& operator[](const std::string& name) const;  // throws for an unknown name
   const std::string& text(const std::string& name) const { return (*this)[name].text; }
   double value(const std::string& name) const { return (*this)[name].value; }
+  // The value rounded as it is printed, for a worked step that a learner redoes from the page.
+  double shown(const std::string& name) const { return (*this)[name].shown; }
   const std::vector<NamedValue>& all() const { return values_; }
 
   // The values file: "name<TAB>text" per line, in the order the values were added.

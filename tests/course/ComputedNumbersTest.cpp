@@ -124,9 +124,11 @@ std::map<std::string, double> recomputed() {
     const double ie7 = 5e-3;
     double ic7 = ie7;
     for (int i = 0; i < 60; ++i) ic7 = ie7 - q.baseCurrent(q.baseEmitterVoltage(ic7, vce), vce);
+    // Teoria 7 works IC and IC(maj) from its data as printed (IB to the tenth of a µA).
+    const double ib7 = std::round((ie7 - ic7) / 0.1e-6) * 0.1e-6;
     r.insert({{"t05.ie_per_ib", (ic6 + ib6) / ib6}, {"t06.ic", ic6}, {"t06.ib", ib6}, {"t06.ie", ic6 + ib6},
-              {"t07.ie", ie7}, {"t07.ib", ie7 - ic7}, {"t07.ib_ma", ie7 - ic7}, {"t07.ic", ic7},
-              {"t07.icbo", q.icbo()}, {"t07.ic_maj", ic7 - q.icbo()}});
+              {"t07.ie", ie7}, {"t07.ib", ie7 - ic7}, {"t07.ib_ma", ie7 - ic7}, {"t07.ic", ie7 - ib7},
+              {"t07.icbo", q.icbo()}, {"t07.icbo_ma", q.icbo()}, {"t07.ic_maj", ie7 - ib7 - q.icbo()}});
   }
   // Voltage notation: VCE = VCB + VBE with the chosen VCE and the hand method's VBE.
   r.insert({{"t15.vce", 6.0}, {"t15.vcb", 6.0 - vbe}});
@@ -136,7 +138,11 @@ std::map<std::string, double> recomputed() {
     const figures::DeviceModel q;
     const double ic = 2e-3, hfe = q.beta(ic), ib = (ic - (hfe + 1) * q.icbo()) / hfe;
     r.insert({{"t09.vce", 5.0}, {"t09.ic", ic}, {"t09.ib", ib}, {"t09.ie", ic + ib}, {"t09.alpha", ic / (ic + ib)},
-              {"t09.beta", ic / ib}});
+              {"t09.beta", ic / ib}, {"t09.ic_lo", 1e-3}, {"t09.ic_hi", 5e-3},
+              {"t10.one_minus_alpha", 1 - std::round(1000 * ic / (ic + ib)) / 1000},
+              {"t10.beta_of_alpha", std::round(1000 * ic / (ic + ib)) / (1000 - std::round(1000 * ic / (ic + ib)))},
+              {"t10.beta1", std::round(ic / ib) + 1}, {"t10.alpha_of_beta", std::round(ic / ib) / (std::round(ic / ib) + 1)},
+              {"t09.vbe_lo", q.baseEmitterVoltage(1e-3, 5)}, {"t09.vbe_hi", q.baseEmitterVoltage(5e-3, 5)}});
     // The worked examples (Teoria 11), each gain checked as a ratio of its currents rather than
     // by the relation the page uses.
     const double beta = 150, ib1 = 20e-6, alpha = 0.98, ie2 = 5e-3;
@@ -165,8 +171,10 @@ std::map<std::string, double> recomputed() {
     const double vcc = c.vcc, rb = c.rb, rc = c.rc, beta = c.beta;
     const double ib = (vcc - vbe) / rb, ic = beta * ib;
     EXPECT_LT(ic, vcc / rc) << "Teoria 18's circuit is worked in the active region";
+    // The page goes on from each result as printed.
+    const double ibShown = std::round(ib / 0.1e-6) * 0.1e-6, vrc = rc * std::round(beta * ibShown / 0.01e-3) * 0.01e-3;
     r.insert({{"t17.vcc", vcc}, {"t17.rb", rb}, {"t17.rc", rc}, {"t17.beta", beta}, {"t18.vrb", vcc - vbe},
-              {"t18.ib", ib}, {"t18.ic", ic}, {"t18.vrc", rc * ic}, {"t18.vce", vcc - rc * ic},
+              {"t18.ib", ib}, {"t18.ic", beta * ibShown}, {"t18.vrc", vrc}, {"t18.vce", vcc - vrc},
               {"t18.ic_sat", vcc / rc}});
   }
   {
@@ -187,8 +195,17 @@ std::map<std::string, double> recomputed() {
     EXPECT_GT(beta, 100) << "the β read off Teoria 19's curves is that of a small-signal transistor";
     EXPECT_LT(beta, 300);
     r.insert({{"t19.vce_read", vce}, {"t19.ib1", ib1}, {"t19.ib2", ib2}, {"t19.ic1", ic1}, {"t19.ic2", ic2},
-              {"t19.dic", ic2 - ic1}, {"t19.dib", ib2 - ib1}, {"t19.beta", beta}, {"t19.pmax", 0.5},
-              {"t19.bvceo", 40}, {"t20.vknee", vbe}});
+              {"t19.dic", ic2 - ic1}, {"t19.dib", ib2 - ib1}, {"t19.beta", beta},
+              {"t19.beta_cc1", std::round(ic1 * 1e4) * 1e-4 / ib1}, {"t19.beta_cc2", std::round(ic2 * 1e4) * 1e-4 / ib2}, {"t19.pmax", 0.5},
+              {"t19.bvceo", 40}, {"t20.vknee", vbe}, {"t20.vonset", [&] {
+                // The input curve's foot: IE = IC + IB reaches 0,1 mA, with VCB = 0.
+                double lo = 0.3, hi = 0.9;
+                for (int i = 0; i < 80; ++i) {
+                  const double m = (lo + hi) / 2;
+                  (q.collectorCurrent(m, m) + q.baseCurrent(m, m) < 0.1e-3 ? lo : hi) = m;
+                }
+                return lo;
+              }()}});
   }
   {
     // The switch (Teoria 47 to 51). Hand method: VBE = 0,7 V, VCE(sat) = 0, IB = IC(sat) / 10.
@@ -292,26 +309,35 @@ std::map<std::string, double> recomputed() {
     // its Thévenin equivalent, both loops solved together, and the approximate method. Teoria 25
     // and 26: collector feedback, its two loops solved for IB, and again with β doubled.
     const auto& c17 = figures::kSingleBatteryCircuit;
-    const double ib17 = (c17.vcc - vbe) / c17.rb;
+    const double ib17 = std::round((c17.vcc - vbe) / c17.rb / 0.1e-6) * 0.1e-6;  // as Teoria 18 prints it
     r.insert({{"t22.beta_low", 100}, {"t22.ic_low", 100 * ib17}, {"t22.beta_high", 300}, {"t22.ic_high", 300 * ib17}});
     const auto& d = figures::kTopic9Divider;
     const double vcc = d.vcc, rb1 = d.rb, rb2 = d.rb2, rc = d.rc, re = d.re, beta = d.beta;
     const double vth = vcc * rb2 / (rb1 + rb2), rth = 1 / (1 / rb1 + 1 / rb2);
-    const double ib = (vth - vbe) / (rth + (beta + 1) * re), ic = beta * ib, ie = ic + ib;
-    const double icApprox = (vth - vbe) / re;
+    // The worked steps go on from the numbers as printed: a value rounded to its last printed
+    // digit (step: that digit's size in the base unit) before the next step takes it.
+    auto printed = [](double v, double step) { return std::round(v / step) * step; };
+    const double vthP = printed(vth, 0.01), rthP = printed(rth, 10);
+    const double ib = printed((vthP - vbe) / (rthP + (beta + 1) * re), 0.01e-6), ic = printed(beta * ib, 0.01e-3);
+    const double ie = printed(ic + ib, 0.01e-3), vrc = printed(rc * ic, 0.01), vre = printed(re * ie, 0.01);
+    const double veApprox = printed(vthP - vbe, 0.01), icApprox = printed(veApprox / re, 0.01e-3);
     r.insert({{"t24.vcc", vcc}, {"t24.rb1", rb1}, {"t24.rb2", rb2}, {"t24.rc", rc}, {"t24.re", re}, {"t24.beta", beta},
               {"t24.rb_sum", rb1 + rb2}, {"t24.vth", vth}, {"t24.rth", rth}, {"t24.beta1", beta + 1}, {"t24.ib", ib},
-              {"t24.ic", ic}, {"t24.ie", ie}, {"t24.vrc", rc * ic}, {"t24.vre", re * ie},
-              {"t24.vce", vcc - rc * ic - re * ie}, {"t24.beta_re", beta * re}, {"t24.ten_rb2", 10 * rb2},
-              {"t24.ic_approx", icApprox}, {"t24.approx_excess", 100 * (icApprox / ic - 1)}});
+              {"t24.ic", ic}, {"t24.ie", ie}, {"t24.vrc", vrc}, {"t24.vre", vre},
+              {"t24.vce", vcc - vrc - vre}, {"t24.beta_re", beta * re}, {"t24.ten_rb2", 10 * rb2},
+              {"t24.ve_approx", veApprox}, {"t24.ic_approx", icApprox}, {"t24.rc_re", rc + re},
+              {"t24.vce_approx", vcc - (rc + re) * icApprox}, {"t24.approx_excess", 100 * (icApprox / ic - 1)}});
+    EXPECT_NEAR(ic, beta * (vth - vbe) / (rth + (beta + 1) * re), 0.01e-3) << "the rounded steps stay on the solution";
     const auto& f = figures::kTopic9Feedback;
     const double vccf = f.vcc, rbf = f.rb, rcf = f.rc, betaf = f.beta;
     auto feedbackIc = [&](double b) { return b * (vccf - vbe) / (rbf + (b + 1) * rcf); };
-    const double ibf = (vccf - vbe) / (rbf + (betaf + 1) * rcf), icf = feedbackIc(betaf);
-    r.insert({{"t25.vcc", vccf}, {"t25.rb", rbf}, {"t25.rc", rcf}, {"t25.beta", betaf}, {"t25.vnet", vccf - vbe},
-              {"t25.rin", rbf + (betaf + 1) * rcf}, {"t25.ib", ibf}, {"t25.ic", icf}, {"t25.vrc", rcf * (icf + ibf)},
-              {"t25.vce", vccf - rcf * (icf + ibf)}, {"t25.beta_doubled", 2 * betaf},
-              {"t25.ic_doubled", feedbackIc(2 * betaf)}, {"t25.ic_rise", 100 * (feedbackIc(2 * betaf) / icf - 1)}});
+    const double rinf = rbf + (betaf + 1) * rcf, ibf = printed((vccf - vbe) / rinf, 0.1e-6), icf = printed(betaf * ibf, 0.01e-3);
+    const double vrcf = printed(rcf * (icf + ibf), 0.01), icDoubled = printed(feedbackIc(2 * betaf), 0.01e-3);
+    EXPECT_NEAR(icf, feedbackIc(betaf), 0.01e-3) << "the rounded steps stay on the solution";
+    r.insert({{"t25.vcc", vccf}, {"t25.rb", rbf}, {"t25.rc", rcf}, {"t25.beta", betaf}, {"t25.beta1", betaf + 1},
+              {"t25.vnet", vccf - vbe}, {"t25.rin", rinf}, {"t25.ib", ibf}, {"t25.ic", icf}, {"t25.vrc", vrcf},
+              {"t25.vce", vccf - vrcf}, {"t25.beta_doubled", 2 * betaf},
+              {"t25.ic_doubled", icDoubled}, {"t25.ic_rise", 100 * (icDoubled / icf - 1)}});
   }
   {
     // Leakage and thermal drift (Teoria 27 to 30). ICEO is found here from the terminal
@@ -379,6 +405,13 @@ std::map<std::string, double> recomputed() {
         r.insert({{p + "_by_vbe", rise(*c, true, false, false)}, {p + "_by_beta", rise(*c, false, true, false)},
                   {p + "_by_icbo", rise(*c, false, false, true)}});
     }
+    // Each cause of the fixed bias's drift as a factor, from its rise as printed (a tenth of a
+    // per cent), and their product.
+    auto factor = [](double risePercent) { return 1 + std::round(risePercent * 10) / 1000; };
+    const double fv = factor(rise(fixed, true, false, false)), fb = factor(rise(fixed, false, true, false)),
+                 fi = factor(rise(fixed, false, false, true));
+    r.insert({{"t29.fix_f_vbe", fv}, {"t29.fix_f_beta", fb}, {"t29.fix_f_icbo", fi},
+              {"t29.fix_f_all", std::round(fv * 1000) / 1000 * std::round(fb * 1000) / 1000 * std::round(fi * 1000) / 1000}});
     // What Teoria 29 says of the causes: β makes most of the fixed bias's drift, VBE most of
     // the divider's, and ICBO little of either.
     EXPECT_GT(rise(fixed, false, true, false), 5 * rise(fixed, true, false, true));
@@ -386,7 +419,7 @@ std::map<std::string, double> recomputed() {
     EXPECT_LT(rise(fixed, false, false, true), rise(fixed, true, true, true) / 5);
     EXPECT_LT(rise(divider, false, false, true), rise(divider, true, true, true) / 5);
     // The causes one by one at IC = 2 mA and VCE = 5 V.
-    r.insert({{"t29.ic_read", 2e-3},
+    r.insert({{"t29.ic_read", 2e-3}, {"t29.vce_read", 5.0},
               {"t29.dvbe", (q.baseEmitterVoltage(2e-3, 5, 25) - q.baseEmitterVoltage(2e-3, 5, 75)) / 50},
               {"t29.beta_rise", 100 * (q.beta(2e-3, 75, 5) / q.beta(2e-3, 25, 5) - 1)}, {"t29.icbo25", leak(25)},
               {"t29.icbo75", leak(75)}});
@@ -704,6 +737,54 @@ TEST(ComputedValues, WorkedStepsHoldForTheNumbersAsShown) {
       {"t56.vl_max", Op::Quotient, "t56.ic", "t56.rl_max"},  // Teoria 56: RL(máx)
       {"t56.rl_in", Op::Product, "t56.ic", "t56.vrl_in"},  // Teoria 56: VRL = RL · IC
       {"t56.vl_max", Op::Quotient, "t56.rl_out", "t56.ic_out"},  // Teoria 56: IC beyond RL(máx)
+      // Teoria 1 to 30.
+      {"t07.ic", Op::Difference, "t07.icbo_ma", "t07.ic_maj"},  // Teoria 7, the example as printed
+      {"t09.ic", Op::Sum, "t09.ib", "t09.ie"},                // Teoria 9: IE = IC + IB
+      {"t09.ic", Op::Quotient, "t09.ie", "t09.alpha"},        // α = IC / IE
+      {"t09.ic", Op::Quotient, "t09.ib", "t09.beta"},         // β = IC / IB
+      {"1", Op::Difference, "t09.alpha", "t10.one_minus_alpha"},     // Teoria 10's checks
+      {"t09.alpha", Op::Quotient, "t10.one_minus_alpha", "t10.beta_of_alpha"},
+      {"t09.beta", Op::Sum, "1", "t10.beta1"},
+      {"t09.beta", Op::Quotient, "t10.beta1", "t10.alpha_of_beta"},
+      {"t11.ex1_beta", Op::Product, "t11.ex1_ib", "t11.ex1_ic"},     // Teoria 11, first example
+      {"t11.ex1_ic", Op::Sum, "t11.ex1_ib", "t11.ex1_ie"},
+      {"t11.ex1_beta", Op::Quotient, "t11.ex1_beta1", "t11.ex1_alpha"},
+      {"1", Op::Difference, "t11.ex2_alpha", "t11.ex2_1malpha"},     // second example
+      {"t11.ex2_alpha", Op::Quotient, "t11.ex2_1malpha", "t11.ex2_beta"},
+      {"t11.ex2_alpha", Op::Product, "t11.ex2_ie", "t11.ex2_ic"},
+      {"t11.ex2_ie", Op::Difference, "t11.ex2_ic", "t11.ex2_ib"},
+      {"t15.vce", Op::Difference, "hand.vbe", "t15.vcb"},     // Teoria 15: VCB = VCE − VBE
+      {"t17.vcc", Op::Difference, "hand.vbe", "t18.vrb"},     // Teoria 18: VRB = VCC − VBE
+      {"t18.vrb", Op::Quotient, "t17.rb", "t18.ib"},          // IB = VRB / RB
+      {"t17.beta", Op::Product, "t18.ib", "t18.ic"},          // IC = β · IB
+      {"t17.rc", Op::Product, "t18.ic", "t18.vrc"},           // VRC = RC · IC
+      {"t17.vcc", Op::Quotient, "t17.rc", "t18.ic_sat"},      // IC(sat) = VCC / RC
+      {"t19.dic", Op::Quotient, "t19.dib", "t19.beta"},       // Teoria 19: βCA = ΔIC / ΔIB
+      {"t19.ic1", Op::Quotient, "t19.ib1", "t19.beta_cc1"},   // βCC = IC / IB at each point
+      {"t19.ic2", Op::Quotient, "t19.ib2", "t19.beta_cc2"},
+      {"t22.beta_low", Op::Product, "t18.ib", "t22.ic_low"},  // Teoria 22: IC = β · IB
+      {"t22.beta_high", Op::Product, "t18.ib", "t22.ic_high"},
+      {"t24.rb1", Op::Sum, "t24.rb2", "t24.rb_sum"},          // Teoria 26, the exact method
+      {"t24.beta", Op::Sum, "1", "t24.beta1"},
+      {"t24.beta", Op::Product, "t24.ib", "t24.ic"},
+      {"t24.rc", Op::Product, "t24.ic", "t24.vrc"},
+      {"t24.re", Op::Product, "t24.ie", "t24.vre"},
+      {"t24.beta", Op::Product, "t24.re", "t24.beta_re"},     // the approximate method
+      {"10", Op::Product, "t24.rb2", "t24.ten_rb2"},
+      {"t24.vth", Op::Difference, "hand.vbe", "t24.ve_approx"},
+      {"t24.ve_approx", Op::Quotient, "t24.re", "t24.ic_approx"},
+      {"t24.rc", Op::Sum, "t24.re", "t24.rc_re"},
+      {"t24.ic", Op::Change, "t24.ic_approx", "t24.approx_excess"},
+      {"t25.vcc", Op::Difference, "hand.vbe", "t25.vnet"},    // Teoria 26, collector feedback
+      {"t25.vnet", Op::Quotient, "t25.rin", "t25.ib"},
+      {"t25.beta", Op::Product, "t25.ib", "t25.ic"},
+      {"t25.beta", Op::Product, "2", "t25.beta_doubled"},     // Teoria 25: β doubled
+      {"t25.ic", Op::Change, "t25.ic_doubled", "t25.ic_rise"},
+      {"t27.beta_leak1", Op::Product, "t27.icbo", "t27.iceo"},  // Teoria 27: ICEO = (β + 1) · ICBO
+      {"1", Op::Change, "t29.fix_f_vbe", "t29.fix_by_vbe"},   // Teoria 29: each cause as a factor
+      {"1", Op::Change, "t29.fix_f_beta", "t29.fix_by_beta"},
+      {"1", Op::Change, "t29.fix_f_icbo", "t29.fix_by_icbo"},
+      {"1", Op::Change, "t29.fix_f_all", "t29.fix_rise"},
   };
   const auto operand = [&](const std::string& name) {
     if (const auto v = file.find(name); v != file.end()) return readShown(v->second);
@@ -730,6 +811,14 @@ TEST(ComputedValues, DriftRisesHoldForTheCurrentsAsShown) {
     EXPECT_NEAR(100 * (hot.value / room.value - 1), rise.value, rise.tolerance)
         << file.at(p + "_ic25") << " to " << file.at(p + "_ic75") << " is not +" << file.at(p + "_rise") << " %";
   }
+  // Teoria 29 multiplies the three factors of the fixed bias's drift into the whole.
+  double product = 1;
+  for (const char* f : {"t29.fix_f_vbe", "t29.fix_f_beta", "t29.fix_f_icbo"}) {
+    ASSERT_TRUE(file.count(f)) << f;
+    product *= readShown(file.at(f)).value;
+  }
+  const Shown all = readShown(file.at("t29.fix_f_all"));
+  EXPECT_NEAR(product, all.value, all.tolerance) << "the causes' factors multiply to " << product;
 }
 
 TEST(ComputedValues, EveryNumberAPageStatesIsOneOfItsValues) {
@@ -781,12 +870,12 @@ TEST(ComputedValues, EveryNumberAPageStatesIsOneOfItsValues) {
       {18, {"hand."}, {"1"}},
       {19, {"t15.", "hand."}, {}},
       {20, {"hand."}, {}},
-      {13, {"t09."}, {"0,95", "0,997", "50", "300", "20", "100"}},  // the gains' typical ranges
+      {13, {"t09.", "hand."}, {"0,95", "0,997", "50", "300", "20", "100"}},  // the gains' typical ranges
       {14, {}, {}},
       {15, {"t11."}, {}},
       {21, {"t17.", "t18.", "hand."}, {}},
       {22, {"t17.", "t18.", "hand."}, {}},
-      {23, {"t19."}, {"0"}},  // the open-base curve, IB = 0
+      {23, {"t19."}, {"0", "27"}},  // the open-base curve, IB = 0
       {24, {"t20."}, {"0", "1"}},  // VCB = 0, and α near 1
       {25, {}, {"19"}},  // the page of the common-emitter curves
       // The switch: an input at 0 V, IB = 0, IC ≈ 0; the forced β of 10; the 10 % and 90 % points.
@@ -795,11 +884,11 @@ TEST(ComputedValues, EveryNumberAPageStatesIsOneOfItsValues) {
       {53, {"t49."}, {"10", "51"}},
       {54, {"t50.", "hand."}, {"10"}},
       {55, {"t51."}, {"10", "90"}},
-      {26, {"t17.", "t18.", "t22."}, {"17"}},
+      {26, {"t17.", "t18.", "t22."}, {"17", "18"}},
       {27, {}, {"1"}},  // β + 1
-      {28, {"t24."}, {"10", "26"}},  // β · RE ≥ 10 · RB2, and where the calculations are
-      {29, {"t25."}, {}},
-      {30, {"t24.", "t25."}, {"24", "25", "10"}},
+      {28, {"t24."}, {"10", "26", "1"}},  // β · RE ≥ 10 · RB2, and where the calculations are
+      {29, {"t25."}, {"1"}},
+      {30, {"t24.", "t25.", "hand."}, {"24", "25", "10"}},
       {31, {"t27."}, {"1"}},  // β + 1
       {32, {}, {}},
       {33, {"t29."}, {}},

@@ -3,6 +3,7 @@
 // to read at 1:1; and the named values behind their numbers.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -151,6 +152,30 @@ TEST(Figures, AStyleRestoresInkPenAndWeightAtItsEnd) {
   const figures::RgbImage img = d.image();
   EXPECT_EQ(img.pixels[10 * 40 + 5], Drawing::kBlue);
   EXPECT_EQ(img.pixels[10 * 40 + 30], Drawing::kBlack);
+}
+
+// Grey is the ink of grids and construction lines; lettering drawn in it comes out darker, so
+// that it reads at 4,5:1 or better on the panels the pictures lie on (the theory pages', the
+// questions' and the money-green reveal panels), while the lines keep their pale grey.
+TEST(Figures, GreyLetteringReadsOnThePanelsAndGreyLinesStayPale) {
+  auto luminance = [](std::uint32_t rgb) {
+    auto channel = [](double c) { c /= 255; return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel((rgb >> 16) & 0xFF) + 0.7152 * channel((rgb >> 8) & 0xFF) + 0.0722 * channel(rgb & 0xFF);
+  };
+  for (const std::uint32_t panel : {0xF0F0E1u, 0xE6E6CCu, 0xC0DCC0u, 0xFFFFFFu})
+    EXPECT_GE((luminance(panel) + 0.05) / (luminance(Drawing::kGreyLettering) + 0.05), 4.5) << std::hex << panel;
+  Drawing d(80, 30);
+  {
+    Drawing::Style grey(d, Drawing::kGrey);
+    d.text().draw({4, 22}, "HH");
+    d.line({70.5, 2}, {70.5, 28});
+  }
+  const figures::RgbImage img = d.image();
+  std::uint32_t darkestLetter = 0xFF;
+  for (int y = 0; y < img.height; ++y)
+    for (int x = 0; x < 60; ++x) darkestLetter = std::min(darkestLetter, img.pixels[static_cast<std::size_t>(y * img.width + x)] & 0xFF);
+  EXPECT_LE(darkestLetter, (Drawing::kGreyLettering & 0xFF) + 8);
+  EXPECT_EQ(img.pixels[15 * 80 + 70], Drawing::kGrey);
 }
 
 TEST(Figures, SchematicTerminalsAreWhereTheLeadsEnd) {

@@ -16,6 +16,7 @@ Drawing::Drawing(int width, int height)
 void Drawing::ink(std::uint32_t rgb) {
   ink_ = rgb;
   picture_.setColor(rgb);
+  text_.ink(rgb == kGrey ? std::optional<std::uint32_t>(kGreyLettering) : std::nullopt);
 }
 
 Drawing::Style::Style(Drawing& d) : d_(d), ink_(d.ink()), bold_(d.text().bold()) { cairo_save(d.cr()); }

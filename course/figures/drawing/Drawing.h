@@ -38,6 +38,10 @@ class Drawing {
   static constexpr std::uint32_t kBlack = 0x000000;
   static constexpr std::uint32_t kBlue = 0x0A2A8C;    // values, results, highlighted parts
   static constexpr std::uint32_t kGrey = 0x8C8C8C;    // grids and construction lines
+  // Lettering drawn in kGrey comes out in this darker grey: the pictures lie on the pages'
+  // light panels, and kGrey is too faint there to read as text (about 3:1), this one at least
+  // 4,5:1 on every panel colour the course uses.
+  static constexpr std::uint32_t kGreyLettering = 0x595959;
   static constexpr std::uint32_t kShade = 0xDCE6F5;   // shaded regions
   static constexpr std::uint32_t kPaper = 0xFEFEFE;   // opaque white
   static constexpr double kPen = 1.5;

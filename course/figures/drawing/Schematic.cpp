@@ -13,6 +13,7 @@ constexpr double kDiodeLength = 14, kDiodeWidth = 8;
 constexpr double kDot = 2.6, kTerminal = 3.5;
 constexpr double kCoilLength = 26, kCoilWidth = 14;
 constexpr double kContactLength = 28;
+constexpr double kEmitterHead = 9.5;  // px, the emitter arrow's head, NPN and PNP alike
 using Align = TextSetter::Align;
 }  // namespace
 
@@ -271,14 +272,12 @@ void Schematic::transistor(const std::string& name, Pt base, bool mirrored, bool
   d_.polyline({up0, up1, {leadX, y - reach}});
   d_.polyline({dn0, dn1, {leadX, y + reach}});
   // The emitter's arrow shows the conventional current: out of an NPN's emitter (the lower
-  // lead), into a PNP's (the upper lead).
-  if (isPnp) {
-    const double f = 0.45;
-    d_.arrowHead({up1.x + (up0.x - up1.x) * f, up1.y + (up0.y - up1.y) * f}, up0.x - up1.x, up0.y - up1.y, 7);
-  } else {
-    const double f = 0.92;
-    d_.arrowHead({dn0.x + (dn1.x - dn0.x) * f, dn0.y + (dn1.y - dn0.y) * f}, dn1.x - dn0.x, dn1.y - dn0.y, 7);
-  }
+  // lead), into a PNP's (the upper lead). Its head is centred on the slanting lead and large
+  // enough that the direction reads at 1:1, for either type alike.
+  const Pt from = isPnp ? up1 : dn0, to = isPnp ? up0 : dn1;
+  const double dx = to.x - from.x, dy = to.y - from.y, length = std::hypot(dx, dy);
+  const double tip = 0.5 + kEmitterHead / 2 / length;
+  d_.arrowHead({from.x + dx * tip, from.y + dy * tip}, dx, dy, kEmitterHead);
   pins_[name + ".b"] = base;
   pins_[name + (isPnp ? ".e" : ".c")] = {leadX, y - reach};
   pins_[name + (isPnp ? ".c" : ".e")] = {leadX, y + reach};

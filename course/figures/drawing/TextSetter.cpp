@@ -140,7 +140,13 @@ TextSetter::Extent TextSetter::measure(std::string_view markup, double size) { r
 TextSetter::Extent TextSetter::draw(Pt at, std::string_view markup, Align align, double size) {
   const Extent e = measure(markup, size);
   const double x = align == Align::Left ? at.x : align == Align::Center ? at.x - e.width / 2 : at.x - e.width;
-  return run(markup, size, x, at.y, true);
+  if (!ink_) return run(markup, size, x, at.y, true);
+  cairo_save(cr_);
+  const std::uint32_t rgb = *ink_;
+  cairo_set_source_rgb(cr_, ((rgb >> 16) & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, (rgb & 0xFF) / 255.0);
+  run(markup, size, x, at.y, true);
+  cairo_restore(cr_);
+  return e;
 }
 
 }  // namespace apostila::figures

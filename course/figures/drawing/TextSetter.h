@@ -12,11 +12,13 @@
 //   double w = t.measure("R_{B1} = 10 kΩ").width;
 //
 // The main size sets capitals 11 px tall from top to baseline, subscripts 8 px: legible at
-// 1:1 on the pages. Text takes the drawing's current ink.
+// 1:1 on the pages. Text takes the drawing's current ink, or the lettering ink set beside it.
 #pragma once
 
 #include <cairo.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,6 +42,9 @@ class TextSetter {
   Extent measure(std::string_view markup, double size = kMainSize);
   // Draws with the baseline at y; align places the run's width around x.
   Extent draw(Pt at, std::string_view markup, Align align = Align::Left, double size = kMainSize);
+  // Lettering in an ink of its own instead of the drawing's (a darker one where the drawing's
+  // is too pale to read as text); nullopt takes the drawing's again.
+  void ink(std::optional<std::uint32_t> rgb) { ink_ = rgb; }
   void bold(bool on) { bold_ = on; }
   bool bold() const { return bold_; }
 
@@ -51,6 +56,7 @@ class TextSetter {
 
   cairo_t* cr_;
   bool bold_ = false;
+  std::optional<std::uint32_t> ink_;
 };
 
 }  // namespace apostila::figures

@@ -52,7 +52,8 @@ void layers(Drawing& d, double top, bool npn) {
   }
 
   const std::string o = npn ? "N" : "P", i = npn ? "P" : "N";
-  d.boldText({(e0 + b0) / 2, mid + 6}, o, Align::Center);
+  // The emitter is the most heavily doped layer: N+ (or P+).
+  d.boldText({(e0 + b0) / 2, mid + 6}, o + "+", Align::Center);
   d.boldText({(b0 + c0) / 2, mid + 6}, i, Align::Center);
   d.boldText({(c0 + c1) / 2, mid + 6}, o, Align::Center);
   d.boldText({10, top + 15}, npn ? "NPN" : "PNP");
@@ -69,8 +70,10 @@ void layers(Drawing& d, double top, bool npn) {
   // Each junction named above its boundary, a short stroke pointing at it.
   {
     Drawing::Style inked(d, Drawing::kBlue);
-    d.text().draw({b0 - 12, top + 36}, "junção BE", Align::Right);
-    d.text().draw({c0 + 12, top + 36}, "junção BC", Align::Left);
+    d.text().draw({b0 - 12, top + 20}, "junção", Align::Right);
+    d.text().draw({b0 - 12, top + 36}, "base-emissor", Align::Right);
+    d.text().draw({c0 + 12, top + 20}, "junção", Align::Left);
+    d.text().draw({c0 + 12, top + 36}, "coletor-base", Align::Left);
     d.arrow({b0 - 10, top + 32}, {b0 - 1, barTop - 2}, 5);
     d.arrow({c0 + 10, top + 32}, {c0 + 1, barTop - 2}, 5);
   }
@@ -85,6 +88,11 @@ std::vector<std::uint8_t> layerStructures() {
   Drawing d(364, 260);
   layers(d, 0, true);
   layers(d, 132, false);
+  {
+    // The base is far thinner than drawn: a few micrometres against the emitter's and collector's.
+    Drawing::Style inked(d, Drawing::kGrey);
+    d.text().draw({360, 256}, "(fora de escala)", Align::Right);
+  }
   return d.bmp();
 }
 
@@ -111,9 +119,10 @@ void symbolAndDiodes(Drawing& d, double yc, bool npn) {
   terminal(d, {14, yc}, "B", {14, yc - 9}, Align::Center);
 
   // The diode model, drawn in the same places: outer terminals up and down, the base left.
-  const double xd = 176, xbase = 122;
+  const double xd = 166, xbase = 114;
   const Pt node{xd, yc}, top{xd, yc - reach + kTerminal}, bottom{xd, yc + reach - kTerminal};
-  const std::string upperJunction = npn ? "junção BC" : "junção BE", lowerJunction = npn ? "junção BE" : "junção BC";
+  const std::string upperJunction = npn ? "coletor-base" : "base-emissor";
+  const std::string lowerJunction = npn ? "base-emissor" : "coletor-base";
   if (npn) {
     s.diode("DU", node, top);
     s.diode("DL", node, bottom);
@@ -128,8 +137,11 @@ void symbolAndDiodes(Drawing& d, double yc, bool npn) {
   terminal(d, {xbase, yc}, "B", {xbase, yc - 9}, Align::Center);
   {
     Drawing::Style inked(d, Drawing::kBlue);
-    d.text().draw({xd + 16, yc - reach / 2 + 5}, upperJunction);
-    d.text().draw({xd + 16, yc + reach / 2 + 5}, lowerJunction);
+    // Each junction named in full, on two lines beside its diode.
+    d.text().draw({xd + 14, yc - reach / 2 - 3}, "junção");
+    d.text().draw({xd + 14, yc - reach / 2 + 13}, upperJunction);
+    d.text().draw({xd + 14, yc + reach / 2 - 3}, "junção");
+    d.text().draw({xd + 14, yc + reach / 2 + 13}, lowerJunction);
   }
 }
 
@@ -227,6 +239,12 @@ std::vector<std::uint8_t> junction(int w, int h, bool forward) {
 
   d.arrow({mid, bottom + 14}, {mid, bottom + 2}, 6);
   d.text().draw({mid, bottom + 28}, "camada de depleção", Align::Center);
+  if (!forward) {
+    // In reverse bias the majority carriers only move away while the layer widens, just after
+    // the source is connected; then the flow stops and only the leakage is left.
+    Drawing::Style inked(d, Drawing::kBlue);
+    d.text().draw({mid + 18, bottom + 47}, "(setas: só ao ligar)", Align::Center);
+  }
 
   // The circuit: leads from both ends of the bar down to the battery and the resistor.
   const double xl = left + 14, xr = right - 14, yw = 194;

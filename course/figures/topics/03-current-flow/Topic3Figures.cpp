@@ -181,19 +181,24 @@ std::vector<std::uint8_t> carrierFlow() {
   d.text().draw({xe + 8, 174}, "I_E");
   d.text().draw({bx + 8, 174}, "I_B");
   d.text().draw({xc - 8, 174}, "I_C", Align::Right);
-  // The key.
+  // One electron in four recombines here, against about one in two hundred in the transistor.
+  {
+    Drawing::Style inked(d, Drawing::kGrey);
+    d.text().draw({(bx + xc) / 2 + 8, 174}, "(fora de escala)", Align::Center);
+  }
+  // The key: the arrows are the electrons' motion, not the conventional currents.
   const double ky = 276;
   {
     Drawing::Style inked(d, Drawing::kBlue);
     carrier(d, {34, ky - 5}, false);
     d.arrow({39, ky - 5}, {64, ky - 5}, 6);
   }
-  d.text().draw({72, ky}, "el\u00E9trons");
+  d.text().draw({72, ky}, "fluxo de el\u00E9trons");
   {
     Drawing::Style inked(d, kHoleInk);
-    carrier(d, {196, ky - 5}, true);
+    carrier(d, {242, ky - 5}, true);
   }
-  d.text().draw({206, ky}, "lacunas");
+  d.text().draw({252, ky}, "lacunas");
   return d.bmp();
 }
 
@@ -233,10 +238,10 @@ std::vector<std::uint8_t> collectorParts() {
     d.boldText({233, 30}, "I_C = I_{C(maj)} + I_{CBO}", Align::Center, kLarge);
   }
   TextSetter& t = d.text();
-  t.draw({8, 64}, "I_{C(maj)}: el\u00E9trons que v\u00EAm do emissor");
+  t.draw({8, 64}, "I_{C(maj)}: corrente dos el\u00E9trons que v\u00EAm do emissor");
   t.draw({8, 89}, "I_{CBO}: fuga da jun\u00E7\u00E3o coletor-base, emissor aberto");
-  t.draw({8, 114}, "(cerca de " + val("t07.icbo") + " no sil\u00EDcio a " + QuantityText::plain(DeviceModel::kRoomCelsius) +
-                       " \u00B0C)");
+  t.draw({8, 114}, "(da ordem de " + val("t07.icbo") + " nos transistores de pequeno sinal, a " +
+                       QuantityText::plain(DeviceModel::kRoomCelsius) + " \u00B0C)");
   return d.bmp();
 }
 
@@ -248,7 +253,7 @@ std::vector<std::uint8_t> workedExample() {
   Equation eq(d, 3);
   eq.row("I_C = I_E \u2212 I_B = " + val("t07.ie") + " \u2212 " + val("t07.ib_ma"));
   eq.row("= " + val("t07.ic"), Drawing::kBlue);
-  eq.row("I_{C(maj)} = I_C \u2212 I_{CBO} = " + val("t07.ic") + " \u2212 " + val("t07.icbo"));
+  eq.row("I_{C(maj)} = I_C \u2212 I_{CBO} = " + val("t07.ic") + " \u2212 " + val("t07.icbo_ma"));
   eq.row("= " + val("t07.ic_maj"), Drawing::kBlue);
   const double end = eq.draw({6, 22});
   d.text().draw({6, end + 19}, "A " + QuantityText::plain(DeviceModel::kRoomCelsius) +
@@ -271,7 +276,8 @@ std::vector<std::uint8_t> npnBesidePnp() {
     d.text().draw({b.right() - b.collector / 2, 106}, "C", Align::Center);
     symbolWithCurrents(d, {cx - 20, 166}, pnp, c);
     TextSetter& t = d.text();
-    t.draw({cx, 244}, pnp ? "portadores: lacunas" : "portadores: el\u00E9trons", Align::Center);
+    // What the emitter injects, not the only carriers: both kinds take part in either type.
+    t.draw({cx, 244}, pnp ? "o emissor injeta lacunas" : "o emissor injeta el\u00E9trons", Align::Center);
     t.draw({cx, 268}, pnp ? "V_{BE} \u2248 \u2212" + val("hand.vbe") + ", V_{CE} < 0" : "V_{BE} \u2248 " + val("hand.vbe") + ", V_{CE} > 0",
            Align::Center);
     t.draw({cx, 292}, pnp ? "I_B sai da base" : "I_B entra na base", Align::Center);

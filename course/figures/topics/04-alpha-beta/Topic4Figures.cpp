@@ -3,6 +3,7 @@
 // one gain from the other (Teoria 10), and two worked examples with hFE against IC and
 // temperature computed from the device model (Teoria 11).
 #include <cmath>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -69,15 +70,17 @@ std::vector<std::uint8_t> definitions() {
   for (const auto& g : gains) {
     const double width = d.text().draw({g.x, 40}, g.equation).width;
     d.inkText(Drawing::kBlue, {g.x + width, 40}, g.result);
+    if (g.x + d.text().measure(g.meaning).width > d.width()) throw std::logic_error("Teoria 9: a gain's note is cut off");
     d.text().draw({g.x, 88}, g.meaning);
   }
   return d.bmp();
 }
 
 // One step of the derivation: its number in bold, its line of algebra, and the relation it
-// arrives at in the values' ink inside a frame, the whole centred in the strip's height.
+// arrives at in the values' ink inside a frame, the whole centred in the strip's height; beside
+// the frame, a check of the relation with the numbers of Teoria 9.
 std::vector<std::uint8_t> step(int w, int h, const std::string& number, const std::string& line,
-                               const std::string& result = "") {
+                               const std::string& result = "", const std::string& check = "") {
   Drawing d(w, h);
   TextSetter& t = d.text();
   const TextSetter::Extent a = t.measure(line);
@@ -99,6 +102,11 @@ std::vector<std::uint8_t> step(int w, int h, const std::string& number, const st
     {
       Drawing::Style inked(d, Drawing::kBlue);
       d.polyline({{left, top}, {right, top}, {right, bottom}, {left, bottom}, {left, top}});
+    }
+    if (!check.empty()) {
+      const double checkX = right + 14, width = t.measure(check).width;
+      if (checkX + width > w) throw std::logic_error("Teoria 10: the check does not fit beside its relation");
+      t.draw({checkX, top + pad + r.ascent}, check);
     }
   }
   return d.bmp();
@@ -169,6 +177,15 @@ std::vector<std::uint8_t> hfeCurves() {
                  {at.x + e.width + 3, at.y + e.descent + 2}, {at.x - 3, at.y + e.descent + 2}},
                 Drawing::kPaper);
   d.text().draw(at, condition);
+  // β also differs from one unit to the next of one type, which the curves of one unit hide.
+  const std::string spread = "h_{FE} varia de unidade a unidade";
+  const TextSetter::Extent s = d.text().measure(spread);
+  const Pt note{at.x + e.width + 14, at.y};
+  if (note.x + s.width + 3 > d.width()) throw std::logic_error("Teoria 11: the note on the spread is cut off");
+  d.fillPolygon({{note.x - 3, note.y - s.ascent - 2}, {note.x + s.width + 3, note.y - s.ascent - 2},
+                 {note.x + s.width + 3, note.y + s.descent + 2}, {note.x - 3, note.y + s.descent + 2}},
+                Drawing::kPaper);
+  d.text().draw(note, spread);
   const Pt peak{courseValues().value("t11.ic_peak"), courseValues().value("t11.beta_peak")};
   {
     Drawing::Style inked(d, Drawing::kBlue);
@@ -192,15 +209,18 @@ void addTopic4Figures(FigureList& list) {
   list.add("t09-definicoes.bmp", definitions);
   list.add("t10-lei-dos-nos.bmp", [] {
     return step(564, 67, "1",
-                "I_E = I_C + I_B ;  dividindo por I_C:   \\frac{I_E}{I_C} = \\frac{I_C}{I_C} + \\frac{I_B}{I_C} = 1 + \\frac{I_B}{I_C}");
+                "I_E = I_C + I_B;  dividindo por I_C:   \\frac{I_E}{I_C} = \\frac{I_C}{I_C} + \\frac{I_B}{I_C} = 1 + \\frac{I_B}{I_C}");
   });
-  list.add("t10-inversos.bmp", [] { return step(368, 37, "2", "Como  I_E / I_C = 1 / α  e  I_B / I_C = 1 / β :"); });
+  list.add("t10-inversos.bmp", [] { return step(368, 37, "2", "Como  \\frac{I_E}{I_C} = \\frac{1}{α}  e  \\frac{I_B}{I_C} = \\frac{1}{β}:"); });
   list.add("t10-beta-de-alfa.bmp", [] {
     return step(521, 99, "3", "\\frac{1}{α} = 1 + \\frac{1}{β}   →   \\frac{1}{β} = \\frac{1}{α} − 1 = \\frac{1 − α}{α}   →",
-                "β = \\frac{α}{1 − α}");
+                "β = \\frac{α}{1 − α}",
+                "α = " + val("t09.alpha") + " → β = \\frac{" + val("t09.alpha") + "}{" + val("t10.one_minus_alpha") + "} = " +
+                    val("t10.beta_of_alpha"));
   });
   list.add("t10-alfa-de-beta.bmp", [] {
-    return step(377, 99, "4", "\\frac{1}{α} = 1 + \\frac{1}{β} = \\frac{β + 1}{β}   →", "α = \\frac{β}{β + 1}");
+    return step(377, 99, "4", "\\frac{1}{α} = 1 + \\frac{1}{β} = \\frac{β + 1}{β}   →", "α = \\frac{β}{β + 1}",
+                "β = " + val("t09.beta") + " → α = \\frac{" + val("t09.beta") + "}{" + val("t10.beta1") + "} ≈ " + val("t10.alpha_of_beta"));
   });
   list.add("t11-exemplos.bmp", workedExamples);
   list.add("t11-hfe-ic-temperatura.bmp", hfeCurves);

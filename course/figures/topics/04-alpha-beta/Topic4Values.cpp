@@ -20,6 +20,17 @@ void addTopic4Values(ValueTable& t) {
   t.add("t09.ie", ic + ib, "mA", 2);
   t.add("t09.alpha", ic / (ic + ib), "", 3);
   t.add("t09.beta", ic / ib, "", 0);
+  // Teoria 10 checks both relations with these numbers as printed: β from α, α from β.
+  t.add("t10.one_minus_alpha", 1 - t.shown("t09.alpha"), "", 3);
+  t.add("t10.beta_of_alpha", t.shown("t09.alpha") / t.shown("t10.one_minus_alpha"), "", 0);
+  t.add("t10.beta1", t.shown("t09.beta") + 1, "");
+  t.add("t10.alpha_of_beta", t.shown("t09.beta") / t.shown("t10.beta1"), "", 3);
+  // Where the course's model is introduced: its VBE over the currents the exercises use.
+  const double icLow = 1e-3, icHigh = 5e-3;
+  t.add("t09.ic_lo", icLow, "mA");
+  t.add("t09.ic_hi", icHigh, "mA");
+  t.add("t09.vbe_lo", q.baseEmitterVoltage(icLow, vce), "V", 2);
+  t.add("t09.vbe_hi", q.baseEmitterVoltage(icHigh, vce), "V", 2);
 
   // Given β and IB: IC = β · IB, IE = IC + IB, α = β / (β + 1).
   const double beta1 = 150, ib1 = 20e-6;

@@ -18,11 +18,14 @@ namespace {
 using Side = Schematic::Side;
 using Align = TextSetter::Align;
 
-// The words "entrada" and "saída" under the loops they name.
+// "malha de entrada" and "malha de saída" under the loops they name: these are the DC loops,
+// no signal is drawn, and the names say which loop each is rather than where a signal goes.
 void loopNames(Drawing& d, double inputX, double outputX, double baseline) {
   {
     Drawing::Style inked(d, Drawing::kBlue);
+    d.text().draw({inputX, baseline - 16}, "malha de", Align::Center);
     d.text().draw({inputX, baseline}, "entrada", Align::Center);
+    d.text().draw({outputX, baseline - 16}, "malha de", Align::Center);
     d.text().draw({outputX, baseline}, "saída", Align::Center);
   }
 }
@@ -64,7 +67,7 @@ std::vector<std::uint8_t> commonEmitter() {
   s.wire({s.pin("Q.e"), {xQ, common}});
   s.current(s.pin("Q.e"), {xQ, 215}, "I_E", Side::Right);
   sharedLine(s, xBat, xVcc, xQ, common);
-  loopNames(d, 72, 196, 282);
+  loopNames(d, 72, 206, 289);
   return d.bmp();
 }
 
@@ -105,7 +108,10 @@ std::vector<std::uint8_t> commonBase() {
   s.battery("VEE", {xBat, 210}, {xBat, 170}, "V_{EE}", "", Side::Right);
   s.wire({{xBat, 210}, {xBat, common}});
   // Output loop.
-  s.from(q.collector).wire(Schematic::toX(164), "I_C", Side::Above).resistor("RC", Schematic::right(48), "R_C", "", Side::Below);
+  // IC comes from VCC through RC into the collector, so that IE = IB + IC at the transistor.
+  s.wire({q.collector, {164, y}});
+  s.current({164, y}, q.collector, "I_C", Side::Above);
+  s.from({164, y}).resistor("RC", Schematic::right(48), "R_C", "", Side::Below);
   s.wire({{212, y}, {xVcc, y}, {xVcc, 170}});
   s.battery("VCC", {xVcc, 170}, {xVcc, 210}, "V_{CC}", "", Side::Left);
   s.wire({{xVcc, 210}, {xVcc, common}});
@@ -135,7 +141,7 @@ std::vector<std::uint8_t> commonCollector() {
   s.voltage({xQ, 140}, {xQ, 195}, "V_E", Side::Right);
   s.wire({{xQ, 195}, {xQ, common}});
   sharedLine(s, xBat, xVcc, xQ, common);
-  loopNames(d, 72, 196, 247);
+  loopNames(d, 66, 210, 249);
   return d.bmp();
 }
 

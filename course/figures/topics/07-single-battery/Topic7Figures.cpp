@@ -52,7 +52,7 @@ std::vector<std::uint8_t> equations() {
   // The check, across the foot of the picture.
   Equation check(d);
   check.row("I_{C(sat)} = \\frac{V_{CC}}{R_C} = \\frac{" + val("t17.vcc") + "}{" + val("t17.rc") + "} = " +
-            val("t18.ic_sat"));
+            val("t18.ic_sat") + "  (desprezando V_{CE(sat)})");
   const double checkBottom = check.draw({12, std::max(baseBottom, 226.0) + 4});
   {
     Drawing::Style inked(d, Drawing::kBlue);

@@ -19,10 +19,11 @@ void addTopic7Values(ValueTable& t) {
   t.add("t17.rc", c.rc, "k\u03A9");
   t.add("t17.beta", c.beta, "");
   t.add("t18.vrb", c.vcc - HandMethods::kVbe, "V", 1);
+  // Each step from the one before it as printed, to three significant figures.
   t.add("t18.ib", p.ib, "\u00B5A", 1);
-  t.add("t18.ic", p.ic, "mA", 2);
-  t.add("t18.vrc", p.ic * c.rc, "V", 1);
-  t.add("t18.vce", p.vce, "V", 1);
+  t.add("t18.ic", c.beta * t.shown("t18.ib"), "mA", 2);
+  t.add("t18.vrc", t.shown("t18.ic") * c.rc, "V", 2);
+  t.add("t18.vce", c.vcc - t.shown("t18.vrc"), "V", 2);
   t.add("t18.ic_sat", p.icSat, "mA", 2);
 }
 

@@ -22,7 +22,8 @@ using Align = TextSetter::Align;
 
 // The base currents of the common-emitter family: Teoria 19 reads β between two of them.
 const std::vector<double> kBaseCurrents = {20e-6, 40e-6, 60e-6, 80e-6, 100e-6};
-constexpr double kSmall = 12.5;
+// Annotations at the size of the tick numbers, to read at 1:1.
+constexpr double kSmall = TextSetter::kMainSize;
 
 // The axes of the output curves, VCE from 0 to 30 V and the current up to 30 mA.
 void outputAxes(Plot& p, const std::string& quantity) {
@@ -38,6 +39,21 @@ std::vector<std::uint8_t> commonEmitter() {
   Plot p(d, {.left = 46, .top = 26, .right = 400, .bottom = 362});
   outputAxes(p, "I_C");
   p.shadeX(0, 0.6);
+  // Cut-off is the thin strip under the IB = 0 curve, along the axis: shaded like saturation,
+  // and named above the curves' reach with an arrow down to it.
+  d.fillRect(p.px(0.6), p.py(0.45e-3), p.px(30), p.py(0), Drawing::kShade);
+  // Above the dissipation limit the transistor may not work: that area is tinted, so the
+  // curves that run on into it are seen to be outside the allowed region.
+  {
+    std::vector<Pt> beyond;
+    const double vFrom = q.parameters().pmax / 30e-3;  // where the hyperbola meets the top
+    for (int i = 0; i <= 60; ++i) {
+      const double v = vFrom + (30 - vFrom) * i / 60.0;
+      beyond.push_back(p.at(v, q.maxCollectorCurrent(v)));
+    }
+    beyond.push_back(p.at(30, 30e-3));
+    d.fillPolygon(beyond, 0xF8E0E0);
+  }
   outputFamily(d, p, kBaseCurrents, 30, [&](double ib, double v) { return q.outputCurve(ib, v); });
   // The open-base curve is ICEO, a few nanoamperes: it lies on the axis, and below it the
   // transistor is cut off.
@@ -60,7 +76,8 @@ std::vector<std::uint8_t> commonEmitter() {
   }
   d.text().draw({p.px(0.8) + 2, p.py(29e-3)}, "saturação", Align::Left, kSmall);
   d.arrow({p.px(0.8) + 2, p.py(28.2e-3)}, {p.px(0.3), p.py(26e-3)}, 5);
-  d.text().draw({p.px(18), p.py(1.2e-3)}, "corte (I_B = 0)", Align::Left, kSmall);
+  d.text().draw({p.px(21.5), p.py(2.2e-3)}, "corte (I_B = 0)", Align::Left, kSmall);
+  d.arrow({p.px(21), p.py(2.0e-3)}, {p.px(19.5), p.py(0.35e-3)}, 5);
   d.text().draw({p.px(8), p.py(22.5e-3)}, "região ativa", Align::Left, kSmall);
   return d.bmp();
 }
@@ -80,8 +97,10 @@ std::vector<std::uint8_t> commonBase() {
     Drawing::Style inked(d, Drawing::kBlue);
     const double knee = courseValues().value("t20.vknee");
     in.point({knee, input(knee)});
-    d.text().draw({in.px(0.04), in.py(8e-3)}, "joelho ≈ " + val("t20.vknee"), Align::Left, kSmall);
-    d.arrow({in.px(0.36), in.py(7.6e-3)}, {in.px(knee) - 4, in.py(input(knee)) - 2}, 5);
+    d.text().draw({in.px(0.04), in.py(8e-3)}, "V_{BE} ≈ " + val("t20.vknee"), Align::Left, kSmall);
+    d.text().draw({in.px(0.04), in.py(8e-3) + 18}, "(cálculo)", Align::Left, kSmall);
+    d.text().draw({in.px(0.04), in.py(9.6e-3) + 4}, "V_{CB} = 0", Align::Left, kSmall);
+    d.arrow({in.px(0.3), in.py(8e-3) + 24}, {in.px(knee) - 4, in.py(input(knee)) - 1}, 5);
   }
   Plot out(d, {.left = 250, .top = 30, .right = 414, .bottom = 284});
   out.xAxis(0, 20, 5, "V_{CB}", "V");
@@ -95,6 +114,10 @@ std::vector<std::uint8_t> commonBase() {
       return q.collectorCurrent(lo, lo + vcb);
     }, "I_E = " + std::to_string(static_cast<int>(ie * 1e3)) + " mA");
   }
+  // With the emitter open only the leakage flows: the IE = 0 curve lies on the axis, and
+  // below it the transistor is cut off; above it, the active region.
+  d.text().draw({out.px(20) - 2, out.py(0) - 5}, "I_E = 0 (corte)", Align::Right, kSmall);
+  d.text().draw({out.px(10), out.py(9.3e-3)}, "região ativa", Align::Center, kSmall);
   return d.bmp();
 }
 

@@ -20,9 +20,22 @@ void addTopic8Values(ValueTable& t) {
   t.add("t19.dic", ic2 - ic1, "mA", 1);
   t.add("t19.dib", ib2 - ib1, "\u00B5A");
   t.add("t19.beta", (ic2 - ic1) / (ib2 - ib1), "", 0);
+  // The static β at each marked point, IC / IB from the readings as printed. 8,7 mA / 40 µA
+  // is 217,5 exactly, which a learner rounds up; the binary quotient falls a hair short.
+  constexpr double kHalfUp = 1 + 1e-12;
+  t.add("t19.beta_cc1", t.shown("t19.ic1") / ib1 * kHalfUp, "", 0);
+  t.add("t19.beta_cc2", t.shown("t19.ic2") / ib2 * kHalfUp, "", 0);
   t.add("t19.pmax", q.parameters().pmax, "W");
   t.add("t19.bvceo", q.parameters().bvceo, "V");
   t.add("t20.vknee", HandMethods::kVbe, "V", 1);
+  // Where the input curve leaves the axis: the VBE for IE = 0,1 mA with VCB = 0 (VCE = VBE).
+  const double onset = 0.1e-3;
+  double lo = 0.3, hi = 0.9;
+  for (int i = 0; i < 60; ++i) {
+    const double m = (lo + hi) / 2;
+    (q.collectorCurrent(m, m) + q.baseCurrent(m, m) < onset ? lo : hi) = m;
+  }
+  t.add("t20.vonset", lo, "V", 1);
 }
 
 }  // namespace apostila::figures

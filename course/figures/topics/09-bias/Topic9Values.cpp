@@ -2,6 +2,7 @@
 // bias of Teoria 17 (Teoria 22), the divider of Teoria 24 solved exactly through its Thévenin
 // equivalent and by the approximate method (Teoria 26), and the collector feedback of Teoria 25,
 // solved (Teoria 26) and solved again with β doubled, to show how little IC moves.
+#include <cmath>
 #include <stdexcept>
 
 #include "Topics.h"
@@ -20,7 +21,8 @@ const char* const kMicroamps = "\u00B5A";
 // Teoria 22: Teoria 17's circuit with two transistors of one type, β at the ends of its spread.
 void fixedBiasSpread(ValueTable& t) {
   const BiasCircuit& c = kSingleBatteryCircuit;
-  const double ib = (c.vcc - HandMethods::kVbe) / c.rb;
+  // Teoria 22 multiplies Teoria 18's IB as that page prints it, to the tenth of a µA.
+  const double ib = std::round((c.vcc - HandMethods::kVbe) / c.rb / 0.1e-6) * 0.1e-6;
   const double low = 100, high = 300;
   if (low * ib >= c.vcc / c.rc || high * ib <= c.vcc / c.rc)
     throw std::logic_error("Teoria 22: the low β must stay active and the high one must saturate");
@@ -30,9 +32,12 @@ void fixedBiasSpread(ValueTable& t) {
   t.add("t22.ic_high", high * ib, "mA", 2);
 }
 
-// Teoria 24 and 26: the divider, exact through VTH and RTH, then the approximate method.
+// Teoria 24 and 26: the divider, exact through VTH and RTH, then the approximate method. Each
+// step of the worked solution starts from the numbers printed before it, rounded as printed,
+// so that a learner who redoes it from the page lands on the printed result.
 void divider(ValueTable& t) {
   const BiasCircuit& c = kTopic9Divider;
+  const double vbe = HandMethods::kVbe;
   t.add("t24.vcc", c.vcc, "V");
   t.add("t24.rb1", c.rb, kKilohms);
   t.add("t24.rb2", c.rb2, kKilohms);
@@ -43,21 +48,29 @@ void divider(ValueTable& t) {
   if (p.saturated || p.cutOff) throw std::logic_error("Teoria 26's divider must be worked in the active region");
   const double vth = HandMethods::dividerVoltage(c), rth = HandMethods::dividerResistance(c);
   t.add("t24.rb_sum", c.rb + c.rb2, kKilohms, 1);
-  t.add("t24.vth", vth, "V", 3);
+  t.add("t24.vth", vth, "V", 2);
   t.add("t24.rth", rth, kKilohms, 2);
   t.add("t24.beta1", c.beta + 1, "");
-  t.add("t24.ib", p.ib, kMicroamps, 2);
-  t.add("t24.ic", p.ic, "mA", 2);
-  t.add("t24.ie", p.ie, "mA", 2);
-  t.add("t24.vrc", p.ic * c.rc, "V", 2);
-  t.add("t24.vre", p.ie * c.re, "V", 2);
-  t.add("t24.vce", p.vce, "V", 2);
+  t.add("t24.ib", (t.shown("t24.vth") - vbe) / (t.shown("t24.rth") + (c.beta + 1) * c.re), kMicroamps, 2);
+  t.add("t24.ic", c.beta * t.shown("t24.ib"), "mA", 2);
+  t.add("t24.ie", t.shown("t24.ic") + t.shown("t24.ib"), "mA", 2);
+  t.add("t24.vrc", c.rc * t.shown("t24.ic"), "V", 2);
+  t.add("t24.vre", c.re * t.shown("t24.ie"), "V", 2);
+  t.add("t24.vce", c.vcc - t.shown("t24.vrc") - t.shown("t24.vre"), "V", 2);
+  if (std::abs(t.shown("t24.ic") - p.ic) > 0.01e-3)
+    throw std::logic_error("Teoria 26: the worked steps drift from the divider's solution");
   if (!HandMethods::approximationHolds(c)) throw std::logic_error("Teoria 26's divider must suit the approximate method");
+  // The approximate method: VB ≈ VTH, VE = VB − VBE, IC ≈ IE = VE / RE, VCE ≈ VCC − (RC + RE) · IE.
   const OperatingPoint a = HandMethods::dividerApproximate(c);
   t.add("t24.beta_re", c.beta * c.re, kKilohms);
   t.add("t24.ten_rb2", 10 * c.rb2, kKilohms);
-  t.add("t24.ic_approx", a.ic, "mA", 2);
-  t.add("t24.approx_excess", 100 * (a.ic - p.ic) / p.ic, "", 1);
+  t.add("t24.ve_approx", t.shown("t24.vth") - vbe, "V", 2);
+  t.add("t24.ic_approx", t.shown("t24.ve_approx") / c.re, "mA", 2);
+  t.add("t24.rc_re", c.rc + c.re, kKilohms);
+  t.add("t24.vce_approx", c.vcc - t.shown("t24.rc_re") * t.shown("t24.ic_approx"), "V", 2);
+  if (std::abs(t.shown("t24.ic_approx") - a.ic) > 0.01e-3)
+    throw std::logic_error("Teoria 26: the approximate steps drift from the approximate method");
+  t.add("t24.approx_excess", 100 * (t.shown("t24.ic_approx") / t.shown("t24.ic") - 1), "", 1);
 }
 
 // Teoria 25 and 26: collector feedback, and the same circuit with a transistor of twice the β.
@@ -67,18 +80,21 @@ void collectorFeedback(ValueTable& t) {
   t.add("t25.rb", c.rb, kKilohms);
   t.add("t25.rc", c.rc, kKilohms);
   t.add("t25.beta", c.beta, "");
+  t.add("t25.beta1", c.beta + 1, "");
   const OperatingPoint p = HandMethods::collectorFeedback(c);
   t.add("t25.vnet", c.vcc - HandMethods::kVbe, "V", 1);
   t.add("t25.rin", c.rb + (c.beta + 1) * c.rc, kKilohms, 1);
-  t.add("t25.ib", p.ib, kMicroamps, 2);
-  t.add("t25.ic", p.ic, "mA", 2);
-  t.add("t25.vrc", p.ie * c.rc, "V", 2);
-  t.add("t25.vce", p.vce, "V", 2);
+  t.add("t25.ib", t.shown("t25.vnet") / t.shown("t25.rin"), kMicroamps, 1);
+  t.add("t25.ic", c.beta * t.shown("t25.ib"), "mA", 2);
+  t.add("t25.vrc", c.rc * (t.shown("t25.ic") + t.shown("t25.ib")), "V", 2);
+  t.add("t25.vce", c.vcc - t.shown("t25.vrc"), "V", 2);
+  if (std::abs(t.shown("t25.ic") - p.ic) > 0.01e-3)
+    throw std::logic_error("Teoria 26: the worked steps drift from the feedback circuit's solution");
   const BiasCircuit doubled = c.withBeta(2 * c.beta);
   const OperatingPoint q = HandMethods::collectorFeedback(doubled);
   t.add("t25.beta_doubled", doubled.beta, "");
   t.add("t25.ic_doubled", q.ic, "mA", 2);
-  t.add("t25.ic_rise", 100 * (q.ic - p.ic) / p.ic, "", 0);
+  t.add("t25.ic_rise", 100 * (t.shown("t25.ic_doubled") / t.shown("t25.ic") - 1), "", 1);
 }
 
 }  // namespace

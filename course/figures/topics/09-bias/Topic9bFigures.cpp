@@ -84,8 +84,9 @@ std::vector<std::uint8_t> leakage() {
   // Why the open base multiplies the leakage, with the model's numbers.
   d.text().draw({10, 266}, "I_{CEO} = I_{CBO} + β · I_{CBO} = (β + 1) · I_{CBO} ≈ " + val("t27.beta_leak1") + " · " +
                                val("t27.icbo") + " ≈ " + val("t27.iceo"));
-  d.text().draw({10, 292}, "β ≈ " + val("t27.beta_leak") + " com corrente tão pequena (β ≈ " + val("t27.beta_mid") +
-                               " com I_C = " + val("t27.ic_mid") + ")");
+  // β depends on IC and VCE: both are given wherever the course transistor's β is quoted.
+  d.text().draw({10, 292}, "β ≈ " + val("t27.beta_leak") + " com I_C = I_{CEO};  β ≈ " + val("t27.beta_mid") + " com I_C = " +
+                               val("t27.ic_mid") + "  (V_{CE} = " + val("t27.vce") + ")");
   d.inkText(Drawing::kBlue, {10, 320}, "Com a base alimentada:   I_C = β · I_B + (β + 1) · I_{CBO}");
   return d.bmp();
 }
@@ -157,6 +158,14 @@ std::vector<std::uint8_t> driftCurves() {
   {
     Drawing::Style inked(d, Drawing::kGrey);
     for (double t : {C::kRoom, C::kHot}) d.dashed(p.at(t, 1.5e-3), p.at(t, 3.5e-3));
+  }
+  // The current axis starts at 1,5 mA, not at zero: a break across it says so.
+  {
+    const Pt foot = p.at(0, 1.5e-3);
+    const double y = foot.y - 9;
+    d.fillRect(foot.x - 6, y - 3, foot.x + 6, y + 3, Drawing::kPaper);
+    d.line({foot.x - 6, y - 1}, {foot.x + 6, y - 5});
+    d.line({foot.x - 6, y + 5}, {foot.x + 6, y + 1});
   }
 
   // The components, under the name of each circuit.
@@ -258,13 +267,18 @@ std::vector<std::uint8_t> driftCauses() {
   std::vector<std::vector<Cell>> rows{
       {{{"Causa (" + val("t29.t_room") + " °C → " + val("t29.t_hot") + " °C)"}}, {{"Fixa"}}, {{"Divisor"}}},
       {{{"V_{BE}: −" + val("t29.dvbe") + "/°C"}}, cell("t29.fix_", "by_vbe", fixBest), cell("t29.div_", "by_vbe", divBest)},
-      {{{"β: +" + val("t29.beta_rise") + " %"}}, cell("t29.fix_", "by_beta", fixBest), cell("t29.div_", "by_beta", divBest)},
+      {{{"β: +" + val("t29.beta_rise") + " % (" + val("t29.ic_read") + ", " + val("t29.vce_read") + ")"}}, cell("t29.fix_", "by_beta", fixBest), cell("t29.div_", "by_beta", divBest)},
       {{{"I_{CBO}: " + val("t29.icbo25") + " → " + val("t29.icbo75")}}, cell("t29.fix_", "by_icbo", fixBest),
        cell("t29.div_", "by_icbo", divBest)},
       {{{"As três juntas"}, Drawing::kBlack, true}, {{percent("t29.fix_rise")}, Drawing::kBlack, true},
        {{percent("t29.div_rise")}, Drawing::kBlack, true}},
   };
-  table(d, 2, rows, 19);
+  table(d, 2, rows, 17);
+  // The causes do not add up to the whole: each multiplies IC by its own factor.
+  const std::string product = "Multiplicam-se (fixa): " + val("t29.fix_f_vbe") + " · " + val("t29.fix_f_beta") + " · " +
+                              val("t29.fix_f_icbo") + " ≈ " + val("t29.fix_f_all");
+  if (4 + d.text().measure(product).width > d.width()) throw std::logic_error("Teoria 29: the product is cut off");
+  d.text().draw({4, 133}, product);
   return d.bmp();
 }
 
@@ -291,7 +305,10 @@ std::vector<std::uint8_t> stability() {
     rows.push_back({{{c.name, c.parts}}, {{number(c.prefix + "_ic25") + " → " + number(c.prefix + "_ic75")}},
                     {{percent(c.prefix + "_rise")}, Drawing::kBlue, true}, {{c.verdict}}});
   table(d, 2, rows, 19);
-  d.text().draw({4, 245}, "Todos com V_{CC} = " + val("t29.vcc") + " e R_C = " + val("t29.rc") + ";  V_{BE}, β e I_{CBO} do modelo.");
+  const std::string note = "Todos com V_{CC} = " + val("t29.vcc") + " e R_C = " + val("t29.rc") +
+                           "; V_{BE}, β e I_{CBO} do modelo do curso.";
+  if (4 + d.text().measure(note).width > d.width()) throw std::logic_error("Teoria 30: the note is cut off");
+  d.text().draw({4, 245}, note);
   return d.bmp();
 }
 

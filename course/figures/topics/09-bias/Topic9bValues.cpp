@@ -75,11 +75,21 @@ void addTopic9bValues(ValueTable& t) {
   currents(t, "t29.div", drift, C::kDivider);
   causes(t, "t29.fix", drift, C::kFixed);
   causes(t, "t29.div", drift, C::kDivider);
+  // The causes multiply rather than add: each rise as a factor, from the percentages as
+  // printed, and their product, which gives the rise of all three together.
+  double product = 1;
+  for (const char* cause : {"vbe", "beta", "icbo"}) {
+    const std::string rise = std::string("t29.fix_by_") + cause;
+    t.add(std::string("t29.fix_f_") + cause, 1 + t.shown(rise) / 100, "", 3);
+    product *= t.shown(std::string("t29.fix_f_") + cause);
+  }
+  t.add("t29.fix_f_all", product, "", 3);
   // What each cause does by itself, read at IC = 2 mA and VCE = 5 V: VBE's fall per degree,
   // β's rise, ICBO at both temperatures.
   const double ic = 2e-3, vce = 5;
   const ThermalDrift::Quantities room = drift.quantities(ic, vce, C::kRoom), hot = drift.quantities(ic, vce, C::kHot);
   t.add("t29.ic_read", ic, "mA");
+  t.add("t29.vce_read", vce, "V");
   t.add("t29.dvbe", (room.vbe - hot.vbe) / (C::kHot - C::kRoom), "mV", 1);
   t.add("t29.beta_rise", 100 * (hot.beta / room.beta - 1), "", 0);
   t.add("t29.icbo25", room.icbo, "nA", 0);
