@@ -6,8 +6,10 @@
 //     Color: clBlack                   <- identifiers are bare words
 //     Font.Style: [fsBold]             <- sets in brackets; integers; true / false
 //     TPanel Panel1                    <- a child element, indented under its parent
-//       Glyph.Data: bitmap "glyphs/mao-esquerda.bmp"
-//       Picture.Data: picture TBitmap "figuras/t01-camadas.bmp"
+//       TSpeedButton SpeedButton1
+//         Glyph.Data: bitmap "mao-esquerda.bmp"      <- BMP files beside the source or
+//       TImage Image1                                   in a search folder (-I)
+//         Picture.Data: picture TBitmap "t05-fluxo-npn.bmp"
 //
 // Long strings continue on the following lines, each a quoted piece indented deeper; the
 // pieces are joined as they stand. Escapes inside quotes: \" \\ \n \r \t.
