@@ -7,7 +7,9 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <sstream>
 
+#include "Commands.h"
 #include "Compiler.h"
 #include "Frame.h"
 #include "PageSource.h"
@@ -216,6 +218,18 @@ TEST(Style, RestyleSparesLinesAndGivesTheSamePage) {
   EXPECT_EQ(plain(r.text, page), plain(source, page));
   // Run again on its own output, it finds nothing more to do.
   EXPECT_EQ(restyleSource(r.text, page, "course.styles", {}).elements, 0);
+
+  // The command rewrites the file in place and says what it spared; a source it cannot read
+  // stops it with the source's line, and the file stays as it was.
+  std::ostringstream out, err;
+  EXPECT_EQ(runTool({"restyle", f.path("frames/course.styles"), page}, out, err), 0) << err.str();
+  EXPECT_EQ(f.read("Form5.page"), r.text);
+  EXPECT_EQ(out.str(), page + ": 2 elements on styles, 5 lines fewer\n2 elements on styles, 5 lines fewer in all\n");
+  const std::string broken = f.write("Form6.page", "TForm6 Form6\n  Font.Name: \"Verdana\"\n  ParentFont: x y\n");
+  EXPECT_EQ(runTool({"restyle", f.path("frames/course.styles"), broken}, out, err), 1);
+  EXPECT_NE(err.str().find("Form6.page:3: unexpected text after the value"), std::string::npos) << err.str();
+  EXPECT_EQ(f.read("Form6.page"), "TForm6 Form6\n  Font.Name: \"Verdana\"\n  ParentFont: x y\n");
+  EXPECT_EQ(runTool({"restyle", f.path("frames/course.styles")}, out, err), 2);
 }
 
 }  // namespace

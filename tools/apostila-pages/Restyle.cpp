@@ -1,7 +1,7 @@
 // The rewrite of sources onto a sheet's styles (see Restyle.h).
 #include "Restyle.h"
 
-#include <fstream>
+#include <span>
 #include <set>
 #include <stdexcept>
 
@@ -182,13 +182,10 @@ int restyleCommand(const std::vector<std::string>& args, std::ostream& out) {
     const auto bytes = readInput(source);
     const RestyleResult r = restyleSource(std::string(bytes.begin(), bytes.end()), source, sheetName, search);
     if (r.elements == 0) continue;
-    const std::string temporary = source + ".restyle";
-    {
-      std::ofstream f(temporary, std::ios::binary | std::ios::trunc);
-      f << r.text;
-      if (!f.flush()) throw FileError(temporary + ": cannot be written");
-    }
-    std::filesystem::rename(temporary, source);
+    // The one command whose output is its input: what was read is checked and done with, and
+    // the source is replaced through a fresh temporary file as every output is.
+    forgetInputs();
+    writeOutput(source, std::span(reinterpret_cast<const std::uint8_t*>(r.text.data()), r.text.size()));
     out << source << ": " << r.elements << " elements on styles, " << r.linesSaved << " lines fewer\n";
     elements += r.elements;
     saved += r.linesSaved;
