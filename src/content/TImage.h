@@ -1,4 +1,5 @@
-// The picture element: a bitmap drawn at its natural size at the top-left corner.
+// The picture element: a bitmap drawn at its natural size at the top-left corner, or centred
+// in the element (Center), or stretched to fill it (Stretch).
 #pragma once
 
 #include "content/Graphic.h"
@@ -21,7 +22,7 @@ class TImage : public ui::Control {
   bool center() const { return center_; }
   void setCenter(bool v) { center_ = v, invalidate(); }
 
-  // The picture at its natural size from the top-left corner, cut to the element.
+  // The picture as Stretch and Center place it, cut to the element.
   void paint(ui::Canvas& canvas) override;
   // The colour left out of a transparent picture: its bottom-left pixel's, white for a
   // monochrome picture.

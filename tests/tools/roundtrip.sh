@@ -28,7 +28,7 @@ done
 # bytes too.
 frames=$(cd "$(dirname "$0")/../../course/pages/frames" && pwd)
 mkdir -p "$work/short/frames"
-cp "$frames"/*.frame "$work/short/frames/"
+cp "$frames"/*.frame "$frames"/*.styles "$work/short/frames/"
 for n in $(seq 5 84); do
   frame=theory.frame
   ((n >= 65)) && frame=question.frame

@@ -12,6 +12,7 @@
 #include "PageSource.h"
 #include "PageTool.h"
 #include "Printable.h"
+#include "Restyle.h"
 #include "content/DefinitionStore.h"
 
 namespace apostila::tools {
@@ -108,6 +109,10 @@ int dispatch(const std::vector<std::string>& all, std::ostream& out, const Extra
     return 0;
   }
   if (command == "extract" && args.size() == 1) return extract(args[0], out);
+  if (command == "restyle") {
+    if (int rc = restyleCommand(args, out); rc >= 0) return rc;
+    throw Usage{};
+  }
   if (extra.run)
     if (int rc = extra.run(command, args); rc >= 0) return rc;
   throw Usage{};
@@ -127,6 +132,7 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
            "       apostila-pages dump DEFINITION [--frame FRAME [-I DIR]...]\n"
            "       apostila-pages json DEFINITION\n"
            "       apostila-pages extract DIR\n"
+           "       apostila-pages restyle SHEET SOURCE... [-I DIR]... [--values FILE]\n"
         << extra.usage;
     return 2;
   } catch (const SourceError& e) {

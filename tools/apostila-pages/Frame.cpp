@@ -13,7 +13,8 @@ using Role = SourceElement::Role;
 
 void markFrom(SourceElement& e, const std::string& file) {
   e.file = file;
-  for (SourceProperty& p : e.properties) p.file = file;
+  for (SourceProperty& p : e.properties)
+    if (p.file.empty()) p.file = file;  // a style's properties keep their sheet
   for (SourceElement& c : e.children) markFrom(c, file);
 }
 

@@ -1,13 +1,18 @@
 // Parser and writer of the page source format (see PageSource.h).
 #include "PageSource.h"
 
+#include <algorithm>
 #include <cctype>
+#include <map>
+#include <memory>
+#include <optional>
 #include <sstream>
 
 #include "Base64.h"
 #include "ComputedValues.h"
 #include "FileIo.h"
 #include "content/DefinitionReader.h"
+#include "ui/TypeInfo.h"
 
 namespace apostila::tools {
 
@@ -25,10 +30,33 @@ struct Line {
 bool isIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
 bool isIdentChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
+// Where a property stands in the order the sources keep.
+int rank(const std::string& path) {
+  static const char* const first[] = {"Left", "Top", "Width", "Height"};
+  for (int i = 0; i < 4; ++i)
+    if (ui::sameName(path, first[i])) return i;
+  const bool handler = path.size() > 2 && path.compare(0, 2, "On") == 0 &&
+                       std::isupper(static_cast<unsigned char>(path[2])) && path.find('.') == std::string::npos;
+  return handler ? 5 : 4;
+}
+
+bool goesBefore(const std::string& a, const std::string& b) {
+  const int ra = rank(a), rb = rank(b);
+  if (ra != rb) return ra < rb;
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
 class Parser {
  public:
-  Parser(const std::string& text, std::string file, std::vector<std::filesystem::path> search, bool frame)
-      : file_(std::move(file)), search_(std::move(search)), frame_(frame) {
+  enum class Mode { Page, Frame, Sheet };
+
+  Parser(const std::string& text, std::string file, std::vector<std::filesystem::path> search, Mode mode,
+         std::vector<std::string> chain = {})
+      : file_(std::move(file)), search_(std::move(search)), frame_(mode == Mode::Frame), sheet_(mode == Mode::Sheet),
+        chain_(std::move(chain)) {
+    chain_.push_back(fileKey(file_));
     // A byte-order mark that an editor put in front of the first line is not part of it.
     std::istringstream in(text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? text.substr(3) : text);
     std::string raw;
@@ -47,14 +75,175 @@ class Parser {
   }
 
   SourceElement parse() {
-    if (lines_.empty()) fail(1, frame_ ? "the frame holds nothing: it begins with a line \"frame\"" : "the source holds no element");
-    SourceElement root = element(lines_[0].indent, nullptr);
-    if (pos_ < lines_.size()) fail(lines_[pos_].number, "only one top-level element is allowed");
+    preamble();
+    if (sheet_) {
+      if (pos_ < lines_.size()) fail(lines_[pos_].number, "a style sheet holds only 'use' lines and styles");
+      return {};
+    }
+    if (pos_ >= lines_.size())
+      fail(lines_.empty() ? 1 : lines_.back().number,
+           frame_ ? "the frame holds nothing: it begins with a line \"frame\"" : "the source holds no element");
+    SourceElement root = element(lines_[pos_].indent, nullptr);
+    if (pos_ < lines_.size()) {
+      if (topKeyword(lines_[pos_]) == "style" || topKeyword(lines_[pos_]) == "use")
+        fail(lines_[pos_].number, "styles and style sheets come before the first element");
+      fail(lines_[pos_].number, "only one top-level element is allowed");
+    }
     return root;
   }
 
+  std::vector<SourceStyle> takeStyles() { return std::move(styles_); }
+
  private:
   [[noreturn]] void fail(int line, const std::string& what) const { throw SourceError(file_, line, what); }
+
+  static std::string fileKey(const std::string& file) {
+    std::error_code ec;
+    std::filesystem::path p = std::filesystem::weakly_canonical(file, ec);
+    return ec ? file : p.string();
+  }
+
+  static std::string topKeyword(const Line& l) {
+    std::size_t end = l.text.find(' ');
+    return l.text.substr(0, end);
+  }
+
+  // "use" lines and styles, before the first element.
+  void preamble() {
+    for (const Line& l : lines_)
+      if (topKeyword(l) == "style") {
+        std::istringstream words(l.text);
+        std::string keyword, name;
+        if (words >> keyword >> name) defined_.push_back({name, l.number});
+      }
+    while (pos_ < lines_.size()) {
+      const std::string keyword = topKeyword(lines_[pos_]);
+      if (keyword == "use")
+        useSheet(lines_[pos_++]);
+      else if (keyword == "style")
+        defineStyle();
+      else
+        break;
+    }
+  }
+
+  static bool isSheetName(const std::string& s) {
+    if (s.size() <= 7 || s.size() > 255 || s.compare(s.size() - 7, 7, ".styles") != 0 || s[0] == '.') return false;
+    for (char c : s)
+      if (!isIdentChar(c) && c != '-' && c != '.') return false;
+    return true;
+  }
+
+  void useSheet(const Line& l) {
+    line_ = l.number;
+    text_ = l.text;
+    at_ = 3;
+    const std::string name = quoted();
+    skipSpaces();
+    if (at_ < text_.size()) fail(l.number, "unexpected text after the style sheet's name: '" + text_.substr(at_) + "'");
+    if (!isSheetName(name))
+      fail(l.number, "bad style sheet name '" + name + "': a file name ending in .styles, without folders");
+    const std::filesystem::path dir = std::filesystem::path(file_).parent_path();
+    std::optional<std::vector<std::uint8_t>> bytes;
+    std::filesystem::path found;
+    for (const std::filesystem::path& p : {dir / name, dir / "frames" / name}) {
+      try {
+        bytes = readInputIfPresent(p);
+      } catch (const FileError& e) {
+        fail(l.number, "style sheet '" + name + "': " + e.what());
+      }
+      if (bytes) {
+        found = p;
+        break;
+      }
+    }
+    if (!bytes)
+      fail(l.number, "style sheet '" + name + "' not found (looked in " + (dir.empty() ? "." : dir.string()) +
+                         " and in frames/ there)");
+    const std::string key = fileKey(found.string());
+    for (std::size_t i = 0; i < chain_.size(); ++i)
+      if (chain_[i] == key) {
+        std::string cycle;
+        for (std::size_t j = i; j < chain_.size(); ++j) cycle += std::filesystem::path(chain_[j]).filename().string() + " -> ";
+        fail(l.number, "style sheets use each other in a cycle: " + cycle + name);
+      }
+    // A sheet that two others both use is read once.
+    auto known = loaded_->find(key);
+    if (known == loaded_->end()) {
+      std::vector<SourceStyle> styles;
+      try {
+        Parser sheet(std::string(bytes->begin(), bytes->end()), found.string(), search_, Mode::Sheet, chain_);
+        sheet.loaded_ = loaded_;
+        sheet.parse();
+        styles = sheet.takeStyles();
+      } catch (const SourceError& e) {
+        throw SourceError(std::string(e.what()) + " (style sheet used by " + file_ + ":" + std::to_string(l.number) + ")");
+      }
+      for (SourceStyle& st : styles) {
+        if (st.file.empty()) st.file = found.string();
+        for (SourceProperty& p : st.properties)
+          if (p.file.empty()) p.file = st.file;
+      }
+      known = loaded_->emplace(key, std::move(styles)).first;
+    }
+    for (const SourceStyle& st : known->second) addStyle(st, l.number);
+  }
+
+  void addStyle(SourceStyle st, int line) {
+    for (const SourceStyle& s : styles_) {
+      if (!ui::sameName(s.name, st.name)) continue;
+      if (s.file == st.file && s.line == st.line) return;  // the same definition, by two ways
+      fail(line, "style " + st.name + " is defined twice (" + where(s) + " and " + where(st) + ")");
+    }
+    styles_.push_back(std::move(st));
+  }
+
+  std::string where(const SourceStyle& s) const {
+    return (s.file.empty() ? file_ : s.file) + ":" + std::to_string(s.line);
+  }
+
+  const SourceStyle& findStyle(const std::string& name, int line) const {
+    for (const SourceStyle& s : styles_)
+      if (ui::sameName(s.name, name)) return s;
+    for (const auto& [defined, at] : defined_)
+      if (ui::sameName(defined, name) && at >= line)
+        fail(line, "style " + name + " is used before it is defined (line " + std::to_string(at) + ")");
+    fail(line, "no style named " + name);
+  }
+
+  // "style NAME" or "style NAME like BASE", then its properties, indented.
+  void defineStyle() {
+    const Line& head = lines_[pos_++];
+    std::istringstream words(head.text);
+    std::string keyword, more;
+    SourceStyle st;
+    st.line = head.number;
+    std::string base;
+    words >> keyword;
+    if (!(words >> st.name) || !isName(st.name) ||
+        ((words >> more) && (more != "like" || !(words >> base) || !isName(base) || (words >> more))))
+      fail(head.number, "expected 'style NAME' or 'style NAME like STYLE'");
+    if (!base.empty() && ui::sameName(base, st.name))
+      fail(head.number, "style " + st.name + " is based on itself, a cycle");
+    if (pos_ >= lines_.size() || lines_[pos_].indent <= head.indent)
+      fail(head.number, "style " + st.name + " gives no property");
+    const int body = lines_[pos_].indent;
+    while (pos_ < lines_.size() && lines_[pos_].indent > head.indent) {
+      const Line& l = lines_[pos_];
+      if (l.indent != body) fail(l.number, "unexpected indentation");
+      if (!isProperty(l.text)) fail(l.number, "a style holds properties only");
+      SourceProperty p = property(body);
+      if (p.slot != SourceProperty::Slot::None) fail(l.number, "a style gives values; slots belong to a frame's elements");
+      for (const SourceProperty& q : st.properties)
+        if (ui::sameName(q.path, p.path)) fail(l.number, "style " + st.name + " gives " + p.path + " twice");
+      st.properties.push_back(std::move(p));
+    }
+    // Kept in stored order, so that an element with nothing of its own gets them in it too.
+    std::stable_sort(st.properties.begin(), st.properties.end(),
+                     [](const SourceProperty& a, const SourceProperty& b) { return goesBefore(a.path, b.path); });
+    if (!base.empty()) st.properties = withStyle(st.properties, findStyle(base, head.number).properties);
+    addStyle(std::move(st), head.number);
+  }
 
   // `parent` is the enclosing record: null for the root.
   SourceElement element(int indent, const SourceElement* parent, int depth = 0) {
@@ -88,6 +277,7 @@ class Parser {
     }
     if (e.role == SourceElement::Role::Fill && e.children.empty())
       fail(e.line, "'in " + e.name + "' adds no element");
+    if (!e.style.empty()) e.properties = withStyle(e.properties, findStyle(e.style, e.line).properties);
     return e;
   }
 
@@ -124,6 +314,9 @@ class Parser {
         e.exists = true;
       } else if (w == "inline") {
         e.isInline = true;
+      } else if (w == "like") {
+        if (!e.style.empty() || !(words >> e.style) || !isName(e.style))
+          fail(l.number, "'like' needs the name of one style, as in 'like Body'");
       } else if (w == "at") {
         if (!(words >> e.position) || e.position < 0) fail(l.number, "'at' needs a position, a whole number");
       } else if (w == "on" && !parent) {
@@ -375,6 +568,13 @@ class Parser {
   std::string file_;
   std::vector<std::filesystem::path> search_;
   bool frame_;
+  bool sheet_;
+  std::vector<std::string> chain_;   // the source and the sheets being read that led to it
+  // Sheets already read, with their styles; shared with the sheets this source uses.
+  std::shared_ptr<std::map<std::string, std::vector<SourceStyle>>> loaded_ =
+      std::make_shared<std::map<std::string, std::vector<SourceStyle>>>();
+  std::vector<SourceStyle> styles_;  // defined so far
+  std::vector<std::pair<std::string, int>> defined_;  // every style this file defines, and where
   std::vector<Line> lines_;
   std::size_t pos_ = 0;
   int line_ = 0;
@@ -489,12 +689,38 @@ bool isSourceName(std::string_view s) {
 
 SourceElement parseSource(const std::string& text, const std::string& fileName,
                           const std::vector<std::filesystem::path>& searchPath) {
-  return Parser(text, fileName, searchPath, false).parse();
+  return Parser(text, fileName, searchPath, Parser::Mode::Page).parse();
 }
 
 SourceElement parseFrame(const std::string& text, const std::string& fileName,
                          const std::vector<std::filesystem::path>& searchPath) {
-  return Parser(text, fileName, searchPath, true).parse();
+  return Parser(text, fileName, searchPath, Parser::Mode::Frame).parse();
+}
+
+std::vector<SourceStyle> readStyleSheet(const std::string& text, const std::string& fileName,
+                                        const std::vector<std::filesystem::path>& searchPath) {
+  Parser sheet(text, fileName, searchPath, Parser::Mode::Sheet);
+  sheet.parse();
+  return sheet.takeStyles();
+}
+
+
+std::vector<SourceProperty> withStyle(const std::vector<SourceProperty>& own, const std::vector<SourceProperty>& style) {
+  std::vector<const SourceProperty*> added;
+  for (const SourceProperty& p : style) {
+    bool given = false;
+    for (const SourceProperty& o : own) given = given || ui::sameName(o.path, p.path);
+    if (!given) added.push_back(&p);
+  }
+  std::vector<SourceProperty> out;
+  out.reserve(own.size() + added.size());
+  std::size_t j = 0;
+  for (const SourceProperty& o : own) {
+    while (j < added.size() && goesBefore(added[j]->path, o.path)) out.push_back(*added[j++]);
+    out.push_back(o);
+  }
+  while (j < added.size()) out.push_back(*added[j++]);
+  return out;
 }
 
 std::string writeSource(const SourceElement& root) {

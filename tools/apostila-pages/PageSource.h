@@ -6,8 +6,10 @@
 //     Color: clBlack                   <- identifiers are bare words
 //     Font.Style: [fsBold]             <- sets in brackets; integers; true / false
 //     TPanel Panel1                    <- a child element, indented under its parent
-//       Glyph.Data: bitmap "glyphs/mao-esquerda.bmp"
-//       Picture.Data: picture TBitmap "figuras/t01-camadas.bmp"
+//       TSpeedButton SpeedButton1
+//         Glyph.Data: bitmap "mao-esquerda.bmp"      <- BMP files beside the source or
+//       TImage Image1                                   in a search folder (-I)
+//         Picture.Data: picture TBitmap "t05-fluxo-npn.bmp"
 //
 // Long strings continue on the following lines, each a quoted piece indented deeper; the
 // pieces are joined as they stand. Escapes inside quotes: \" \\ \n \r \t.
@@ -25,6 +27,22 @@
 // A frame is written like a page whose first line is "frame". Among an element's children,
 // "place NAME" marks where pages add theirs; a property may be "<required>" (every page gives
 // it) or "<optional>" (stored only where a page gives it, at this point of the order).
+//
+// Before its first element a source (page, frame or style sheet) may name style sheets and
+// define styles; an element takes a style's properties with "like":
+//
+//   use "course.styles"                <- a sheet, beside the source or in frames/ beside it
+//   style Caption like Body            <- a style, here based on one the sheet defines
+//     Font.Color: clMaroon
+//   TForm9 Form9 on frame "theory.frame"
+//     in content
+//       TLabel Label2 like Caption     <- takes the style's properties...
+//         Left: 8
+//         Font.Height: -16             <- ...where it gives none of its own
+//
+// A style is used only after it is defined. Its properties fall among the element's in the
+// order the sources keep (see withStyle); parsing expands them, so every tool after the parser
+// sees plain properties.
 #pragma once
 
 #include <cstdint>
@@ -72,6 +90,7 @@ struct SourceElement {
   bool exists = false;   // "inherited": refers to an element an ancestor created
   bool isInline = false;
   int position = -1;     // "at N": position among the parent's children
+  std::string style;     // "like NAME": the style its properties were expanded from
   std::vector<SourceProperty> properties;
   std::vector<SourceElement> children;
 };
@@ -84,6 +103,25 @@ SourceElement parseSource(const std::string& text, const std::string& fileName,
 // Parses a frame: a root line "frame", places and slots allowed.
 SourceElement parseFrame(const std::string& text, const std::string& fileName,
                          const std::vector<std::filesystem::path>& searchPath);
+
+// A named style: its properties with those of the styles it is based on, in stored order.
+struct SourceStyle {
+  std::string name;
+  std::string file;  // where it is defined; empty: in the source being parsed
+  int line = 0;
+  std::vector<SourceProperty> properties;
+};
+
+// Reads a style sheet: "use" lines and styles only. Throws SourceError naming the file and line.
+std::vector<SourceStyle> readStyleSheet(const std::string& text, const std::string& fileName,
+                                        const std::vector<std::filesystem::path>& searchPath);
+
+// An element's own properties with a style's. An own property replaces the style's of the same
+// path; the style's others go in among the own ones in the order the sources keep: Left, Top,
+// Width and Height first, the handlers (On...) last, and the rest in alphabetical order of their
+// paths, ignoring case. Own properties keep their order.
+std::vector<SourceProperty> withStyle(const std::vector<SourceProperty>& own,
+                                      const std::vector<SourceProperty>& style);
 
 // Whether a word can stand bare in a source: a letter or underscore, then letters, digits and
 // underscores, at most 255 of them. Kinds, names, path parts, identifiers and set members are.
@@ -100,9 +138,15 @@ struct SourceError : std::runtime_error {
   // A fault in a frame, told with the page that uses it.
   SourceError(const std::string& frameFile, int line, const std::string& what, const std::string& pageFile,
               int pageLine)
-      : std::runtime_error(frameFile + ":" + std::to_string(line) + ": " + what + " (frame used by " + pageFile +
+      : std::runtime_error(frameFile + ":" + std::to_string(line) + ": " + what + " (" + sharedKind(frameFile) +
+                           " used by " + pageFile +
                            (pageLine > 0 ? ":" + std::to_string(pageLine) : "") + ")") {}
   explicit SourceError(const std::string& message) : std::runtime_error(message) {}
+
+ private:
+  static std::string sharedKind(const std::string& file) {
+    return file.size() >= 7 && file.compare(file.size() - 7, 7, ".styles") == 0 ? "style sheet" : "frame";
+  }
 };
 
 }  // namespace apostila::tools

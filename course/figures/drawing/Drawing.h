@@ -1,11 +1,13 @@
 // A figure's drawing surface: a white picture of a fixed size with the course's inks, pen and
 // lettering, on which Schematic, Plot and Equation draw. Everything is in pixels, y downwards.
 //
-//   Drawing d(240, 120);
-//   d.line({10, 60}, {230, 60});
-//   d.text().draw({120, 30}, "V_{CE} = 6,7 V", TextSetter::Align::Center);
-//   d.arrow({20, 90}, {80, 90});
-//   list.add("exemplo.bmp", 240, 120, [] { ...; return d.bmp(); });
+//   list.add("exemplo.bmp", [] {
+//     Drawing d(240, 120);
+//     d.line({10, 60}, {230, 60});
+//     d.text().draw({120, 30}, "V_{CE} = 6,7 V", TextSetter::Align::Center);
+//     d.arrow({20, 90}, {80, 90});
+//     return d.bmp();
+//   });
 //
 // Inks are black and dark blue on white; white is the transparent colour of every picture, so
 // a filled area that must stay opaque uses kPaper, a near-white.
