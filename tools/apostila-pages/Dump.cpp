@@ -100,9 +100,9 @@ SourceElement toSource(const RawRecord& r, bool root) {
   SourceElement e;
   e.kind = r.className;
   e.name = r.name;
-  e.exists = r.flags & 1;
-  e.isInline = r.flags & 4;
-  e.position = (r.flags & 2) ? r.position : -1;
+  e.exists = r.flags & content::kPrefixExists;
+  e.isInline = r.flags & content::kPrefixInline;
+  e.position = (r.flags & content::kPrefixPosition) ? r.position : -1;
   const ui::TypeInfo* type = recordType(r.className, root);
   for (const RawProperty& p : r.properties) {
     SourceProperty sp;
