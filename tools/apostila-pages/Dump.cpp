@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "ByteWriter.h"
 #include "Compiler.h"
 #include "PageSource.h"
 #include "RawDefinition.h"
@@ -19,6 +20,34 @@ using content::ValueCode;
 using K = SourceValue::Kind;
 
 std::vector<std::uint8_t> bytesOf(std::span<const std::uint8_t> s) { return {s.begin(), s.end()}; }
+
+// The words a source reads as values of their own, not as identifiers.
+bool isValueKeyword(const std::string& w) {
+  for (const char* k : {"true", "false", "nil", "bitmap", "picture", "binary", "raw"})
+    if (w == k) return true;
+  return false;
+}
+
+// A record's prefix as the compiler writes it: the flags the source names, at least one, and a
+// position in the narrowest integer code. Any other would not compile back to the same bytes.
+void checkPrefix(const RawRecord& r) {
+  if (!r.prefixed) return;
+  const char* why = nullptr;
+  if (r.flags & ~content::kPrefixFlags)
+    why = "a flag the source has no word for";
+  else if (r.flags == 0)
+    why = "no flag";
+  else if (r.flags & content::kPrefixPosition) {
+    std::vector<std::uint8_t> narrowest;
+    ByteWriter(narrowest).integer(r.position);
+    if (r.position < 0)
+      why = "a negative position";
+    else if (narrowest[0] != static_cast<std::uint8_t>(r.positionCode))
+      why = "a position in a wider integer code than it needs";
+  }
+  if (why)
+    throw SourceError("the prefix of element '" + r.name + "' has " + why + "; it cannot be written as source");
+}
 
 SourceValue rawValue(const RawProperty& p) {
   SourceValue v;
@@ -48,7 +77,8 @@ SourceValue readable(const RawProperty& p, const PropertyTarget& target) {
     case ValueCode::Ident:
       v.kind = K::Ident;
       v.text = values.identPayload(p.code);
-      if (!isSourceName(v.text)) break;  // kept as raw bytes: it cannot stand bare in a source
+      // Kept as raw bytes where it cannot stand bare in a source, or would read as another value.
+      if (!isSourceName(v.text) || isValueKeyword(v.text)) break;
       return v;
     case ValueCode::False: case ValueCode::True:
       v.kind = K::Boolean;
@@ -97,6 +127,7 @@ SourceValue readable(const RawProperty& p, const PropertyTarget& target) {
 }
 
 SourceElement toSource(const RawRecord& r, bool root) {
+  checkPrefix(r);
   SourceElement e;
   e.kind = r.className;
   e.name = r.name;
