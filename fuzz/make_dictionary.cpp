@@ -102,9 +102,9 @@ int main(int argc, char** argv) {
 
   src << "# Page sources: keywords, classes, property paths, identifiers, handlers.\n";
   for (const char* k : {"frame", "place ", "in ", "change ", " on frame ", "<required>", "<optional>", "picture TBitmap ",
-                        "bitmap ", "binary ", "raw ", "base64", "true", "false", "nil", ": ", "[", "]", "\\n", "\\x00", "{{",
-                        "{t06.ic}"})
+                        "bitmap ", "binary ", "raw ", "base64", "true", "false", "nil", ": ", "[", "]", "\\n", "{{", "{t06.ic}"})
     src << quoted(k) << "\n";
+  src << quoted("\\x00") << "\n";  // a string's one-byte escape
   for (const auto* set : {&n.classes, &n.idents, &handlers, &members})
     for (const std::string& s : *set) src << quoted(s) << "\n";
   for (const std::string& s : n.paths) src << quoted(s + ": ") << "\n";

@@ -1,9 +1,7 @@
 // Parser and writer of the page source format (see PageSource.h).
 #include "PageSource.h"
 
-#include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <sstream>
 
 #include "Base64.h"
@@ -18,12 +16,6 @@ namespace {
 // Far above any picture a page shows (the largest is about 700 KB).
 constexpr std::size_t kMaxPictureBytes = 16u << 20;
 
-struct Line {
-  int number;
-  int indent;
-  std::string text;  // without indentation
-};
-
 // The bytes a quoted string may not hold as they stand: the C0 controls but tab, line feed and
 // carriage return (which end or break a line before a string sees them), and DEL.
 bool isControlByte(unsigned char c) { return (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F; }
@@ -34,6 +26,18 @@ int hexDigit(char c) {
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
 }
+
+// A byte as two upper-case hex digits.
+std::string hexByte(unsigned char c) {
+  const char* digits = "0123456789ABCDEF";
+  return {digits[c >> 4], digits[c & 15]};
+}
+
+struct Line {
+  int number;
+  int indent;
+  std::string text;  // without indentation
+};
 
 bool isIdentStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
 bool isIdentChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
@@ -231,12 +235,14 @@ class Parser {
   // The column, in characters from 1, of byte `at` of text_: text_ is always the rest of line
   // line_ from some point on, and that line is indented by spaces.
   int column(std::size_t at) const {
-    auto l = std::lower_bound(lines_.begin(), lines_.end(), line_, [](const Line& x, int n) { return x.number < n; });
-    if (l == lines_.end() || l->number != line_ || l->text.size() < text_.size()) return static_cast<int>(at) + 1;
-    const std::string before = l->text.substr(0, l->text.size() - text_.size()) + text_.substr(0, at);
-    int n = l->indent + 1;
-    for (unsigned char c : before) n += (c & 0xC0) != 0x80;
-    return n;
+    for (const Line& l : lines_) {
+      if (l.number != line_ || l.text.size() < text_.size()) continue;
+      const std::string before = l.text.substr(0, l.text.size() - text_.size()) + text_.substr(0, at);
+      int n = l.indent + 1;
+      for (unsigned char c : before) n += (c & 0xC0) != 0x80;
+      return n;
+    }
+    return static_cast<int>(at) + 1;
   }
 
   // A control byte in a string would reach the page unseen, or cut the text short where it is
@@ -244,9 +250,7 @@ class Parser {
   void refuseControlByte(std::size_t at) const {
     auto c = static_cast<unsigned char>(text_[at]);
     if (!isControlByte(c)) return;
-    char hex[8];
-    std::snprintf(hex, sizeof hex, "0x%02X", c);
-    fail(line_, std::string("control byte ") + hex + " at column " + std::to_string(column(at)));
+    fail(line_, "control byte 0x" + hexByte(c) + " at column " + std::to_string(column(at)));
   }
 
   std::string quoted() {
@@ -453,13 +457,10 @@ std::string quote(const std::string& s) {
       case '\r': out += "\\r"; break;
       case '\t': out += "\\t"; break;
       default:
-        if (isControlByte(static_cast<unsigned char>(c))) {
-          char hex[8];
-          std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(c));
-          out += hex;
-        } else {
+        if (isControlByte(static_cast<unsigned char>(c)))
+          out += "\\x" + hexByte(static_cast<unsigned char>(c));
+        else
           out += c;
-        }
     }
   }
   return out + "\"";
