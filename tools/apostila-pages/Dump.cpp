@@ -29,8 +29,10 @@ bool isValueKeyword(const std::string& w) {
 }
 
 // A record's prefix as the compiler writes it: the flags the source names, at least one, and a
-// position in the narrowest integer code. Any other would not compile back to the same bytes.
-void checkPrefix(const RawRecord& r) {
+// position in the narrowest integer code. Any other would not compile back to the same bytes, so
+// a source is refused for it (the JSON view shows the tree as it is).
+void checkPrefixes(const RawRecord& r) {
+  for (const RawRecord& c : r.children) checkPrefixes(c);
   if (!r.prefixed) return;
   const char* why = nullptr;
   if (r.flags & ~content::kPrefixFlags)
@@ -127,7 +129,6 @@ SourceValue readable(const RawProperty& p, const PropertyTarget& target) {
 }
 
 SourceElement toSource(const RawRecord& r, bool root) {
-  checkPrefix(r);
   SourceElement e;
   e.kind = r.className;
   e.name = r.name;
@@ -239,7 +240,9 @@ void json(std::string& out, const SourceElement& e, int indent) {
 }  // namespace
 
 SourceElement definitionSource(std::span<const std::uint8_t> definition) {
-  return toSource(parseRawDefinition(definition), true);
+  const RawRecord root = parseRawDefinition(definition);
+  checkPrefixes(root);
+  return toSource(root, true);
 }
 
 std::string dumpSource(std::span<const std::uint8_t> definition) { return writeSource(definitionSource(definition)); }
