@@ -57,11 +57,27 @@ void checkDefinition(std::span<const std::uint8_t> bytes) {
     FuzzPages::readAndShow(bytes);
   } catch (const content::ReadError&) {
   }
+  std::optional<std::string> source;
   try {
-    (void)tools::dumpSource(bytes);
+    source = tools::dumpSource(bytes);
   } catch (const content::ReadError&) {
   } catch (const tools::SourceError&) {
-    // dump refuses a name that would not read back as source; that is its answer, not a fault
+    // dump refuses what it cannot write as a source that compiles back; that is its answer
+  }
+  if (source) {
+    // dump and compile are inverses: the source compiles to the very bytes it came from, or
+    // compile refuses it (as it refuses a page the program's reader would). No page class is
+    // asked for, so the check reaches definitions of any class.
+    std::optional<std::vector<std::uint8_t>> again;
+    try {
+      again = tools::Compiler("dump.page").compile(tools::parseSource(*source, "dump.page", {}));
+    } catch (const tools::SourceError&) {
+    }
+    if (again && !std::equal(again->begin(), again->end(), bytes.begin(), bytes.end())) {
+      auto differ = std::mismatch(again->begin(), again->end(), bytes.begin(), bytes.end());
+      throw Finding("dump's source compiles to other bytes, from byte " +
+                    std::to_string(differ.first - again->begin()) + " on; the source begins:\n" + source->substr(0, 2000));
+    }
   }
   try {
     (void)tools::dumpJson(bytes);

@@ -22,7 +22,8 @@ void checkBitmap(std::span<const std::uint8_t> bytes);
 // The definition reader as the program runs it: the page object of the class the definition
 // names (one of the course's own when it names one), the screen's text measurer installed so
 // that scaling and label auto-size run, the page painted and hit-tested when it reads; then
-// the authoring tool's dump and JSON views of the same bytes.
+// the authoring tool's dump and JSON views of the same bytes, and dump's source compiled back
+// (with no page-class check): it must give the same bytes, unless compile refuses it.
 void checkDefinition(std::span<const std::uint8_t> bytes);
 
 // The page-source compiler, frames included: an input holding a NUL byte is a frame (before it)

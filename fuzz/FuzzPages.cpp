@@ -5,6 +5,7 @@
 #include <array>
 
 #include "content/DefinitionReader.h"
+#include "content/StreamFormat.h"
 #include "pages/PageRegistry.h"
 #include "ui/canvas/Canvas.h"
 #include "ui/text/ScreenTextMeasurer.h"
@@ -29,11 +30,11 @@ constexpr int kMaxPaint = 1024;
 }  // namespace
 
 std::string FuzzPages::storedClassName(std::span<const std::uint8_t> definition) {
-  // "TPF0", an optional prefix byte without a position, then the class name as a short string.
-  std::size_t at = 4;
+  // The signature, an optional prefix byte without a position, then the class name as a short string.
+  std::size_t at = content::kSignature.size();
   if (definition.size() <= at) return {};
-  if ((definition[at] & 0xF0) == 0xF0) {
-    if (definition[at] & 0x02) return {};
+  if (content::isPrefix(definition[at])) {
+    if (definition[at] & content::kPrefixPosition) return {};
     ++at;
   }
   if (definition.size() <= at) return {};

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "FuzzPages.h"
 #include "content/DefinitionReader.h"
@@ -17,7 +18,7 @@
 #include "content/TLabel.h"
 #include "content/TPanel.h"
 #include "content/TSpeedButton.h"
-#include "content/ValueCode.h"
+#include "content/StreamFormat.h"
 #include "ui/Font.h"
 
 namespace {
@@ -88,9 +89,11 @@ int main(int argc, char** argv) {
   const std::string dir = argv[1];
   std::ofstream def(dir + "/definition.dict"), src(dir + "/page_source.dict");
   def << "# The page definition stream: signature, value codes, names as stored.\n";
-  def << "signature=" << quoted("TPF0") << "\n";
+  def << "signature=" << quoted(std::string(content::kSignature)) << "\n";
   for (int c = 0; c <= content::kMaxValueCode; ++c) def << "code" << c << "=" << quoted(std::string(1, static_cast<char>(c))) << "\n";
-  def << "prefix_exists=" << quoted("\xF1") << "\nprefix_position=" << quoted("\xF2") << "\n";
+  for (auto [name, flag] : {std::pair{"exists", content::kPrefixExists}, std::pair{"position", content::kPrefixPosition},
+                            std::pair{"inline", content::kPrefixInline}})
+    def << "prefix_" << name << "=" << quoted(std::string(1, static_cast<char>(content::kPrefixMark | flag))) << "\n";
   for (const auto* set : {&n.classes, &n.paths, &members}) 
     for (const std::string& s : *set) def << quoted(shortString(s)) << "\n";
   // Identifiers and handler names are values: the identifier code, then the short string.
@@ -102,6 +105,7 @@ int main(int argc, char** argv) {
                         "bitmap ", "binary ", "raw ", "base64", "true", "false", "nil", ": ", "[", "]", "\\n", "{{", "{t06.ic}",
                         "style ", " like ", "use ", "\"course.styles\"", "style Body\n", "style Body like ", " like Body"})
     src << quoted(k) << "\n";
+  src << quoted("\\x00") << "\n";  // a string's one-byte escape
   for (const auto* set : {&n.classes, &n.idents, &handlers, &members})
     for (const std::string& s : *set) src << quoted(s) << "\n";
   for (const std::string& s : n.paths) src << quoted(s + ": ") << "\n";

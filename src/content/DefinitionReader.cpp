@@ -9,6 +9,7 @@
 #include "content/ByteReader.h"
 #include "content/Graphic.h"
 #include "content/ReadError.h"
+#include "content/StreamFormat.h"
 #include "content/TImage.h"
 #include "content/TLabel.h"
 #include "content/TPanel.h"
@@ -31,9 +32,6 @@ void registerContentClasses() {
 }
 
 namespace {
-
-constexpr std::uint8_t kSignature[4] = {'T', 'P', 'F', '0'};
-enum PrefixFlag : std::uint8_t { kExists = 1, kChildPosition = 2, kInline = 4 };
 
 // A defined property's value, read only when the owner asks for it.
 class StreamDefinedValue : public ui::DefinedValue {
@@ -91,8 +89,7 @@ class Reader {
     // time linear in their number.
     for (ui::Component* c : page_.components())
       if (!c->name().empty()) byName_.emplace(nameKey(c->name()), c);
-    auto sig = in_.take(4);
-    if (!std::equal(sig.begin(), sig.end(), kSignature)) throw ReadError(msg::kInvalidStreamFormat);
+    if (!hasSignature(in_.take(kSignature.size()))) throw ReadError(msg::kInvalidStreamFormat);
     readPrefix();
     in_.shortString();  // the stored class name: the page object's own class is authoritative
     namePage(in_.shortString());
@@ -123,9 +120,9 @@ class Reader {
 
   Prefix readPrefix() {
     Prefix p;
-    if ((in_.peek() & 0xF0) == 0xF0) {
-      p.flags = in_.u8() & 0x0F;
-      if (p.flags & kChildPosition) {
+    if (isPrefix(in_.peek())) {
+      p.flags = in_.u8() & ~kPrefixMark;
+      if (p.flags & kPrefixPosition) {
         ValueCode c = values_.code();
         if (!ValueReader::isInteger(c)) throw ReadError(msg::kInvalidStreamFormat);
         p.position = static_cast<int>(values_.integerPayload(c));
@@ -155,7 +152,7 @@ class Reader {
   }
 
   void readProperties(ui::Component& owner) {
-    while (in_.peek() != 0) readProperty(owner);
+    while (in_.peek() != kEnd) readProperty(owner);
     in_.skip(1);
   }
 
@@ -297,7 +294,7 @@ class Reader {
   }
 
   void readChildren(ui::Component& parent, int depth = 0) {
-    while (in_.peek() != 0) readChild(parent, depth + 1);
+    while (in_.peek() != kEnd) readChild(parent, depth + 1);
     in_.skip(1);
   }
 
@@ -316,7 +313,7 @@ class Reader {
     if (!parent) throw ReadError(msg::notAContainer(displayName(enclosing, page_)));
 
     ui::Component* element;
-    if (prefix.flags & kExists) {
+    if (prefix.flags & kPrefixExists) {
       element = named(name);
       if (!element) throw ReadError(msg::ancestorNotFound(name));
     } else {
@@ -338,7 +335,7 @@ class Reader {
         bound_.push_back(member);
       }
     }
-    if (prefix.flags & kChildPosition)
+    if (prefix.flags & kPrefixPosition)
       if (auto* control = dynamic_cast<ui::Control*>(element)) parent->moveControl(control, prefix.position);
     readProperties(*element);
     readChildren(*element, depth);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "content/ByteReader.h"
-#include "content/ValueCode.h"
+#include "content/StreamFormat.h"
 
 namespace apostila::content {
 

@@ -149,6 +149,74 @@ TEST(PageSource, LongStringsContinueOnIndentedLines) {
   EXPECT_EQ(a, b);
 }
 
+// The bytes of a caption as the compiler stores it.
+std::vector<std::uint8_t> captionBytes(const std::string& text) {
+  std::vector<std::uint8_t> v = {6, static_cast<std::uint8_t>(text.size())};
+  for (char c : text) v.push_back(static_cast<std::uint8_t>(c));
+  return v;
+}
+
+TEST(PageSource, ControlBytesInStringsAreRefusedWhereTheyStandAndWrittenAsHexEscapes) {
+  // Every byte a string may not hold raw: refused with its line and its column in characters
+  // (the non-ASCII letters before it count once each); written as \xHH it compiles, and dump
+  // writes it so again.
+  std::vector<int> controls;
+  for (int b = 0; b < 0x20; ++b)
+    if (b != '\t' && b != '\n' && b != '\r') controls.push_back(b);
+  controls.push_back(0x7F);
+  for (int b : controls) {
+    char hex[8], message[64];
+    std::snprintf(hex, sizeof hex, "\\x%02X", b);
+    std::snprintf(message, sizeof message, "test.page:2: control byte 0x%02X at column 17", b);
+    SCOPED_TRACE(hex);
+    try {
+      compileText("TForm5 Form5\n  Caption: \"ação" + std::string(1, static_cast<char>(b)) + "\"\n");
+      ADD_FAILURE() << "compiled";
+    } catch (const SourceError& e) {
+      EXPECT_STREQ(e.what(), message);
+    }
+    auto def = compileText("TForm5 Form5\n  Caption: \"a" + std::string(hex) + "b\"\n");
+    EXPECT_EQ(valueBytes("TForm", "Caption: \"a" + std::string(hex) + "b\""), captionBytes({'a', static_cast<char>(b), 'b'}));
+    const std::string source = dumpSource(def);
+    EXPECT_NE(source.find("Caption: \"a" + std::string(hex) + "b\""), std::string::npos) << source;
+    EXPECT_EQ(Compiler("dump.page").compile(parseSource(source, "dump.page", {})), def);
+  }
+
+  struct Case {
+    std::string line;     // the caption's line, or lines
+    std::string outcome;  // the caption's text, or the message
+    bool refused;
+  } cases[] = {
+      {"Caption: \"abc" + std::string(3, '\0') + "def\"", "test.page:2: control byte 0x00 at column 16", true},
+      {"Caption: \"abc\\x00\\x00\\x00def\"", std::string("abc\0\0\0def", 9), false},
+      {"Caption: \"a\"\n    \"b\x01\"", "test.page:3: control byte 0x01 at column 7", true},
+      {"Caption: \"\\\x1B\"", "test.page:2: control byte 0x1B at column 14", true},  // escaped, still raw
+      {"Caption: \"\\x1\"", "test.page:2: the escape \\x takes two hex digits, as in \\x1B", true},
+      {"Caption: \"\\xg0\"", "test.page:2: the escape \\x takes two hex digits, as in \\x1B", true},
+      {"Caption: \"\\x", "test.page:2: the escape \\x takes two hex digits, as in \\x1B", true},
+      {"Caption: \"\\0\"", "test.page:2: unknown escape \\0", true},
+      {"Caption: \"a\tb\"", "a\tb", false},                           // a raw tab is text
+      {"Caption: \"\\x41\\x7e\\x7F\"", "A~\x7F", false},             // either case of digit
+      {"Caption: \"\\t\\n\\r\\\"\\\\\"", "\t\n\r\"\\", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line);
+    try {
+      auto def = compileText("TForm5 Form5\n  " + c.line + "\n");
+      EXPECT_FALSE(c.refused) << "compiled";
+      if (c.refused) continue;
+      std::vector<std::uint8_t> expected = captionBytes(c.outcome);
+      EXPECT_NE(std::search(def.begin(), def.end(), expected.begin(), expected.end()), def.end());
+      EXPECT_EQ(Compiler("dump.page").compile(parseSource(dumpSource(def), "dump.page", {})), def);
+    } catch (const SourceError& e) {
+      EXPECT_TRUE(c.refused) << e.what();
+      if (c.refused) {
+        EXPECT_EQ(std::string(e.what()), c.outcome);
+      }
+    }
+  }
+}
+
 TEST(Dump, CompilesBackToTheSameBytesEvenForCodesThePagesNeverUse) {
   // Values a hand-made definition may hold: a wide integer code for a small value, an ASCII
   // caption in UTF-8, a colour as a number although it has a name, an unknown kind.
@@ -169,6 +237,47 @@ TEST(Dump, CompilesBackToTheSameBytesEvenForCodesThePagesNeverUse) {
   expected.push_back(0);
   EXPECT_EQ(again, expected) << source;
   EXPECT_NE(source.find("TLabel L1 at 1"), std::string::npos) << source;
+}
+
+TEST(Dump, RefusesWhatWouldNotCompileBackToTheSameBytes) {
+  // A page holding one label, its record opened by the given prefix.
+  auto withPrefix = [](std::vector<std::uint8_t> prefix) {
+    std::vector<std::uint8_t> def = {'T', 'P', 'F', '0', 6, 'T', 'F', 'o', 'r', 'm', '5', 5, 'F', 'o', 'r', 'm', '5', 0};
+    def.insert(def.end(), prefix.begin(), prefix.end());
+    const std::vector<std::uint8_t> label = {6, 'T', 'L', 'a', 'b', 'e', 'l', 2, 'L', '1', 0, 0, 0};
+    def.insert(def.end(), label.begin(), label.end());
+    return def;
+  };
+  struct Case {
+    std::vector<std::uint8_t> prefix;
+    const char* refusal;  // null: dumped, and compiled back to the same bytes
+  } cases[] = {
+      {{0xF2, 2, 1}, nullptr},
+      {{0xF4}, nullptr},
+      {{0xF8}, "the prefix of element 'L1' has a flag the source has no word for; it cannot be written as source"},
+      {{0xF0}, "the prefix of element 'L1' has no flag; it cannot be written as source"},
+      {{0xF2, 2, 0xFF}, "the prefix of element 'L1' has a negative position; it cannot be written as source"},
+      {{0xF2, 3, 1, 0}, "the prefix of element 'L1' has a position in a wider integer code than it needs; it cannot be "
+                        "written as source"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.prefix.size());
+    const auto def = withPrefix(c.prefix);
+    EXPECT_NE(dumpJson(def).find("\"name\": \"L1\""), std::string::npos);  // the tree as it is, whatever the prefix
+    try {
+      const std::string source = dumpSource(def);
+      EXPECT_EQ(c.refusal, nullptr) << source;
+      EXPECT_EQ(Compiler("dump.page").compile(parseSource(source, "dump.page", {})), def) << source;
+    } catch (const SourceError& e) {
+      EXPECT_STREQ(e.what(), c.refusal ? c.refusal : "");
+    }
+  }
+  // An identifier spelled like a value of its own stays raw: bare, it would read as that value.
+  std::vector<std::uint8_t> def = {'T', 'P', 'F', '0', 6, 'T', 'F', 'o', 'r', 'm', '5', 5, 'F', 'o', 'r', 'm', '5',
+                                   10, 'O', 'n', 'A', 'c', 't', 'i', 'v', 'a', 't', 'e', 7, 3, 'n', 'i', 'l', 0, 0};
+  const std::string source = dumpSource(def);
+  EXPECT_EQ(source.find("OnActivate: nil"), std::string::npos) << source;
+  EXPECT_NE(source.find("OnActivate: raw base64"), std::string::npos) << source;
 }
 
 TEST(Dump, ReportsWhereADefinitionIsBroken) {

@@ -14,6 +14,7 @@
 #include "Printable.h"
 #include "Restyle.h"
 #include "content/DefinitionStore.h"
+#include "content/StreamFormat.h"
 
 namespace apostila::tools {
 
@@ -47,7 +48,7 @@ int compile(const std::vector<std::string>& args) {
     writeOutput(out, compiler.compile(root));
   } catch (...) {
     // A definition left from an earlier compile would pass for this source's.
-    removeStaleOutput(out, "TPF0");
+    removeStaleOutput(out, content::kSignature);
     throw;
   }
   return 0;

@@ -1,11 +1,10 @@
 // Type-aware encoding of page sources.
 #include "Compiler.h"
 
-#include <cmath>
+#include <algorithm>
 #include <stdexcept>
 
-#include <algorithm>
-
+#include "ByteWriter.h"
 #include "PictureCheck.h"
 #include "ReadBack.h"
 #include "content/DefinitionReader.h"
@@ -16,77 +15,6 @@
 namespace apostila::tools {
 
 namespace {
-
-void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-
-void putShort(std::vector<std::uint8_t>& out, std::string_view s) {
-  out.push_back(static_cast<std::uint8_t>(s.size()));
-  out.insert(out.end(), s.begin(), s.end());
-}
-
-void putInteger(std::vector<std::uint8_t>& out, std::int64_t v) {
-  if (v >= -128 && v <= 127) {
-    out.push_back(2);
-    out.push_back(static_cast<std::uint8_t>(v));
-  } else if (v >= -32768 && v <= 32767) {
-    out.push_back(3);
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-  } else if (v >= INT32_MIN && v <= INT32_MAX) {
-    out.push_back(4);
-    put32(out, static_cast<std::uint32_t>(v));
-  } else {
-    out.push_back(19);
-    for (int i = 0; i < 8; ++i) out.push_back(static_cast<std::uint8_t>(static_cast<std::uint64_t>(v) >> (8 * i)));
-  }
-}
-
-void putIdent(std::vector<std::uint8_t>& out, std::string_view name) {
-  out.push_back(7);
-  putShort(out, name);
-}
-
-bool isAscii(std::string_view s) {
-  for (unsigned char c : s)
-    if (c >= 0x80) return false;
-  return true;
-}
-
-void putString(std::vector<std::uint8_t>& out, const std::string& s) {
-  if (isAscii(s) && s.size() <= 255) {
-    out.push_back(6);
-    putShort(out, s);
-  } else if (isAscii(s)) {
-    out.push_back(12);
-    put32(out, static_cast<std::uint32_t>(s.size()));
-    out.insert(out.end(), s.begin(), s.end());
-  } else {
-    if (content::sanitizeUtf8(s) != s) throw std::invalid_argument("the text is not valid UTF-8");
-    out.push_back(20);
-    put32(out, static_cast<std::uint32_t>(s.size()));
-    out.insert(out.end(), s.begin(), s.end());
-  }
-}
-
-void putExtended(std::vector<std::uint8_t>& out, double d) {
-  out.push_back(5);
-  std::uint8_t b[10] = {};
-  if (d != 0 && std::isfinite(d)) {
-    int e;
-    double m = std::frexp(std::fabs(d), &e);  // m in [0.5, 1)
-    auto mantissa = static_cast<std::uint64_t>(std::ldexp(m, 64));
-    int exponent = e - 1 + 16383;
-    for (int i = 0; i < 8; ++i) b[i] = static_cast<std::uint8_t>(mantissa >> (8 * i));
-    b[8] = static_cast<std::uint8_t>(exponent);
-    b[9] = static_cast<std::uint8_t>((exponent >> 8) & 0x7F);
-  } else if (!std::isfinite(d)) {
-    throw std::invalid_argument("a float must be finite");
-  }
-  if (std::signbit(d)) b[9] |= 0x80;
-  out.insert(out.end(), b, b + 10);
-}
 
 [[noreturn]] void unsuitable(const std::string& what) { throw std::invalid_argument(what); }
 
@@ -145,25 +73,24 @@ const ui::TypeInfo* recordType(const std::string& kind, bool root) {
 std::vector<std::uint8_t> encodeValue(const SourceValue& v, const PropertyTarget& target) {
   using K = SourceValue::Kind;
   std::vector<std::uint8_t> out;
+  ByteWriter w(out);
   if (v.kind == K::Raw) return v.bytes;
   if (target.defined) {
     switch (target.defined->kind) {
       case ui::DefinedKind::Integer:
         if (v.kind != K::Integer || v.integer < INT32_MIN || v.integer > INT32_MAX)
           unsuitable("expected a 32-bit integer");
-        putInteger(out, v.integer);
+        w.integer(v.integer);
         return out;
       case ui::DefinedKind::Boolean:
         if (v.kind != K::Boolean) unsuitable("expected true or false");
-        out.push_back(v.boolean ? 9 : 8);
+        w.boolean(v.boolean);
         return out;
       case ui::DefinedKind::Bitmap:
       case ui::DefinedKind::Picture: {
         bool picture = target.defined->kind == ui::DefinedKind::Picture;
-        out.push_back(10);
         if (v.kind == K::Binary) {
-          put32(out, static_cast<std::uint32_t>(v.bytes.size()));
-          out.insert(out.end(), v.bytes.begin(), v.bytes.end());
+          w.binary(v.bytes);
           return out;
         }
         if (v.kind != (picture ? K::Picture : K::Bitmap))
@@ -173,10 +100,13 @@ std::vector<std::uint8_t> encodeValue(const SourceValue& v, const PropertyTarget
         if (picture && (v.text.empty() || v.text.size() > 255)) unsuitable("bad graphic class name");
         std::size_t size = v.bytes.size() + 4 + (picture ? 1 + v.text.size() : 0);
         if (size > UINT32_MAX) unsuitable("the picture is too large");
-        put32(out, static_cast<std::uint32_t>(size));
-        if (picture) putShort(out, v.text);
-        put32(out, static_cast<std::uint32_t>(v.bytes.size()));
-        out.insert(out.end(), v.bytes.begin(), v.bytes.end());
+        // The graphic's own layout inside the binary value: its class name for a picture, then
+        // the file's length and the file.
+        w.code(content::ValueCode::Binary);
+        w.u32(static_cast<std::uint32_t>(size));
+        if (picture) w.shortString(v.text);
+        w.u32(static_cast<std::uint32_t>(v.bytes.size()));
+        w.bytes(v.bytes);
         return out;
       }
     }
@@ -189,30 +119,30 @@ std::vector<std::uint8_t> encodeValue(const SourceValue& v, const PropertyTarget
         if (v.integer < INT32_MIN || v.integer > INT32_MAX) unsuitable("the integer does not fit in 32 bits");
         const ui::IdentEntry* named = p.idents ? p.idents->findValue(static_cast<std::int32_t>(v.integer)) : nullptr;
         if (named)
-          putIdent(out, named->name);
+          w.ident(named->name);
         else
-          putInteger(out, v.integer);
+          w.integer(v.integer);
         return out;
       }
       if (v.kind == K::Ident && p.idents) {
         const ui::IdentEntry* e = p.idents->findName(v.text);
         if (!e) unsuitable("'" + v.text + "' is not a known name for " + std::string(p.name));
-        putIdent(out, e->name);
+        w.ident(e->name);
         return out;
       }
       unsuitable("expected an integer" + std::string(p.idents ? " or a name" : ""));
     case ui::PropKind::Int64:
       if (v.kind != K::Integer) unsuitable("expected an integer");
-      putInteger(out, v.integer);
+      w.integer(v.integer);
       return out;
     case ui::PropKind::Char:
       if (v.kind != K::String) unsuitable("expected a one-character string");
-      putString(out, v.text);
+      w.string(v.text);
       return out;
     case ui::PropKind::Enum:
       if (p.enumType == &ui::kBooleanType) {
         if (v.kind == K::Boolean) {
-          out.push_back(v.boolean ? 9 : 8);
+          w.boolean(v.boolean);
           return out;
         }
         unsuitable("expected true or false");
@@ -220,43 +150,43 @@ std::vector<std::uint8_t> encodeValue(const SourceValue& v, const PropertyTarget
       if (v.kind == K::Ident) {
         int ordinal = p.enumType->find(v.text);
         if (ordinal < 0) unsuitable("'" + v.text + "' is not a member of " + std::string(p.enumType->name));
-        putIdent(out, p.enumType->members[static_cast<std::size_t>(ordinal)]);
+        w.ident(p.enumType->members[static_cast<std::size_t>(ordinal)]);
         return out;
       }
       unsuitable("expected a member of " + std::string(p.enumType->name));
     case ui::PropKind::Float:
-      if (v.kind == K::Float) putExtended(out, v.floating);
-      else if (v.kind == K::Integer) putExtended(out, static_cast<double>(v.integer));
+      if (v.kind == K::Float) w.extended(v.floating);
+      else if (v.kind == K::Integer) w.extended(static_cast<double>(v.integer));
       else unsuitable("expected a number");
       return out;
     case ui::PropKind::String:
       if (v.kind != K::String) unsuitable("expected a quoted string, not " + kindName(v.kind));
-      putString(out, v.text);
+      w.string(v.text);
       return out;
     case ui::PropKind::Set: {
       if (v.kind != K::Set) unsuitable("expected a set in brackets");
-      out.push_back(11);
+      w.code(content::ValueCode::Set);
       for (const std::string& m : v.members) {
         int ordinal = p.enumType->find(m);
         if (ordinal < 0) unsuitable("'" + m + "' is not a member of " + std::string(p.enumType->name));
-        putShort(out, p.enumType->members[static_cast<std::size_t>(ordinal)]);
+        w.shortString(p.enumType->members[static_cast<std::size_t>(ordinal)]);
       }
-      out.push_back(0);
+      w.end();
       return out;
     }
     case ui::PropKind::Object:
       if (v.kind != K::Nil) unsuitable(std::string(p.name) + " is an object: set its parts, as in " +
                                        std::string(p.name) + ".Name");
-      out.push_back(13);
+      w.nil();
       return out;
     case ui::PropKind::Reference:
     case ui::PropKind::Event:
       if (v.kind == K::Nil) {
-        out.push_back(13);
+        w.nil();
         return out;
       }
       if (v.kind != K::Ident) unsuitable("expected a name");
-      putIdent(out, v.text);
+      w.ident(v.text);
       return out;
   }
   unsuitable("unsupported property");
@@ -295,7 +225,8 @@ std::vector<std::uint8_t> Compiler::compile(const SourceElement& root) {
   if (!root.frame.empty()) throw SourceError(file_, root.line, "the page is on frame '" + root.frame + "', not expanded");
   pageClass_ = pages_ ? pages_(root.kind) : nullptr;
   if (pages_ && !pageClass_) throw SourceError(file_, root.line, "no page class named " + root.kind);
-  std::vector<std::uint8_t> out{'T', 'P', 'F', '0'};
+  std::vector<std::uint8_t> out;
+  ByteWriter(out).signature();
   mark(0, root.file, root.line);
   element(root, 0, out);
   // The handlers reach these elements through the members; a page without one would fail
@@ -330,13 +261,10 @@ void Compiler::element(const SourceElement& e, int depth, std::vector<std::uint8
         throw error(e.file, e.line, e.name + " must be a " + std::string(m->kind->className));
     }
   }
-  if (e.exists || e.isInline || e.position >= 0) {
-    std::uint8_t prefix = 0xF0 | (e.exists ? 1 : 0) | (e.position >= 0 ? 2 : 0) | (e.isInline ? 4 : 0);
-    out.push_back(prefix);
-    if (e.position >= 0) putInteger(out, e.position);
-  }
-  putShort(out, e.kind);
-  putShort(out, e.name);
+  ByteWriter w(out);
+  if (e.exists || e.isInline || e.position >= 0) w.prefix(e.exists, e.position, e.isInline);
+  w.shortString(e.kind);
+  w.shortString(e.name);
   for (const SourceProperty& p : e.properties) {
     if (p.slot != SourceProperty::Slot::None)
       throw error(p.file, p.line, p.path + ": a frame's slot, filled when a page on the frame is expanded");
@@ -353,12 +281,12 @@ void Compiler::element(const SourceElement& e, int depth, std::vector<std::uint8
         !pageClass_->findHandler(p.value.text))
       throw error(p.file, p.line, p.path + ": the page class has no handler " + p.value.text);
     mark(out.size(), p.file, p.line);
-    putShort(out, p.path);
-    out.insert(out.end(), value.begin(), value.end());
+    w.shortString(p.path);
+    w.bytes(value);
   }
-  out.push_back(0);
+  w.end();
   for (const SourceElement& c : e.children) element(c, depth + 1, out);
-  out.push_back(0);
+  w.end();
 }
 
 }  // namespace apostila::tools

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "ByteWriter.h"
 #include "Compiler.h"
 #include "PageSource.h"
 #include "RawDefinition.h"
@@ -19,6 +20,36 @@ using content::ValueCode;
 using K = SourceValue::Kind;
 
 std::vector<std::uint8_t> bytesOf(std::span<const std::uint8_t> s) { return {s.begin(), s.end()}; }
+
+// The words a source reads as values of their own, not as identifiers.
+bool isValueKeyword(const std::string& w) {
+  for (const char* k : {"true", "false", "nil", "bitmap", "picture", "binary", "raw"})
+    if (w == k) return true;
+  return false;
+}
+
+// A record's prefix as the compiler writes it: the flags the source names, at least one, and a
+// position in the narrowest integer code. Any other would not compile back to the same bytes, so
+// a source is refused for it (the JSON view shows the tree as it is).
+void checkPrefixes(const RawRecord& r) {
+  for (const RawRecord& c : r.children) checkPrefixes(c);
+  if (!r.prefixed) return;
+  const char* why = nullptr;
+  if (r.flags & ~content::kPrefixFlags)
+    why = "a flag the source has no word for";
+  else if (r.flags == 0)
+    why = "no flag";
+  else if (r.flags & content::kPrefixPosition) {
+    std::vector<std::uint8_t> narrowest;
+    ByteWriter(narrowest).integer(r.position);
+    if (r.position < 0)
+      why = "a negative position";
+    else if (narrowest[0] != static_cast<std::uint8_t>(r.positionCode))
+      why = "a position in a wider integer code than it needs";
+  }
+  if (why)
+    throw SourceError("the prefix of element '" + r.name + "' has " + why + "; it cannot be written as source");
+}
 
 SourceValue rawValue(const RawProperty& p) {
   SourceValue v;
@@ -48,7 +79,8 @@ SourceValue readable(const RawProperty& p, const PropertyTarget& target) {
     case ValueCode::Ident:
       v.kind = K::Ident;
       v.text = values.identPayload(p.code);
-      if (!isSourceName(v.text)) break;  // kept as raw bytes: it cannot stand bare in a source
+      // Kept as raw bytes where it cannot stand bare in a source, or would read as another value.
+      if (!isSourceName(v.text) || isValueKeyword(v.text)) break;
       return v;
     case ValueCode::False: case ValueCode::True:
       v.kind = K::Boolean;
@@ -100,9 +132,9 @@ SourceElement toSource(const RawRecord& r, bool root) {
   SourceElement e;
   e.kind = r.className;
   e.name = r.name;
-  e.exists = r.flags & 1;
-  e.isInline = r.flags & 4;
-  e.position = (r.flags & 2) ? r.position : -1;
+  e.exists = r.flags & content::kPrefixExists;
+  e.isInline = r.flags & content::kPrefixInline;
+  e.position = (r.flags & content::kPrefixPosition) ? r.position : -1;
   const ui::TypeInfo* type = recordType(r.className, root);
   for (const RawProperty& p : r.properties) {
     SourceProperty sp;
@@ -208,7 +240,9 @@ void json(std::string& out, const SourceElement& e, int indent) {
 }  // namespace
 
 SourceElement definitionSource(std::span<const std::uint8_t> definition) {
-  return toSource(parseRawDefinition(definition), true);
+  const RawRecord root = parseRawDefinition(definition);
+  checkPrefixes(root);
+  return toSource(root, true);
 }
 
 std::string dumpSource(std::span<const std::uint8_t> definition) { return writeSource(definitionSource(definition)); }

@@ -21,6 +21,23 @@ namespace {
 // Far above any picture a page shows (the largest is about 700 KB).
 constexpr std::size_t kMaxPictureBytes = 16u << 20;
 
+// The bytes a quoted string may not hold as they stand: the C0 controls but tab, line feed and
+// carriage return (which end or break a line before a string sees them), and DEL.
+bool isControlByte(unsigned char c) { return (c < 0x20 && c != '\t' && c != '\n' && c != '\r') || c == 0x7F; }
+
+int hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// A byte as two upper-case hex digits.
+std::string hexByte(unsigned char c) {
+  const char* digits = "0123456789ABCDEF";
+  return {digits[c >> 4], digits[c & 15]};
+}
+
 struct Line {
   int number;
   int indent;
@@ -408,6 +425,27 @@ class Parser {
     return text_.substr(start, at_ - start);
   }
 
+  // The column, in characters from 1, of byte `at` of text_: text_ is always the rest of line
+  // line_ from some point on, and that line is indented by spaces.
+  int column(std::size_t at) const {
+    for (const Line& l : lines_) {
+      if (l.number != line_ || l.text.size() < text_.size()) continue;
+      const std::string before = l.text.substr(0, l.text.size() - text_.size()) + text_.substr(0, at);
+      int n = l.indent + 1;
+      for (unsigned char c : before) n += (c & 0xC0) != 0x80;
+      return n;
+    }
+    return static_cast<int>(at) + 1;
+  }
+
+  // A control byte in a string would reach the page unseen, or cut the text short where it is
+  // a NUL; the source writes one as \xHH. A tab is text as it stands.
+  void refuseControlByte(std::size_t at) const {
+    auto c = static_cast<unsigned char>(text_[at]);
+    if (!isControlByte(c)) return;
+    fail(line_, "control byte 0x" + hexByte(c) + " at column " + std::to_string(column(at)));
+  }
+
   std::string quoted() {
     skipSpaces();
     if (at_ >= text_.size() || text_[at_] != '"') fail(line_, "expected a quoted string");
@@ -417,11 +455,13 @@ class Parser {
       if (at_ >= text_.size()) fail(line_, "the string has no closing quote");
       char c = text_[at_++];
       if (c == '"') return out;
+      refuseControlByte(at_ - 1);
       if (c != '\\') {
         out += c;
         continue;
       }
       if (at_ >= text_.size()) fail(line_, "the string has no closing quote");
+      refuseControlByte(at_);
       char e = text_[at_++];
       switch (e) {
         case 'n': out += '\n'; break;
@@ -429,6 +469,15 @@ class Parser {
         case 't': out += '\t'; break;
         case '"': out += '"'; break;
         case '\\': out += '\\'; break;
+        case 'x': {
+          for (std::size_t i = at_; i < at_ + 2 && i < text_.size(); ++i) refuseControlByte(i);
+          int high = at_ < text_.size() ? hexDigit(text_[at_]) : -1;
+          int low = at_ + 1 < text_.size() ? hexDigit(text_[at_ + 1]) : -1;
+          if (high < 0 || low < 0) fail(line_, "the escape \\x takes two hex digits, as in \\x1B");
+          out += static_cast<char>(high * 16 + low);
+          at_ += 2;
+          break;
+        }
         default: fail(line_, std::string("unknown escape \\") + e);
       }
     }
@@ -607,7 +656,11 @@ std::string quote(const std::string& s) {
       case '\n': out += "\\n"; break;
       case '\r': out += "\\r"; break;
       case '\t': out += "\\t"; break;
-      default: out += c;
+      default:
+        if (isControlByte(static_cast<unsigned char>(c)))
+          out += "\\x" + hexByte(static_cast<unsigned char>(c));
+        else
+          out += c;
     }
   }
   return out + "\"";

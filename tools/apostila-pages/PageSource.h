@@ -12,7 +12,8 @@
 //         Picture.Data: picture TBitmap "t05-fluxo-npn.bmp"
 //
 // Long strings continue on the following lines, each a quoted piece indented deeper; the
-// pieces are joined as they stand. Escapes inside quotes: \" \\ \n \r \t.
+// pieces are joined as they stand. Escapes inside quotes: \" \\ \n \r \t, and \xHH for any one
+// byte (two hex digits). A raw control byte inside quotes is refused, tab apart.
 //
 // A page built on a shared frame (a file in the frames/ folder beside the pages) names it and
 // gives only what differs; Frame.h expands it:

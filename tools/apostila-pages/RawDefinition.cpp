@@ -1,8 +1,6 @@
 // Structural parse of definitions.
 #include "RawDefinition.h"
 
-#include <algorithm>
-
 #include "content/ByteReader.h"
 #include "content/ReadError.h"
 #include "content/ValueReader.h"
@@ -18,9 +16,8 @@ class RawParser {
   explicit RawParser(std::span<const std::uint8_t> data) : data_(data), in_(data), values_(in_) {}
 
   RawRecord run() {
-    auto sig = in_.take(4);
-    const std::uint8_t expected[4] = {'T', 'P', 'F', '0'};
-    if (!std::equal(sig.begin(), sig.end(), expected)) throw content::ReadError(content::msg::kInvalidStreamFormat);
+    if (!content::hasSignature(in_.take(content::kSignature.size())))
+      throw content::ReadError(content::msg::kInvalidStreamFormat);
     RawRecord root = record(0);
     if (!in_.atEnd())
       throw content::ReadError("data follows the root record at offset " + std::to_string(in_.position()));
@@ -33,17 +30,19 @@ class RawParser {
   RawRecord record(int depth) {
     if (depth > kMaxDepth) throw content::ReadError("elements nest too deeply");
     RawRecord r;
-    if ((in_.peek() & 0xF0) == 0xF0) {
-      r.flags = in_.u8() & 0x0F;
-      if (r.flags & 2) {
+    if (content::isPrefix(in_.peek())) {
+      r.prefixed = true;
+      r.flags = in_.u8() & ~content::kPrefixMark;
+      if (r.flags & content::kPrefixPosition) {
         content::ValueCode c = values_.code();
         if (!content::ValueReader::isInteger(c)) throw content::ReadError(content::msg::kInvalidStreamFormat);
+        r.positionCode = c;
         r.position = static_cast<int>(values_.integerPayload(c));
       }
     }
     r.className = in_.shortString();
     r.name = in_.shortString();
-    while (in_.peek() != 0) {
+    while (in_.peek() != content::kEnd) {
       RawProperty p;
       p.path = in_.shortString();
       std::size_t start = in_.position();
@@ -55,7 +54,7 @@ class RawParser {
       r.properties.push_back(std::move(p));
     }
     in_.skip(1);
-    while (in_.peek() != 0) r.children.push_back(record(depth + 1));
+    while (in_.peek() != content::kEnd) r.children.push_back(record(depth + 1));
     in_.skip(1);
     return r;
   }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "content/ValueCode.h"
+#include "content/StreamFormat.h"
 
 namespace apostila::tools {
 
@@ -19,8 +19,10 @@ struct RawProperty {
 };
 
 struct RawRecord {
-  std::uint8_t flags = 0;
+  bool prefixed = false;   // the record opens with a prefix byte
+  std::uint8_t flags = 0;  // its flags (content::PrefixFlag), unknown ones included
   int position = -1;
+  content::ValueCode positionCode = content::ValueCode::Null;  // how the position is stored
   std::string className;
   std::string name;
   std::vector<RawProperty> properties;
