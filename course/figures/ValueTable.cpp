@@ -1,6 +1,7 @@
 // The named values and their values file.
 #include "ValueTable.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <stdexcept>
@@ -23,6 +24,12 @@ bool validName(const std::string& n) {
 const char* const kBaseUnits[] = {"V", "A", "\u03A9", "W", "V/\u00B0C", "Hz", "s"};
 
 }  // namespace
+
+int ValueTable::decimalsFor(double value, const std::string& unit, int significant) {
+  const double shown = std::fabs(value / scaleOf(unit));
+  if (shown == 0) return significant - 1;  // no leading digit to count from
+  return std::max(0, significant - 1 - static_cast<int>(std::floor(std::log10(shown))));
+}
 
 double ValueTable::scaleOf(const std::string& unit) {
   for (const char* base : kBaseUnits)

@@ -47,6 +47,10 @@ class ValueTable {
   // How many base units one shown unit is: "mA" -> 1e-3, "kΩ" -> 1e3, "V" -> 1.
   static double scaleOf(const std::string& unit);
 
+  // The decimals that show a value to this many significant figures in its unit; a value of
+  // 10^significant units or more keeps its whole units, and zero shows significant − 1 decimals.
+  static int decimalsFor(double value, const std::string& unit, int significant);
+
  private:
   void refuseTwice(const std::string& name) const;
 

@@ -145,6 +145,7 @@ Solution newton(const Circuit& c, double celsius = 25) {
 // keep their whole units), as a learner writes it down before the next step.
 double three(double value, double unit) {
   const double shown = std::fabs(value / unit);
+  if (shown == 0) return 0;  // no digits to count (a divider that is not there)
   const double k = std::pow(10.0, std::max(0, 2 - static_cast<int>(std::floor(std::log10(shown))))) / unit;
   return std::round(value * k) / k;
 }

@@ -279,6 +279,20 @@ TEST(Figures, ALogarithmicAxisSpacesDecadesEvenly) {
   EXPECT_NEAR(asked.back(), 1, 1e-9) << "the label is set where the curve ends";
 }
 
+// Significant figures counted in the shown unit; zero has no leading digit to count from.
+TEST(NamedValues, DecimalsForSignificantFigures) {
+  const struct {
+    double value;
+    const char* unit;
+    int significant, decimals;
+  } cases[] = {
+      {2.404e-3, "mA", 3, 2}, {24.04e-6, "\u00B5A", 3, 1}, {0.0577, "V", 3, 4}, {478e3, "k\u03A9", 3, 0},
+      {1234, "V", 3, 0},      {-0.7, "V", 2, 2},           {0.0, "V", 3, 2},     {0.0, "mA", 2, 1},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ValueTable::decimalsFor(c.value, c.unit, c.significant), c.decimals) << c.value << " " << c.unit;
+}
+
 TEST(NamedValues, TextsHaveTheCoursesPrecisionAndUnits) {
   ValueTable t;
   struct Case {

@@ -28,11 +28,7 @@ double change(double a, double b) { return (b / a - 1) * 100; }
 
 // The decimals that show a value to three significant figures in its unit (a value of a
 // thousand units or more keeps its whole units).
-int threeFigures(double value, const std::string& unit) {
-  const double shown = std::fabs(value / ValueTable::scaleOf(unit));
-  if (shown == 0) return 2;
-  return std::max(0, 2 - static_cast<int>(std::floor(std::log10(shown))));
-}
+int threeFigures(double value, const std::string& unit) { return ValueTable::decimalsFor(value, unit, 3); }
 
 // A value as shown with this many decimals in its unit.
 double rounded(double value, const std::string& unit, int decimals) {

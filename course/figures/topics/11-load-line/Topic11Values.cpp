@@ -20,22 +20,16 @@ namespace {
 const char* const kOhms = "k\u03A9";
 const char* const kMicroamps = "\u00B5A";
 
-// The decimals that show a value to this many significant figures in its unit.
-int figures(double value, const std::string& unit, int significant) {
-  const double shown = std::fabs(value / ValueTable::scaleOf(unit));
-  return std::max(0, significant - 1 - static_cast<int>(std::floor(std::log10(shown))));
-}
-
-// A value rounded to those figures, as the page shows it.
+// A value rounded to this many significant figures in its unit, as the page shows it.
 double toFigures(double value, const std::string& unit, int significant) {
-  const double k = std::pow(10.0, figures(value, unit, significant)) / ValueTable::scaleOf(unit);
+  const double k = std::pow(10.0, ValueTable::decimalsFor(value, unit, significant)) / ValueTable::scaleOf(unit);
   return std::round(value * k) / k;
 }
 
 // Adds a value to this many significant figures and returns it as shown.
 double addFigures(ValueTable& t, const std::string& name, double value, const std::string& unit, int significant) {
   const double shown = toFigures(value, unit, significant);
-  t.add(name, shown, unit, figures(shown, unit, significant));
+  t.add(name, shown, unit, ValueTable::decimalsFor(shown, unit, significant));
   return shown;
 }
 
