@@ -57,7 +57,7 @@ void addTopic12Values(ValueTable& t) {
   t.add("t47.vce_cut", on.vceCut, "V");
   const SwitchPoint mOn = solveSwitch(q, sw.vbb, sw.rb, sw.vcc, sw.rc);
   const SwitchPoint mOff = solveSwitch(q, 0, sw.rb, sw.vcc, sw.rc);
-  t.add("t48.vce_sat", mOn.vce, "V", 2);
+  t.add("t48.vce_sat", mOn.vce, "V", 4);  // three figures, as every computed result
   t.add("t48.ic_on", mOn.ic, "mA", 1);
   t.add("t48.ib_on", mOn.ib, "mA", 3);
   // The base returned to 0 V through RB leaves only the collector-base leakage; with the base
@@ -91,7 +91,7 @@ void addTopic12Values(ValueTable& t) {
   t.add("t49.beta_min", sw.beta, "");
   t.add("t49.ic_active", sw.beta * ibReal49, "mA", 0);
   const SwitchPoint mLed = solveSwitch(q, vin49, rb49, vcc49 - vled, rled);
-  t.add("t49.m_vce", mLed.vce, "V", 2);
+  t.add("t49.m_vce", mLed.vce, "V", 4);
   t.add("t49.m_ic", mLed.ic, "mA", 1);
   t.add("t49.m_ib", mLed.ib, "mA", 2);
   t.add("t49.m_vbe", mLed.vbe, "V", 2);
