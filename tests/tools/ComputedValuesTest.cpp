@@ -6,6 +6,7 @@
 
 #include "ComputedValues.h"
 #include "PageSource.h"
+#include "SourceErrorOf.h"
 
 namespace apostila::tools {
 namespace {
@@ -17,15 +18,6 @@ struct WithValues {
   explicit WithValues(const std::string& text) { ComputedValues::setCurrent(ComputedValues::parse(text, "values.txt")); }
   ~WithValues() { ComputedValues::setCurrent({}); }
 };
-
-std::string errorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const SourceError& e) {
-    return e.what();
-  }
-  return "";
-}
 
 TEST(ComputedValues, ReferencesAreReplacedAndBracesDoubledStayBraces) {
   const ComputedValues v = ComputedValues::parse(kValues, "values.txt");
@@ -49,11 +41,11 @@ TEST(ComputedValues, ErrorsNameTheFileAndLine) {
       {"{}", "p.page:3: bad value name '{}': write {{ for a brace of the text"},
   };
   for (const auto& [text, message] : cases)
-    EXPECT_EQ(errorOf([&] { v.substitute(text, "p.page", 3); }), message) << text;
-  EXPECT_EQ(errorOf([] { ComputedValues::parse("a\t1\nb 2\n", "v.txt"); }),
+    EXPECT_EQ(sourceErrorOf([&] { v.substitute(text, "p.page", 3); }), message) << text;
+  EXPECT_EQ(sourceErrorOf([] { ComputedValues::parse("a\t1\nb 2\n", "v.txt"); }),
             "v.txt:2: expected a name, a tab and the value's text");
-  EXPECT_EQ(errorOf([] { ComputedValues::parse("a\t1\na\t2\n", "v.txt"); }), "v.txt:2: the value 'a' is given twice");
-  EXPECT_EQ(errorOf([] { ComputedValues::parse("a-b\t1\n", "v.txt"); }), "v.txt:1: bad value name 'a-b'");
+  EXPECT_EQ(sourceErrorOf([] { ComputedValues::parse("a\t1\na\t2\n", "v.txt"); }), "v.txt:2: the value 'a' is given twice");
+  EXPECT_EQ(sourceErrorOf([] { ComputedValues::parse("a-b\t1\n", "v.txt"); }), "v.txt:1: bad value name 'a-b'");
 }
 
 TEST(ComputedValues, SourcesSubstituteInStringsAndWriteBracesBackDoubled) {
@@ -72,12 +64,12 @@ TEST(ComputedValues, SourcesSubstituteInStringsAndWriteBracesBackDoubled) {
   EXPECT_NE(written.find("\"{{literal}\""), std::string::npos) << written;
   EXPECT_EQ(parseSource(written, "again.page", {}).children[0].properties[1].value.text, "{literal}");
   // The error points at the line of the string.
-  EXPECT_EQ(errorOf([] { parseSource("TForm81 Form81\n  Caption: \"x\"\n  Hint: \"{nada}\"\n", "p.page", {}); }),
+  EXPECT_EQ(sourceErrorOf([] { parseSource("TForm81 Form81\n  Caption: \"x\"\n  Hint: \"{nada}\"\n", "p.page", {}); }),
             "p.page:3: unknown computed value 'nada'");
 }
 
 TEST(ComputedValues, WithoutAValuesFileEveryReferenceIsUnknown) {
-  EXPECT_EQ(errorOf([] { parseSource("TForm81 Form81\n  Caption: \"{q17.ic}\"\n", "p.page", {}); }),
+  EXPECT_EQ(sourceErrorOf([] { parseSource("TForm81 Form81\n  Caption: \"{q17.ic}\"\n", "p.page", {}); }),
             "p.page:2: unknown computed value 'q17.ic'");
 }
 

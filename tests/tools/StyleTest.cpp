@@ -13,21 +13,13 @@
 #include "Compiler.h"
 #include "Frame.h"
 #include "PageSource.h"
+#include "SourceErrorOf.h"
 #include "Restyle.h"
 
 namespace apostila::tools {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string errorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const SourceError& e) {
-    return e.what();
-  }
-  return "";
-}
 
 // A folder of sources on disk, as sheets are looked up beside a source.
 class Folder {
@@ -127,7 +119,7 @@ TEST(Style, SheetsAreFoundBesideTheSourceAndServeFramesToo) {
   // A bad value in a sheet is told at the sheet's line, with the page it was compiled for.
   f.write("frames/course.styles", "style Body\n  Font.Color: clBlu\n");
   f.write("Form8.page", "use \"course.styles\"\nTForm8 Form8\n  TLabel Label1 like Body\n");
-  const std::string message = errorOf([&] {
+  const std::string message = sourceErrorOf([&] {
     Compiler(f.path("Form8.page")).compile(parseSource(f.read("Form8.page"), f.path("Form8.page"), {}));
   });
   EXPECT_EQ(message.rfind(f.path("frames/course.styles") + ":2: Font.Color: 'clBlu'", 0), 0u) << message;
@@ -157,16 +149,16 @@ TEST(Style, FaultsAreToldAtTheirLine) {
        "p.page:1: style sheet 'nada.styles' not found (looked in . and in frames/ there)"},
       {"style A\n  Color: clRed\n", "p.page:2: the source holds no element"},
   };
-  for (const auto& [source, message] : cases) EXPECT_EQ(errorOf([&] { parseSource(source, "p.page", {}); }), message) << source;
+  for (const auto& [source, message] : cases) EXPECT_EQ(sourceErrorOf([&] { parseSource(source, "p.page", {}); }), message) << source;
 
   // Sheets that use each other: the line that closes the cycle.
   Folder f;
   f.write("a.styles", "use \"b.styles\"\n");
   const std::string b = f.write("b.styles", "style B\n  Color: clRed\nuse \"a.styles\"\n");
   f.write("p.page", "use \"a.styles\"\nTForm5 Form5\n");
-  const std::string message = errorOf([&] { parseSource(f.read("p.page"), f.path("p.page"), {}); });
+  const std::string message = sourceErrorOf([&] { parseSource(f.read("p.page"), f.path("p.page"), {}); });
   EXPECT_EQ(message.rfind(b + ":3: style sheets use each other in a cycle: a.styles -> b.styles -> a.styles", 0), 0u) << message;
-  EXPECT_EQ(errorOf([&] { readStyleSheet("TLabel Label1\n", f.path("s.styles"), {}); }),
+  EXPECT_EQ(sourceErrorOf([&] { readStyleSheet("TLabel Label1\n", f.path("s.styles"), {}); }),
             f.path("s.styles") + ":1: a style sheet holds only 'use' lines and styles");
 }
 
