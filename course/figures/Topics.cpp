@@ -14,7 +14,7 @@ ValueTable build() {
   ValueTable course;
   for (const CoursePart& p : courseParts()) {
     if (!p.values) continue;
-    ValueTable own;
+    ValueTable own(&course);
     p.values(own);
     course.merge(own);
   }
@@ -59,5 +59,16 @@ const ValueTable& courseValues() {
 }
 
 const std::string& val(const std::string& name) { return courseValues().text(name); }
+
+std::string worked(const std::string& result) { return courseValues().workedText(result); }
+
+std::string workedFraction(const std::string& result) {
+  const ValueTable& t = courseValues();
+  const WorkedStep& s = t.step(result);
+  if (s.op != Op::Quotient) return t.workedText(result);
+  return "\\frac{" + t.operandText(s.operands[0]) + "}{" + t.operandText(s.operands[1]) + "}";
+}
+
+std::string workedStep(const std::string& result) { return courseValues().stepText(result); }
 
 }  // namespace apostila::figures

@@ -63,6 +63,72 @@ void ValueTable::merge(const ValueTable& other) {
     refuseTwice(v.name);
     values_.push_back(v);
   }
+  steps_.insert(steps_.end(), other.steps_.begin(), other.steps_.end());
+}
+
+const NamedValue* ValueTable::find(const std::string& name) const {
+  for (const NamedValue& v : values_)
+    if (v.name == name) return &v;
+  return earlier_ ? earlier_->find(name) : nullptr;
+}
+
+double ValueTable::printed(const std::string& operand) const {
+  if (const NamedValue* v = find(operand)) return v->shown;
+  // A number as printed: digits with a decimal comma, then a space and a unit, or nothing.
+  const std::size_t space = operand.find(' ');
+  std::string digits = operand.substr(0, space);
+  const std::string unit = space == std::string::npos ? "" : operand.substr(space + 1);
+  std::replace(digits.begin(), digits.end(), ',', '.');
+  const bool number = !digits.empty() && std::all_of(digits.begin(), digits.end(), [](char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) || c == '.';
+  });
+  if (!number || std::count(digits.begin(), digits.end(), '.') > 1)
+    throw std::out_of_range("worked step: '" + operand + "' is neither a value nor a number");
+  return std::stod(digits) * scaleOf(unit);
+}
+
+void ValueTable::work(const std::string& result, const std::string& a, Op op, const std::string& b,
+                      const std::string& unit, int decimals) {
+  work(result, op, {a, b}, unit, decimals);
+}
+
+void ValueTable::work(const std::string& result, Op op, const std::vector<std::string>& operands,
+                      const std::string& unit, int decimals) {
+  for (const WorkedStep& s : steps_)
+    if (s.result == result) throw std::invalid_argument("worked step: '" + result + "' worked twice");
+  const bool chain = op == Op::Sum || op == Op::Difference || op == Op::Product;
+  if (operands.size() < 2 || (operands.size() > 2 && !chain))
+    throw std::invalid_argument("worked step: '" + result + "' needs two operands, or more for a chain");
+  std::vector<double> values;
+  for (const std::string& o : operands) values.push_back(printed(o));
+  // Operands printed in decimals can give a result exactly halfway between two printed ones
+  // (8,7 mA / 40 µA = 217,5), which a learner rounds away from zero; the binary result may fall
+  // a hair short of the half, so it is nudged outwards by far less than any printed digit.
+  add(result, workedFrom(op, values) * (1 + 1e-12), unit, decimals);
+  steps_.push_back({result, op, operands});
+}
+
+const WorkedStep& ValueTable::step(const std::string& result) const {
+  for (const WorkedStep& s : steps_)
+    if (s.result == result) return s;
+  throw std::out_of_range("worked step: no step works '" + result + "'");
+}
+
+std::string ValueTable::operandText(const std::string& operand) const {
+  if (const NamedValue* v = find(operand)) return v->text;
+  printed(operand);  // refuses what is no number
+  return operand;
+}
+
+std::string ValueTable::workedText(const std::string& result) const {
+  const WorkedStep& s = step(result);
+  std::string out;
+  for (const std::string& o : s.operands) out += (out.empty() ? "" : signOf(s.op)) + operandText(o);
+  return out;
+}
+
+std::string ValueTable::stepText(const std::string& result) const {
+  return workedText(result) + " = " + (*this)[result].text;
 }
 
 void ValueTable::refuseTwice(const std::string& name) const {
@@ -79,6 +145,8 @@ const NamedValue& ValueTable::operator[](const std::string& name) const {
 std::string ValueTable::file() const {
   std::string out;
   for (const NamedValue& v : values_) out += v.name + "\t" + v.text + "\n";
+  for (const WorkedStep& s : steps_)
+    if (s.op != Op::Change) out += "=" + s.result + "\t" + stepText(s.result) + "\n";
   return out;
 }
 

@@ -25,11 +25,11 @@ int main(int argc, char** argv) {
       return 0;
     }
     fs::create_directories(argv[1]);
+    const std::string values = courseValues().file();
+    writeFile(fs::path(argv[1]) / "values.txt", std::vector<std::uint8_t>(values.begin(), values.end()));
     for (const auto& f : allFigures()) writeFile(fs::path(argv[1]) / f.file, f.encode());
     fs::create_directories(fs::path(argv[1]) / "icons");
     for (const auto& f : desktopIcons()) writeFile(fs::path(argv[1]) / "icons" / f.file, f.encode());
-    const std::string values = courseValues().file();
-    writeFile(fs::path(argv[1]) / "values.txt", std::vector<std::uint8_t>(values.begin(), values.end()));
   } catch (const std::exception& e) {
     std::cerr << "apostila-figures: " << e.what() << "\n";
     return 1;

@@ -27,6 +27,7 @@ namespace {
 
 using figures::Drawing;
 using figures::FigureList;
+using figures::Op;
 using figures::TextSetter;
 using figures::ValueTable;
 
@@ -322,6 +323,42 @@ TEST(NamedValues, TextsHaveTheCoursesPrecisionAndUnits) {
   EXPECT_THROW(t.add("z", 1, "furlong"), std::invalid_argument);
   EXPECT_THROW(t["nada"], std::out_of_range);
   EXPECT_EQ(t.file().substr(0, 9), "a\t2,4 mA\n");
+}
+
+// A step is worked from its operands as printed, so that its result follows from the page's
+// numbers and not from the exact values behind them; an earlier part's value may be an operand.
+TEST(NamedValues, StepsAreWorkedFromTheOperandsAsPrinted) {
+  ValueTable earlier;
+  earlier.add("vbe", 0.7, "V", 1);
+  ValueTable t(&earlier);
+  t.add("vcc", 12, "V");
+  t.add("ib", 24.04e-6, "\u00B5A", 1);  // printed 24,0 µA
+  t.work("vrb", "vcc", Op::Difference, "vbe", "V", 1);
+  t.work("ic", "100", Op::Product, "ib", "mA", 2);  // 100 · 24,0 µA, not 100 · 24,04 µA
+  t.work("rise", "ib", Op::Change, "25,2 \u00B5A", "", 1);
+  t.work("half", "vcc", Op::Quotient, "2", "V");
+  EXPECT_EQ(t.text("vrb"), "11,3 V");
+  EXPECT_EQ(t.text("ic"), "2,40 mA");
+  EXPECT_EQ(t.text("rise"), "5,0");
+  t.work("rest", Op::Difference, {"vcc", "vrb", "0,5 V"}, "V", 1);  // a chain, left to right
+  EXPECT_EQ(t.stepText("rest"), "12 V \u2212 11,3 V \u2212 0,5 V = 0,2 V");
+  EXPECT_THROW(t.work("q", Op::Quotient, {"vcc", "vrb", "2"}, "V"), std::invalid_argument);
+  EXPECT_THROW(t.work("one", Op::Sum, {"vcc"}, "V"), std::invalid_argument);
+  EXPECT_EQ(t.stepText("vrb"), "12 V \u2212 0,7 V = 11,3 V");
+  EXPECT_EQ(t.workedText("ic"), "100 \u00B7 24,0 \u00B5A");
+  EXPECT_NE(t.file().find("=ic\t100 \u00B7 24,0 \u00B5A = 2,40 mA\n"), std::string::npos) << t.file();
+  EXPECT_EQ(t.file().find("=rise"), std::string::npos) << "a change is printed in parts, never whole";
+  EXPECT_THROW(t.work("ic", "vcc", Op::Sum, "vbe", "V"), std::invalid_argument);   // worked twice
+  EXPECT_THROW(t.work("x", "vce", Op::Sum, "vbe", "V"), std::out_of_range);        // no such value
+  EXPECT_THROW(t.work("y", "1,2,3", Op::Sum, "vbe", "V"), std::out_of_range);      // no number
+  EXPECT_THROW(t.work("z", "vcc", Op::Sum, "2 furlongs", "V"), std::invalid_argument);
+  EXPECT_THROW(t.step("vcc"), std::out_of_range);
+  // Merged into the course's table, the steps come along.
+  ValueTable course;
+  course.merge(earlier);
+  course.merge(t);
+  EXPECT_EQ(course.steps().size(), t.steps().size());
+  EXPECT_EQ(course.stepText("half"), "12 V / 2 = 6 V");
 }
 
 }  // namespace

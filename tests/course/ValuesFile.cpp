@@ -86,7 +86,10 @@ TEST(ValuesFile, ReadsEachUnitAtItsScaleAndRefusesUnknownOnes) {
 
 // Every text the figure program wrote must be one this reader reads.
 TEST(ValuesFile, EveryValueOfTheCourseIsReadable) {
-  for (const auto& [name, text] : valuesFile()) EXPECT_TRUE(readShown(text).ok) << name << ": \"" << text << "\"";
+  for (const auto& [name, text] : valuesFile()) {
+    if (name.rfind('=', 0) == 0) continue;  // a step's whole text
+    EXPECT_TRUE(readShown(text).ok) << name << ": \"" << text << "\"";
+  }
 }
 
 }  // namespace

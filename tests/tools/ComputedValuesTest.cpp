@@ -11,7 +11,8 @@
 namespace apostila::tools {
 namespace {
 
-const char* const kValues = "q17.ic\t2,4 mA\nq17.vce\t6,7 V\nhand.vbe\t0,7 V\n";
+const char* const kValues =
+    "q17.ic\t2,4 mA\nq17.vce\t6,7 V\nhand.vbe\t0,7 V\n=q17.vce\t12 V \u2212 5,28 V = 6,72 V\n";
 
 // Parses with a values table in force and puts the empty one back afterwards.
 struct WithValues {
@@ -26,6 +27,7 @@ TEST(ComputedValues, ReferencesAreReplacedAndBracesDoubledStayBraces) {
       {"IC ≈ {q17.ic}", "IC ≈ 2,4 mA"},
       {"IC ≈ {q17.ic} e VCE ≈ {q17.vce}", "IC ≈ 2,4 mA e VCE ≈ 6,7 V"},
       {"{hand.vbe}", "0,7 V"},
+      {"VCE = {=q17.vce}", "VCE = 12 V \u2212 5,28 V = 6,72 V"},
       {"{{q17.ic}", "{q17.ic}"},
       {"a {{b} c}", "a {b} c}"},
   };
@@ -39,6 +41,8 @@ TEST(ComputedValues, ErrorsNameTheFileAndLine) {
       {"IC ≈ {q17.ic", "p.page:3: '{' without its '}': write {{ for a brace of the text"},
       {"{a b}", "p.page:3: bad value name '{a b}': write {{ for a brace of the text"},
       {"{}", "p.page:3: bad value name '{}': write {{ for a brace of the text"},
+      {"{=}", "p.page:3: bad value name '{=}': write {{ for a brace of the text"},
+      {"{=q17.ic}", "p.page:3: no worked step for 'q17.ic'"},
   };
   for (const auto& [text, message] : cases)
     EXPECT_EQ(sourceErrorOf([&] { v.substitute(text, "p.page", 3); }), message) << text;

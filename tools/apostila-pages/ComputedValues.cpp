@@ -13,6 +13,15 @@ namespace {
 
 bool nameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '.' || c == '_'; }
 
+// A value's name, or "=" and a value's name for the step that works it out.
+bool validName(const std::string& name) {
+  const std::size_t from = !name.empty() && name[0] == '=' ? 1 : 0;
+  if (name.size() == from) return false;
+  for (std::size_t i = from; i < name.size(); ++i)
+    if (!nameChar(name[i])) return false;
+  return true;
+}
+
 ComputedValues& table() {
   static ComputedValues values;
   return values;
@@ -33,8 +42,7 @@ ComputedValues ComputedValues::parse(const std::string& text, const std::string&
     if (tab == std::string::npos) throw SourceError(file, n, "expected a name, a tab and the value's text");
     const std::string name = line.substr(0, tab);
     if (name.empty()) throw SourceError(file, n, "the value has no name");
-    for (char c : name)
-      if (!nameChar(c)) throw SourceError(file, n, "bad value name '" + name + "'");
+    if (!validName(name)) throw SourceError(file, n, "bad value name '" + name + "'");
     if (!v.texts_.emplace(name, line.substr(tab + 1)).second)
       throw SourceError(file, n, "the value '" + name + "' is given twice");
   }
@@ -63,11 +71,12 @@ std::string ComputedValues::substitute(const std::string& text, const std::strin
     if (close == std::string::npos)
       throw SourceError(file, line, "'{' without its '}': write {{ for a brace of the text");
     const std::string name = text.substr(i + 1, close - i - 1);
-    bool valid = !name.empty();
-    for (char c : name) valid = valid && nameChar(c);
-    if (!valid) throw SourceError(file, line, "bad value name '{" + name + "}': write {{ for a brace of the text");
+    if (!validName(name)) throw SourceError(file, line, "bad value name '{" + name + "}': write {{ for a brace of the text");
     auto it = texts_.find(name);
-    if (it == texts_.end()) throw SourceError(file, line, "unknown computed value '" + name + "'");
+    if (it == texts_.end())
+      throw SourceError(file, line,
+                        name[0] == '=' ? "no worked step for '" + name.substr(1) + "'"
+                                       : "unknown computed value '" + name + "'");
     out += it->second;
     i = close;
   }

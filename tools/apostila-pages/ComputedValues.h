@@ -3,9 +3,11 @@
 // names one as {name}, and the compiler puts its text in its place, so a number is typed once:
 //
 //   Caption: "IC ≈ {q17.ic} e VCE ≈ {q17.vce}"      ->  "IC ≈ 2,4 mA e VCE ≈ 6,7 V"
+//   Caption: "VCE = {=q17.vce}"                      ->  "VCE = 12 V − 5,28 V = 6,72 V"
 //   Caption: "a set {{1, 2}"                       ->  "a set {1, 2}"   ({{ is one brace)
 //
-// A name that the file lacks is an error at the string's file and line. Without a values file
+// A worked step is written in the file as "=name<TAB>12 V − 5,28 V = 6,72 V", from its one
+// declaration beside the values. A name that the file lacks is an error at the string's file and line. Without a values file
 // (no --values option) every reference is unknown.
 #pragma once
 

@@ -39,8 +39,8 @@ void question17(ValueTable& t) {
   const double ic = asPrinted(p.ic);
   t.add("q17.ib", p.ib, "\u00B5A", 1);
   t.add("q17.ic", ic, "mA", 2);
-  t.add("q17.vce", halfUp(c.vcc - ic * c.rc), "V", 2);
-  t.add("q17.vrc", halfUp(ic * c.rc), "V", 2);
+  t.work("q17.vrc", "q17.rc", Op::Product, "q17.ic", "V", 2);
+  t.work("q17.vce", "q17.vcc", Op::Difference, "q17.vrc", "V", 2);
   // VBE left out: all of VCC across RB.
   const double icNoVbe = asPrinted(c.beta * c.vcc / c.rb);
   t.add("q17.ic_novbe", icNoVbe, "mA", 2);
@@ -62,8 +62,9 @@ void question18(ValueTable& t) {
   if (!HandMethods::approximationHolds(c)) throw std::logic_error("question 18 must suit the approximate method");
   const double ic = asPrinted(HandMethods::dividerApproximate(c).ic);
   t.add("q18.ic", ic, "mA", 2);
-  t.add("q18.vce", halfUp(c.vcc - ic * (c.rc + c.re)), "V", 2);
-  t.add("q18.vdrop", halfUp(ic * (c.rc + c.re)), "V", 2);
+  t.work("q18.rcre", "q18.rc", Op::Sum, "q18.re", "k\u03A9");
+  t.work("q18.vdrop", "q18.rcre", Op::Product, "q18.ic", "V", 2);
+  t.work("q18.vce", "q18.vcc", Op::Difference, "q18.vdrop", "V", 2);
   // RE left out of the collector current's path: VCE = VCC − IC · RC.
   t.add("q18.vce_rconly", halfUp(c.vcc - ic * c.rc), "V", 2);
   // The base voltage taken for the emitter's (VBE forgotten).

@@ -251,9 +251,9 @@ std::vector<std::uint8_t> workedExample() {
   d.text().draw({6, 15}, "Dados: I_E = " + val("t07.ie") + ", I_B = " + val("t07.ib") + ", I_{CBO} = " +
                              val("t07.icbo"));
   Equation eq(d, 3);
-  eq.row("I_C = I_E \u2212 I_B = " + val("t07.ie") + " \u2212 " + val("t07.ib_ma"));
+  eq.row("I_C = I_E \u2212 I_B = " + worked("t07.ic"));
   eq.row("= " + val("t07.ic"), Drawing::kBlue);
-  eq.row("I_{C(maj)} = I_C \u2212 I_{CBO} = " + val("t07.ic") + " \u2212 " + val("t07.icbo_ma"));
+  eq.row("I_{C(maj)} = I_C \u2212 I_{CBO} = " + worked("t07.ic_maj"));
   eq.row("= " + val("t07.ic_maj"), Drawing::kBlue);
   const double end = eq.draw({6, 22});
   d.text().draw({6, end + 19}, "A " + QuantityText::plain(DeviceModel::kRoomCelsius) +

@@ -30,7 +30,7 @@ void addTopic3Values(ValueTable& t) {
   t.add("t05.ie_per_ib", (ic6 + ib6) / ib6, "", 0);
   t.add("t06.ic", ic6, "mA");
   t.add("t06.ib", ib6, "\u00B5A", 1);
-  t.add("t06.ie", ic6 + t.shown("t06.ib"), "mA", 3);
+  t.work("t06.ie", "t06.ic", Op::Sum, "t06.ib", "mA", 3);
 
   // Teoria 7: IE = 5 mA given; IB from the model; IC = IE − IB; ICBO and the part of IC that
   // the emitter's electrons carry.
@@ -42,10 +42,10 @@ void addTopic3Values(ValueTable& t) {
   t.add("t07.ib", ib7, "\u00B5A", 1);
   t.add("t07.ib_ma", ib7, "mA", 4);
   // IC to the tenth of a microampere, so that the 10 nA taken off it shows in the result.
-  t.add("t07.ic", ie7 - t.shown("t07.ib_ma"), "mA", 4);
+  t.work("t07.ic", "t07.ie", Op::Difference, "t07.ib_ma", "mA", 4);
   t.add("t07.icbo", q.icbo(), "nA", 0);
   t.add("t07.icbo_ma", q.icbo(), "mA", 5);
-  t.add("t07.ic_maj", t.shown("t07.ic") - q.icbo(), "mA", 5);
+  t.work("t07.ic_maj", "t07.ic", Op::Difference, "t07.icbo_ma", "mA", 5);
 }
 
 }  // namespace apostila::figures

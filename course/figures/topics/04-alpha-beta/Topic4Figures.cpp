@@ -62,9 +62,9 @@ std::vector<std::uint8_t> definitions() {
     double x;
     std::string equation, result, meaning;
   } gains[] = {
-      {4, "α = \\frac{I_C}{I_E} = \\frac{" + val("t09.ic") + "}{" + val("t09.ie") + "} ≈ ", val("t09.alpha"),
+      {4, "α = \\frac{I_C}{I_E} = " + workedFraction("t09.alpha") + " ≈ ", val("t09.alpha"),
        "α < 1  (base comum)"},
-      {258, "β = \\frac{I_C}{I_B} = \\frac{" + val("t09.ic") + "}{" + val("t09.ib") + "} ≈ ", val("t09.beta"),
+      {258, "β = \\frac{I_C}{I_B} = " + workedFraction("t09.beta") + " ≈ ", val("t09.beta"),
        "β ≫ 1  (emissor comum)"},
   };
   for (const auto& g : gains) {
@@ -121,14 +121,14 @@ std::vector<std::uint8_t> workedExamples() {
     std::vector<std::string> steps;
   } examples[] = {
       {8, "Exemplo 1", "Dados: β = " + val("t11.ex1_beta") + ";  I_B = " + val("t11.ex1_ib"),
-       {"I_C = β · I_B", "= " + val("t11.ex1_beta") + " · " + val("t11.ex1_ib") + " = " + val("t11.ex1_ic"),
+       {"I_C = β · I_B", "= " + workedStep("t11.ex1_ic"),
         "I_E = I_C + I_B = " + val("t11.ex1_ie"),
-        "α = \\frac{β}{β + 1} = \\frac{" + val("t11.ex1_beta") + "}{" + val("t11.ex1_beta1") + "} ≈ " +
+        "α = \\frac{β}{β + 1} = " + workedFraction("t11.ex1_alpha") + " ≈ " +
             val("t11.ex1_alpha")}},
       {256, "Exemplo 2", "Dados: α = " + val("t11.ex2_alpha") + ";  I_E = " + val("t11.ex2_ie"),
-       {"I_C = α · I_E", "= " + val("t11.ex2_alpha") + " · " + val("t11.ex2_ie") + " = " + val("t11.ex2_ic"),
+       {"I_C = α · I_E", "= " + workedStep("t11.ex2_ic"),
         "I_B = I_E − I_C = " + val("t11.ex2_ib"),
-        "β = \\frac{α}{1 − α} = \\frac{" + val("t11.ex2_alpha") + "}{" + val("t11.ex2_1malpha") + "} = " +
+        "β = \\frac{α}{1 − α} = " + workedFraction("t11.ex2_beta") + " = " +
             val("t11.ex2_beta")}},
   };
   for (const auto& ex : examples) {
@@ -215,12 +215,12 @@ void addTopic4Figures(FigureList& list) {
   list.add("t10-beta-de-alfa.bmp", [] {
     return step(521, 99, "3", "\\frac{1}{α} = 1 + \\frac{1}{β}   →   \\frac{1}{β} = \\frac{1}{α} − 1 = \\frac{1 − α}{α}   →",
                 "β = \\frac{α}{1 − α}",
-                "α = " + val("t09.alpha") + " → β = \\frac{" + val("t09.alpha") + "}{" + val("t10.one_minus_alpha") + "} = " +
+                "α = " + val("t09.alpha") + " → β = " + workedFraction("t10.beta_of_alpha") + " = " +
                     val("t10.beta_of_alpha"));
   });
   list.add("t10-alfa-de-beta.bmp", [] {
     return step(377, 99, "4", "\\frac{1}{α} = 1 + \\frac{1}{β} = \\frac{β + 1}{β}   →", "α = \\frac{β}{β + 1}",
-                "β = " + val("t09.beta") + " → α = \\frac{" + val("t09.beta") + "}{" + val("t10.beta1") + "} ≈ " + val("t10.alpha_of_beta"));
+                "β = " + val("t09.beta") + " → α = " + workedFraction("t10.alpha_of_beta") + " ≈ " + val("t10.alpha_of_beta"));
   });
   list.add("t11-exemplos.bmp", workedExamples);
   list.add("t11-hfe-ic-temperatura.bmp", hfeCurves);

@@ -17,14 +17,14 @@ void addTopic4Values(ValueTable& t) {
   t.add("t09.vce", vce, "V");
   t.add("t09.ic", ic, "mA");
   t.add("t09.ib", ib, "\u00B5A", 1);
-  t.add("t09.ie", ic + ib, "mA", 2);
-  t.add("t09.alpha", ic / (ic + ib), "", 3);
-  t.add("t09.beta", ic / ib, "", 0);
+  t.work("t09.ie", "t09.ic", Op::Sum, "t09.ib", "mA", 2);
+  t.work("t09.alpha", "t09.ic", Op::Quotient, "t09.ie", "", 3);
+  t.work("t09.beta", "t09.ic", Op::Quotient, "t09.ib", "", 0);
   // Teoria 10 checks both relations with these numbers as printed: β from α, α from β.
-  t.add("t10.one_minus_alpha", 1 - t.shown("t09.alpha"), "", 3);
-  t.add("t10.beta_of_alpha", t.shown("t09.alpha") / t.shown("t10.one_minus_alpha"), "", 0);
-  t.add("t10.beta1", t.shown("t09.beta") + 1, "");
-  t.add("t10.alpha_of_beta", t.shown("t09.beta") / t.shown("t10.beta1"), "", 3);
+  t.work("t10.one_minus_alpha", "1", Op::Difference, "t09.alpha", "", 3);
+  t.work("t10.beta_of_alpha", "t09.alpha", Op::Quotient, "t10.one_minus_alpha", "", 0);
+  t.work("t10.beta1", "t09.beta", Op::Sum, "1", "");
+  t.work("t10.alpha_of_beta", "t09.beta", Op::Quotient, "t10.beta1", "", 3);
   // Where the course's model is introduced: its VBE over the currents the exercises use.
   const double icLow = 1e-3, icHigh = 5e-3;
   t.add("t09.ic_lo", icLow, "mA");
@@ -37,17 +37,17 @@ void addTopic4Values(ValueTable& t) {
   t.add("t11.ex1_beta", beta1, "");
   t.add("t11.ex1_beta1", beta1 + 1, "");
   t.add("t11.ex1_ib", ib1, "\u00B5A");
-  t.add("t11.ex1_ic", beta1 * ib1, "mA", 0);
-  t.add("t11.ex1_ie", beta1 * ib1 + ib1, "mA", 2);
-  t.add("t11.ex1_alpha", beta1 / (beta1 + 1), "", 3);
+  t.work("t11.ex1_ic", "t11.ex1_beta", Op::Product, "t11.ex1_ib", "mA", 0);
+  t.work("t11.ex1_ie", "t11.ex1_ic", Op::Sum, "t11.ex1_ib", "mA", 2);
+  t.work("t11.ex1_alpha", "t11.ex1_beta", Op::Quotient, "t11.ex1_beta1", "", 3);
   // Given α and IE: β = α / (1 − α), IC = α · IE, IB = IE − IC.
   const double alpha2 = 0.98, ie2 = 5e-3;
   t.add("t11.ex2_alpha", alpha2, "");
-  t.add("t11.ex2_1malpha", 1 - alpha2, "", 2);
+  t.work("t11.ex2_1malpha", "1", Op::Difference, "t11.ex2_alpha", "", 2);
   t.add("t11.ex2_ie", ie2, "mA");
-  t.add("t11.ex2_beta", alpha2 / (1 - alpha2), "", 0);
-  t.add("t11.ex2_ic", alpha2 * ie2, "mA", 1);
-  t.add("t11.ex2_ib", ie2 - alpha2 * ie2, "mA", 1);
+  t.work("t11.ex2_beta", "t11.ex2_alpha", Op::Quotient, "t11.ex2_1malpha", "", 0);
+  t.work("t11.ex2_ic", "t11.ex2_alpha", Op::Product, "t11.ex2_ie", "mA", 1);
+  t.work("t11.ex2_ib", "t11.ex2_ie", Op::Difference, "t11.ex2_ic", "mA", 1);
 
   // The peak of hFE(IC) at 25 °C and VCE = 5 V, searched along the logarithm of IC in steps of
   // 1/200 decade.

@@ -9,7 +9,7 @@ namespace apostila::figures {
 void addTopic6Values(ValueTable& t) {
   const double vce = 6.0;
   t.add("t15.vce", vce, "V");
-  t.add("t15.vcb", vce - HandMethods::kVbe, "V", 1);
+  t.work("t15.vcb", "t15.vce", Op::Difference, "hand.vbe", "V", 1);
 }
 
 }  // namespace apostila::figures

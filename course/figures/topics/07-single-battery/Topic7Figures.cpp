@@ -34,24 +34,24 @@ std::vector<std::uint8_t> equations() {
                               ",  \u03B2 = " + val("t17.beta") + ",  V_{BE} = " + val("hand.vbe"));
   Equation base(d);
   base.row("I_B = \\frac{V_{CC} − V_{BE}}{R_B}")
-      .row("= \\frac{" + val("t17.vcc") + " − " + val("hand.vbe") + "}{" + val("t17.rb") + "}")
-      .row("= \\frac{" + val("t18.vrb") + "}{" + val("t17.rb") + "}")
+      .row("= \\frac{" + worked("t18.vrb") + "}{" + val("t17.rb") + "}")
+      .row("= " + workedFraction("t18.ib"))
       .row("= " + val("t18.ib"), Drawing::kBlue);
   const double baseBottom = base.draw({12, 40});
   Equation collector(d);
   collector.row("I_C = \u03B2 · I_B")
-      .row("= " + val("t17.beta") + " · " + val("t18.ib"))
+      .row("= " + worked("t18.ic"))
       .row("= " + val("t18.ic"), Drawing::kBlue);
   collector.draw({290, 40});
   Equation vce(d);
   vce.row("V_{CE} = V_{CC} − R_C · I_C")
       .row("= " + val("t17.vcc") + " − " + val("t17.rc") + " · " + val("t18.ic"))
-      .row("= " + val("t17.vcc") + " − " + val("t18.vrc"))
+      .row("= " + worked("t18.vce"))
       .row("= " + val("t18.vce"), Drawing::kBlue);
   vce.draw({290, 128});
   // The check, across the foot of the picture.
   Equation check(d);
-  check.row("I_{C(sat)} = \\frac{V_{CC}}{R_C} = \\frac{" + val("t17.vcc") + "}{" + val("t17.rc") + "} = " +
+  check.row("I_{C(sat)} = \\frac{V_{CC}}{R_C} = " + workedFraction("t18.ic_sat") + " = " +
             val("t18.ic_sat") + "  (desprezando V_{CE(sat)})");
   const double checkBottom = check.draw({12, std::max(baseBottom, 226.0) + 4});
   {

@@ -18,13 +18,13 @@ void addTopic7Values(ValueTable& t) {
   t.add("t17.rb", c.rb, "k\u03A9");
   t.add("t17.rc", c.rc, "k\u03A9");
   t.add("t17.beta", c.beta, "");
-  t.add("t18.vrb", c.vcc - HandMethods::kVbe, "V", 1);
+  t.work("t18.vrb", "t17.vcc", Op::Difference, "hand.vbe", "V", 1);
   // Each step from the one before it as printed, to three significant figures.
-  t.add("t18.ib", p.ib, "\u00B5A", 1);
-  t.add("t18.ic", c.beta * t.shown("t18.ib"), "mA", 2);
-  t.add("t18.vrc", t.shown("t18.ic") * c.rc, "V", 2);
-  t.add("t18.vce", c.vcc - t.shown("t18.vrc"), "V", 2);
-  t.add("t18.ic_sat", p.icSat, "mA", 2);
+  t.work("t18.ib", "t18.vrb", Op::Quotient, "t17.rb", "\u00B5A", 1);
+  t.work("t18.ic", "t17.beta", Op::Product, "t18.ib", "mA", 2);
+  t.work("t18.vrc", "t17.rc", Op::Product, "t18.ic", "V", 2);
+  t.work("t18.vce", "t17.vcc", Op::Difference, "t18.vrc", "V", 2);
+  t.work("t18.ic_sat", "t17.vcc", Op::Quotient, "t17.rc", "mA", 2);
 }
 
 }  // namespace apostila::figures

@@ -17,14 +17,12 @@ void addTopic8Values(ValueTable& t) {
   t.add("t19.ib2", ib2, "\u00B5A");
   t.add("t19.ic1", ic1, "mA", 1);
   t.add("t19.ic2", ic2, "mA", 1);
-  t.add("t19.dic", ic2 - ic1, "mA", 1);
+  t.work("t19.dic", "t19.ic2", Op::Difference, "t19.ic1", "mA", 1);
   t.add("t19.dib", ib2 - ib1, "\u00B5A");
-  t.add("t19.beta", (ic2 - ic1) / (ib2 - ib1), "", 0);
-  // The static β at each marked point, IC / IB from the readings as printed. 8,7 mA / 40 µA
-  // is 217,5 exactly, which a learner rounds up; the binary quotient falls a hair short.
-  constexpr double kHalfUp = 1 + 1e-12;
-  t.add("t19.beta_cc1", t.shown("t19.ic1") / ib1 * kHalfUp, "", 0);
-  t.add("t19.beta_cc2", t.shown("t19.ic2") / ib2 * kHalfUp, "", 0);
+  t.work("t19.beta", "t19.dic", Op::Quotient, "t19.dib", "", 0);
+  // The static β at each marked point, IC / IB from the readings as printed.
+  t.work("t19.beta_cc1", "t19.ic1", Op::Quotient, "t19.ib1", "", 0);
+  t.work("t19.beta_cc2", "t19.ic2", Op::Quotient, "t19.ib2", "", 0);
   t.add("t19.pmax", q.parameters().pmax, "W");
   t.add("t19.bvceo", q.parameters().bvceo, "V");
   t.add("t20.vknee", HandMethods::kVbe, "V", 1);

@@ -114,7 +114,7 @@ std::vector<std::uint8_t> dividerExact() {
                 {"I_C = β · I_B = " + val("t24.ic"), b},
                 {"I_E = I_C + I_B = " + val("t24.ie"), b},
                 {"V_{CE} = V_{CC} − R_C · I_C − R_E · I_E", k},
-                {"= " + val("t24.vcc") + " − " + val("t24.vrc") + " − " + val("t24.vre"), k},
+                {"= " + worked("t24.vce"), k},
                 {"= " + val("t24.vce"), b}},
                5);
 }
@@ -122,17 +122,15 @@ std::vector<std::uint8_t> dividerExact() {
 // Teoria 26, collector feedback: the base current, then IC and VCE.
 std::vector<std::uint8_t> feedbackBase() {
   return strip(397, 53,
-               "I_B = \\frac{V_{CC} − V_{BE}}{R_B + (β + 1) · R_C} = \\frac{" + val("t25.vnet") + "}{" + val("t25.rin") +
-                   "} = " + val("t25.ib"));
+               "I_B = \\frac{V_{CC} − V_{BE}}{R_B + (β + 1) · R_C} = " + workedFraction("t25.ib") + " = " +
+                   val("t25.ib"));
 }
 
 std::vector<std::uint8_t> feedbackCollector() {
   const std::uint32_t b = Drawing::kBlue;
   return block(459, 64, {6, 4},
                {{"I_C = β · I_B = " + val("t25.ic"), b},
-                {"V_{CE} = V_{CC} − R_C · (I_C + I_B) = " + val("t25.vcc") + " − " + val("t25.vrc") + " = " +
-                     val("t25.vce"),
-                 b}});
+                {"V_{CE} = V_{CC} − R_C · (I_C + I_B) = " + workedStep("t25.vce"), b}});
 }
 
 }  // namespace

@@ -27,9 +27,9 @@ void fixedBiasSpread(ValueTable& t) {
   if (low * ib >= c.vcc / c.rc || high * ib <= c.vcc / c.rc)
     throw std::logic_error("Teoria 22: the low β must stay active and the high one must saturate");
   t.add("t22.beta_low", low, "");
-  t.add("t22.ic_low", low * ib, "mA", 2);
+  t.work("t22.ic_low", "t22.beta_low", Op::Product, "t18.ib", "mA", 2);
   t.add("t22.beta_high", high, "");
-  t.add("t22.ic_high", high * ib, "mA", 2);
+  t.work("t22.ic_high", "t22.beta_high", Op::Product, "t18.ib", "mA", 2);
 }
 
 // Teoria 24 and 26: the divider, exact through VTH and RTH, then the approximate method. Each
@@ -47,30 +47,30 @@ void divider(ValueTable& t) {
   const OperatingPoint p = HandMethods::dividerExact(c);
   if (p.saturated || p.cutOff) throw std::logic_error("Teoria 26's divider must be worked in the active region");
   const double vth = HandMethods::dividerVoltage(c), rth = HandMethods::dividerResistance(c);
-  t.add("t24.rb_sum", c.rb + c.rb2, kKilohms, 1);
+  t.work("t24.rb_sum", "t24.rb1", Op::Sum, "t24.rb2", kKilohms, 1);
   t.add("t24.vth", vth, "V", 2);
   t.add("t24.rth", rth, kKilohms, 2);
-  t.add("t24.beta1", c.beta + 1, "");
+  t.work("t24.beta1", "t24.beta", Op::Sum, "1", "");
   t.add("t24.ib", (t.shown("t24.vth") - vbe) / (t.shown("t24.rth") + (c.beta + 1) * c.re), kMicroamps, 2);
-  t.add("t24.ic", c.beta * t.shown("t24.ib"), "mA", 2);
-  t.add("t24.ie", t.shown("t24.ic") + t.shown("t24.ib"), "mA", 2);
-  t.add("t24.vrc", c.rc * t.shown("t24.ic"), "V", 2);
-  t.add("t24.vre", c.re * t.shown("t24.ie"), "V", 2);
-  t.add("t24.vce", c.vcc - t.shown("t24.vrc") - t.shown("t24.vre"), "V", 2);
+  t.work("t24.ic", "t24.beta", Op::Product, "t24.ib", "mA", 2);
+  t.work("t24.ie", "t24.ic", Op::Sum, "t24.ib", "mA", 2);
+  t.work("t24.vrc", "t24.rc", Op::Product, "t24.ic", "V", 2);
+  t.work("t24.vre", "t24.re", Op::Product, "t24.ie", "V", 2);
+  t.work("t24.vce", Op::Difference, {"t24.vcc", "t24.vrc", "t24.vre"}, "V", 2);
   if (std::abs(t.shown("t24.ic") - p.ic) > 0.01e-3)
     throw std::logic_error("Teoria 26: the worked steps drift from the divider's solution");
   if (!HandMethods::approximationHolds(c)) throw std::logic_error("Teoria 26's divider must suit the approximate method");
   // The approximate method: VB ≈ VTH, VE = VB − VBE, IC ≈ IE = VE / RE, VCE ≈ VCC − (RC + RE) · IE.
   const OperatingPoint a = HandMethods::dividerApproximate(c);
-  t.add("t24.beta_re", c.beta * c.re, kKilohms);
-  t.add("t24.ten_rb2", 10 * c.rb2, kKilohms);
-  t.add("t24.ve_approx", t.shown("t24.vth") - vbe, "V", 2);
-  t.add("t24.ic_approx", t.shown("t24.ve_approx") / c.re, "mA", 2);
-  t.add("t24.rc_re", c.rc + c.re, kKilohms);
+  t.work("t24.beta_re", "t24.beta", Op::Product, "t24.re", kKilohms);
+  t.work("t24.ten_rb2", "10", Op::Product, "t24.rb2", kKilohms);
+  t.work("t24.ve_approx", "t24.vth", Op::Difference, "hand.vbe", "V", 2);
+  t.work("t24.ic_approx", "t24.ve_approx", Op::Quotient, "t24.re", "mA", 2);
+  t.work("t24.rc_re", "t24.rc", Op::Sum, "t24.re", kKilohms);
   t.add("t24.vce_approx", c.vcc - t.shown("t24.rc_re") * t.shown("t24.ic_approx"), "V", 2);
   if (std::abs(t.shown("t24.ic_approx") - a.ic) > 0.01e-3)
     throw std::logic_error("Teoria 26: the approximate steps drift from the approximate method");
-  t.add("t24.approx_excess", 100 * (t.shown("t24.ic_approx") / t.shown("t24.ic") - 1), "", 1);
+  t.work("t24.approx_excess", "t24.ic", Op::Change, "t24.ic_approx", "", 1);
 }
 
 // Teoria 25 and 26: collector feedback, and the same circuit with a transistor of twice the β.
@@ -82,19 +82,19 @@ void collectorFeedback(ValueTable& t) {
   t.add("t25.beta", c.beta, "");
   t.add("t25.beta1", c.beta + 1, "");
   const OperatingPoint p = HandMethods::collectorFeedback(c);
-  t.add("t25.vnet", c.vcc - HandMethods::kVbe, "V", 1);
+  t.work("t25.vnet", "t25.vcc", Op::Difference, "hand.vbe", "V", 1);
   t.add("t25.rin", c.rb + (c.beta + 1) * c.rc, kKilohms, 1);
-  t.add("t25.ib", t.shown("t25.vnet") / t.shown("t25.rin"), kMicroamps, 1);
-  t.add("t25.ic", c.beta * t.shown("t25.ib"), "mA", 2);
+  t.work("t25.ib", "t25.vnet", Op::Quotient, "t25.rin", kMicroamps, 1);
+  t.work("t25.ic", "t25.beta", Op::Product, "t25.ib", "mA", 2);
   t.add("t25.vrc", c.rc * (t.shown("t25.ic") + t.shown("t25.ib")), "V", 2);
-  t.add("t25.vce", c.vcc - t.shown("t25.vrc"), "V", 2);
+  t.work("t25.vce", "t25.vcc", Op::Difference, "t25.vrc", "V", 2);
   if (std::abs(t.shown("t25.ic") - p.ic) > 0.01e-3)
     throw std::logic_error("Teoria 26: the worked steps drift from the feedback circuit's solution");
   const BiasCircuit doubled = c.withBeta(2 * c.beta);
   const OperatingPoint q = HandMethods::collectorFeedback(doubled);
-  t.add("t25.beta_doubled", doubled.beta, "");
+  t.work("t25.beta_doubled", "t25.beta", Op::Product, "2", "");
   t.add("t25.ic_doubled", q.ic, "mA", 2);
-  t.add("t25.ic_rise", 100 * (t.shown("t25.ic_doubled") / t.shown("t25.ic") - 1), "", 1);
+  t.work("t25.ic_rise", "t25.ic", Op::Change, "t25.ic_doubled", "", 1);
 }
 
 }  // namespace

@@ -82,8 +82,8 @@ std::vector<std::uint8_t> leakage() {
   }
 
   // Why the open base multiplies the leakage, with the model's numbers.
-  d.text().draw({10, 266}, "I_{CEO} = I_{CBO} + β · I_{CBO} = (β + 1) · I_{CBO} ≈ " + val("t27.beta_leak1") + " · " +
-                               val("t27.icbo") + " ≈ " + val("t27.iceo"));
+  d.text().draw({10, 266}, "I_{CEO} = I_{CBO} + β · I_{CBO} = (β + 1) · I_{CBO} ≈ " + worked("t27.iceo") +
+                               " ≈ " + val("t27.iceo"));
   // β depends on IC and VCE: both are given wherever the course transistor's β is quoted.
   d.text().draw({10, 292}, "β ≈ " + val("t27.beta_leak") + " com I_C = I_{CEO};  β ≈ " + val("t27.beta_mid") + " com I_C = " +
                                val("t27.ic_mid") + "  (V_{CE} = " + val("t27.vce") + ")");
@@ -275,8 +275,7 @@ std::vector<std::uint8_t> driftCauses() {
   };
   table(d, 2, rows, 17);
   // The causes do not add up to the whole: each multiplies IC by its own factor.
-  const std::string product = "Multiplicam-se (fixa): " + val("t29.fix_f_vbe") + " · " + val("t29.fix_f_beta") + " · " +
-                              val("t29.fix_f_icbo") + " ≈ " + val("t29.fix_f_all");
+  const std::string product = "Multiplicam-se (fixa): " + worked("t29.fix_f_all") + " ≈ " + val("t29.fix_f_all");
   if (4 + d.text().measure(product).width > d.width()) throw std::logic_error("Teoria 29: the product is cut off");
   d.text().draw({4, 133}, product);
   return d.bmp();

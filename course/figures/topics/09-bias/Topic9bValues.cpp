@@ -47,7 +47,7 @@ void addTopic9bValues(ValueTable& t) {
   t.add("t27.icbo", q.icbo(C::kRoom), "nA", 0);
   t.add("t27.beta_leak", betaLeak, "", 0);
   t.add("t27.beta_leak1", betaLeak + 1, "", 0);
-  t.add("t27.iceo", iceo, "\u00B5A", 2);
+  t.work("t27.iceo", "t27.beta_leak1", Op::Product, "t27.icbo", "\u00B5A", 2);
   t.add("t27.ic_mid", 2e-3, "mA");
   t.add("t27.beta_mid", q.beta(2e-3, C::kRoom, C::kLeakageVce), "", 0);
 
@@ -77,13 +77,9 @@ void addTopic9bValues(ValueTable& t) {
   causes(t, "t29.div", drift, C::kDivider);
   // The causes multiply rather than add: each rise as a factor, from the percentages as
   // printed, and their product, which gives the rise of all three together.
-  double product = 1;
-  for (const char* cause : {"vbe", "beta", "icbo"}) {
-    const std::string rise = std::string("t29.fix_by_") + cause;
-    t.add(std::string("t29.fix_f_") + cause, 1 + t.shown(rise) / 100, "", 3);
-    product *= t.shown(std::string("t29.fix_f_") + cause);
-  }
-  t.add("t29.fix_f_all", product, "", 3);
+  for (const char* cause : {"vbe", "beta", "icbo"})
+    t.add(std::string("t29.fix_f_") + cause, 1 + t.shown(std::string("t29.fix_by_") + cause) / 100, "", 3);
+  t.work("t29.fix_f_all", Op::Product, {"t29.fix_f_vbe", "t29.fix_f_beta", "t29.fix_f_icbo"}, "", 3);
   // What each cause does by itself, read at IC = 2 mA and VCE = 5 V: VBE's fall per degree,
   // β's rise, ICBO at both temperatures.
   const double ic = 2e-3, vce = 5;

@@ -133,8 +133,8 @@ Block checkBlock(Drawing& d, const BiasExercise& e) {
   const bool holds = e.kind == Kind::DividerApproximate;
   return linesBlock(
       d, {{"β · R_E ≥ 10 · R_{B2} ?", Drawing::kBlack, true},
-          {"β · R_E = " + val(x + ".beta") + " · " + val(x + ".re") + " = " + val(x + ".beta_re")},
-          {"10 · R_{B2} = 10 · " + val(x + ".rb2") + " = " + val(x + ".ten_rb2")},
+          {"β · R_E = " + workedStep(x + ".beta_re")},
+          {"10 · R_{B2} = " + workedStep(x + ".ten_rb2")},
           {val(x + ".beta_re") + (holds ? " ≥ " : " < ") + val(x + ".ten_rb2") +
                (holds ? ": aproximado" : ": exato"),
            Drawing::kBlue}});
@@ -151,23 +151,25 @@ Block checkBlock(Drawing& d, const BiasExercise& e) {
 std::map<std::string, Block> steps(Drawing& d, const BiasExercise& e) {
   const std::string& x = e.id;
   auto v = [&](const std::string& q) { return val(x + "." + q); };
-  const std::string vcc = v("vcc"), vbe = val("hand.vbe"), be = vbeName(e), ce = vceName(e);
+  auto w = [&](const std::string& q) { return worked(x + "." + q); };  // a step's operands
+  auto whole = [&](const std::string& q) { return workedStep(x + "." + q); };
+  auto over = [&](const std::string& q) { return workedFraction(x + "." + q); };
+  const std::string vcc = v("vcc"), be = vbeName(e), ce = vceName(e);
   std::map<std::string, Block> out;
-  out.emplace("ic", rows(d, {"I_C = β · I_B = " + v("beta") + " · " + v("ib"), "= " + v("ic")}));
+  out.emplace("ic", rows(d, {"I_C = β · I_B = " + w("ic"), "= " + v("ic")}));
   if (e.kind == Kind::Fixed || e.kind == Kind::DividerApproximate) {
     // No IE of its own: fixed bias has no RE, and the approximate divider starts from IE.
   } else {
-    out.emplace("ie", rows(d, {"I_E = (β + 1) · I_B = " + v("beta1") + " · " + v("ib"), "= " + v("ie")}));
-    out.emplace("icie", rows(d, {"I_C = β · I_B = " + v("beta") + " · " + v("ib") + " = " + v("ic"),
-                                 "I_E = (β + 1) · I_B = " + v("beta1") + " · " + v("ib") + " = " + v("ie")}, true));
+    out.emplace("ie", rows(d, {"I_E = (β + 1) · I_B = " + w("ie"), "= " + v("ie")}));
+    out.emplace("icie", rows(d, {"I_C = β · I_B = " + whole("ic"), "I_E = (β + 1) · I_B = " + whole("ie")}, true));
   }
   // IB where the emitter resistor (in feedback, the collector's) carries β + 1 times IB.
-  auto baseLoop = [&](const std::string& source, const std::string& sourceValue, const std::string& rSeries,
+  auto baseLoop = [&](const std::string& source, const std::string& rSeries,
                       const std::string& rSeriesValue, const std::string& rLoop, const std::string& rLoopValue,
-                      const std::string& net) {
+                      const std::string& sourceStep) {
     const std::string formula = "I_B = " + frac(source + " − " + be, rSeries + " + (β + 1) · " + rLoop);
-    const std::string sub = frac(sourceValue + " − " + vbe, rSeriesValue + " + " + v("beta1") + " · " + rLoopValue);
-    const std::string result = "= " + frac(net, v("rsum")) + " = " + v("ib");
+    const std::string sub = frac(worked(sourceStep), rSeriesValue + " + " + v("beta1") + " · " + rLoopValue);
+    const std::string result = "= " + over("ib") + " = " + v("ib");
     out.emplace("ib", rows(d, {formula, "= " + sub, result}));
     out.emplace("ib2", rows(d, {formula + " = " + sub, result}));
   };
@@ -177,23 +179,22 @@ std::map<std::string, Block> steps(Drawing& d, const BiasExercise& e) {
     const std::string formula = pnp ? "V_{EC} = V_{CC} − R_E · I_E − R_C · I_C" : "V_{CE} = V_{CC} − R_C · I_C − R_E · I_E";
     const std::string dropC = v("rc") + " · " + v("ic"), dropE = v("re") + " · " + v("ie");
     const std::string sub = "= " + vcc + " − " + (pnp ? dropE + " − " + dropC : dropC + " − " + dropE);
-    const std::string drops = "= " + vcc + " − " + (pnp ? v("vre") + " − " + v("vrc") : v("vrc") + " − " + v("vre"));
-    out.emplace("vce", rows(d, {formula, sub, drops + " = " + v("vce")}));
-    out.emplace("vce1", rows(d, {formula + " " + drops + " = " + v("vce")}));
+    out.emplace("vce", rows(d, {formula, sub, "= " + whole("vce")}));
+    out.emplace("vce1", rows(d, {formula + " = " + whole("vce")}));
   };
   switch (e.kind) {
     case Kind::Fixed:
-      out.emplace("ib", rows(d, {"I_B = " + frac("V_{CC} − V_{BE}", "R_B"), "= " + frac(vcc + " − " + vbe, v("rb")),
-                                 "= " + frac(v("vrb"), v("rb")), "= " + v("ib")}));
-      out.emplace("ic3", rows(d, {"I_C = β · I_B", "= " + v("beta") + " · " + v("ib"), "= " + v("ic")}));
+      out.emplace("ib", rows(d, {"I_B = " + frac("V_{CC} − V_{BE}", "R_B"), "= " + frac(w("vrb"), v("rb")),
+                                 "= " + over("ib"), "= " + v("ib")}));
+      out.emplace("ic3", rows(d, {"I_C = β · I_B", "= " + w("ic"), "= " + v("ic")}));
       out.emplace("vce", rows(d, {"V_{CE} = V_{CC} − R_C · I_C", "= " + vcc + " − " + v("rc") + " · " + v("ic"),
-                                  "= " + vcc + " − " + v("vrc"), "= " + v("vce")}));
+                                  "= " + w("vce"), "= " + v("vce")}));
       // IC(sat) = VCC / RC, with the values put in, and IC under it: the transistor is active.
-      out.emplace("sat", rows(d, {"I_{C(sat)} = " + frac(vcc, v("rc")) + " = " + v("ic_sat"), "I_C < I_{C(sat)}: ativa"}));
+      out.emplace("sat", rows(d, {"I_{C(sat)} = " + over("ic_sat") + " = " + v("ic_sat"), "I_C < I_{C(sat)}: ativa"}));
       break;
     case Kind::Emitter:
     case Kind::PnpEmitter:
-      baseLoop("V_{CC}", vcc, "R_B", v("rb"), "R_E", v("re"), v("vrb"));
+      baseLoop("V_{CC}", "R_B", v("rb"), "R_E", v("re"), x + ".vrb");
       collectorLoop();
       break;
     case Kind::DividerExact:
@@ -201,31 +202,30 @@ std::map<std::string, Block> steps(Drawing& d, const BiasExercise& e) {
       // The exercise's title and the check in one line each, for a strip across the page.
       out.emplace("titlecheck",
                   linesBlock(d, {{"Exercício " + std::to_string(e.number) + " – " + e.title, Drawing::kBlack, true},
-                                 {"β · R_E = " + v("beta") + " · " + v("re") + " = " + v("beta_re") + " < 10 · R_{B2} = " +
-                                      v("ten_rb2") + ": exato",
+                                 {"β · R_E = " + whole("beta_re") + " < 10 · R_{B2} = " + v("ten_rb2") + ": exato",
                                   Drawing::kBlue}}));
       // The divider's Thévenin equivalent, as Teoria 24 gives it, with the values put in.
       out.emplace("th", rows(d, {"V_{Th} = " + frac(v("rb2"), v("rb1") + " + " + v("rb2")) + " · " + vcc + " = " + v("vth"),
                                  "R_{Th} = " + frac(v("rb1") + " · " + v("rb2"), v("rb1") + " + " + v("rb2")) + " = " +
                                      v("rth")}, true));
-      baseLoop("V_{Th}", v("vth"), "R_{Th}", v("rth"), "R_E", v("re"), v("vth_net"));
+      baseLoop("V_{Th}", "R_{Th}", v("rth"), "R_E", v("re"), x + ".vth_net");
       collectorLoop();
       break;
     case Kind::DividerApproximate:
       out.emplace("check", checkBlock(d, e));
       out.emplace("vb", rows(d, {"V_B = " + frac("R_{B2}", "R_{B1} + R_{B2}") + " · V_{CC}",
                                  "= " + frac(v("rb2"), v("rb1") + " + " + v("rb2")) + " · " + vcc + " = " + v("vth")}));
-      out.emplace("ve", rows(d, {"V_E = V_B − V_{BE}", "= " + v("vth") + " − " + vbe + " = " + v("ve")}));
-      out.emplace("icapx", rows(d, {"I_C ≈ I_E = " + frac("V_E", "R_E"), "= " + frac(v("ve"), v("re")) + " = " + v("ic")}));
-      out.emplace("ibapx", rows(d, {"I_B = " + frac("I_C", "β") + " = " + frac(v("ic"), v("beta")) + " = " + v("ib")}));
-      out.emplace("vce", rows(d, {"V_{CE} = V_{CC} − I_C · (R_C + R_E)", "= " + vcc + " − " + v("ic") + " · " + v("rcre"),
-                                  "= " + vcc + " − " + v("vdrop") + " = " + v("vce")}));
+      out.emplace("ve", rows(d, {"V_E = V_B − V_{BE}", "= " + whole("ve")}));
+      out.emplace("icapx", rows(d, {"I_C ≈ I_E = " + frac("V_E", "R_E"), "= " + over("ic") + " = " + v("ic")}));
+      out.emplace("ibapx", rows(d, {"I_B = " + frac("I_C", "β") + " = " + over("ib") + " = " + v("ib")}));
+      out.emplace("vce", rows(d, {"V_{CE} = V_{CC} − I_C · (R_C + R_E)", "= " + vcc + " − " + w("vdrop"),
+                                  "= " + whole("vce")}));
       break;
     case Kind::Feedback:
       out.emplace("loop", linesBlock(d, {{"Malha: V_{CC} = R_C · I_E + R_B · I_B + V_{BE}"}}));
-      baseLoop("V_{CC}", vcc, "R_B", v("rb"), "R_C", v("rc"), v("vrb"));
-      out.emplace("vce", rows(d, {"V_{CE} = V_{CC} − R_C · I_E", "= " + vcc + " − " + v("rc") + " · " + v("ie"),
-                                  "= " + vcc + " − " + v("vrc") + " = " + v("vce")}));
+      baseLoop("V_{CC}", "R_B", v("rb"), "R_C", v("rc"), x + ".vrb");
+      out.emplace("vce", rows(d, {"V_{CE} = V_{CC} − R_C · I_E", "= " + vcc + " − " + w("vrc"),
+                                  "= " + whole("vce")}));
       break;
   }
   return out;

@@ -23,9 +23,6 @@ constexpr double kVbe = HandMethods::kVbe;
 
 std::string ohmsUnit(double r) { return r >= 1e6 ? "M\u03A9" : r >= 1e3 ? "k\u03A9" : "\u03A9"; }
 
-// The signed change from a to b, in per cent of a.
-double change(double a, double b) { return (b / a - 1) * 100; }
-
 // The decimals that show a value to three significant figures in its unit (a value of a
 // thousand units or more keeps its whole units).
 int threeFigures(double value, const std::string& unit) { return ValueTable::decimalsFor(value, unit, 3); }
@@ -45,6 +42,20 @@ double result(ValueTable& t, const std::string& name, double value, const std::s
   if (decimals > 0 && threeFigures(r, unit) < decimals) r = rounded(value, unit, --decimals);
   t.add(name, r, unit, decimals);
   return r;
+}
+
+// A step worked in print from its operands as printed, to three significant figures as result
+// rounds it (no more decimals than given, for a difference of shown values), declared so that
+// the page prints it from the declaration.
+double step(ValueTable& t, const std::string& name, Op op, const std::vector<std::string>& operands,
+            const std::string& unit, int mostDecimals = 6) {
+  std::vector<double> values;
+  for (const std::string& o : operands) values.push_back(t.printed(o));
+  const double value = workedFrom(op, values);
+  int decimals = std::min(mostDecimals, threeFigures(value, unit));
+  if (decimals > 0 && threeFigures(rounded(value, unit, decimals), unit) < decimals) --decimals;
+  t.work(name, op, operands, unit, decimals);
+  return t.shown(name);
 }
 
 // A difference of shown values: exact to the last decimal of the operands it is worked from, and
@@ -100,16 +111,18 @@ OperatingPoint handSolution(const BiasExercise& e, ValueTable& t) {
 
   OperatingPoint exact;
   OperatingPoint p;  // the rounded results
-  auto collector = [&](double ic, double ie) {
-    const double vrc = result(t, x + ".vrc", c.rc * (e.kind == Kind::Feedback ? ie : ic), "V");
-    double vce = c.vcc - vrc;
+  // VCE = VCC − RC · IC (− RE · IE), worked to the last decimal of its drops; the PNP meets RE
+  // first, and its page subtracts the drops in that order.
+  auto collector = [&] {
+    step(t, x + ".vrc", Op::Product, {x + ".rc", x + (e.kind == Kind::Feedback ? ".ie" : ".ic")}, "V");
     int decimals = decimalsOf(t, x + ".vrc");
+    std::vector<std::string> chain{x + ".vcc", x + ".vrc"};
     if (c.re > 0) {
-      const double vre = result(t, x + ".vre", c.re * ie, "V");
-      vce -= vre;
+      step(t, x + ".vre", Op::Product, {x + ".re", x + ".ie"}, "V");
       decimals = std::max(decimals, decimalsOf(t, x + ".vre"));
+      chain.insert(chain.begin() + (c.pnp() ? 1 : 2), x + ".vre");
     }
-    return std::pair{vce, decimals};
+    return step(t, x + ".vce", Op::Difference, chain, "V", decimals);
   };
   switch (e.kind) {
     case Kind::Fixed:
@@ -117,27 +130,24 @@ OperatingPoint handSolution(const BiasExercise& e, ValueTable& t) {
     case Kind::PnpEmitter:
     case Kind::Feedback: {
       exact = e.kind == Kind::Feedback ? HandMethods::collectorFeedback(c) : HandMethods::baseBias(c);
-      t.add(x + ".vrb", c.vcc - kVbe, "V", 1);
+      t.work(x + ".vrb", x + ".vcc", Op::Difference, "hand.vbe", "V", 1);
       const double loopR = e.kind == Kind::Feedback ? c.rc : c.re;
-      double rsum = c.rb;
       if (loopR > 0) {
         t.add(x + ".beta1", beta1, "");
-        rsum = e.kind == Kind::Feedback ? result(t, x + ".rsum", beta1 * c.rc + c.rb, "k\u03A9")
-                                        : result(t, x + ".rsum", c.rb + beta1 * c.re, "k\u03A9");
+        result(t, x + ".rsum", c.rb + beta1 * loopR, "k\u03A9");
       }
-      p.ib = result(t, x + ".ib", (c.vcc - kVbe) / rsum, "\u00B5A");
-      if (loopR > 0) p.ie = result(t, x + ".ie", beta1 * p.ib, "mA");
-      p.ic = result(t, x + ".ic", beta * p.ib, "mA");
-      const auto [vce, decimals] = collector(p.ic, p.ie);
-      p.vce = difference(t, x + ".vce", vce, "V", decimals);
+      p.ib = step(t, x + ".ib", Op::Quotient, {x + ".vrb", x + (loopR > 0 ? ".rsum" : ".rb")}, "\u00B5A");
+      if (loopR > 0) p.ie = step(t, x + ".ie", Op::Product, {x + ".beta1", x + ".ib"}, "mA");
+      p.ic = step(t, x + ".ic", Op::Product, {x + ".beta", x + ".ib"}, "mA");
+      p.vce = collector();
       break;
     }
     case Kind::DividerExact:
     case Kind::DividerApproximate: {
       if (HandMethods::approximationHolds(c) != (e.kind == Kind::DividerApproximate))
         throw std::logic_error(x + ": the check β · RE ≥ 10 · RB2 must choose the page's method");
-      t.add(x + ".beta_re", beta * c.re, "k\u03A9");
-      t.add(x + ".ten_rb2", 10 * c.rb2, "k\u03A9");
+      t.work(x + ".beta_re", x + ".beta", Op::Product, x + ".re", "k\u03A9");
+      t.work(x + ".ten_rb2", "10", Op::Product, x + ".rb2", "k\u03A9");
       const double vth = result(t, x + ".vth", HandMethods::dividerVoltage(c), "V");
       const double vthNet = vth - kVbe;
       const int vthDecimals = decimalsOf(t, x + ".vth");
@@ -146,12 +156,18 @@ OperatingPoint handSolution(const BiasExercise& e, ValueTable& t) {
         ValueTable scratch;
         ValueTable& into = shown ? t : scratch;
         const double rth = result(into, prefix + ".rth", HandMethods::dividerResistance(c), "k\u03A9");
-        difference(into, prefix + ".vth_net", vthNet, "V", vthDecimals);
-        if (shown) into.add(prefix + ".beta1", beta1, "");
-        const double rsum = result(into, prefix + ".rsum", rth + beta1 * c.re, "k\u03A9");
-        const double ib = result(into, prefix + ".ib", vthNet / rsum, "\u00B5A");
-        const double ie = result(into, prefix + ".ie", beta1 * ib, "mA");
-        const double ic = result(into, prefix + ".ic", beta * ib, "mA");
+        if (!shown) {
+          // The other method's result, for comparison only: worked, not printed step by step.
+          const double rsum = result(into, prefix + ".rsum", rth + beta1 * c.re, "k\u03A9");
+          const double ib = result(into, prefix + ".ib", vthNet / rsum, "\u00B5A");
+          return std::tuple{ib, result(into, prefix + ".ic", beta * ib, "mA"), result(into, prefix + ".ie", beta1 * ib, "mA")};
+        }
+        t.work(x + ".vth_net", x + ".vth", Op::Difference, "hand.vbe", "V", std::min(vthDecimals, threeFigures(vthNet, "V")));
+        t.add(x + ".beta1", beta1, "");
+        result(t, x + ".rsum", rth + beta1 * c.re, "k\u03A9");
+        const double ib = step(t, x + ".ib", Op::Quotient, {x + ".vth_net", x + ".rsum"}, "\u00B5A");
+        const double ie = step(t, x + ".ie", Op::Product, {x + ".beta1", x + ".ib"}, "mA");
+        const double ic = step(t, x + ".ic", Op::Product, {x + ".beta", x + ".ib"}, "mA");
         return std::tuple{ib, ic, ie};
       };
       // The approximate method: IE ≈ IC from the divider's unloaded voltage.
@@ -166,30 +182,29 @@ OperatingPoint handSolution(const BiasExercise& e, ValueTable& t) {
         exact = HandMethods::dividerExact(c);
         const auto [ib, ic, ie] = exactChain(x, true);
         p.ib = ib, p.ic = ic, p.ie = ie;
-        const auto [vce, decimals] = collector(p.ic, p.ie);
-        p.vce = difference(t, x + ".vce", vce, "V", decimals);
+        p.vce = collector();
         // What the approximate method would have given here, and how far it lies from this.
-        const double other = result(t, x + ".other_ic", approximateChain(x + ".apx", false), "mA");
-        t.add(x + ".approx_off", change(p.ic, other), "", 1);
+        result(t, x + ".other_ic", approximateChain(x + ".apx", false), "mA");
+        t.work(x + ".approx_off", x + ".ic", Op::Change, x + ".other_ic", "", 1);
       } else {
         exact = HandMethods::dividerApproximate(c);
-        t.add(x + ".ve", vthNet, "V", vthDecimals);
-        p.ic = result(t, x + ".ic", approximateChain(x + ".apx", false), "mA");
+        t.work(x + ".ve", x + ".vth", Op::Difference, "hand.vbe", "V", vthDecimals);
+        p.ic = step(t, x + ".ic", Op::Quotient, {x + ".ve", x + ".re"}, "mA");
         p.ie = p.ic;
-        p.ib = result(t, x + ".ib", p.ic / beta, "\u00B5A");
-        t.add(x + ".rcre", c.rc + c.re, "k\u03A9");
-        const double vdrop = result(t, x + ".vdrop", p.ic * (c.rc + c.re), "V");
-        p.vce = difference(t, x + ".vce", c.vcc - vdrop, "V", decimalsOf(t, x + ".vdrop"));
+        p.ib = step(t, x + ".ib", Op::Quotient, {x + ".ic", x + ".beta"}, "\u00B5A");
+        t.work(x + ".rcre", x + ".rc", Op::Sum, x + ".re", "k\u03A9");
+        step(t, x + ".vdrop", Op::Product, {x + ".ic", x + ".rcre"}, "V");
+        p.vce = step(t, x + ".vce", Op::Difference, {x + ".vcc", x + ".vdrop"}, "V", decimalsOf(t, x + ".vdrop"));
         // The exact method's result, the base current included, and how far this one lies from it.
-        const double other = result(t, x + ".other_ic", std::get<1>(exactChain(x + ".exa", false)), "mA");
-        t.add(x + ".approx_off", change(other, p.ic), "", 1);
+        result(t, x + ".other_ic", std::get<1>(exactChain(x + ".exa", false)), "mA");
+        t.work(x + ".approx_off", x + ".other_ic", Op::Change, x + ".ic", "", 1);
       }
       break;
     }
   }
   if (exact.saturated || exact.cutOff) throw std::logic_error(x + ": an exercise is worked in the active region");
   if (std::fabs(p.ic - exact.ic) > 0.01 * exact.ic) throw std::logic_error(x + ": rounding carried IC off the hand result");
-  if (e.kind == Kind::Fixed) result(t, x + ".ic_sat", c.vcc / c.rc, "mA");
+  if (e.kind == Kind::Fixed) step(t, x + ".ic_sat", Op::Quotient, {x + ".vcc", x + ".rc"}, "mA");
   return p;
 }
 
@@ -212,18 +227,21 @@ const std::vector<BiasExercise>& biasExercises() {
 
 void addTopic10Values(ValueTable& t) {
   for (const BiasExercise& e : biasExercises()) {
-    const OperatingPoint hand = handSolution(e, t);
+    handSolution(e, t);
     // The model's point, its signs turned for the PNP so that the page states magnitudes.
     const ModelPoint m = ModelBias::solve(e.circuit);
     const std::string& x = e.id;
     result(t, x + ".m_vbe", std::fabs(m.vbe), "V");
-    const double ib = result(t, x + ".m_ib", std::fabs(m.ib), "\u00B5A");
-    const double ic = result(t, x + ".m_ic", std::fabs(m.ic), "mA");
-    const double vce = result(t, x + ".m_vce", std::fabs(m.vce), "V");
     // How far the model lies from the hand result, signed, from the two as shown.
-    t.add(x + ".d_ib", change(hand.ib, ib), "", 1);
-    t.add(x + ".d_ic", change(hand.ic, ic), "", 1);
-    t.add(x + ".d_vce", change(hand.vce, vce), "", 1);
+    const struct {
+      const char* q;
+      double value;
+      const char* unit;
+    } model[] = {{"ib", m.ib, "\u00B5A"}, {"ic", m.ic, "mA"}, {"vce", m.vce, "V"}};
+    for (const auto& [q, value, unit] : model) {
+      result(t, x + ".m_" + q, std::fabs(value), unit);
+      t.work(x + ".d_" + q, x + "." + q, Op::Change, x + ".m_" + q, "", 1);
+    }
   }
 }
 

@@ -167,7 +167,7 @@ std::vector<std::uint8_t> collectorLoop() {
 std::vector<std::uint8_t> lineEnds() {
   Drawing d(451, 76);
   Equation eq(d);
-  eq.row("I_{C(sat)} = \\frac{V_{CC}}{R_C} = \\frac{" + val("t39.vcc") + "}{" + val("t39.rc") + "} = " + val("t40.ic_sat"));
+  eq.row("I_{C(sat)} = \\frac{V_{CC}}{R_C} = " + workedFraction("t40.ic_sat") + " = " + val("t40.ic_sat"));
   eq.row("V_{CE(corte)} = V_{CC} = " + val("t40.vce_cut"));
   eq.draw({8, 4});
   return d.bmp();
@@ -286,7 +286,7 @@ std::vector<std::uint8_t> firstExample() {
 std::vector<std::uint8_t> firstExampleSolution() {
   Drawing d(477, 84);
   Equation eq(d, 4);
-  eq.row("I_{C(sat)} = \\frac{" + val("t44.vcc") + "}{" + val("t44.rc") + "} = " + val("t44.ic_sat") +
+  eq.row("I_{C(sat)} = " + workedFraction("t44.ic_sat") + " = " + val("t44.ic_sat") +
          "       V_{CE(corte)} = " + val("t44.vcc"));
   eq.row("I_B = \\frac{" + val("t44.vcc") + " − " + val("hand.vbe") + "}{" + val("t44.rb") + "} = " + val("t44.ib"));
   eq.draw({8, 2});
@@ -296,7 +296,7 @@ std::vector<std::uint8_t> firstExampleSolution() {
 // Teoria 45: the RB that gives the base current Q needs, by hand, and the commercial value.
 std::vector<std::uint8_t> secondExampleSolution() {
   Drawing d(336, 54);
-  const std::string line = "R_B = \\frac{" + val("t45.vcc") + " − " + val("hand.vbe") + "}{" + val("t45.ib") + "} ≈ " +
+  const std::string line = "R_B = \\frac{" + worked("t45.vrb") + "}{" + val("t45.ib") + "} ≈ " +
                            val("t45.rb_calc") + " → " + val("t45.rb");
   if (d.text().measure(line).width > d.width() - 6) throw std::logic_error("t45-rb.bmp: the line is too wide");
   d.text().draw({4, 32}, line);
@@ -312,14 +312,14 @@ std::vector<std::uint8_t> secondExample() {
                  {5e-6, 10e-6, 20e-6, 25e-6});
   p.line(vcc, rc);
   p.ends(vcc, rc, val("t45.ic_sat"), val("t45.vcc"));
-  const Pt at = p.q(courseValues().value("t45.ib_real"), vcc, rc, "Q", baseCurrentName("t45.ib_real"));
+  const Pt at = p.q(courseValues().shown("t45.ib_real"), vcc, rc, "Q", baseCurrentName("t45.ib_real"));
   p.project(at, "≈ " + val("t45.q_vce"), "≈ " + val("t45.q_ic"));
   Plot& plot = p.plot();
   {
     Drawing::Style inked(d, Drawing::kBlue);
     // The middle of the line, where Q was wanted.
     d.circle(plot.at(vcc / 2, vcc / rc / 2), 4.5, false);
-    const std::string note = "Com R_B = " + val("t45.rb") + ": I_B = " + val("t45.vrb") + " / " + val("t45.rb") + " = " +
+    const std::string note = "Com R_B = " + val("t45.rb") + ": I_B = " + worked("t45.ib_real") + " = " +
                              val("t45.ib_real");
     // Right of the top end's name, above the curves.
     const double x = plot.px(1.7);

@@ -33,6 +33,14 @@ double addFigures(ValueTable& t, const std::string& name, double value, const st
   return shown;
 }
 
+// A step printed in full, to so many significant figures of its result.
+double workFigures(ValueTable& t, const std::string& name, const std::string& a, Op op, const std::string& b,
+                   const std::string& unit, int significant) {
+  const double shown = toFigures(workedFrom(op, {t.printed(a), t.printed(b)}), unit, significant);
+  t.work(name, a, op, b, unit, ValueTable::decimalsFor(shown, unit, significant));
+  return t.shown(name);
+}
+
 // Q's IC is read off the graph, so to two significant figures, and VCE = VCC − (RC + RE) · IC
 // from the IC as shown, also to two, so that the collector loop holds for the numbers a learner
 // checks on paper; the base current is the hand method's, to three.
@@ -70,7 +78,7 @@ void addTopic11Values(ValueTable& t) {
   t.add("t39.vcc", kCircuit.vcc, "V");
   t.add("t39.rb", kCircuit.rb, kOhms);
   t.add("t39.rc", kCircuit.rc, kOhms);
-  t.add("t40.ic_sat", HandMethods::loadLineCurrent(kCircuit.vcc, kCircuit.rc), "mA", 2);
+  t.work("t40.ic_sat", "t39.vcc", Op::Quotient, "t39.rc", "mA", 2);
   t.add("t40.vce_cut", HandMethods::loadLineVoltage(kCircuit.vcc), "V");
   addPoint(t, "t40", q40, kCircuit);
 
@@ -99,9 +107,9 @@ void addTopic11Values(ValueTable& t) {
   // Teoria 43: how far VCE can swing from Q each way before the line ends (VCE(sat) taken as
   // 0), and the symmetric swing the nearer end allows.
   const double toSaturation = t.value("t40.vce"), toCutOff = kCircuit.vcc - toSaturation;
-  t.add("t43.to_cut", toCutOff, "V", 1);
+  t.work("t43.to_cut", "t39.vcc", Op::Difference, "t40.vce", "V", 1);
   t.add("t43.swing_pp", 2 * std::min(toSaturation, toCutOff), "V", 1);
-  t.add("t43.half", kCircuit.vcc / 2, "V");
+  t.work("t43.half", "t39.vcc", Op::Quotient, "2", "V");
 
   // Teoria 44: the first example, worked the same way.
   const LoadLinePoint q44 = loadLinePoint(kExample1);
@@ -109,26 +117,23 @@ void addTopic11Values(ValueTable& t) {
   t.add("t44.vcc", kExample1.vcc, "V");
   t.add("t44.rb", kExample1.rb, kOhms);
   t.add("t44.rc", kExample1.rc, kOhms);
-  t.add("t44.ic_sat", HandMethods::loadLineCurrent(kExample1.vcc, kExample1.rc), "mA");
+  t.work("t44.ic_sat", "t44.vcc", Op::Quotient, "t44.rc", "mA");
   addPoint(t, "t44", q44, kExample1);
 
   // Teoria 45: Q wanted in the middle of the line. By hand, with the course's β, the base current
   // that gives its IC, the RB for it and the nearest commercial value; then where Q really lies
   // with that RB, read on the model's curve of the base current it gives.
-  const double icSat45 = HandMethods::loadLineCurrent(kExample2Vcc, kExample2Rc), ic45 = icSat45 / 2;
   t.add("t45.vcc", kExample2Vcc, "V");
   t.add("t45.rc", kExample2Rc, kOhms);
-  t.add("t45.ic_sat", icSat45, "mA");
-  t.add("t45.vce", kExample2Vcc / 2, "V", 1);
-  t.add("t45.ic", ic45, "mA");
+  t.work("t45.ic_sat", "t45.vcc", Op::Quotient, "t45.rc", "mA");
+  t.work("t45.vce", "t45.vcc", Op::Quotient, "2", "V", 1);
+  t.work("t45.ic", "t45.ic_sat", Op::Quotient, "2", "mA");
   t.add("t45.beta", kExample2Beta, "");
-  const double ib45 = ic45 / kExample2Beta;
-  t.add("t45.ib", ib45, kMicroamps);
-  const double vrb45 = kExample2Vcc - HandMethods::kVbe;
-  t.add("t45.vrb", vrb45, "V", 1);
-  addFigures(t, "t45.rb_calc", vrb45 / ib45, kOhms, 3);
+  t.work("t45.ib", "t45.ic", Op::Quotient, "t45.beta", kMicroamps);
+  t.work("t45.vrb", "t45.vcc", Op::Difference, "hand.vbe", "V", 1);
+  workFigures(t, "t45.rb_calc", "t45.vrb", Op::Quotient, "t45.ib", kOhms, 3);
   t.add("t45.rb", kExample2Rb, kOhms);
-  const double ibReal45 = addFigures(t, "t45.ib_real", vrb45 / kExample2Rb, kMicroamps, 3);
+  const double ibReal45 = workFigures(t, "t45.ib_real", "t45.vrb", Op::Quotient, "t45.rb", kMicroamps, 3);
   const DeviceModel q;
   const double vceQ45 = q.loadLineVce(ibReal45, kExample2Vcc, kExample2Rc);
   addFigures(t, "t45.q_ic", (kExample2Vcc - vceQ45) / kExample2Rc, "mA", 2);

@@ -172,7 +172,7 @@ std::vector<std::uint8_t> ledDesign() {
   double y = sat.draw({4, 4});
   d.text().draw({4, y + 18}, "I_B = I_{C(sat)} / 10 = " + val("t49.ib"));
   Equation rb(d, 4);
-  rb.row("R_B = \\frac{V_{ent} − V_{BE}}{I_B} = \\frac{" + val("t49.vrb") + "}{" + val("t49.ib") + "} = " +
+  rb.row("R_B = \\frac{V_{ent} − V_{BE}}{I_B} = " + workedFraction("t49.rb_calc") + " = " +
          val("t49.rb_calc"));
   y = rb.draw({4, y + 26});
   d.ink(Drawing::kBlue);
@@ -185,10 +185,10 @@ std::vector<std::uint8_t> ledCheck() {
   Drawing d(332, 184);
   TextSetter& t = d.text();
   t.draw({4, 18}, "Com R_B = " + val("t49.rb") + ":");
-  t.draw({4, 42}, "I_B = " + val("t49.vrb") + " / " + val("t49.rb") + " = " + val("t49.ib_real"));
+  t.draw({4, 42}, "I_B = " + workedStep("t49.ib_real"));
   t.draw({4, 66}, "β_{forçado} = I_{C(sat)} / I_B = " + val("t49.beta_forced"));
   // The worst case: the smallest β the data sheet guarantees.
-  t.draw({4, 90}, "β_{mín} · I_B = " + val("t49.beta_min") + " · " + val("t49.ib_real") + " = " + val("t49.ic_active"));
+  t.draw({4, 90}, "β_{mín} · I_B = " + workedStep("t49.ic_active"));
   {
     Drawing::Style inked(d, Drawing::kBlue);
     t.draw({4, 112}, "muito mais que " + val("t49.ic_sat") + ": satura", Align::Left);
@@ -348,8 +348,8 @@ std::vector<std::uint8_t> switchingValues() {
   }
   {
     Drawing::Style inked(d, Drawing::kBlue);
-    t.draw({4, y + 2}, "t_{on} = t_d + t_r ≤ " + val("t51.td") + " + " + val("t51.tr") + " = " + val("t51.ton"));
-    t.draw({4, y + 23}, "t_{off} = t_s + t_f ≤ " + val("t51.ts") + " + " + val("t51.tf") + " = " + val("t51.toff"));
+    t.draw({4, y + 2}, "t_{on} = t_d + t_r ≤ " + workedStep("t51.ton"));
+    t.draw({4, y + 23}, "t_{off} = t_s + t_f ≤ " + workedStep("t51.toff"));
   }
   return d.bmp();
 }

@@ -52,8 +52,8 @@ void addTopic12Values(ValueTable& t) {
   // β here is the smallest the data sheet guarantees: the worst case a switch is designed for.
   const double ib47 = asShown(on.ib, 1e-3, 3);
   t.add("t47.ib", ib47, "mA", 3);
-  t.add("t47.ic_beta", sw.beta * ib47, "mA", 1);
-  t.add("t47.ic_sat", on.icSat, "mA", 0);
+  t.work("t47.ic_beta", "t47.beta", Op::Product, "t47.ib", "mA", 1);
+  t.work("t47.ic_sat", "t47.vcc", Op::Quotient, "t47.rc", "mA", 0);
   t.add("t47.vce_cut", on.vceCut, "V");
   const SwitchPoint mOn = solveSwitch(q, sw.vbb, sw.rb, sw.vcc, sw.rc);
   const SwitchPoint mOff = solveSwitch(q, 0, sw.rb, sw.vcc, sw.rc);
@@ -73,23 +73,20 @@ void addTopic12Values(ValueTable& t) {
   const LedDriver& l = kTopic12Led;
   const double vled = l.vled, rled = l.rled, vcc49 = l.vcc, vin49 = l.vin, rb49 = l.rb;
   const double icSat49 = HandMethods::loadLineCurrent(vcc49 - vled, rled);
-  const double ib49 = icSat49 / 10, rbCalc49 = (vin49 - vbe) / ib49;
-  const OperatingPoint led = HandMethods::baseBias({.vcc = vcc49 - vled, .vbb = vin49, .rb = rb49, .rc = rled});
   t.add("t49.vcc", vcc49, "V");
   t.add("t49.vled", vled, "V");
   t.add("t49.rc", rled, "\u03A9");
   t.add("t49.vin", vin49, "V");
   t.add("t49.ic_sat", icSat49, "mA", 0);
-  t.add("t49.ib", ib49, "mA", 0);
-  t.add("t49.vrb", vin49 - vbe, "V", 1);
-  t.add("t49.rb_calc", rbCalc49, "k\u03A9", 2);
+  t.work("t49.ib", "t49.ic_sat", Op::Quotient, "10", "mA", 0);
+  t.work("t49.vrb", "t49.vin", Op::Difference, "hand.vbe", "V", 1);
+  t.work("t49.rb_calc", "t49.vrb", Op::Quotient, "t49.ib", "k\u03A9", 2);
   t.add("t49.rb", rb49, "k\u03A9");
-  const double ibReal49 = asShown(led.ib, 1e-3, 2), icSatShown49 = asShown(icSat49, 1e-3, 0);
-  t.add("t49.ib_real", ibReal49, "mA", 2);
-  t.add("t49.beta_forced", icSatShown49 / ibReal49, "", 1);
+  t.work("t49.ib_real", "t49.vrb", Op::Quotient, "t49.rb", "mA", 2);
+  t.work("t49.beta_forced", "t49.ic_sat", Op::Quotient, "t49.ib_real", "", 1);
   // The saturation checked with the worst case, the data sheet's smallest β (Teoria 47's).
   t.add("t49.beta_min", sw.beta, "");
-  t.add("t49.ic_active", sw.beta * ibReal49, "mA", 0);
+  t.work("t49.ic_active", "t49.beta_min", Op::Product, "t49.ib_real", "mA", 0);
   const SwitchPoint mLed = solveSwitch(q, vin49, rb49, vcc49 - vled, rled);
   t.add("t49.m_vce", mLed.vce, "V", 4);
   t.add("t49.m_ic", mLed.ic, "mA", 1);
@@ -100,18 +97,18 @@ void addTopic12Values(ValueTable& t) {
   // holds the collector at VCC plus its own drop when the transistor opens.
   const RelayDriver& relayDriver = kTopic12Relay;
   const double vcc50 = relayDriver.vcc, rcoil = relayDriver.rcoil, vin50 = relayDriver.vin, rb50 = relayDriver.rb;
-  const double ic50 = HandMethods::loadLineCurrent(vcc50, rcoil), ib50 = ic50 / 10;
   const OperatingPoint relay = HandMethods::baseBias({.vcc = vcc50, .vbb = vin50, .rb = rb50, .rc = rcoil});
   t.add("t50.vcc", vcc50, "V");
   t.add("t50.rcoil", rcoil, "\u03A9");
   t.add("t50.vin", vin50, "V");
-  t.add("t50.ic", ic50, "mA", 0);
-  t.add("t50.ib", ib50, "mA", 0);
-  t.add("t50.rb_calc", (vin50 - vbe) / ib50, "k\u03A9", 2);
+  t.work("t50.ic", "t50.vcc", Op::Quotient, "t50.rcoil", "mA", 0);
+  t.work("t50.ib", "t50.ic", Op::Quotient, "10", "mA", 0);
+  t.work("t50.vrb", "t50.vin", Op::Difference, "hand.vbe", "V", 1);
+  t.work("t50.rb_calc", "t50.vrb", Op::Quotient, "t50.ib", "k\u03A9", 2);
   t.add("t50.rb", rb50, "k\u03A9");
   t.add("t50.ib_real", relay.ib, "mA", 2);
   t.add("t50.vd", vbe, "V", 1);
-  t.add("t50.vce_clamp", vcc50 + vbe, "V", 1);
+  t.work("t50.vce_clamp", "t50.vcc", Op::Sum, "t50.vd", "V", 1);
   t.add("t50.bvceo", q.parameters().bvceo, "V");
 
   // Teoria 51: the 2N2222A's maximum switching times, measured at VCC = 30 V, IC = 150 mA with
@@ -124,8 +121,8 @@ void addTopic12Values(ValueTable& t) {
   t.add("t51.tr", tr, "ns");
   t.add("t51.ts", ts, "ns");
   t.add("t51.tf", tf, "ns");
-  t.add("t51.ton", td + tr, "ns");
-  t.add("t51.toff", ts + tf, "ns");
+  t.work("t51.ton", "t51.td", Op::Sum, "t51.tr", "ns");
+  t.work("t51.toff", "t51.ts", Op::Sum, "t51.tf", "ns");
 }
 
 }  // namespace apostila::figures

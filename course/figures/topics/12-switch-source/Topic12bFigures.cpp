@@ -95,8 +95,8 @@ std::vector<std::uint8_t> sourceExample() {
   Drawing d(357, 123);
   d.text().draw({8, 18}, "V_Z = " + val("t52.vz") + ",  R_E = " + val("t52.re") + ",  V_{BE} = " + val("hand.vbe"));
   Equation eq(d);
-  eq.row("I_E = \\frac{" + val("t52.vz") + " − " + val("hand.vbe") + "}{" + val("t52.re") + "}")
-      .row("= \\frac{" + val("t52.ve") + "}{" + val("t52.re") + "} = " + val("t52.ie"), Drawing::kBlue);
+  eq.row("I_E = \\frac{" + worked("t52.ve") + "}{" + val("t52.re") + "}")
+      .row("= " + workedFraction("t52.ie") + " = " + val("t52.ie"), Drawing::kBlue);
   eq.draw({8, 32});
   d.inkText(Drawing::kBlue, {236, 104}, "I_C ≈ " + val("t52.ie"));
   return d.bmp();
@@ -136,8 +136,8 @@ std::vector<std::uint8_t> compliance() {
   Drawing d(510, 114);
   Equation eq(d, 10);
   eq.row("R_{L(máx)} = \\frac{V_{CC} − V_E − V_{CE(sat)}}{I_C}")
-      .row("= \\frac{" + val("t52.vcc") + " − " + val("t52.ve") + " − " + val("t53.vce_sat") + "}{" + val("t52.ie") +
-               "} = \\frac{" + val("t53.vl_max") + "}{" + val("t52.ie") + "} = " + val("t53.rl_max"),
+      .row("= \\frac{" + worked("t53.vl_max") + "}{" + val("t52.ie") +
+               "} = " + workedFraction("t53.rl_max") + " = " + val("t53.rl_max"),
            Drawing::kBlue);
   eq.draw({8, 8});
   return d.bmp();
@@ -163,10 +163,10 @@ std::vector<std::uint8_t> ledDriver() {
 std::vector<std::uint8_t> ledCalculation() {
   Drawing d(383, 124);
   Equation eq(d, 4);
-  eq.row("I_C ≈ I_E = \\frac{" + val("t54.vz") + " − " + val("hand.vbe") + "}{" + val("t54.re") + "} = " + val("t54.ie"),
+  eq.row("I_C ≈ I_E = \\frac{" + worked("t54.ve") + "}{" + val("t54.re") + "} = " + val("t54.ie"),
          Drawing::kBlue)
       .row("V_{CE} = V_{CC} − " + val("t54.n") + " · V_F − V_E")
-      .row("= " + val("t54.vcc") + " − " + val("t54.vleds") + " − " + val("t54.ve") + " = " + val("t54.vce"))
+      .row("= " + workedStep("t54.vce"))
       .row("P_D = V_{CE} · I_C = " + val("t54.pd"), Drawing::kBlue);
   eq.draw({6, 2});
   return d.bmp();
@@ -212,16 +212,16 @@ std::vector<std::uint8_t> exampleDesign() {
   Equation eq(d);
   eq.row("R_E = \\frac{V_Z − V_{BE}}{I_C} = \\frac{" + val("t56.vz") + " − " + val("hand.vbe") + "}{" +
          val("t56.target") + "}")
-      .row("= \\frac{" + val("t56.ve") + "}{" + val("t56.target") + "} = " + val("t56.re_calc"));
+      .row("= " + workedFraction("t56.re_calc") + " = " + val("t56.re_calc"));
   double y = eq.draw({6, 48});
   d.text().draw({6, y + 18}, "valor comercial: R_E = " + val("t56.re"));
   Equation ic(d);
-  ic.row("I_C = \\frac{" + val("t56.ve") + "}{" + val("t56.re") + "} = " + val("t56.ic"), Drawing::kBlue);
+  ic.row("I_C = " + workedFraction("t56.ic") + " = " + val("t56.ic"), Drawing::kBlue);
   y = ic.draw({6, y + 26});
   Equation rl(d);
-  rl.row("R_{L(máx)} = \\frac{" + val("t56.vcc") + " − " + val("t56.ve") + " − " + val("t53.vce_sat") + "}{" +
+  rl.row("R_{L(máx)} = \\frac{" + worked("t56.vl_max") + "}{" +
          val("t56.ic") + "}")
-      .row("= \\frac{" + val("t56.vl_max") + "}{" + val("t56.ic") + "} = " + val("t56.rl_max"), Drawing::kBlue);
+      .row("= " + workedFraction("t56.rl_max") + " = " + val("t56.rl_max"), Drawing::kBlue);
   rl.draw({6, y + 8});
   return d.bmp();
 }
@@ -233,7 +233,7 @@ std::vector<std::uint8_t> exampleInside() {
   Equation eq(d, 4);
   eq.row("V_{RL} = R_L · I_C = " + val("t56.vrl_in"))
       .row("V_{CE} = V_{CC} − V_{RL} − V_E")
-      .row("= " + val("t56.vcc") + " − " + val("t56.vrl_in") + " − " + val("t56.ve"))
+      .row("= " + worked("t56.vce_in"))
       .row("= " + val("t56.vce_in") + ": região ativa", Drawing::kBlue);
   eq.draw({6, 24});
   return d.bmp();
@@ -245,7 +245,7 @@ std::vector<std::uint8_t> exampleBeyond() {
   exampleTitle(d, "Exemplo 3: R_L = " + val("t56.rl_out"));
   Equation eq(d, 4);
   eq.row("I_C = \\frac{V_{CC} − V_E − V_{CE(sat)}}{R_L}")
-      .row("= \\frac{" + val("t56.vl_max") + "}{" + val("t56.rl_out") + "} = " + val("t56.ic_out"), Drawing::kBlue);
+      .row("= " + workedFraction("t56.ic_out") + " = " + val("t56.ic_out"), Drawing::kBlue);
   const double y = eq.draw({6, 22});
   d.text().draw({6, std::min(y + 15, 118.0)}, "R_L > R_{L(máx)}: saturado, I_C < " + val("t56.ic"), Align::Left,
                 kSmall);

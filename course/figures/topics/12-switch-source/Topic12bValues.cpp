@@ -24,12 +24,12 @@ void sourceComponents(ValueTable& t, const std::string& page, const ZenerCurrent
 void teoria52And53(ValueTable& t) {
   const ZenerCurrentSource& s = kTopic12Source;
   sourceComponents(t, "t52", s);
-  t.add("t52.ve", s.emitterVoltage(), "V", 1);
-  t.add("t52.ie", s.current(), "mA", 2);
+  t.work("t52.ve", "t52.vz", Op::Difference, "hand.vbe", "V", 1);
+  t.work("t52.ie", "t52.ve", Op::Quotient, "t52.re", "mA", 2);
 
   t.add("t53.vce_sat", ZenerCurrentSource::kVceSat, "V", 1);
-  t.add("t53.vl_max", s.maxLoadVoltage(), "V", 1);
-  t.add("t53.rl_max", s.maxLoad(), "k\u03A9", 2);
+  t.work("t53.vl_max", Op::Difference, {"t52.vcc", "t52.ve", "t53.vce_sat"}, "V", 1);
+  t.work("t53.rl_max", "t53.vl_max", Op::Quotient, "t52.ie", "k\u03A9", 2);
   // The model from a short circuit to a load just inside the range: IC moves by hundredths of a
   // percent, since RE holds IE and only α and VBE feel VCE. Beyond the range it saturates.
   const double rlInside = 1.8e3, rlBeyond = 2.5e3;
@@ -50,13 +50,13 @@ void teoria54And55(ValueTable& t) {
   const double leds = kTopic12Leds * kTopic12LedVoltage;
   const double vce = s.vcc - leds - s.emitterVoltage();
   if (vce <= ZenerCurrentSource::kVceSat) throw std::logic_error("Teoria 54's LEDs must leave the transistor active");
-  t.add("t54.ve", s.emitterVoltage(), "V", 1);
-  t.add("t54.ie", s.current(), "mA", 1);
+  t.work("t54.ve", "t54.vz", Op::Difference, "hand.vbe", "V", 1);
+  t.work("t54.ie", "t54.ve", Op::Quotient, "t54.re", "mA", 1);
   t.add("t54.n", kTopic12Leds, "");
   t.add("t54.vf", kTopic12LedVoltage, "V", 1);
-  t.add("t54.vleds", leds, "V", 1);
-  t.add("t54.vce", vce, "V", 1);
-  t.add("t54.pd", vce * s.current(), "mW", 1);
+  t.work("t54.vleds", "3", Op::Product, "t54.vf", "V", 1);
+  t.work("t54.vce", Op::Difference, {"t54.vcc", "t54.vleds", "t54.ve"}, "V", 1);
+  t.work("t54.pd", "t54.vce", Op::Product, "t54.ie", "mW", 1);
   t.add("t54.vl_max", s.maxLoadVoltage(), "V", 1);
   t.add("t54.n_max", std::floor(s.maxLoadVoltage() / kTopic12LedVoltage), "");
   t.add("t54.vcc_min", leds + s.emitterVoltage() + ZenerCurrentSource::kVceSat, "V", 1);
@@ -83,23 +83,21 @@ void teoria56(ValueTable& t) {
   t.add("t56.vcc", s.vcc, "V");
   t.add("t56.vz", s.vz, "V");
   t.add("t56.target", target, "mA");
-  t.add("t56.ve", s.emitterVoltage(), "V", 1);
-  t.add("t56.re_calc", s.emitterVoltage() / target, "\u03A9", 0);
+  t.work("t56.ve", "t56.vz", Op::Difference, "hand.vbe", "V", 1);
+  t.work("t56.re_calc", "t56.ve", Op::Quotient, "t56.target", "\u03A9", 0);
   t.add("t56.re", s.re, "\u03A9");
-  t.add("t56.ic", s.current(), "mA", 1);
-  t.add("t56.vl_max", s.maxLoadVoltage(), "V", 1);
-  t.add("t56.rl_max", s.maxLoad(), "k\u03A9", 2);
+  t.work("t56.ic", "t56.ve", Op::Quotient, "t56.re", "mA", 1);
+  t.work("t56.vl_max", Op::Difference, {"t56.vcc", "t56.ve", "t53.vce_sat"}, "V", 1);
+  t.work("t56.rl_max", "t56.vl_max", Op::Quotient, "t56.ic", "k\u03A9", 2);
   // A load inside the range: the transistor keeps a few volts across it.
   const double rlIn = 820, rlOut = 1.5e3;
   if (rlIn >= s.maxLoad() || rlOut <= s.maxLoad()) throw std::logic_error("Teoria 56's loads must straddle RL(máx)");
   t.add("t56.rl_in", rlIn, "\u03A9");
-  // Worked from IC as shown, three figures, as the page prints the step.
-  const double icShown = std::round(s.current() * 1e4) / 1e4, vrlIn = std::round(rlIn * icShown * 100) / 100;
-  t.add("t56.vrl_in", vrlIn, "V", 2);
-  t.add("t56.vce_in", s.vcc - vrlIn - s.emitterVoltage(), "V", 2);
+  t.work("t56.vrl_in", "t56.rl_in", Op::Product, "t56.ic", "V", 2);
+  t.work("t56.vce_in", Op::Difference, {"t56.vcc", "t56.vrl_in", "t56.ve"}, "V", 2);
   // A load beyond it: saturated, the load takes what is left of VCC and IC falls.
   t.add("t56.rl_out", rlOut, "k\u03A9");
-  t.add("t56.ic_out", s.maxLoadVoltage() / rlOut, "mA", 2);
+  t.work("t56.ic_out", "t56.vl_max", Op::Quotient, "t56.rl_out", "mA", 2);
 }
 
 }  // namespace
