@@ -53,6 +53,13 @@ FigureList allFigures() {
   return list;
 }
 
+FigureList pictureFigures() {
+  FigureList list;
+  for (const CoursePart& p : courseParts())
+    if (p.figures && p.figures != addGlyphFigures) p.figures(list);
+  return list;
+}
+
 const ValueTable& courseValues() {
   static const ValueTable table = build();
   return table;

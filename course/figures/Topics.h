@@ -23,6 +23,11 @@ struct CoursePart {
 // In course order.
 const std::vector<CoursePart>& courseParts();
 
+// The pictures that the pages show as pictures, every figure but the button glyphs and the
+// program's icon (pixel art, which a denser screen shows enlarged as it is): the figures that
+// have twins drawn at twice the size.
+FigureList pictureFigures();
+
 void addGlyphFigures(FigureList& list);  // glyphs/: button glyphs and the program icon
 void addQuizValues(ValueTable& t);       // quiz/: the circuit questions
 void addQuizFigures(FigureList& list);   // quiz/: the solution marker and the four circuits

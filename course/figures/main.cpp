@@ -1,12 +1,15 @@
 // apostila-figures OUTDIR: draws every picture of the course into OUTDIR, with values.txt, the
-// named values that the page sources refer to, and the desktop's icons into OUTDIR/icons.
+// named values that the page sources refer to, each picture's twin at twice the size into
+// OUTDIR/2x, and the desktop's icons into OUTDIR/icons.
 // apostila-figures --parts FILE: draws the sheet of drawing parts into FILE.
 #include <filesystem>
 #include <iostream>
 #include <string>
 
 #include "Figures.h"
+#include "Topics.h"
 #include "ValueTable.h"
+#include "drawing/FigureScale.h"
 #include "drawing/PartsSheet.h"
 #include "glyphs/ProgramIcon.h"
 
@@ -28,6 +31,12 @@ int main(int argc, char** argv) {
     const std::string values = courseValues().file();
     writeFile(fs::path(argv[1]) / "values.txt", std::vector<std::uint8_t>(values.begin(), values.end()));
     for (const auto& f : allFigures()) writeFile(fs::path(argv[1]) / f.file, f.encode());
+    // Each picture's twin for a screen of twice the density, under the picture's own name.
+    fs::create_directories(fs::path(argv[1]) / "2x");
+    {
+      const FigureScale twice(2);
+      for (const auto& f : pictureFigures()) writeFile(fs::path(argv[1]) / "2x" / f.file, f.encode());
+    }
     fs::create_directories(fs::path(argv[1]) / "icons");
     for (const auto& f : desktopIcons()) writeFile(fs::path(argv[1]) / "icons" / f.file, f.encode());
   } catch (const std::exception& e) {

@@ -3,12 +3,32 @@
 
 #include <stdexcept>
 
+#include "drawing/FigureScale.h"
+
 namespace apostila::figures {
 
+namespace {
+int gScale = 1;
+}  // namespace
+
+int figureScale() { return gScale; }
+
+FigureScale::FigureScale(int scale) : before_(gScale) {
+  if (scale < 1) throw std::invalid_argument("figure scale below 1");
+  gScale = scale;
+}
+
+FigureScale::~FigureScale() { gScale = before_; }
+
+// The surface has the scale's pixels; cairo's user space stays in the page's pixels, so the
+// figure code draws the same coordinates at every scale.
 CairoPicture::CairoPicture(int width, int height)
-    : width_(width), height_(height), surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height)) {
+    : width_(width * gScale),
+      height_(height * gScale),
+      surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width_, height_)) {
   if (cairo_surface_status(surface_) != CAIRO_STATUS_SUCCESS) throw std::runtime_error("cairo surface");
   cr_ = cairo_create(surface_);
+  cairo_scale(cr_, gScale, gScale);
   cairo_set_source_rgb(cr_, 1, 1, 1);
   cairo_paint(cr_);
 }

@@ -66,8 +66,19 @@ double TextSetter::glyphs(const std::string& utf8, double size, double x, double
   e.descent = std::max(e.descent, fe.descent);
   if (paint) {
     // Baselines on whole pixels: a run lands on the same pixel rows wherever it is set.
-    cairo_move_to(cr_, std::round(x), std::round(y));
-    cairo_show_text(cr_, utf8.c_str());
+    cairo_glyph_t* glyphs = nullptr;
+    int count = 0;
+    if (cairo_scaled_font_text_to_glyphs(cairo_get_scaled_font(cr_), std::round(x), std::round(y), utf8.c_str(), -1,
+                                         &glyphs, &count, nullptr, nullptr, nullptr) != CAIRO_STATUS_SUCCESS)
+      throw std::runtime_error("lettering: the text cannot be set: " + utf8);
+    // Each glyph on a whole pixel of the page, where the rasteriser puts it at one to one, so
+    // that a twin drawn at twice the size has every glyph where the picture has it.
+    for (int i = 0; i < count; ++i) {
+      glyphs[i].x = std::round(glyphs[i].x);
+      glyphs[i].y = std::round(glyphs[i].y);
+    }
+    cairo_show_glyphs(cr_, glyphs, count);
+    cairo_glyph_free(glyphs);
     cairo_new_path(cr_);
   }
   return te.x_advance;
