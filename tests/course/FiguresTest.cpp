@@ -5,7 +5,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -16,11 +19,11 @@
 #include "ValueTable.h"
 #include "apostila/PageRegistry.h"
 #include "content/Bitmap.h"
+#include "content/PictureTwins.h"
 #include "content/TImage.h"
 #include "content/TSpeedButton.h"
 #include "drawing/BmpWriter.h"
 #include "drawing/Drawing.h"
-#include "drawing/FigureScale.h"
 #include "drawing/Plot.h"
 #include "drawing/Schematic.h"
 
@@ -95,25 +98,24 @@ TEST(Figures, EachPictureHasTheSizeOfTheElementThatShowsIt) {
   }
 }
 
-// Each picture has a twin drawn for a screen of twice the density: twice its pixels each way,
-// and, shrunk back by averaging each 2 × 2 block, the picture itself, up to the antialiasing of
-// edges: a mean difference of at most 2 per channel, and at most 1 % of the pixels off by more
-// than 32 in a channel.
-TEST(Figures, EachPictureHasATwinThatShrinksToIt) {
+// Every picture a page shows has its twin in the set the program carries, drawn for a screen of
+// twice the density: twice its pixels each way, and, shrunk back by averaging each 2 × 2 block,
+// the picture itself up to the antialiasing of edges: a mean difference of at most 2 per channel,
+// and at most 1 % of the pixels off by more than 32 in a channel.
+TEST(Figures, EveryPicturesTwinIsCarriedAndShrinksToIt) {
+  std::ifstream in(std::filesystem::path(APOSTILA_BINARY_DIR) / "course" / "twins.bin", std::ios::binary);
+  ASSERT_TRUE(in) << "twins.bin was not packed";
+  const std::vector<std::uint8_t> packed((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const content::PictureTwins twins(packed);
+  testing::Course course;
   int pictures = 0;
-  for (const figures::Figure& f : figures::pictureFigures()) {
-    const std::vector<std::uint8_t> picture = f.encode();  // the bitmap reads its pixels in place
-    const content::Bitmap one = content::Bitmap::decode(picture);
-    ASSERT_EQ(one.header().bitCount, 24) << f.file;
+  auto check = [&](const ui::Form& page, const content::TImage& image) {
+    SCOPED_TRACE(std::string(page.pageClass().className) + "." + image.name());
     ++pictures;
-    SCOPED_TRACE(f.file);
-    std::vector<std::uint8_t> bytes;
-    {
-      const figures::FigureScale twice(2);
-      bytes = f.encode();
-    }
-    const content::Bitmap two = content::Bitmap::decode(bytes);
-    ASSERT_EQ(two.header().bitCount, 24);
+    const content::Bitmap& one = image.picture().bitmap();
+    const auto bytes = twins.find(std::string(page.pageClass().className), image.name());
+    ASSERT_TRUE(bytes) << "no twin";
+    const content::Bitmap two = content::Bitmap::decode(*bytes);
     ASSERT_EQ(two.width(), 2 * one.width());
     ASSERT_EQ(two.height(), 2 * one.height());
     double total = 0;
@@ -134,8 +136,19 @@ TEST(Figures, EachPictureHasATwinThatShrinksToIt) {
     const double pixels = static_cast<double>(one.width()) * one.height();
     EXPECT_LE(total / (3 * pixels), 2.0);
     EXPECT_LE(off, 0.01 * pixels);
+  };
+  for (int order = 0; order < app::kPageCount; ++order) {
+    const ui::Form& page = *app::page(order);
+    auto walk = [&](auto& self, const ui::Container& parent) -> void {
+      for (const ui::Control* c : parent.controls()) {
+        if (auto* image = dynamic_cast<const content::TImage*>(c); image && !image->picture().bitmap().empty())
+          check(page, *image);
+        if (auto* inner = dynamic_cast<const ui::Container*>(c)) self(self, *inner);
+      }
+    };
+    walk(walk, page);
   }
-  EXPECT_GT(pictures, 0);
+  EXPECT_EQ(static_cast<std::size_t>(pictures), twins.size()) << "the set names a picture no page shows";
 }
 
 // Capitals of the main lettering reach at least 11 px from top to baseline, subscripts 8 px.

@@ -8,6 +8,9 @@
 #include "Compiler.h"
 #include "Dump.h"
 #include "PageSource.h"
+#include "SourceErrorOf.h"
+#include "Twins.h"
+#include "content/PictureTwins.h"
 
 namespace apostila::tools {
 namespace {
@@ -104,6 +107,33 @@ TEST_F(CompilerFiles, LaysOutGlyphsAndPictures) {
   at = std::search(picture.begin(), picture.end(), expected.begin(), expected.end());
   ASSERT_NE(at, picture.end());
   EXPECT_TRUE(std::equal(bmp_.begin(), bmp_.end(), at + static_cast<std::ptrdiff_t>(expected.size())));
+}
+
+// The compiler lists the pictures a page takes from files; the packer finds each one's twin of the
+// same name and stores a picture shown twice once.
+TEST_F(CompilerFiles, PicturesAreListedAndTheirTwinsPacked) {
+  const SourceElement page = parseSource(
+      "TForm5 Form5\n  TImage I1\n    Picture.Data: picture TBitmap \"dois.bmp\"\n  TPanel P1\n"
+      "    TImage I2\n      Picture.Data: picture TBitmap \"dois.bmp\"\n",
+      (dir_ / "test.page").string(), {dir_});
+  const std::string list = pictureList(page);
+  EXPECT_EQ(list, "TForm5\tI1\tdois.bmp\nTForm5\tI2\tdois.bmp\n");
+  std::filesystem::create_directories(dir_ / "2x");
+  std::ofstream(dir_ / "2x" / "dois.bmp", std::ios::binary).write(reinterpret_cast<const char*>(bmp_.data()), 62);
+  std::ofstream(dir_ / "Form5.pictures") << list;
+  const std::vector<std::uint8_t> packed = packTwins(dir_ / "2x", {dir_ / "Form5.pictures"});
+  const content::PictureTwins twins(packed);
+  EXPECT_EQ(twins.size(), 2u);
+  EXPECT_EQ(twins.find("TForm5", "I2"), bmp_);
+  const std::string lists = (dir_ / "bad.pictures").string();
+  for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
+           {"TForm5\tI1\n", lists + ":1: expected a page class, an element and a picture file, tab-separated"},
+           {"TForm5\tI1\tdois.bmp\tmais\n", lists + ":1: expected a page class, an element and a picture file, tab-separated"},
+           {"TForm5\tI1\tdois.bmp\nTForm5\tI3\tfalta.bmp\n",
+            lists + ":2: the picture falta.bmp has no twin in " + (dir_ / "2x").string()}}) {
+    std::ofstream(lists) << text;
+    EXPECT_EQ(sourceErrorOf([&] { packTwins(dir_ / "2x", {lists}); }), message) << text;
+  }
 }
 
 TEST_F(CompilerFiles, ErrorsNameTheFileAndLine) {

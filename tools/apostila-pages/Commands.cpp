@@ -13,6 +13,7 @@
 #include "PageTool.h"
 #include "Printable.h"
 #include "Restyle.h"
+#include "Twins.h"
 #include "content/DefinitionStore.h"
 #include "content/StreamFormat.h"
 
@@ -30,6 +31,7 @@ int compile(const std::vector<std::string>& args) {
   if (args.size() < 2) throw Usage{};
   std::vector<fs::path> search;
   const fs::path out = args[1];
+  fs::path pictures;  // where to list the page's pictures, for their twins
   try {
     tools::ComputedValues::setCurrent({});
     for (std::size_t i = 2; i < args.size(); ++i) {
@@ -37,6 +39,8 @@ int compile(const std::vector<std::string>& args) {
         search.emplace_back(args[++i]);
       else if (args[i] == "--values" && i + 1 < args.size())
         ComputedValues::setCurrent(ComputedValues::load(args[++i]));
+      else if (args[i] == "--pictures" && i + 1 < args.size())
+        pictures = args[++i];
       else
         throw Usage{};
     }
@@ -46,6 +50,10 @@ int compile(const std::vector<std::string>& args) {
     SourceElement root = readPage(source, args[0], search, framesBeside(args[0]));
     Compiler compiler(args[0], pageClassResolver());
     writeOutput(out, compiler.compile(root));
+    if (!pictures.empty()) {
+      const std::string list = pictureList(root);
+      writeOutput(pictures, std::span(reinterpret_cast<const std::uint8_t*>(list.data()), list.size()));
+    }
   } catch (...) {
     // A definition left from an earlier compile would pass for this source's.
     removeStaleOutput(out, content::kSignature);
@@ -110,6 +118,11 @@ int dispatch(const std::vector<std::string>& all, std::ostream& out, const Extra
     return 0;
   }
   if (command == "extract" && args.size() == 1) return extract(args[0], out);
+  if (command == "twins" && args.size() >= 2) {
+    const std::vector<fs::path> lists(args.begin() + 2, args.end());
+    writeOutput(args[0], packTwins(args[1], lists));
+    return 0;
+  }
   if (command == "restyle") {
     if (int rc = restyleCommand(args, out); rc >= 0) return rc;
     throw Usage{};
@@ -129,7 +142,8 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
   try {
     return dispatch(args, out, extra);
   } catch (const Usage&) {
-    err << "usage: apostila-pages compile SOURCE OUT [-I DIR]... [--values FILE]\n"
+    err << "usage: apostila-pages compile SOURCE OUT [-I DIR]... [--values FILE] [--pictures LIST]\n"
+           "       apostila-pages twins OUT TWINDIR LIST...\n"
            "       apostila-pages dump DEFINITION [--frame FRAME [-I DIR]...]\n"
            "       apostila-pages json DEFINITION\n"
            "       apostila-pages extract DIR\n"

@@ -1,0 +1,45 @@
+// The twins of the page pictures, for screens of twice the density: each one the picture drawn
+// again at twice the size, carried compressed beside the definitions and decoded only when a
+// page at that density asks for it. Nothing is kept decoded here: the caller owns what find
+// returns for as long as its page shows it.
+//
+//   const PictureTwins& twins = PictureTwins::carried();
+//   if (auto bmp = twins.find("TForm22", "Image1")) picture = Bitmap::decode(*bmp);
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace apostila::content {
+
+class PictureTwins {
+ public:
+  PictureTwins() = default;  // no twins
+  // Reads the table of a packed set; throws ReadError ("Invalid stream format", "Stream read
+  // error") for bytes that are not one. The bytes must outlive this object.
+  explicit PictureTwins(std::span<const std::uint8_t> packed);
+
+  // The set the program carries; empty where the program was built without one.
+  static const PictureTwins& carried();
+
+  bool empty() const { return byElement_.empty(); }
+  std::size_t size() const { return byElement_.size(); }
+  // The twin's BMP file for the element of that page class, decompressed; nothing where the
+  // element has no twin. Throws ReadError for a twin whose stored bytes do not decompress to
+  // its size.
+  std::optional<std::vector<std::uint8_t>> find(const std::string& pageClass, const std::string& element) const;
+
+ private:
+  struct Twin {
+    std::span<const std::uint8_t> stored;
+    std::uint32_t size;
+  };
+  std::vector<Twin> twins_;
+  std::map<std::string, std::size_t> byElement_;  // "TForm22.Image1" -> twin
+};
+
+}  // namespace apostila::content

@@ -1,0 +1,104 @@
+// Listing a page's pictures and packing their twins.
+#include "Twins.h"
+
+#include <zstd.h>
+
+#include <map>
+#include <sstream>
+
+#include "FileIo.h"
+#include "content/TwinFormat.h"
+
+namespace apostila::tools {
+
+namespace {
+
+void walk(const std::string& pageClass, const SourceElement& e, std::string& out) {
+  for (const SourceProperty& p : e.properties)
+    if (p.value.kind == SourceValue::Kind::Picture && !p.value.file.empty())
+      out += pageClass + "\t" + e.name + "\t" + std::filesystem::path(p.value.file).filename().string() + "\n";
+  for (const SourceElement& child : e.children) walk(pageClass, child, out);
+}
+
+void u16(std::vector<std::uint8_t>& out, std::uint16_t v) {
+  out.push_back(static_cast<std::uint8_t>(v));
+  out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+
+void u32(std::vector<std::uint8_t>& out, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+}
+
+void text(std::vector<std::uint8_t>& out, const std::string& s) {
+  u16(out, static_cast<std::uint16_t>(s.size()));
+  out.insert(out.end(), s.begin(), s.end());
+}
+
+}  // namespace
+
+std::string pictureList(const SourceElement& page) {
+  std::string out;
+  walk(page.kind, page, out);
+  return out;
+}
+
+std::vector<std::uint8_t> packTwins(const std::filesystem::path& twinFolder,
+                                    const std::vector<std::filesystem::path>& lists) {
+  namespace f = content::twin_format;
+  struct Entry {
+    std::string pageClass, element;
+    std::uint32_t twin;
+  };
+  std::vector<Entry> entries;
+  std::map<std::string, std::uint32_t> twinOf;  // a file's twin, stored once
+  std::vector<std::vector<std::uint8_t>> stored;
+  std::vector<std::uint32_t> sizes;
+  for (const auto& list : lists) {
+    const auto bytes = readInput(list);
+    std::istringstream in(std::string(bytes.begin(), bytes.end()));
+    int n = 0;
+    for (std::string line; std::getline(in, line);) {
+      ++n;
+      std::istringstream fields(line);
+      std::string pageClass, element, file, rest;
+      if (!std::getline(fields, pageClass, '\t') || !std::getline(fields, element, '\t') ||
+          !std::getline(fields, file, '\t') || std::getline(fields, rest) || pageClass.empty() || element.empty() ||
+          file.empty() || pageClass.size() > 255 || element.size() > 255)
+        throw SourceError(list.string(), n, "expected a page class, an element and a picture file, tab-separated");
+      auto [it, added] = twinOf.emplace(file, static_cast<std::uint32_t>(stored.size()));
+      if (added) {
+        const auto twin = readInputIfPresent(twinFolder / file);
+        if (!twin) throw SourceError(list.string(), n, "the picture " + file + " has no twin in " + twinFolder.string());
+        if (twin->empty() || twin->size() > f::kMaxTwinBytes)
+          throw SourceError(list.string(), n, "the twin of " + file + " is empty or too large");
+        std::vector<std::uint8_t> packed(ZSTD_compressBound(twin->size()));
+        const std::size_t got = ZSTD_compress(packed.data(), packed.size(), twin->data(), twin->size(), 19);
+        if (ZSTD_isError(got)) throw FileError(file + ": " + ZSTD_getErrorName(got));
+        packed.resize(got);
+        stored.push_back(std::move(packed));
+        sizes.push_back(static_cast<std::uint32_t>(twin->size()));
+      }
+      entries.push_back({pageClass, element, it->second});
+    }
+  }
+  std::vector<std::uint8_t> out(std::begin(f::kMagic), std::end(f::kMagic));
+  u32(out, f::kVersion);
+  u32(out, static_cast<std::uint32_t>(entries.size()));
+  u32(out, static_cast<std::uint32_t>(stored.size()));
+  for (const Entry& e : entries) {
+    text(out, e.pageClass);
+    text(out, e.element);
+    u32(out, e.twin);
+  }
+  std::uint32_t offset = 0;
+  for (std::size_t i = 0; i < stored.size(); ++i) {
+    u32(out, offset);
+    u32(out, static_cast<std::uint32_t>(stored[i].size()));
+    u32(out, sizes[i]);
+    offset += static_cast<std::uint32_t>(stored[i].size());
+  }
+  for (const auto& s : stored) out.insert(out.end(), s.begin(), s.end());
+  return out;
+}
+
+}  // namespace apostila::tools
