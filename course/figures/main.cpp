@@ -4,6 +4,7 @@
 // apostila-figures --parts FILE: draws the sheet of drawing parts into FILE.
 #include <filesystem>
 #include <iostream>
+#include <stdexcept>
 #include <string>
 
 #include "Figures.h"
@@ -31,6 +32,14 @@ int main(int argc, char** argv) {
     const std::string values = courseValues().file();
     writeFile(fs::path(argv[1]) / "values.txt", std::vector<std::uint8_t>(values.begin(), values.end()));
     for (const auto& f : allFigures()) writeFile(fs::path(argv[1]) / f.file, f.encode());
+    // What each picture shows, in words, for a screen reader: "file<TAB>description" lines.
+    std::string described;
+    for (const auto& f : pictureFigures()) {
+      const std::string words = f.describe ? f.describe() : std::string();
+      if (words.find_first_of("\t\n") != std::string::npos) throw std::logic_error(f.file + ": a description is one line");
+      if (!words.empty()) described += f.file + "\t" + words + "\n";
+    }
+    writeFile(fs::path(argv[1]) / "descriptions.txt", std::vector<std::uint8_t>(described.begin(), described.end()));
     // Each picture's twin for a screen of twice the density, under the picture's own name.
     fs::create_directories(fs::path(argv[1]) / "2x");
     {

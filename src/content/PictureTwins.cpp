@@ -37,9 +37,9 @@ PictureTwins::PictureTwins(std::span<const std::uint8_t> packed) {
   if (std::memcmp(magic.data(), f::kMagic, sizeof f::kMagic) != 0 || r.u32() != f::kVersion)
     throw ReadError(msg::kInvalidStreamFormat);
   const std::uint32_t entries = r.u32(), twins = r.u32();
-  // Each entry takes at least 8 bytes and each twin 12: counts the bytes cannot hold are refused
+  // Each entry takes at least 8 bytes and each twin 14: counts the bytes cannot hold are refused
   // before anything is allocated for them.
-  if (entries > r.remaining() / 8 || twins > r.remaining() / 12) throw ReadError(msg::kInvalidStreamFormat);
+  if (entries > r.remaining() / 8 || twins > r.remaining() / 14) throw ReadError(msg::kInvalidStreamFormat);
   std::vector<std::pair<std::string, std::uint32_t>> named;
   for (std::uint32_t i = 0; i < entries; ++i) {
     std::string key = name(r);
@@ -50,14 +50,20 @@ PictureTwins::PictureTwins(std::span<const std::uint8_t> packed) {
   }
   struct Place {
     std::uint32_t offset, stored, size;
+    std::string description;
   };
   std::vector<Place> places;
-  for (std::uint32_t i = 0; i < twins; ++i) places.push_back({r.u32(), r.u32(), r.u32()});
+  for (std::uint32_t i = 0; i < twins; ++i) {
+    Place p{r.u32(), r.u32(), r.u32(), {}};
+    const auto words = r.take(r.u16());
+    p.description.assign(words.begin(), words.end());
+    places.push_back(std::move(p));
+  }
   const std::span<const std::uint8_t> data = packed.subspan(r.position());
-  for (const Place& p : places) {
+  for (Place& p : places) {
     if (p.offset > data.size() || p.stored > data.size() - p.offset || p.size == 0 || p.size > f::kMaxTwinBytes)
       throw ReadError(msg::kInvalidStreamFormat);
-    twins_.push_back({data.subspan(p.offset, p.stored), p.size});
+    twins_.push_back({data.subspan(p.offset, p.stored), p.size, std::move(p.description)});
   }
   for (auto& [key, twin] : named)
     if (!byElement_.emplace(std::move(key), twin).second) throw ReadError(msg::kInvalidStreamFormat);
@@ -69,6 +75,11 @@ const PictureTwins& PictureTwins::carried() {
     return PictureTwins(apostila_twins[0].bytes());
   }();
   return twins;
+}
+
+std::string PictureTwins::description(const std::string& pageClass, const std::string& element) const {
+  const auto it = byElement_.find(pageClass + "." + element);
+  return it == byElement_.end() ? std::string() : twins_[it->second].description;
 }
 
 std::optional<std::vector<std::uint8_t>> PictureTwins::find(const std::string& pageClass,

@@ -1,7 +1,7 @@
-// The twins of the page pictures, for screens of twice the density: each one the picture drawn
-// again at twice the size, carried compressed beside the definitions and decoded only when a
-// page at that density asks for it. Nothing is kept decoded here: the caller owns what find
-// returns for as long as its page shows it.
+// The side table of the page pictures: each picture's twin, drawn again at twice the size for
+// screens of twice the density, carried compressed beside the definitions and decoded only when a
+// page at that density asks for it, and its description for a screen reader. Nothing is kept
+// decoded here: the caller owns what find returns for as long as its page shows it.
 //
 //   const PictureTwins& twins = PictureTwins::carried();
 //   if (auto bmp = twins.find("TForm22", "Image1")) picture = Bitmap::decode(*bmp);
@@ -32,11 +32,15 @@ class PictureTwins {
   // element has no twin. Throws ReadError for a twin whose stored bytes do not decompress to
   // its size.
   std::optional<std::vector<std::uint8_t>> find(const std::string& pageClass, const std::string& element) const;
+  // What the picture shows, in words, for a screen reader; empty where the element shows no
+  // picture of the set.
+  std::string description(const std::string& pageClass, const std::string& element) const;
 
  private:
   struct Twin {
     std::span<const std::uint8_t> stored;
     std::uint32_t size;
+    std::string description;
   };
   std::vector<Twin> twins_;
   std::map<std::string, std::size_t> byElement_;  // "TForm22.Image1" -> twin

@@ -36,8 +36,8 @@ Bytes compressed(const Bytes& raw) {
 // A set of one twin named by two elements; the fields a case spoils are parameters.
 struct Set {
   std::string magic = "APTW";
-  std::uint32_t version = 1, entries = 2, twins = 1, twinIndex = 0, offset = 0, size = 14;
-  std::string secondClass = "TForm82", secondElement = "Image2";
+  std::uint32_t version = 2, entries = 2, twins = 1, twinIndex = 0, offset = 0, size = 14;
+  std::string secondClass = "TForm82", secondElement = "Image2", description = "Uma carinha sorridente";
   std::int64_t storedDelta = 0;
   Bytes data = compressed(kPicture);
 
@@ -55,6 +55,7 @@ struct Set {
     u32(b, offset);
     u32(b, static_cast<std::uint32_t>(static_cast<std::int64_t>(data.size()) + storedDelta));
     u32(b, size);
+    name(b, description);
     b.insert(b.end(), data.begin(), data.end());
     return b;
   }
@@ -78,6 +79,8 @@ TEST(PictureTwins, FindsEachElementsTwinAndNothingElse) {
   EXPECT_EQ(twins.find("TForm82", "Image2"), kPicture);  // one twin, two elements
   EXPECT_FALSE(twins.find("TForm81", "Image2"));
   EXPECT_FALSE(twins.find("TForm8", "1.Image1"));
+  EXPECT_EQ(twins.description("TForm82", "Image2"), "Uma carinha sorridente");
+  EXPECT_EQ(twins.description("TForm82", "Image3"), "");
   EXPECT_TRUE(PictureTwins().empty());
 }
 
@@ -96,7 +99,7 @@ TEST(PictureTwins, EachMalformedSetIsRefused) {
     cases.push_back({why, s, message});
   };
   add("another magic", [](Set& s) { s.magic = "APTX"; }, format);
-  add("another version", [](Set& s) { s.version = 2; }, format);
+  add("another version", [](Set& s) { s.version = 1; }, format);
   add("more entries than the bytes hold", [](Set& s) { s.entries = 0x40000000; }, format);
   add("more twins than the bytes hold", [](Set& s) { s.twins = 0x40000000; }, format);
   add("an entry naming a twin that is not there", [](Set& s) { s.twinIndex = 1; }, format);
@@ -111,7 +114,7 @@ TEST(PictureTwins, EachMalformedSetIsRefused) {
   for (const Case& c : cases) EXPECT_EQ(errorOf(c.set.bytes()), c.message) << c.why;
   // Cut anywhere inside its table, a set runs short.
   const Bytes whole = Set{}.bytes();
-  for (std::size_t cut : {2, 10, 32, 45, 60})
+  for (std::size_t cut : {2, 10, 32, 45, 60, 80})
     EXPECT_EQ(errorOf(Bytes(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(cut))), shortRead) << cut;
 }
 

@@ -121,10 +121,13 @@ TEST_F(CompilerFiles, PicturesAreListedAndTheirTwinsPacked) {
   std::filesystem::create_directories(dir_ / "2x");
   std::ofstream(dir_ / "2x" / "dois.bmp", std::ios::binary).write(reinterpret_cast<const char*>(bmp_.data()), 62);
   std::ofstream(dir_ / "Form5.pictures") << list;
-  const std::vector<std::uint8_t> packed = packTwins(dir_ / "2x", {dir_ / "Form5.pictures"});
+  const auto described = dir_ / "descriptions.txt";
+  std::ofstream(described) << "dois.bmp\tDois pontos, um branco e um vermelho\n";
+  const std::vector<std::uint8_t> packed = packTwins(dir_ / "2x", described, {dir_ / "Form5.pictures"});
   const content::PictureTwins twins(packed);
   EXPECT_EQ(twins.size(), 2u);
   EXPECT_EQ(twins.find("TForm5", "I2"), bmp_);
+  EXPECT_EQ(twins.description("TForm5", "I1"), "Dois pontos, um branco e um vermelho");
   const std::string lists = (dir_ / "bad.pictures").string();
   for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
            {"TForm5\tI1\n", lists + ":1: expected a page class, an element and a picture file, tab-separated"},
@@ -132,7 +135,14 @@ TEST_F(CompilerFiles, PicturesAreListedAndTheirTwinsPacked) {
            {"TForm5\tI1\tdois.bmp\nTForm5\tI3\tfalta.bmp\n",
             lists + ":2: the picture falta.bmp has no twin in " + (dir_ / "2x").string()}}) {
     std::ofstream(lists) << text;
-    EXPECT_EQ(sourceErrorOf([&] { packTwins(dir_ / "2x", {lists}); }), message) << text;
+    EXPECT_EQ(sourceErrorOf([&] { packTwins(dir_ / "2x", described, {lists}); }), message) << text;
+  }
+  for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
+           {"dois.bmp\n", described.string() + ":1: expected a picture file and its description, tab-separated"},
+           {"dois.bmp\t\n", described.string() + ":1: expected a picture file and its description, tab-separated"},
+           {"dois.bmp\tum\ndois.bmp\tdois\n", described.string() + ":2: a second description of dois.bmp"}}) {
+    std::ofstream(described) << text;
+    EXPECT_EQ(sourceErrorOf([&] { packTwins(dir_ / "2x", described, {dir_ / "Form5.pictures"}); }), message) << text;
   }
 }
 

@@ -118,9 +118,9 @@ int dispatch(const std::vector<std::string>& all, std::ostream& out, const Extra
     return 0;
   }
   if (command == "extract" && args.size() == 1) return extract(args[0], out);
-  if (command == "twins" && args.size() >= 2) {
-    const std::vector<fs::path> lists(args.begin() + 2, args.end());
-    writeOutput(args[0], packTwins(args[1], lists));
+  if (command == "twins" && args.size() >= 3) {
+    const std::vector<fs::path> lists(args.begin() + 3, args.end());
+    writeOutput(args[0], packTwins(args[1], args[2], lists));
     return 0;
   }
   if (command == "restyle") {
@@ -143,7 +143,7 @@ int runTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return dispatch(args, out, extra);
   } catch (const Usage&) {
     err << "usage: apostila-pages compile SOURCE OUT [-I DIR]... [--values FILE] [--pictures LIST]\n"
-           "       apostila-pages twins OUT TWINDIR LIST...\n"
+           "       apostila-pages twins OUT TWINDIR DESCRIPTIONS LIST...\n"
            "       apostila-pages dump DEFINITION [--frame FRAME [-I DIR]...]\n"
            "       apostila-pages json DEFINITION\n"
            "       apostila-pages extract DIR\n"

@@ -42,9 +42,27 @@ std::string pictureList(const SourceElement& page) {
   return out;
 }
 
-std::vector<std::uint8_t> packTwins(const std::filesystem::path& twinFolder,
+static std::map<std::string, std::string> readDescriptions(const std::filesystem::path& file) {
+  std::map<std::string, std::string> out;
+  const auto bytes = readInput(file);
+  std::istringstream in(std::string(bytes.begin(), bytes.end()));
+  int n = 0;
+  for (std::string line; std::getline(in, line);) {
+    ++n;
+    const std::size_t tab = line.find('\t');
+    if (tab == 0 || tab == std::string::npos || tab + 1 == line.size() || line.size() - tab - 1 > 0xFFFF)
+      throw SourceError(file.string(), n, "expected a picture file and its description, tab-separated");
+    if (!out.emplace(line.substr(0, tab), line.substr(tab + 1)).second)
+      throw SourceError(file.string(), n, "a second description of " + line.substr(0, tab));
+  }
+  return out;
+}
+
+std::vector<std::uint8_t> packTwins(const std::filesystem::path& twinFolder, const std::filesystem::path& descriptions,
                                     const std::vector<std::filesystem::path>& lists) {
   namespace f = content::twin_format;
+  const auto described = readDescriptions(descriptions);
+  std::vector<std::string> words;
   struct Entry {
     std::string pageClass, element;
     std::uint32_t twin;
@@ -77,6 +95,8 @@ std::vector<std::uint8_t> packTwins(const std::filesystem::path& twinFolder,
         packed.resize(got);
         stored.push_back(std::move(packed));
         sizes.push_back(static_cast<std::uint32_t>(twin->size()));
+        const auto d = described.find(file);
+        words.push_back(d == described.end() ? std::string() : d->second);
       }
       entries.push_back({pageClass, element, it->second});
     }
@@ -95,6 +115,7 @@ std::vector<std::uint8_t> packTwins(const std::filesystem::path& twinFolder,
     u32(out, offset);
     u32(out, static_cast<std::uint32_t>(stored[i].size()));
     u32(out, sizes[i]);
+    text(out, words[i]);
     offset += static_cast<std::uint32_t>(stored[i].size());
   }
   for (const auto& s : stored) out.insert(out.end(), s.begin(), s.end());

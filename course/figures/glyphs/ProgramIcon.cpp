@@ -104,7 +104,7 @@ IndexedImage windowIcon() {
 std::vector<Figure> desktopIcons() {
   std::vector<Figure> icons;
   for (int size : kDesktopIconSizes)
-    icons.push_back({"apostila-" + std::to_string(size) + ".png", [size] { return smoothIcon(size); }});
+    icons.push_back({"apostila-" + std::to_string(size) + ".png", [size] { return smoothIcon(size); }, {}});
   return icons;
 }
 
