@@ -90,10 +90,11 @@ struct PaintPage {
     e->setBounds(bounds);
     return e;
   }
-  // The page's client area as the window layer paints it.
-  ui::Canvas paint(int width, int height) {
+  // The page's client area as the window layer paints it, at a device scale: width x height
+  // page pixels, scale times as many in each direction in the canvas.
+  ui::Canvas paint(int width, int height, int scale = 1) {
     form.setBounds({0, 0, width, height});
-    ui::Canvas c(width, height, 0xFF00FF);
+    ui::Canvas c(width * scale, height * scale, 0xFF00FF, scale);
     form.paintTree(c);
     return c;
   }

@@ -3,6 +3,7 @@
 #include "ui/canvas/Canvas.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "ui/Color.h"
 #include "ui/canvas/SystemColors.h"
@@ -14,10 +15,14 @@ namespace {
 // Origins are kept well inside int so that logical coordinates derived from them cannot wrap.
 constexpr long long kFar = 1LL << 30;
 int clampOrigin(long long v) { return static_cast<int>(std::clamp<long long>(v, -kFar, kFar)); }
+int clampScale(int s) { return std::clamp(s, 1, Canvas::kMaxScale); }
+long long floorDiv(long long a, long long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+long long ceilDiv(long long a, long long b) { return -floorDiv(-a, b); }
+int sat(long long v) { return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX)); }
 
 }  // namespace
 
-Canvas::Canvas(int width, int height, Rgb fill) {
+Canvas::Canvas(int width, int height, Rgb fill, int scale) : scale_(clampScale(scale)) {
   if (width <= 0 || height <= 0) return;
   own_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), fill);
   pixels_ = own_.data();
@@ -26,7 +31,7 @@ Canvas::Canvas(int width, int height, Rgb fill) {
   clip_ = {0, 0, width_, height_};
 }
 
-Canvas::Canvas(std::uint32_t* pixels, int width, int height, int stride) {
+Canvas::Canvas(std::uint32_t* pixels, int width, int height, int stride, int scale) : scale_(clampScale(scale)) {
   // A buffer that cannot be what it claims is drawn as an empty canvas rather than overrun.
   if (pixels == nullptr || width <= 0 || height <= 0 || stride < width) return;
   pixels_ = pixels;
@@ -46,6 +51,7 @@ Canvas& Canvas::operator=(Canvas&& o) noexcept {
   width_ = o.width_;
   height_ = o.height_;
   stride_ = o.stride_;
+  scale_ = o.scale_;
   originX_ = o.originX_;
   originY_ = o.originY_;
   clip_ = o.clip_;
@@ -67,6 +73,13 @@ void Canvas::restore(const State& s) {
   originY_ = clampOrigin(s.originY);
 }
 
+Rect Canvas::logicalClip() const {
+  if (scale_ == 1) return clip_.offset(-originX_, -originY_);
+  if (clip_.empty()) return {};
+  return {sat(floorDiv(clip_.left, scale_) - originX_), sat(floorDiv(clip_.top, scale_) - originY_),
+          sat(ceilDiv(clip_.right, scale_) - originX_), sat(ceilDiv(clip_.bottom, scale_) - originY_)};
+}
+
 void Canvas::translate(int dx, int dy) {
   originX_ = clampOrigin(static_cast<long long>(originX_) + dx);
   originY_ = clampOrigin(static_cast<long long>(originY_) + dy);
@@ -77,10 +90,15 @@ void Canvas::clipTo(const Rect& r) { clip_ = toClippedDevice(r.left, r.top, r.ri
 void Canvas::resetClip() { clip_ = {0, 0, width_, height_}; }
 
 Rect Canvas::toClippedDevice(long long left, long long top, long long right, long long bottom) const {
-  const long long l = std::max<long long>(left + originX_, clip_.left);
-  const long long t = std::max<long long>(top + originY_, clip_.top);
-  const long long r = std::min<long long>(right + originX_, clip_.right);
-  const long long b = std::min<long long>(bottom + originY_, clip_.bottom);
+  const long long s = scale_;
+  return clipDevice((left + originX_) * s, (top + originY_) * s, (right + originX_) * s, (bottom + originY_) * s);
+}
+
+Rect Canvas::clipDevice(long long left, long long top, long long right, long long bottom) const {
+  const long long l = std::max<long long>(left, clip_.left);
+  const long long t = std::max<long long>(top, clip_.top);
+  const long long r = std::min<long long>(right, clip_.right);
+  const long long b = std::min<long long>(bottom, clip_.bottom);
   if (r <= l || b <= t) return {};
   // Inside the clip, which lies inside the buffer, so the values fit in int.
   return {static_cast<int>(l), static_cast<int>(t), static_cast<int>(r), static_cast<int>(b)};
@@ -95,19 +113,22 @@ void Canvas::frameRect(const Rect& r, Rgb color) { edge3D(r, 1, color, color); }
 
 // Each pixel belongs to the ring given by its distance to the nearest side; on its ring, the
 // bottom and right sides win the corners they share with the top and left. Only the pixels near
-// the sides are visited, so a huge rectangle or width costs no more than the clip area.
+// the sides are visited, so a huge rectangle or width costs no more than the clip area. Above
+// scale 1 distances are counted in logical pixels, so each line is scale times as thick and its
+// corners are the logical corners enlarged.
 void Canvas::edge3D(const Rect& r, int width, Rgb topLeft, Rgb bottomRight) {
   if (width <= 0) return;
   const Rect d = toClippedDevice(r.left, r.top, r.right, r.bottom);
   if (d.empty()) return;
-  const long long L = static_cast<long long>(r.left) + originX_, T = static_cast<long long>(r.top) + originY_;
-  const long long R = static_cast<long long>(r.right) + originX_, B = static_cast<long long>(r.bottom) + originY_;
+  const long long s = scale_;
+  const long long L = (static_cast<long long>(r.left) + originX_) * s, T = (static_cast<long long>(r.top) + originY_) * s;
+  const long long R = (static_cast<long long>(r.right) + originX_) * s, B = (static_cast<long long>(r.bottom) + originY_) * s;
   const long long w = width;
   for (int y = d.top; y < d.bottom; ++y) {
-    const long long dt = y - T, db = B - 1 - y;
+    const long long dt = (y - T) / s, db = (B - 1 - y) / s;
     std::uint32_t* row = rowPtr(y);
     auto paint = [&](int x) {
-      const long long dl = x - L, dr = R - 1 - x;
+      const long long dl = (x - L) / s, dr = (R - 1 - x) / s;
       const long long k = std::min({dt, db, dl, dr});
       if (k < w) row[x] = (db == k || dr == k) ? bottomRight : topLeft;
     };
@@ -115,9 +136,9 @@ void Canvas::edge3D(const Rect& r, int width, Rgb topLeft, Rgb bottomRight) {
       for (int x = d.left; x < d.right; ++x) paint(x);
       continue;
     }
-    const int leftEnd = static_cast<int>(std::clamp<long long>(L + w, d.left, d.right));
+    const int leftEnd = static_cast<int>(std::clamp<long long>(L + w * s, d.left, d.right));
     for (int x = d.left; x < leftEnd; ++x) paint(x);
-    const int rightBegin = static_cast<int>(std::clamp<long long>(R - w, leftEnd, d.right));
+    const int rightBegin = static_cast<int>(std::clamp<long long>(R - w * s, leftEnd, d.right));
     for (int x = rightBegin; x < d.right; ++x) paint(x);
   }
 }
@@ -149,6 +170,10 @@ void Canvas::drawImage(int x, int y, const ImageSource& image, const Rect& part,
   const long long dl = x, dt = y;
   const Rect d = toClippedDevice(dl, dt, dl + src.width(), dt + src.height());
   if (d.empty()) return;
+  if (scale_ > 1) {
+    drawImageEnlarged(d, (dl + originX_) * scale_, (dt + originY_) * scale_, image, src, transparent);
+    return;
+  }
   // Offsets of the visible area inside the part.
   const int sx = static_cast<int>(d.left - (dl + originX_)) + src.left;
   const int sy = static_cast<int>(d.top - (dt + originY_)) + src.top;
@@ -175,25 +200,142 @@ void Canvas::drawImage(int x, int y, const ImageSource& image, const Rect& part,
   }
 }
 
+// Each source pixel repeated over scale x scale buffer pixels. d is the visible part in the
+// buffer; (x0, y0) is where the part's top-left pixel lands there.
+void Canvas::drawImageEnlarged(const Rect& d, long long x0, long long y0, const ImageSource& image, const Rect& src,
+                               std::optional<Rgb> transparent) {
+  const long long s = scale_;
+  const int sx0 = src.left + static_cast<int>((d.left - x0) / s);
+  const int sx1 = src.left + static_cast<int>((d.right - 1 - x0) / s) + 1;
+  std::vector<std::uint32_t> row(static_cast<std::size_t>(sx1 - sx0));
+  const std::uint32_t key = transparent ? (*transparent & 0xFFFFFFu) : 0;
+  int loaded = -1;
+  for (int y = d.top; y < d.bottom; ++y) {
+    const int sy = src.top + static_cast<int>((y - y0) / s);
+    if (sy != loaded) {
+      image.readRow(sy, sx0, sx1 - sx0, row.data());
+      loaded = sy;
+    }
+    std::uint32_t* out = rowPtr(y);
+    for (int x = d.left; x < d.right; ++x) {
+      const std::uint32_t p = row[static_cast<std::size_t>(src.left + (x - x0) / s - sx0)] & 0xFFFFFFu;
+      if (!transparent || p != key) out[x] = p;
+    }
+  }
+}
+
+void Canvas::drawImageSmooth(const Rect& dest, const ImageSource& image, std::optional<Rgb> transparent) {
+  const int iw = image.width(), ih = image.height();
+  if (iw <= 0 || ih <= 0 || dest.empty()) return;
+  const long long s = scale_;
+  const long long x0 = (static_cast<long long>(dest.left) + originX_) * s, y0 = (static_cast<long long>(dest.top) + originY_) * s;
+  const long long dw = static_cast<long long>(dest.width()) * s, dh = static_cast<long long>(dest.height()) * s;
+  const Rect d = clipDevice(x0, y0, x0 + dw, y0 + dh);
+  if (d.empty()) return;
+  const std::uint32_t key = transparent ? (*transparent & 0xFFFFFFu) : 0;
+  if (dw == iw && dh == ih) {
+    // Made for this size: pixel for pixel.
+    std::vector<std::uint32_t> row(static_cast<std::size_t>(d.width()));
+    for (int y = d.top; y < d.bottom; ++y) {
+      image.readRow(static_cast<int>(y - y0), static_cast<int>(d.left - x0), d.width(), row.data());
+      std::uint32_t* out = rowPtr(y) + d.left;
+      for (int i = 0; i < d.width(); ++i) {
+        const std::uint32_t p = row[static_cast<std::size_t>(i)] & 0xFFFFFFu;
+        if (!transparent || p != key) out[i] = p;
+      }
+    }
+    return;
+  }
+  // Sample positions in 8-bit fixed point, pixel centres mapped onto pixel centres. Columns
+  // and their weights are the same for every row.
+  constexpr int kOne = 256;
+  struct Tap {
+    int i0, i1, f;
+  };
+  auto tapFor = [](long long pos, long long out, int in) {
+    // Centre of output pixel pos in input coordinates: (pos + 1/2) * in / out - 1/2.
+    const long long num = (2 * pos + 1) * in * kOne - out * kOne;
+    long long fixed = floorDiv(num, 2 * out);
+    const long long maxFixed = static_cast<long long>(in - 1) * kOne;
+    fixed = std::clamp<long long>(fixed, 0, maxFixed);
+    const int i0 = static_cast<int>(fixed / kOne);
+    return Tap{i0, std::min(i0 + 1, in - 1), static_cast<int>(fixed % kOne)};
+  };
+  std::vector<Tap> cols(static_cast<std::size_t>(d.width()));
+  for (int x = d.left; x < d.right; ++x) cols[static_cast<std::size_t>(x - d.left)] = tapFor(x - x0, dw, iw);
+  const int c0 = cols.front().i0, c1 = cols.back().i1 + 1;
+  std::vector<std::uint32_t> rowA(static_cast<std::size_t>(c1 - c0)), rowB(rowA.size());
+  int loadedA = -1, loadedB = -1;
+  for (int y = d.top; y < d.bottom; ++y) {
+    const Tap t = tapFor(y - y0, dh, ih);
+    if (t.i0 != loadedA) {
+      if (t.i0 == loadedB) {
+        std::swap(rowA, rowB);
+        std::swap(loadedA, loadedB);
+      } else {
+        image.readRow(t.i0, c0, c1 - c0, rowA.data());
+        loadedA = t.i0;
+      }
+    }
+    if (t.i1 != loadedB) {
+      image.readRow(t.i1, c0, c1 - c0, rowB.data());
+      loadedB = t.i1;
+    }
+    std::uint32_t* out = rowPtr(y);
+    for (int x = d.left; x < d.right; ++x) {
+      const Tap& c = cols[static_cast<std::size_t>(x - d.left)];
+      const std::uint32_t px[4] = {rowA[static_cast<std::size_t>(c.i0 - c0)] & 0xFFFFFFu,
+                                   rowA[static_cast<std::size_t>(c.i1 - c0)] & 0xFFFFFFu,
+                                   rowB[static_cast<std::size_t>(c.i0 - c0)] & 0xFFFFFFu,
+                                   rowB[static_cast<std::size_t>(c.i1 - c0)] & 0xFFFFFFu};
+      const unsigned w[4] = {static_cast<unsigned>((kOne - c.f) * (kOne - t.f)), static_cast<unsigned>(c.f * (kOne - t.f)),
+                             static_cast<unsigned>((kOne - c.f) * t.f), static_cast<unsigned>(c.f * t.f)};
+      unsigned alpha = 0, r = 0, g = 0, b = 0;
+      for (int k = 0; k < 4; ++k) {
+        if (w[k] == 0 || (transparent && px[k] == key)) continue;
+        alpha += w[k];
+        r += ((px[k] >> 16) & 0xFF) * w[k];
+        g += ((px[k] >> 8) & 0xFF) * w[k];
+        b += (px[k] & 0xFF) * w[k];
+      }
+      if (alpha == 0) continue;
+      constexpr unsigned kFull = kOne * kOne;
+      const std::uint32_t old = out[x];
+      const unsigned inv = kFull - alpha;
+      // Colour of the opaque taps, laid over what is beneath by how much of the pixel they cover.
+      const unsigned rr = (r + ((old >> 16) & 0xFF) * inv + kFull / 2) / kFull;
+      const unsigned gg = (g + ((old >> 8) & 0xFF) * inv + kFull / 2) / kFull;
+      const unsigned bb = (b + (old & 0xFF) * inv + kFull / 2) / kFull;
+      out[x] = (rr << 16) | (gg << 8) | bb;
+    }
+  }
+}
+
 void Canvas::stampMask(int x, int y, const Mask& mask, Rgb color) {
-  const long long dl = x, dt = y;
+  const long long dl = x, dt = y, s = scale_;
   const Rect d = toClippedDevice(dl, dt, dl + mask.width(), dt + mask.height());
-  const int mx = static_cast<int>(d.left - (dl + originX_));
-  const int my = static_cast<int>(d.top - (dt + originY_));
-  for (int j = 0; j < d.height(); ++j) {
-    std::uint32_t* out = rowPtr(d.top + j) + d.left;
-    for (int i = 0; i < d.width(); ++i)
-      if (mask.test(mx + i, my + j)) out[i] = color;
+  const long long x0 = (dl + originX_) * s, y0 = (dt + originY_) * s;
+  for (int j = d.top; j < d.bottom; ++j) {
+    std::uint32_t* out = rowPtr(j);
+    const int my = static_cast<int>((j - y0) / s);
+    for (int i = d.left; i < d.right; ++i)
+      if (mask.test(static_cast<int>((i - x0) / s), my)) out[i] = color;
   }
 }
 
 void Canvas::blendCoverage(int x, int y, const std::uint8_t* coverage, int width, int height, int pitch,
                            Rgb color) {
+  blendCoverageDevice(static_cast<long long>(x) * scale_, static_cast<long long>(y) * scale_, coverage, width, height,
+                      pitch, color);
+}
+
+void Canvas::blendCoverageDevice(long long dx, long long dy, const std::uint8_t* coverage, int width, int height,
+                                 int pitch, Rgb color) {
   if (coverage == nullptr || width <= 0 || height <= 0) return;
-  const long long dl = x, dt = y;
-  const Rect d = toClippedDevice(dl, dt, dl + width, dt + height);
-  const int cx = static_cast<int>(d.left - (dl + originX_));
-  const int cy = static_cast<int>(d.top - (dt + originY_));
+  const long long dl = static_cast<long long>(originX_) * scale_ + dx, dt = static_cast<long long>(originY_) * scale_ + dy;
+  const Rect d = clipDevice(dl, dt, dl + width, dt + height);
+  const int cx = static_cast<int>(d.left - dl);
+  const int cy = static_cast<int>(d.top - dt);
   const unsigned cr = (color >> 16) & 0xFF, cg = (color >> 8) & 0xFF, cb = color & 0xFF;
   for (int j = 0; j < d.height(); ++j) {
     const std::uint8_t* a = coverage + static_cast<std::ptrdiff_t>(cy + j) * pitch + cx;
