@@ -20,7 +20,8 @@ namespace apostila::bench {
 
 class HeadlessCourse {
  public:
-  HeadlessCourse() {
+  // scale: the simulated screen's device scale (its 1024 x 768 page pixels times the scale).
+  explicit HeadlessCourse(int scale = 1) : desktop({1024 * scale, 768 * scale}, scale) {
     static ui::ScreenTextMeasurer measurer;
     ui::setTextMeasurer(&measurer);
     app = std::make_unique<ui::Application>(desktop, "/usr/games/apostila");
@@ -63,7 +64,8 @@ class HeadlessCourse {
     for (const ui::Container* p = button->parent(); p && p != &page; p = p->parent())
       x += p->left() + p->clientOffsetX(), y += p->top() + p->clientOffsetY();
     const platform::Point origin = desktop.geometry(page.windowId()).client.origin();
-    desktop.movePointer({origin.x + x, origin.y + y});
+    const int s = desktop.deviceScale();
+    desktop.movePointer({origin.x + s * x, origin.y + s * y});
     app->processPending();
     desktop.pressButton();
     app->processPending();

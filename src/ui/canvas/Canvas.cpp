@@ -19,6 +19,7 @@ int clampScale(int s) { return std::clamp(s, 1, Canvas::kMaxScale); }
 long long floorDiv(long long a, long long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
 long long ceilDiv(long long a, long long b) { return -floorDiv(-a, b); }
 int sat(long long v) { return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX)); }
+__extension__ typedef __int128 Wide;
 
 }  // namespace
 
@@ -246,67 +247,82 @@ void Canvas::drawImageSmooth(const Rect& dest, const ImageSource& image, std::op
     }
     return;
   }
-  // Sample positions in 8-bit fixed point, pixel centres mapped onto pixel centres. Columns
-  // and their weights are the same for every row.
+  // Sample positions in 8-bit fixed point, pixel centres mapped onto pixel centres. The filter
+  // is separable: each source row is filtered across once, into sums of colour times weight and
+  // of the weights of the opaque pixels, and each screen row mixes two such rows. The result is
+  // the same as weighing the four pixels around each sample at once.
   constexpr int kOne = 256;
+  constexpr unsigned kFull = kOne * kOne;
   struct Tap {
     int i0, i1, f;
   };
   auto tapFor = [](long long pos, long long out, int in) {
-    // Centre of output pixel pos in input coordinates: (pos + 1/2) * in / out - 1/2.
-    const long long num = (2 * pos + 1) * in * kOne - out * kOne;
-    long long fixed = floorDiv(num, 2 * out);
+    // Centre of output pixel pos in input coordinates: (pos + 1/2) * in / out - 1/2, in 128-bit
+    // arithmetic: stored sizes and positions can make the products overflow 64 bits.
+    const Wide num = (Wide{2} * pos + 1) * in * kOne - Wide{out} * kOne;
+    const Wide den = Wide{2} * out;
+    const Wide q = num >= 0 ? num / den : -((-num + den - 1) / den);
     const long long maxFixed = static_cast<long long>(in - 1) * kOne;
-    fixed = std::clamp<long long>(fixed, 0, maxFixed);
+    const long long fixed = q < 0 ? 0 : q > maxFixed ? maxFixed : static_cast<long long>(q);
     const int i0 = static_cast<int>(fixed / kOne);
     return Tap{i0, std::min(i0 + 1, in - 1), static_cast<int>(fixed % kOne)};
   };
-  std::vector<Tap> cols(static_cast<std::size_t>(d.width()));
+  const std::size_t n = static_cast<std::size_t>(d.width());
+  std::vector<Tap> cols(n);
   for (int x = d.left; x < d.right; ++x) cols[static_cast<std::size_t>(x - d.left)] = tapFor(x - x0, dw, iw);
   const int c0 = cols.front().i0, c1 = cols.back().i1 + 1;
-  std::vector<std::uint32_t> rowA(static_cast<std::size_t>(c1 - c0)), rowB(rowA.size());
-  int loadedA = -1, loadedB = -1;
+  std::vector<std::uint32_t> src(static_cast<std::size_t>(c1 - c0));
+  struct Filtered {
+    int row = -1;
+    std::vector<std::uint32_t> r, g, b, a;
+  };
+  Filtered rows[2];
+  for (Filtered& f : rows) f.r.resize(n), f.g.resize(n), f.b.resize(n), f.a.resize(n);
+  auto filter = [&](Filtered& f, int sy) {
+    image.readRow(sy, c0, c1 - c0, src.data());
+    for (std::size_t k = 0; k < n; ++k) {
+      const Tap& c = cols[k];
+      const std::uint32_t p0 = src[static_cast<std::size_t>(c.i0 - c0)] & 0xFFFFFFu;
+      const std::uint32_t p1 = src[static_cast<std::size_t>(c.i1 - c0)] & 0xFFFFFFu;
+      const unsigned w0 = transparent && p0 == key ? 0 : static_cast<unsigned>(kOne - c.f);
+      const unsigned w1 = transparent && p1 == key ? 0 : static_cast<unsigned>(c.f);
+      f.r[k] = ((p0 >> 16) & 0xFF) * w0 + ((p1 >> 16) & 0xFF) * w1;
+      f.g[k] = ((p0 >> 8) & 0xFF) * w0 + ((p1 >> 8) & 0xFF) * w1;
+      f.b[k] = (p0 & 0xFF) * w0 + (p1 & 0xFF) * w1;
+      f.a[k] = w0 + w1;
+    }
+    f.row = sy;
+  };
   for (int y = d.top; y < d.bottom; ++y) {
     const Tap t = tapFor(y - y0, dh, ih);
-    if (t.i0 != loadedA) {
-      if (t.i0 == loadedB) {
-        std::swap(rowA, rowB);
-        std::swap(loadedA, loadedB);
-      } else {
-        image.readRow(t.i0, c0, c1 - c0, rowA.data());
-        loadedA = t.i0;
-      }
+    if (rows[0].row != t.i0) {
+      if (rows[1].row == t.i0)
+        std::swap(rows[0], rows[1]);
+      else
+        filter(rows[0], t.i0);
     }
-    if (t.i1 != loadedB) {
-      image.readRow(t.i1, c0, c1 - c0, rowB.data());
-      loadedB = t.i1;
-    }
-    std::uint32_t* out = rowPtr(y);
-    for (int x = d.left; x < d.right; ++x) {
-      const Tap& c = cols[static_cast<std::size_t>(x - d.left)];
-      const std::uint32_t px[4] = {rowA[static_cast<std::size_t>(c.i0 - c0)] & 0xFFFFFFu,
-                                   rowA[static_cast<std::size_t>(c.i1 - c0)] & 0xFFFFFFu,
-                                   rowB[static_cast<std::size_t>(c.i0 - c0)] & 0xFFFFFFu,
-                                   rowB[static_cast<std::size_t>(c.i1 - c0)] & 0xFFFFFFu};
-      const unsigned w[4] = {static_cast<unsigned>((kOne - c.f) * (kOne - t.f)), static_cast<unsigned>(c.f * (kOne - t.f)),
-                             static_cast<unsigned>((kOne - c.f) * t.f), static_cast<unsigned>(c.f * t.f)};
-      unsigned alpha = 0, r = 0, g = 0, b = 0;
-      for (int k = 0; k < 4; ++k) {
-        if (w[k] == 0 || (transparent && px[k] == key)) continue;
-        alpha += w[k];
-        r += ((px[k] >> 16) & 0xFF) * w[k];
-        g += ((px[k] >> 8) & 0xFF) * w[k];
-        b += (px[k] & 0xFF) * w[k];
-      }
+    if (rows[1].row != t.i1) filter(rows[1], t.i1);
+    const Filtered& top = rows[0];
+    const Filtered& bottom = rows[1];
+    const unsigned wt = static_cast<unsigned>(kOne - t.f), wb = static_cast<unsigned>(t.f);
+    std::uint32_t* out = rowPtr(y) + d.left;
+    for (std::size_t k = 0; k < n; ++k) {
+      const unsigned alpha = top.a[k] * wt + bottom.a[k] * wb;
       if (alpha == 0) continue;
-      constexpr unsigned kFull = kOne * kOne;
-      const std::uint32_t old = out[x];
+      const unsigned r = top.r[k] * wt + bottom.r[k] * wb;
+      const unsigned g = top.g[k] * wt + bottom.g[k] * wb;
+      const unsigned b = top.b[k] * wt + bottom.b[k] * wb;
+      if (alpha == kFull) {
+        out[k] = (((r + kFull / 2) >> 16) << 16) | (((g + kFull / 2) >> 16) << 8) | ((b + kFull / 2) >> 16);
+        continue;
+      }
+      // Colour of the opaque pixels, laid over what is beneath by how much of the sample they cover.
+      const std::uint32_t old = out[k];
       const unsigned inv = kFull - alpha;
-      // Colour of the opaque taps, laid over what is beneath by how much of the pixel they cover.
-      const unsigned rr = (r + ((old >> 16) & 0xFF) * inv + kFull / 2) / kFull;
-      const unsigned gg = (g + ((old >> 8) & 0xFF) * inv + kFull / 2) / kFull;
-      const unsigned bb = (b + (old & 0xFF) * inv + kFull / 2) / kFull;
-      out[x] = (rr << 16) | (gg << 8) | bb;
+      const unsigned rr = (r + ((old >> 16) & 0xFF) * inv + kFull / 2) >> 16;
+      const unsigned gg = (g + ((old >> 8) & 0xFF) * inv + kFull / 2) >> 16;
+      const unsigned bb = (b + (old & 0xFF) * inv + kFull / 2) >> 16;
+      out[k] = (rr << 16) | (gg << 8) | bb;
     }
   }
 }
