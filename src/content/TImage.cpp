@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "content/BitmapImage.h"
-#include "content/PictureTwins.h"
+#include "content/TwinSource.h"
 #include "content/StretchedImage.h"
 #include "ui/canvas/Canvas.h"
 #include "ui/Form.h"
@@ -66,7 +66,7 @@ void TImage::paintForDevice(ui::Canvas& canvas, const ui::ImageSource& image, st
                             int y) const {
   const ui::Rect dest = stretch_ ? ui::Rect::ofSize(0, 0, width(), height())
                                  : ui::Rect::ofSize(x, y, image.width(), image.height());
-  const PictureTwins* twins = pictureTwins();
+  const TwinSource* twins = twinSource();
   const ui::Form* page = form();
   if (twins && page && !stretch_) {
     const std::shared_ptr<const ui::ImageSource> twin = twins->twin(page->pageClass().className, name());

@@ -1,6 +1,6 @@
 // The picture element: a bitmap drawn at its natural size at the top-left corner, or centred
 // in the element (Center), or stretched to fill it (Stretch). On a high-density screen it is
-// drawn from its twin (PictureTwins.h) or smoothly enlarged.
+// drawn from its twin (TwinSource.h) or smoothly enlarged.
 #pragma once
 
 #include <optional>

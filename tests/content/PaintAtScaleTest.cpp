@@ -5,12 +5,13 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "PaintFixtures.h"
 #include "content/ElementText.h"
-#include "content/PictureTwins.h"
+#include "content/TwinSource.h"
 #include "content/TImage.h"
 #include "content/TLabel.h"
 #include "content/TPanel.h"
@@ -137,7 +138,7 @@ TEST(TextAtScale2, DrawnByTheFontAtTwiceItsSizeOnTwiceItsPenPositions) {
 }
 
 // A twin source that hands out one picture and notes what it was asked for.
-struct OneTwin : content::PictureTwins {
+struct OneTwin : content::TwinSource {
   std::shared_ptr<const ui::ImageSource> twin(std::string_view pageClass, std::string_view element) const override {
     asked.push_back(std::string(pageClass) + "." + std::string(element));
     return image;
@@ -147,8 +148,8 @@ struct OneTwin : content::PictureTwins {
 };
 
 struct TwinsInstalled {
-  explicit TwinsInstalled(const content::PictureTwins* t) { content::setPictureTwins(t); }
-  ~TwinsInstalled() { content::setPictureTwins(nullptr); }
+  explicit TwinsInstalled(const content::TwinSource* t) { content::setTwinSource(t); }
+  ~TwinsInstalled() { content::setTwinSource(nullptr); }
 };
 
 // A bitmap as an image source, holding the bitmap while the image lives.
@@ -221,6 +222,39 @@ TEST(PictureAtScale2, ATwinIsDrawnPixelForPixelAndAskedForByPageClassAndElement)
   EXPECT_TRUE(twins.asked.empty());
   twins.image = std::make_shared<OwnedBitmap>(bitmapOf({"bbb", "bbb"}, {{'b', 0x0000FF}}));
   EXPECT_EQ(p.page.paint(6, 2, 2).pixel(6, 0), 0x0000FFu);
+}
+
+// A BMP file as bytes, as a store of twins hands it over.
+std::vector<std::uint8_t> bmpFile(const std::vector<std::string>& rows) {
+  return bmpFileOf(rows, {{'r', 0xFF0000}, {'b', 0x0000FF}});
+}
+
+TEST(BmpTwins, DecodedWhenAskedAndKeptOnlyForThePageOnTheScreen) {
+  std::vector<std::string> asked;
+  content::BmpTwins twins([&](const std::string& page, const std::string& element) -> std::optional<std::vector<std::uint8_t>> {
+    asked.push_back(page + "." + element);
+    if (element == "Image1") return bmpFile({"rrbb", "rrbb"});
+    if (element == "Broken") return std::vector<std::uint8_t>{'B', 'M', 0, 0};
+    return std::nullopt;
+  });
+  const auto first = twins.twin("TForm22", "Image1");
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first->width(), 4);
+  std::uint32_t row[4];
+  first->readRow(0, 0, 4, row);
+  EXPECT_EQ(row[0], 0xFF0000u);
+  EXPECT_EQ(row[3], 0x0000FFu);
+  // Kept while the same page asks; a picture without a twin, or whose twin does not decode,
+  // has none.
+  EXPECT_EQ(twins.twin("TForm22", "Image1"), first);
+  EXPECT_EQ(twins.twin("TForm22", "Image2"), nullptr);
+  EXPECT_EQ(twins.twin("TForm22", "Broken"), nullptr);
+  EXPECT_EQ(twins.twin("TForm22", "Image2"), nullptr);
+  EXPECT_EQ(asked, (std::vector<std::string>{"TForm22.Image1", "TForm22.Image2", "TForm22.Broken"}));
+  // Another page lets the first page's twins go: back on the first, it is decoded afresh.
+  twins.twin("TForm23", "Image1");
+  EXPECT_NE(twins.twin("TForm22", "Image1"), first);
+  EXPECT_EQ(asked.size(), 5u);
 }
 
 }  // namespace
