@@ -100,6 +100,28 @@ INSTANTIATE_TEST_SUITE_P(
                   {"SSSSSSSH", "S......H", "S......H", "S..rrr.H", "S..r...H", "S..r.r.H", "S......H", "HHHHHHHH"}}),
     [](const auto& test) { return std::string(test.param.name); });
 
+// A canvas with every pixel made a 2 x 2 block.
+ui::Canvas doubledCanvas(const ui::Canvas& c) {
+  ui::Canvas out(2 * c.width(), 2 * c.height());
+  for (int y = 0; y < out.height(); ++y)
+    for (int x = 0; x < out.width(); ++x) out.fillRect(ui::Rect::ofSize(x, y, 1, 1), c.pixel(x / 2, y / 2));
+  return out;
+}
+
+// The answer buttons' standard frame, raised and pushed in: two rings of two screen pixels each.
+TEST(ButtonFrameAtScale2, RaisedAndPushedAreThe1xFramesEnlarged) {
+  std::vector<Rgb> corners;
+  for (bool pressed : {false, true}) {
+    PaintPage page;
+    auto* b = page.add<content::TSpeedButton>(nullptr, {0, 0, 9, 7});
+    if (pressed) b->mouseDown(ui::MouseKey::Left, 3, 3, false);
+    const ui::Canvas at1x = page.paint(9, 7, 1);
+    corners.push_back(at1x.pixel(0, 0));
+    EXPECT_TRUE(sameCanvas(page.paint(9, 7, 2), doubledCanvas(at1x))) << (pressed ? "pushed" : "raised");
+  }
+  EXPECT_NE(corners[0], corners[1]);  // the press did push the frame in
+}
+
 TEST(TextAtScale2, DrawnByTheFontAtTwiceItsSizeOnTwiceItsPenPositions) {
   PaintPage page;
   auto* panel = lightPanel(page, 80, 24, content::PanelBevel::bvNone);
