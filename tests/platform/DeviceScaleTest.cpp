@@ -3,6 +3,7 @@
 // their place, the pointer and events divided back, frames presented whole.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -129,6 +130,15 @@ TEST_P(ScaledDesktop, AFrameDrawnForTheScreenIsPresentedByPageRectangles) {
       const bool inBlock = x >= s && x < 2 * s && y < s;
       EXPECT_EQ(desk.pixel(id, {x, y}), inBlock ? frame[static_cast<std::size_t>(y * 3 * s + x)] : 0u) << x << "," << y;
     }
+}
+
+TEST_P(ScaledDesktop, StoredExtremesSaturateInsteadOfWrappingAround) {
+  const WindowId id =
+      view.createWindow(windowDesc(WindowKind::Page, "p", {INT_MAX / 2 + 10, -(INT_MAX / 2) - 10}, {INT_MAX - 1, 514}));
+  const Rect screen = desk.geometry(id).outer;
+  EXPECT_GT(screen.x, 0);
+  EXPECT_LT(screen.y, 0);
+  EXPECT_GT(screen.width, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, ScaledDesktop, ::testing::Values(2, 3), [](const auto& test) {

@@ -2,6 +2,7 @@
 #include "ui/platform/ScaledBackend.h"
 
 #include <algorithm>
+#include <climits>
 #include <vector>
 
 #include "ui/platform/DeviceScale.h"
@@ -9,11 +10,21 @@
 namespace apostila::platform {
 
 namespace {
-int floorDiv(int a, int s) { return a >= 0 ? a / s : -((-a + s - 1) / s); }
-int ceilDiv(int a, int s) { return -floorDiv(-a, s); }
-Point times(Point p, int s) { return {p.x * s, p.y * s}; }
-Size times(Size z, int s) { return {z.width * s, z.height * s}; }
+// Products saturate well inside the int range: positions and sizes come from stored pages, and
+// a page that asks for the impossible gets a window far off or very large, never a wrapped-around
+// one, with room left for the device to add its frame.
+constexpr long long kFar = 1LL << 30;
+int sat(long long v) { return static_cast<int>(std::clamp(v, -kFar, kFar)); }
+int floorDiv(int a, int s) { return a >= 0 ? a / s : -static_cast<int>((-static_cast<long long>(a) + s - 1) / s); }
+int ceilDiv(int a, int s) { return -floorDiv(-std::max(a, -INT_MAX), s); }
+Point times(Point p, int s) { return {sat(1LL * p.x * s), sat(1LL * p.y * s)}; }
+Size times(Size z, int s) { return {sat(1LL * z.width * s), sat(1LL * z.height * s)}; }
 Point over(Point p, int s) { return {floorDiv(p.x, s), floorDiv(p.y, s)}; }
+// Where the device window's outer corner goes for the layer's `outer`: its client area at s
+// times (outer plus the frame in page pixels).
+Point deviceOuter(Point outer, const FrameExtents& page, const FrameExtents& screen, int s) {
+  return {sat((0LL + outer.x + page.left) * s - screen.left), sat((0LL + outer.y + page.top) * s - screen.top)};
+}
 }  // namespace
 
 int ScaledBackend::scale() const {
@@ -62,9 +73,9 @@ void ScaledBackend::fit(WindowId window, Placed& p) {
   p.frame = device_.geometry(window).frame;
   const FrameExtents f = pageFrame(p.frame);
   if (p.outerSize)
-    device_.setClientSize(window, {std::max(0, p.outerSize->width - f.horizontal()) * s,
-                                   std::max(0, p.outerSize->height - f.vertical()) * s});
-  device_.setOuterPosition(window, {(p.outer.x + f.left) * s - p.frame.left, (p.outer.y + f.top) * s - p.frame.top});
+    device_.setClientSize(window, times(Size{std::max(0, p.outerSize->width - f.horizontal()),
+                                         std::max(0, p.outerSize->height - f.vertical())}, s));
+  device_.setOuterPosition(window, deviceOuter(p.outer, f, p.frame, s));
 }
 
 void ScaledBackend::destroyWindow(WindowId window) {
@@ -86,10 +97,8 @@ void ScaledBackend::setOuterPosition(WindowId window, Point outer) {
     return;
   }
   it->second.outer = outer;
-  const int s = scale();
   const FrameExtents& frame = it->second.frame = device_.geometry(window).frame;
-  const FrameExtents f = pageFrame(frame);
-  device_.setOuterPosition(window, {(outer.x + f.left) * s - frame.left, (outer.y + f.top) * s - frame.top});
+  device_.setOuterPosition(window, deviceOuter(outer, pageFrame(frame), frame, scale()));
 }
 
 void ScaledBackend::setClientSize(WindowId window, Size client) {
@@ -137,7 +146,8 @@ void ScaledBackend::present(WindowId window, const PixelView& frame, std::span<c
   }
   std::vector<Rect> onScreen;
   onScreen.reserve(changed.size());
-  for (const Rect& r : changed) onScreen.push_back({r.x * s, r.y * s, r.width * s, r.height * s});
+  for (const Rect& r : changed)
+    onScreen.push_back({sat(1LL * r.x * s), sat(1LL * r.y * s), sat(1LL * r.width * s), sat(1LL * r.height * s)});
   device_.present(window, frame, onScreen);
 }
 
