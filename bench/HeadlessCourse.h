@@ -10,6 +10,8 @@
 
 #include "apostila/PageRegistry.h"
 #include "content/DefinitionStore.h"
+#include "content/PictureTwins.h"
+#include "content/TwinSource.h"
 #include "pages/Page.h"
 #include "pages/TopicChains.h"
 #include "ui/Application.h"
@@ -20,9 +22,15 @@ namespace apostila::bench {
 
 class HeadlessCourse {
  public:
-  HeadlessCourse() {
+  // scale: the simulated screen's device scale (its 1024 x 768 page pixels times the scale).
+  explicit HeadlessCourse(int scale = 1) : desktop({1024 * scale, 768 * scale}, scale) {
     static ui::ScreenTextMeasurer measurer;
     ui::setTextMeasurer(&measurer);
+    // The carried twins, as the program installs them.
+    static const content::BmpTwins twins([](const std::string& pageClass, const std::string& element) {
+      return content::PictureTwins::carried().find(pageClass, element);
+    });
+    content::setTwinSource(&twins);
     app = std::make_unique<ui::Application>(desktop, "/usr/games/apostila");
     app->setLanguage("pt_BR.UTF-8");
     app->setFormLoader([](ui::Form& f) { content::DefinitionStore::embedded().loadPage(f); });
@@ -63,7 +71,8 @@ class HeadlessCourse {
     for (const ui::Container* p = button->parent(); p && p != &page; p = p->parent())
       x += p->left() + p->clientOffsetX(), y += p->top() + p->clientOffsetY();
     const platform::Point origin = desktop.geometry(page.windowId()).client.origin();
-    desktop.movePointer({origin.x + x, origin.y + y});
+    const int s = desktop.deviceScale();
+    desktop.movePointer({origin.x + s * x, origin.y + s * y});
     app->processPending();
     desktop.pressButton();
     app->processPending();

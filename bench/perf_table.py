@@ -256,12 +256,16 @@ def main():
 
     # Transitions onto the heaviest theory page.
     t = google("bench_transition_bench")
-    for kind, label in (("First", "first visit"), ("Later", "later visit")):
-        name = f"{kind}VisitOfTheHeaviestTheoryPage/iterations:1/repeats:{100 if kind == 'First' else 1000}"
+    for kind, label, scale, goal in (("First", "first visit", "", "median ≤ 1 ms, p99 ≤ 3 ms"),
+                                     ("Later", "later visit", "", "median ≤ 1 ms, p99 ≤ 3 ms"),
+                                     ("First", "first visit", "AtScale2", "median ≤ 3 ms, p99 ≤ 6 ms"),
+                                     ("Later", "later visit", "AtScale2", "median ≤ 2 ms, p99 ≤ 4 ms")):
+        name = f"{kind}VisitOfTheHeaviestTheoryPage{scale}/iterations:1/repeats:{100 if kind == 'First' else 1000}"
         median, p99 = t[(name, "median")], t[(name, "p99")]
         page = median.get("label", "")
-        rows.append((f"Transition onto the heaviest theory page ({page}), {label}, headless",
-                     "median ≤ 1 ms, p99 ≤ 3 ms", f"{ms(median):.2f} ms", f"p99 {ms(p99):.2f} ms", "",
+        where = "headless" + (", scale 2" if scale else "")
+        rows.append((f"Transition onto the heaviest theory page ({page}), {label}, {where}",
+                     goal, f"{ms(median):.2f} ms", f"p99 {ms(p99):.2f} ms", "",
                      f"{median['repetitions']} transitions"))
 
     # Building the pages against a copy of the definitions' bytes.

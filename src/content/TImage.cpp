@@ -4,8 +4,10 @@
 #include <optional>
 
 #include "content/BitmapImage.h"
+#include "content/TwinSource.h"
 #include "content/StretchedImage.h"
 #include "ui/canvas/Canvas.h"
+#include "ui/Form.h"
 #include "ui/PropertyBuilders.h"
 
 namespace apostila::content {
@@ -42,16 +44,45 @@ void TImage::paint(ui::Canvas& canvas) {
   // Read straight from the definition's bytes: a page's pictures are never copied.
   const BitmapImage image(b);
   const std::optional<std::uint32_t> key = transparent_ ? std::optional(transparentColor()) : std::nullopt;
+  int x = 0, y = 0;
+  if (center_ && !stretch_) {
+    x = (width() - b.width()) / 2;
+    y = (height() - b.height()) / 2;
+  }
+  if (canvas.scale() > 1) {
+    paintForDevice(canvas, image, key, x, y);
+    return;
+  }
   if (stretch_) {
     canvas.drawImage(0, 0, StretchedImage(image, width(), height()), key);
     return;
   }
-  int x = 0, y = 0;
-  if (center_) {
-    x = (width() - b.width()) / 2;
-    y = (height() - b.height()) / 2;
-  }
   canvas.drawImage(x, y, image, key);
+}
+
+// Above scale 1 a picture is drawn from its twin where it has one, or else enlarged from its
+// own pixels with a smooth filter: photographs and drawings, unlike glyphs, are not pixel art.
+void TImage::paintForDevice(ui::Canvas& canvas, const ui::ImageSource& image, std::optional<std::uint32_t> key, int x,
+                            int y) const {
+  const ui::Rect dest = stretch_ ? ui::Rect::ofSize(0, 0, width(), height())
+                                 : ui::Rect::ofSize(x, y, image.width(), image.height());
+  const TwinSource* twins = twinSource();
+  const ui::Form* page = form();
+  if (twins && page && !stretch_) {
+    const std::shared_ptr<const ui::ImageSource> twin = twins->twin(page->pageClass().className, name());
+    if (twin && twin->width() == 2 * image.width() && twin->height() == 2 * image.height()) {
+      std::optional<std::uint32_t> twinKey;
+      if (key) {
+        // The twin's own transparent colour: its bottom-left pixel, by the same rule.
+        std::uint32_t corner = 0;
+        twin->readRow(twin->height() - 1, 0, 1, &corner);
+        twinKey = corner & 0xFFFFFFu;
+      }
+      canvas.drawImageSmooth(dest, *twin, twinKey);
+      return;
+    }
+  }
+  canvas.drawImageSmooth(dest, image, key);
 }
 
 void TImage::adjustSize() {

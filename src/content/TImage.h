@@ -1,9 +1,13 @@
 // The picture element: a bitmap drawn at its natural size at the top-left corner, or centred
-// in the element (Center), or stretched to fill it (Stretch).
+// in the element (Center), or stretched to fill it (Stretch). On a high-density screen it is
+// drawn from its twin (TwinSource.h) or smoothly enlarged.
 #pragma once
+
+#include <optional>
 
 #include "content/Graphic.h"
 #include "ui/Control.h"
+#include "ui/canvas/ImageSource.h"
 
 namespace apostila::content {
 
@@ -32,6 +36,8 @@ class TImage : public ui::Control {
   void adjustSize() override;
 
  private:
+  void paintForDevice(ui::Canvas& canvas, const ui::ImageSource& image, std::optional<std::uint32_t> key, int x,
+                      int y) const;
   Picture picture_;
   bool transparent_ = false;
   bool stretch_ = false;

@@ -402,10 +402,13 @@ void Application::paintPending() {
     }
     f->updateScrollBars(w, h);
     if (!f->visible()) continue;
-    if (f == mainForm_ && prepared_.pixels && presentPrepared(*f, w, h)) continue;
-    const std::size_t need = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
+    const int s = backend_.scale();
+    if (f == mainForm_ && prepared_.pixels && s == 1 && presentPrepared(*f, w, h)) continue;
+    // Drawn for the device: s times the client area the page sees, in each direction.
+    const int dw = w * s, dh = h * s;
+    const std::size_t need = static_cast<std::size_t>(dw) * static_cast<std::size_t>(dh);
     if (frame_.size() < need) frame_.resize(need);
-    Canvas canvas(frame_.data(), w, h, w);
+    Canvas canvas(frame_.data(), dw, dh, dw, s);
     std::vector<platform::Rect> changed;
     for (const Rect& r : f->dirty_) {
       Rect area = r.intersect(Rect::ofSize(0, 0, w, h));
@@ -416,7 +419,7 @@ void Application::paintPending() {
       changed.push_back({area.left, area.top, area.width(), area.height()});
     }
     f->dirty_.clear();
-    if (!changed.empty()) backend_.present(f->windowId_, platform::PixelView{frame_.data(), w, h, w}, changed);
+    if (!changed.empty()) backend_.present(f->windowId_, platform::PixelView{frame_.data(), dw, dh, dw}, changed);
   }
 }
 

@@ -16,6 +16,7 @@
 #include "ui/Form.h"
 #include "ui/Timers.h"
 #include "ui/platform/Backend.h"
+#include "ui/platform/ScaledBackend.h"
 #include "ui/text/FontDesc.h"
 
 namespace apostila::ui {
@@ -30,10 +31,14 @@ inline constexpr unsigned kMbYesNo = 0x4, kMbIconQuestion = 0x20, kMbDefButton2 
 
 class Application : public Component {
  public:
+  // The layer works in page pixels over `backend`, whatever its device scale (ScaledBackend).
   Application(platform::Backend& backend, std::string_view programPath);
   ~Application() override;
 
+  // The desktop in page pixels.
   platform::Backend& backend() { return backend_; }
+  // Screen pixels per page pixel; known once the first window is made.
+  int deviceScale() const { return backend_.scale(); }
   const std::string& title() const { return title_; }
   Form* mainForm() const { return mainForm_; }
   const std::vector<Form*>& forms() const { return forms_; }
@@ -79,7 +84,8 @@ class Application : public Component {
   bool terminating() const { return quitPosted_ || terminated_; }
   // A frame of the main window drawn when the program was built, for its first paint during
   // start-up: presented in place of drawing when the window's client area has the frame's size
-  // and the whole of it is to be drawn; any other paint, and every later one, is drawn live.
+  // and the whole of it is to be drawn, at device scale 1; any other paint, every later one and
+  // every paint at a higher scale, is drawn live.
   void setPreparedMainFrame(platform::PixelView frame) { prepared_ = frame; }
   // How many Expose notices have come (a measuring program ends at the first one painted).
   int exposesSeen() const { return exposesSeen_; }
@@ -136,7 +142,7 @@ class Application : public Component {
   bool waitsForStartup(const platform::Event& event) const;
   bool presentPrepared(Form& form, int width, int height);
 
-  platform::Backend& backend_;
+  platform::ScaledBackend backend_;
   std::string title_;
   std::string language_;
   const std::uint32_t* icon_ = nullptr;

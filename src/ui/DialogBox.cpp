@@ -157,11 +157,14 @@ void DialogBox::paint(Canvas& c) const {
 
 void DialogBox::refresh() {
   if (!dirty_ || window_ == platform::kNoWindow) return;
-  pixels_.assign(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), 0);
-  Canvas canvas(pixels_.data(), width_, height_, width_);
+  // Laid out in page pixels, drawn for the device.
+  const int s = std::clamp(backend_.deviceScale(), 1, Canvas::kMaxScale);
+  const int w = width_ * s, h = height_ * s;
+  pixels_.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
+  Canvas canvas(pixels_.data(), w, h, w, s);
   paint(canvas);
   platform::Rect all{0, 0, width_, height_};
-  backend_.present(window_, platform::PixelView{pixels_.data(), width_, height_, width_}, {&all, 1});
+  backend_.present(window_, platform::PixelView{pixels_.data(), w, h, w}, {&all, 1});
   dirty_ = false;
 }
 

@@ -44,8 +44,10 @@ void HintWindow::show(const std::string& text, platform::Point at) {
   }
   text_ = text;
   bounds_ = {x, y, w, h};
-  pixels_.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
-  Canvas canvas(pixels_.data(), w, h, w);
+  // Placed and sized in page pixels, drawn for the device.
+  const int s = std::clamp(backend_.deviceScale(), 1, Canvas::kMaxScale);
+  pixels_.assign(static_cast<std::size_t>(w * s) * static_cast<std::size_t>(h * s), 0);
+  Canvas canvas(pixels_.data(), w * s, h * s, w * s, s);
   canvas.fillRect(Rect::ofSize(0, 0, w, h), toRgb(clInfoBk));
   canvas.frameRect(Rect::ofSize(0, 0, w, h), toRgb(clWindowFrame));
   TextLayout::draw(canvas, font, text, Rect::ofSize(3, 3, measured.width(), measured.height()), format,
@@ -53,7 +55,7 @@ void HintWindow::show(const std::string& text, platform::Point at) {
   if (!visible_) backend_.show(window_);
   backend_.raise(window_);
   platform::Rect all{0, 0, w, h};
-  backend_.present(window_, platform::PixelView{pixels_.data(), w, h, w}, {&all, 1});
+  backend_.present(window_, platform::PixelView{pixels_.data(), w * s, h * s, w * s}, {&all, 1});
   visible_ = true;
 }
 

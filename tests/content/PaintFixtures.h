@@ -28,10 +28,8 @@ using ColorKey = std::map<char, Rgb>;
 inline const Rgb kFace = ui::toRgb(ui::clBtnFace), kHighlight = ui::toRgb(ui::clBtnHighlight),
                  kShadow = ui::toRgb(ui::clBtnShadow);
 
-// A 24-bit BMP file of the picture (rows listed top first), kept alive for the whole test run
-// because a decoded bitmap reads its pixels from the file's bytes.
-inline content::Bitmap bitmapOf(const std::vector<std::string>& rows, const ColorKey& key) {
-  static std::deque<std::vector<std::uint8_t>> files;
+// A 24-bit BMP file of the picture, rows listed top first.
+inline std::vector<std::uint8_t> bmpFileOf(const std::vector<std::string>& rows, const ColorKey& key) {
   const int w = static_cast<int>(rows.at(0).size()), h = static_cast<int>(rows.size());
   const int stride = (w * 3 + 3) / 4 * 4;
   std::vector<std::uint8_t> f(54 + static_cast<std::size_t>(stride * h), 0);
@@ -54,7 +52,14 @@ inline content::Bitmap bitmapOf(const std::vector<std::string>& rows, const Colo
       f[at] = c & 0xFF, f[at + 1] = (c >> 8) & 0xFF, f[at + 2] = (c >> 16) & 0xFF;
     }
   }
-  files.push_back(std::move(f));
+  return f;
+}
+
+// That file decoded, the file kept alive for the whole test run because a decoded bitmap reads
+// its pixels from the file's bytes.
+inline content::Bitmap bitmapOf(const std::vector<std::string>& rows, const ColorKey& key) {
+  static std::deque<std::vector<std::uint8_t>> files;
+  files.push_back(bmpFileOf(rows, key));
   return content::Bitmap::decode(files.back());
 }
 
@@ -90,10 +95,11 @@ struct PaintPage {
     e->setBounds(bounds);
     return e;
   }
-  // The page's client area as the window layer paints it.
-  ui::Canvas paint(int width, int height) {
+  // The page's client area as the window layer paints it, at a device scale: width x height
+  // page pixels, scale times as many in each direction in the canvas.
+  ui::Canvas paint(int width, int height, int scale = 1) {
     form.setBounds({0, 0, width, height});
-    ui::Canvas c(width, height, 0xFF00FF);
+    ui::Canvas c(width * scale, height * scale, 0xFF00FF, scale);
     form.paintTree(c);
     return c;
   }

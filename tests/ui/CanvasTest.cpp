@@ -129,46 +129,51 @@ TEST(Canvas, ScopeTranslatesAndClipsUntilItEnds) {
   EXPECT_TRUE(pixelsAre(c, {"......", ".GRRW.", ".RRBB.", ".RRBB.", "W....."}, kColors));
 }
 
-TEST(Canvas, NothingIsWrittenOutsideTheBufferWhateverTheArguments) {
-  // A 10 x 10 canvas inside a larger buffer with a guard band all around it.
+TEST(Canvas, NothingIsWrittenOutsideTheBufferWhateverTheArgumentsOrScale) {
+  // A 10 x 10 canvas inside a larger buffer with a guard band all around it, at each device
+  // scale (where logical coordinates are multiplied before they reach the buffer).
   constexpr int kW = 20, kGuard = 5;
-  std::vector<std::uint32_t> buffer(kW * kW, 0xABCDEF);
-  Canvas c(buffer.data() + kGuard * kW + kGuard, 10, 10, kW);
   const TextImage img({"RG", "BW"}, kColors);
   const Mask mask = Mask::fromImage(img, {0, 0, 2, 2}, [](std::uint32_t) { return true; });
   const std::uint8_t coverage[4] = {255, 128, 64, 1};
   const int extremes[] = {INT_MIN, INT_MIN + 1, -1000000, -11, -1, 0, 9, 10, 1000000, INT_MAX - 1, INT_MAX};
-
-  auto everything = [&](int a, int b) {
-    c.fillRect({a, b, INT_MAX, INT_MAX}, kRed);
-    c.fillRect({INT_MIN, INT_MIN, a, b}, kRed);
-    c.edge3D({a, b, INT_MAX, INT_MAX}, INT_MAX, kRed, kBlue);
-    c.edge3D({INT_MIN, INT_MIN, a, b}, a, kRed, kBlue);
-    c.frameRect({a, a, b, b}, kGreen);
-    c.buttonFrame({a, b, b, a}, true);
-    c.drawImage(a, b, img);
-    c.drawImage(a, b, img, {a, b, INT_MAX, INT_MAX}, kWhite);
-    c.stampMask(a, b, mask, kBlue);
-    c.blendCoverage(a, b, coverage, 2, 2, 2, kGreen);
-  };
-  for (int a : extremes)
-    for (int b : extremes) {
-      everything(a, b);
-      const Canvas::State saved = c.state();
-      c.translate(a, b);
-      everything(a, b);
-      c.translate(a, b);
-      c.clipTo({a, b, INT_MAX, INT_MAX});
-      everything(b, a);
-      c.restore(saved);
-    }
-  for (int y = 0; y < kW; ++y)
-    for (int x = 0; x < kW; ++x) {
-      const bool guard = x < kGuard || y < kGuard || x >= kGuard + 10 || y >= kGuard + 10;
-      if (guard) {
-        ASSERT_EQ(buffer[static_cast<std::size_t>(y * kW + x)], 0xABCDEFu) << "guard pixel " << x << "," << y;
+  for (int scale : {1, 2, 3}) {
+    std::vector<std::uint32_t> buffer(kW * kW, 0xABCDEF);
+    Canvas c(buffer.data() + kGuard * kW + kGuard, 10, 10, kW, scale);
+    auto everything = [&](int a, int b) {
+      c.fillRect({a, b, INT_MAX, INT_MAX}, kRed);
+      c.fillRect({INT_MIN, INT_MIN, a, b}, kRed);
+      c.edge3D({a, b, INT_MAX, INT_MAX}, INT_MAX, kRed, kBlue);
+      c.edge3D({INT_MIN, INT_MIN, a, b}, a, kRed, kBlue);
+      c.frameRect({a, a, b, b}, kGreen);
+      c.buttonFrame({a, b, b, a}, true);
+      c.drawImage(a, b, img);
+      c.drawImage(a, b, img, {a, b, INT_MAX, INT_MAX}, kWhite);
+      c.drawImageSmooth({a, b, INT_MAX, INT_MAX}, img, kWhite);
+      c.drawImageSmooth({INT_MIN, INT_MIN, a, b}, img);
+      c.stampMask(a, b, mask, kBlue);
+      c.blendCoverage(a, b, coverage, 2, 2, 2, kGreen);
+      c.blendCoverageDevice(a, 3LL * b, coverage, 2, 2, 2, kGreen);
+    };
+    for (int a : extremes)
+      for (int b : extremes) {
+        everything(a, b);
+        const Canvas::State saved = c.state();
+        c.translate(a, b);
+        everything(a, b);
+        c.translate(a, b);
+        c.clipTo({a, b, INT_MAX, INT_MAX});
+        everything(b, a);
+        c.restore(saved);
       }
-    }
+    for (int y = 0; y < kW; ++y)
+      for (int x = 0; x < kW; ++x) {
+        const bool guard = x < kGuard || y < kGuard || x >= kGuard + 10 || y >= kGuard + 10;
+        if (guard) {
+          ASSERT_EQ(buffer[static_cast<std::size_t>(y * kW + x)], 0xABCDEFu) << "guard pixel " << x << "," << y << " at scale " << scale;
+        }
+      }
+  }
 }
 
 TEST(Canvas, BlendCoverageMixesByCoverage) {

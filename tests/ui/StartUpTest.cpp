@@ -94,13 +94,13 @@ TEST(StartUp, AnErrorInACreationHandlerIsShownOverTheMainPageWhoseInputStillWait
   EXPECT_EQ(TestForm::log, (Log{"close at 90"}));
 }
 
-TEST(StartUp, APreparedFrameServesOnlyTheFirstWholePaintAtItsOwnSize) {
+TEST(StartUp, APreparedFrameServesOnlyTheFirstWholePaintAtItsOwnSizeAndScale1) {
   struct Case {
-    int width, height;
+    int width, height, scale;
     bool used;
-  } cases[] = {{648, 514, true}, {640, 480, false}};
+  } cases[] = {{648, 514, 1, true}, {640, 480, 1, false}, {648, 514, 2, false}};
   for (const Case& c : cases) {
-    platform::HeadlessBackend desktop;
+    platform::HeadlessBackend desktop({1024 * c.scale, 768 * c.scale}, c.scale);
     ui::Application app(desktop, "apostila");
     const std::vector<std::uint32_t> red(static_cast<std::size_t>(c.width * c.height), 0xFF0000);
     app.setPreparedMainFrame({red.data(), c.width, c.height, c.width});
@@ -111,12 +111,12 @@ TEST(StartUp, APreparedFrameServesOnlyTheFirstWholePaintAtItsOwnSize) {
     main->setColor(0x00FF00);
     app.showMainForm();
     app.handleStartupEvents();
-    EXPECT_EQ(desktop.pixel(main->windowId(), {5, 5}), c.used ? 0xFF0000u : 0x00FF00u) << c.width;
+    EXPECT_EQ(desktop.pixel(main->windowId(), {5, 5}), c.used ? 0xFF0000u : 0x00FF00u) << c.width << " " << c.scale;
     // Whatever comes after is drawn live.
     app.endStartup();
     main->invalidate();
     app.processPending();
-    EXPECT_EQ(desktop.pixel(main->windowId(), {5, 5}), 0x00FF00u) << c.width;
+    EXPECT_EQ(desktop.pixel(main->windowId(), {5, 5}), 0x00FF00u) << c.width << " " << c.scale;
   }
 }
 

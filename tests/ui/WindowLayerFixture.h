@@ -34,7 +34,9 @@ inline std::vector<std::string> TestForm::log;
 
 class WindowLayer {
  public:
-  WindowLayer() {
+  // scale: the simulated screen's device scale; its 1024 x 768 page pixels are as many screen
+  // pixels times the scale in each direction.
+  explicit WindowLayer(int scale = 1) : desktop({1024 * scale, 768 * scale}, scale) {
     static ui::ScreenTextMeasurer measurer;
     ui::setTextMeasurer(&measurer);
     TestForm::log.clear();

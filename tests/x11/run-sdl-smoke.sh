@@ -2,7 +2,7 @@
 # Runs a test program on an X server of its own: Xvfb on a display number it picks itself,
 # with openbox ("openbox"), icewm ("icewm", a window manager with a task bar) or without a
 # window manager ("none"). The caller's display is never used. Exit 77 (skipped) when a tool is
-# missing.
+# missing. APOSTILA_XVFB_SCREEN sets the screen (default 1024x768x24).
 set -euo pipefail
 bin=$1
 wm=${2:-openbox}
@@ -29,7 +29,7 @@ trap cleanup EXIT
 # Xvfb writes the display number it chose once it accepts connections, so parallel runs
 # never collide on a number. -noreset: without a window manager the test is the only client,
 # and a server resetting between two tests refuses the next connection.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${APOSTILA_XVFB_SCREEN:-1024x768x24}" -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 xvfb_pid=$!
 for _ in $(seq 200); do
   [[ -s $tmp/display ]] && break

@@ -40,6 +40,13 @@ class Backend {
 
   virtual Size screenSize() const = 0;
 
+  // How many screen pixels stand for one page pixel (1, 2 or 3; DeviceScale.h), fixed for the
+  // run. A desktop backend's geometry is in screen pixels whatever the scale; the layer sees it
+  // through ScaledBackend, whose geometry is in page pixels and whose frames are this many
+  // times its client sizes. The SDL backend learns the scale from the display with its first
+  // window, so the layer asks after making one.
+  virtual int deviceScale() const { return 1; }
+
   // Milliseconds on a monotonic clock (virtual in headless). Deadlines given to waitEvent are
   // on this clock.
   virtual std::int64_t nowMs() const = 0;

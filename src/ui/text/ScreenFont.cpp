@@ -19,6 +19,9 @@ struct ScreenFont::Instance {
   FaceChoice spare;            // the face for characters the primary one lacks
   SizedFace* fallback = nullptr;  // opened the first time a character needs it
   FontMetrics metrics;
+  // The same faces at 2 and 3 times the size, for canvases of a high-density screen; made the
+  // first time such a canvas draws with this font.
+  Instance* scaled[2] = {nullptr, nullptr};
 
   // Where a character's glyph comes from; face is null for a character with no glyph drawn.
   struct Char {
@@ -75,10 +78,7 @@ int pixelSizeFor(const FaceChoice& file, int height) {
   return ppem;
 }
 
-ScreenFont::Instance* instanceFor(const FontDesc& desc) {
-  const FaceChoice file = FontCatalog::face(desc.name, desc.bold(), desc.italic());
-  const FaceChoice spare = FontCatalog::fallback(desc.bold(), desc.italic());
-  const int ppem = pixelSizeFor(file, desc.height);
+ScreenFont::Instance* instanceAt(const FaceChoice& file, const FaceChoice& spare, int ppem) {
   static std::map<std::tuple<const void*, bool, const void*, int>, std::unique_ptr<ScreenFont::Instance>> cache;
   auto& slot = cache[{file.file->data, file.heavier, spare.file->data, ppem}];
   if (slot) return slot.get();
@@ -96,6 +96,23 @@ ScreenFont::Instance* instanceFor(const FontDesc& desc) {
   m.averageCharWidth = letters / 52;
   slot = std::move(inst);
   return slot.get();
+}
+
+ScreenFont::Instance* instanceFor(const FontDesc& desc) {
+  const FaceChoice file = FontCatalog::face(desc.name, desc.bold(), desc.italic());
+  const FaceChoice spare = FontCatalog::fallback(desc.bold(), desc.italic());
+  return instanceAt(file, spare, pixelSizeFor(file, desc.height));
+}
+
+// The instance that draws `inst` on a canvas of device scale s (2 or 3).
+ScreenFont::Instance* scaledInstance(ScreenFont::Instance* inst, const FontDesc& desc, int s) {
+  ScreenFont::Instance*& slot = inst->scaled[s - 2];
+  if (!slot) {
+    const FaceChoice file = FontCatalog::face(desc.name, desc.bold(), desc.italic());
+    const FaceChoice spare = FontCatalog::fallback(desc.bold(), desc.italic());
+    slot = instanceAt(file, spare, inst->primary->ppem() * s);
+  }
+  return slot;
 }
 
 // A horizontal stroke; coordinates are cut to a range no buffer reaches, so nothing overflows.
@@ -122,6 +139,18 @@ int ScreenFont::textWidth(std::string_view utf8) const {
 }
 
 void ScreenFont::drawChar(Canvas& canvas, int penX, int top, char32_t cp, Rgb color) const {
+  if (const int s = canvas.scale(); s > 1) {
+    // Rendered at s times the size, its pen and baseline at s times where they are in the
+    // page: the layout stays the one measured at the page's own size.
+    const Glyph* g = scaledInstance(inst_, desc_, s)->glyph(cp);
+    if (!g || g->coverage.empty()) return;
+    const long long baseline = (static_cast<long long>(top) + inst_->metrics.ascent) * s;
+    const long long pen = static_cast<long long>(penX) * s;
+    if (pen < -(1LL << 30) || pen > (1LL << 30) || baseline < -(1LL << 30) || baseline > (1LL << 30)) return;
+    canvas.blendCoverageDevice(pen + g->left, baseline - g->top, g->coverage.data(), g->width, g->rows, g->width,
+                               color);
+    return;
+  }
   const Glyph* g = inst_->glyph(cp);
   if (!g || g->coverage.empty()) return;
   const long long y = static_cast<long long>(top) + inst_->metrics.ascent - g->top;

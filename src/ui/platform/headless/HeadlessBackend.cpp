@@ -5,12 +5,14 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "ui/platform/DeviceScale.h"
 #include "ui/platform/PlatformError.h"
 #include "ui/platform/headless/HeadlessStall.h"
 
 namespace apostila::platform {
 
-HeadlessBackend::HeadlessBackend(Size screen) : screen_(screen) {}
+HeadlessBackend::HeadlessBackend(Size screen, int deviceScale)
+    : screen_(screen), scale_(std::clamp(deviceScale, 1, kMaxDeviceScale)) {}
 
 void HeadlessBackend::setTaskbarEntry(bool shown, std::string_view title) {
   taskbarShown_ = shown;
@@ -249,13 +251,14 @@ void HeadlessBackend::releasePointer() {
 }
 
 int HeadlessBackend::cursorDepthBelowHotSpot(CursorShape shape) const {
-  // A simulated 32-pixel cursor set: the arrow and the hand point from their top.
+  // A simulated 32-pixel cursor set, as large again for each step of the device scale: the
+  // arrow and the hand point from their top.
   switch (shape) {
     case CursorShape::Arrow:
     case CursorShape::ArrowWait:
-    case CursorShape::Hand: return 20;
-    case CursorShape::IBeam: return 9;
-    default: return 16;
+    case CursorShape::Hand: return 20 * scale_;
+    case CursorShape::IBeam: return 9 * scale_;
+    default: return 16 * scale_;
   }
 }
 

@@ -34,10 +34,14 @@ class HeadlessBackend final : public Backend {
   static constexpr int kDoubleClickMs = 500;
   static constexpr int kDoubleClickDistance = 4;  // pixels, either axis
 
-  explicit HeadlessBackend(Size screen = kDefaultScreen);
+  // deviceScale: the density the simulated screen reports (1 to 3; clamped), so that tests can
+  // run the layer as it runs on a high-density screen. Geometry, pointer and pixels here are
+  // the screen's own, as on a real desktop.
+  explicit HeadlessBackend(Size screen = kDefaultScreen, int deviceScale = 1);
 
   // ---- Backend ----
   Size screenSize() const override { return screen_; }
+  int deviceScale() const override { return scale_; }
   std::int64_t nowMs() const override { return now_; }
   void beep() override { ++beeps_; }
   void setClipboardText(std::string_view utf8) override { clipboard_ = utf8; }
@@ -146,6 +150,7 @@ class HeadlessBackend final : public Backend {
   void dropPointerHolds(WindowId window);
 
   Size screen_;
+  int scale_ = 1;
   FrameExtents frame_;
   std::int64_t now_ = 0;
   WindowId nextId_ = 1;

@@ -5,8 +5,10 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <vector>
 
+#include "ui/platform/DeviceScale.h"
 #include "ui/platform/sdl/KeyMap.h"
 
 namespace apostila::platform {
@@ -77,6 +79,21 @@ Size SdlBackend::screenSize() const {
   SDL_Rect r;
   sdlCheck(SDL_GetDisplayBounds(0, &r), "SDL_GetDisplayBounds");
   return {r.w, r.h};
+}
+
+int SdlBackend::deviceScale() const { return const_cast<SdlBackend*>(this)->desktop().deviceScale(); }
+
+X11Desktop& SdlBackend::desktop() {
+  if (!x11_) {
+    if (!waker_) {
+      waker_.reset(sdlCheck(SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_SKIP_TASKBAR),
+                            "cannot create a window"));
+      X11Desktop::settle(waker_.get());
+    }
+    x11_ = std::make_unique<X11Desktop>(waker_.get());
+    if (entryShown_) x11_->entry().show(appTitle_);
+  }
+  return *x11_;
 }
 
 std::int64_t SdlBackend::nowMs() const { return static_cast<std::int64_t>(SDL_GetTicks64()); }
@@ -182,15 +199,22 @@ void SdlBackend::setTitle(WindowId window, std::string_view utf8) {
 void SdlBackend::setIcon(WindowId window, const IconImage& icon) {
   Native& w = get(window);
   if (icon.pixels == nullptr) throw PlatformError("an icon needs pixels");
-  w.icon.assign(icon.pixels, icon.pixels + IconImage::kSide * IconImage::kSide);
+  // On a screen that enlarges everything the desktop gets the icon enlarged too, by repeating
+  // its pixels, rather than smoothing a 32-pixel picture itself.
+  const int s = desktop().deviceScale();
+  if (s > 1)
+    w.icon = enlargedIcon(icon, s);
+  else
+    w.icon.assign(icon.pixels, icon.pixels + IconImage::kSide * IconImage::kSide);
   applyIcon(w);
   // The program has one icon: the task-bar entry shows it too.
-  x11_->entry().setIcon(icon);
+  x11_->entry().setIcon(icon, s);
 }
 
 void SdlBackend::applyIcon(Native& w) {
-  SdlSurfacePtr surface(sdlCheck(SDL_CreateRGBSurfaceWithFormatFrom(w.icon.data(), IconImage::kSide, IconImage::kSide,
-                                                                    32, IconImage::kSide * 4, SDL_PIXELFORMAT_ARGB8888),
+  const int side = static_cast<int>(std::lround(std::sqrt(static_cast<double>(w.icon.size()))));
+  SdlSurfacePtr surface(sdlCheck(SDL_CreateRGBSurfaceWithFormatFrom(w.icon.data(), side, side, 32, side * 4,
+                                                                    SDL_PIXELFORMAT_ARGB8888),
                                  "cannot make the icon"));
   SDL_SetWindowIcon(w.sdl.get(), surface.get());
 }
@@ -280,6 +304,7 @@ void SdlBackend::setClientSize(WindowId window, Size client) {
   Native& w = get(window);
   if (client.width < 0 || client.height < 0) throw PlatformError("a window cannot have a negative size");
   w.client = atLeastOne(client);
+  w.keepOuter = false;  // sized by its client area from now on: a frame learnt later adds to it
   SDL_SetWindowSize(w.sdl.get(), w.client.width, w.client.height);
 }
 

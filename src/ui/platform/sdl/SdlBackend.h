@@ -28,6 +28,7 @@ class SdlBackend final : public Backend {
   ~SdlBackend() override;
 
   Size screenSize() const override;
+  int deviceScale() const override;
   std::int64_t nowMs() const override;
   void beep() override;
   void setClipboardText(std::string_view utf8) override;
@@ -91,6 +92,9 @@ class SdlBackend final : public Backend {
   // Ours for SDL's window id, or kNoWindow.
   WindowId idOf(Uint32 sdlWindowId) const;
   void open(Native& w);
+  // The X side of the desktop, made with the first window (or a hidden one of its own when
+  // something must be known before any window exists).
+  X11Desktop& desktop();
   void applyIcon(Native& w);
   void rebuild(WindowId window);
   void handFocusBack();

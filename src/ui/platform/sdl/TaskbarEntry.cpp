@@ -6,6 +6,7 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/shape.h>
 
+#include "ui/platform/DeviceScale.h"
 #include "ui/platform/sdl/X11Props.h"
 
 namespace apostila::platform {
@@ -102,10 +103,16 @@ void TaskbarEntry::setMinimized(bool minimized) {
   XFlush(display_);
 }
 
-void TaskbarEntry::setIcon(const IconImage& icon) {
+void TaskbarEntry::setIcon(const IconImage& icon, int scale) {
   constexpr int side = IconImage::kSide;
   icon_.assign({static_cast<unsigned long>(side), static_cast<unsigned long>(side)});
   icon_.insert(icon_.end(), icon.pixels, icon.pixels + side * side);
+  if (scale > 1) {
+    const std::vector<std::uint32_t> large = enlargedIcon(icon, scale);
+    icon_.push_back(static_cast<unsigned long>(side * scale));
+    icon_.push_back(static_cast<unsigned long>(side * scale));
+    icon_.insert(icon_.end(), large.begin(), large.end());
+  }
   XChangeProperty(display_, window_, atom(display_, "_NET_WM_ICON"), XA_CARDINAL, 32, PropModeReplace,
                   reinterpret_cast<const unsigned char*>(icon_.data()), static_cast<int>(icon_.size()));
   XFlush(display_);

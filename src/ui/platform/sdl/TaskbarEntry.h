@@ -33,7 +33,8 @@ class TaskbarEntry {
   void hide();
   // The program minimises or restores itself: the entry follows, and this is not reported back.
   void setMinimized(bool minimized);
-  void setIcon(const IconImage& icon);
+  // At a device scale above 1 the icon is offered at that many times its side as well.
+  void setIcon(const IconImage& icon, int scale = 1);
 
   XWindow window() const { return window_; }
 

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "ui/platform/DeviceScale.h"
 #include "ui/platform/PlatformError.h"
 #include "ui/platform/sdl/X11ErrorTrap.h"
 #include "ui/platform/sdl/X11Presenter.h"
@@ -59,6 +60,10 @@ X11Desktop::X11Desktop(SDL_Window* anyWindow) {
   display_ = x11Info(anyWindow).display;
   Display* d = display_;
   root_ = DefaultRootWindow(d);
+  // Read with the connection, so this costs no request. Only the root's database: neither
+  // resource files nor the environment.
+  const char* resources = XResourceManagerString(d);
+  scale_ = deviceScaleForDpi(xftDpiIn(resources ? resources : "").value_or(kDefaultDpi));
   // A window manager announces itself on the root window and confirms on its own window.
   {
     ErrorTrap trap(d);

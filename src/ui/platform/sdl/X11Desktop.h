@@ -47,6 +47,9 @@ class X11Desktop {
   // server may serve that connection first: a window it has not yet created is an X error.
   static void settle(SDL_Window* window);
   bool hasWindowManager() const { return hasWm_; }
+  // The device scale for the screen's density: Xft.dpi in the root window's resource
+  // database as the connection found it when it opened (96 dpi when it sets none).
+  int deviceScale() const { return scale_; }
 
   // Properties a new window needs before it is first mapped: class, group, kind.
   void prepare(XWindow window, WindowKind kind);
@@ -105,6 +108,7 @@ class X11Desktop {
   std::unique_ptr<TaskbarEntry> entry_;
   std::unique_ptr<X11Presenter> presenter_;  // from the first frame on
   bool hasWm_ = false;
+  int scale_ = 1;
   bool wmGivesExtents_ = false;
 };
 
