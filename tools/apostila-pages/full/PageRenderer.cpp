@@ -5,6 +5,8 @@
 
 #include "apostila/PageRegistry.h"
 #include "content/DefinitionStore.h"
+#include "content/PictureTwins.h"
+#include "content/TwinSource.h"
 #include "ui/TypeInfo.h"
 #include "ui/text/ScreenTextMeasurer.h"
 
@@ -17,6 +19,9 @@ bool RenderRequest::parse(const std::vector<std::string>& args, RenderRequest& o
       if (i + 1 >= args.size()) return false;
       (args[i] == "--hover" ? out.hover : out.press) = args[i + 1];
       ++i;
+    } else if (args[i] == "--scale") {
+      if (i + 1 >= args.size() || (args[i + 1] != "1" && args[i + 1] != "2" && args[i + 1] != "3")) return false;
+      out.scale = args[++i][0] - '0';
     } else if (args[i] == "--click") {
       if (i + 1 >= args.size()) return false;
       out.clicks.push_back(args[++i]);
@@ -32,9 +37,18 @@ bool RenderRequest::parse(const std::vector<std::string>& args, RenderRequest& o
   return true;
 }
 
-PageRenderer::PageRenderer() {
+PageRenderer::PageRenderer(int scale)
+    : scale_(scale),
+      desktop_({platform::HeadlessBackend::kDefaultScreen.width * scale,
+                platform::HeadlessBackend::kDefaultScreen.height * scale},
+               scale) {
   static ui::ScreenTextMeasurer measurer;
   ui::setTextMeasurer(&measurer);
+  // Pictures drawn from their carried twins above scale 1, as the program draws them.
+  static const content::BmpTwins twins([](const std::string& pageClass, const std::string& element) {
+    return content::PictureTwins::carried().find(pageClass, element);
+  });
+  content::setTwinSource(&twins);
   desktop_.setSimulatedFrame(kFrame);
   app_ = std::make_unique<ui::Application>(desktop_, "apostila");
   app_->setLanguage("pt_BR.UTF-8");
@@ -78,8 +92,9 @@ platform::Rect PageRenderer::elementRect(const std::string& page, const std::str
 // Rests the pointer on the middle of the element's rectangle.
 void PageRenderer::pointAt(ui::Form& page, const std::string& element) {
   const platform::Rect r = elementRect(page, element);
+  // The simulated desktop is in the screen's pixels, the scale's times the page's.
   desktop_.movePointer(desktop_.geometry(page.windowId()).client.origin() +
-                       platform::Point{r.x + r.width / 2, r.y + r.height / 2});
+                       platform::Point{scale_ * (r.x + r.width / 2), scale_ * (r.y + r.height / 2)});
   app_->processPending();
 }
 

@@ -25,8 +25,10 @@ struct RenderRequest {
   std::string press;  // element to hold the left button down on, or empty
   std::vector<std::string> clicks;  // elements clicked first, in order, each on the page then on the
                                     // screen; messages they open are closed
+  int scale = 1;  // the screen's device scale: 1, 2 or 3
 
-  // PAGE OUT [--click ELEMENT]... [--hover ELEMENT] [--press ELEMENT]; false for anything else.
+  // PAGE OUT [--click ELEMENT]... [--hover ELEMENT] [--press ELEMENT] [--scale N]; false for
+  // anything else.
   static bool parse(const std::vector<std::string>& args, RenderRequest& out);
 };
 
@@ -36,11 +38,11 @@ class PageRenderer {
   // title bar, so the client area is what a real window leaves for the page.
   static constexpr platform::FrameExtents kFrame{4, 4, 23, 4};
 
-  PageRenderer();
+  explicit PageRenderer(int scale = 1);
   ~PageRenderer();
 
-  // The page's client area after the request's pointer actions. Throws std::runtime_error for
-  // an unknown page or element.
+  // The page's client area after the request's pointer actions, in the screen's pixels (the
+  // scale the renderer was made with). Throws std::runtime_error for an unknown page or element.
   ui::Canvas render(const RenderRequest& request);
 
   // Where an element of a page lies in the page's client area, shown or not. Throws
@@ -53,6 +55,7 @@ class PageRenderer {
   platform::Rect elementRect(const ui::Form& page, const std::string& element) const;
   void pointAt(ui::Form& page, const std::string& element);
 
+  int scale_;
   platform::HeadlessBackend desktop_;
   std::unique_ptr<ui::Application> app_;
 };

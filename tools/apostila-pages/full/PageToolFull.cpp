@@ -8,7 +8,8 @@
 namespace apostila::tools {
 
 std::string extraUsage() {
-  return "       apostila-pages render PAGE OUT.png [--click ELEMENT]... [--hover ELEMENT] [--press ELEMENT]\n"
+  return "       apostila-pages render PAGE OUT.png [--click ELEMENT]... [--hover ELEMENT] [--press ELEMENT]"
+         " [--scale N]\n"
          "       apostila-pages where PAGE ELEMENT\n";
 }
 
@@ -26,7 +27,7 @@ int runExtraCommand(const std::string& command, const std::vector<std::string>& 
   if (!RenderRequest::parse(args, request)) return -1;  // the caller prints the usage
   try {
     checkOutput(request.output);
-    PageRenderer renderer;
+    PageRenderer renderer(request.scale);
     const auto png = ui::PngWriter::encode(renderer.render(request));
     writeOutput(request.output, png);
   } catch (...) {
