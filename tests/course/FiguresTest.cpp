@@ -19,6 +19,7 @@
 #include "ValuesFile.h"
 #include "Figures.h"
 #include "Topics.h"
+#include "Spoken.h"
 #include "ValueTable.h"
 #include "apostila/PageRegistry.h"
 #include "content/Bitmap.h"
@@ -208,6 +209,21 @@ TEST(Figures, TheDescriptionScanKeepsNumbersAndSkipsNamesAndAxes) {
       {"a 25 °C, 10 %", {"25", "10"}},
   };
   for (const auto& [text, numbers] : cases) EXPECT_EQ(numbersSaid(text), numbers) << text;
+}
+
+// A description reads a picture's lettering back as the pages write it: subscripts run on, a
+// fraction becomes a quotient with its sums in parentheses, lettering spaced apart on one line
+// reads as two statements.
+TEST(Figures, LetteringIsSpokenAsThePagesWriteIt) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"V_{CE(sat)} e h_{FE}", "VCE(sat) e hFE"},
+      {"I_B = \\frac{V_{CC} − V_{BE}}{R_B + (β + 1) · R_E}", "IB = (VCC − VBE) / (RB + (β + 1) · RE)"},
+      {"= \\frac{12 V}{2,2 kΩ} = 5,45 mA", "= 12 V / 2,2 kΩ = 5,45 mA"},
+      {"2^{(T − 25)/10}", "2 elevado a (T − 25)/10"},
+      {"V_{TH} = a        R_{TH} = b", "VTH = a; RTH = b"},
+      {"\\ _H, I_C  e I_E", "H, IC e IE"},
+  };
+  for (const auto& [markup, text] : cases) EXPECT_EQ(figures::spoken(markup), text) << markup;
 }
 
 // Every picture a page shows has a description in the carried set, for a screen reader, and the

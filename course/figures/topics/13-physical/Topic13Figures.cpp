@@ -575,8 +575,9 @@ std::string describeSmallSignalPackages() {
   return "Desenho de quatro encapsulamentos de transistores de pequeno sinal, com os terminais. TO-92: corpo de "
          "plástico preto com uma face plana, visto de frente, três terminais para baixo; da esquerda para a direita, "
          "C, B, E no BC547 e E, B, C no 2N3904. TO-126, o BD139: corpo plano com um furo, visto de frente, terminais "
-         "E, C, B da esquerda para a direita. TO-18, o 2N2222A, e TO-39, o 2N2219A: latas de metal vistas de baixo, "
-         "com uma lingueta na borda; a partir da lingueta, os terminais são E, B e C, o emissor o mais próximo dela.";
+         "E, C, B da esquerda para a direita. TO-18, o 2N2222A, e TO-39, o 2N2219A, maior: latas de metal redondas, "
+         "vistas de baixo, com um ressalto na borda, embaixo à esquerda; os três terminais são E à esquerda, junto ao "
+         "ressalto, B em cima e C à direita.";
 }
 
 std::string describePowerPackages() {
