@@ -279,7 +279,7 @@ std::string describeSymbols() {
          "fora; no modelo, dois diodos que saem da base, um para o coletor (a junção coletor-base) e "
          "outro para o emissor (a junção base-emissor), os anodos na base. PNP: o símbolo com o emissor "
          "em cima e a seta apontando para dentro; no modelo, os dois diodos chegam à base, vindos do "
-         "emissor (a junção base-emissor) e do coletor (a junção coletor-base).";
+         "emissor (a junção base-emissor) e do coletor (a junção coletor-base), os catodos na base.";
 }
 
 std::string describeJunction(bool forward) {

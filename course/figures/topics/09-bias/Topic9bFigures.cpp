@@ -380,8 +380,8 @@ std::string describeDriftCurves() {
   return "Gráfico de IC contra a temperatura para dois circuitos. Eixo horizontal: " + axisText("T", "°C", 0, kDriftTo) +
          ". Eixo vertical: " + axisText("I_C", "mA", kDriftFrom, kDriftTop, 1e-3) + ", com uma quebra porque não começa "
          "em zero. A curva da polarização fixa, em preto, sobe bastante com a temperatura; a do divisor, em azul, "
-         "quase não sobe. Pontos marcados em cada curva, com linhas tracejadas verticais, a " + val("t29.t_room") +
-         " °C e a " + val("t29.t_hot") + " °C. Ao lado, os componentes: fixa, RB = " + val("t29.fix_rb") +
+         "sobe pouco. Pontos marcados em cada curva, com linhas tracejadas verticais, a " + val("t29.t_room") +
+         " °C, onde as duas curvas se encontram, e a " + val("t29.t_hot") + " °C. Ao lado, os componentes: fixa, RB = " + val("t29.fix_rb") +
          "; divisor, RB1 = " + val("t29.div_rb1") + ", RB2 = " + val("t29.div_rb2") + " e RE = " + val("t29.re") +
          "; nos dois, VCC = " + val("t29.vcc") + " e RC = " + val("t29.rc") + ".";
 }
