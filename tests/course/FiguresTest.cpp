@@ -4,18 +4,22 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "CourseFixture.h"
+#include "ValuesFile.h"
 #include "Figures.h"
 #include "Topics.h"
+#include "Spoken.h"
 #include "ValueTable.h"
 #include "apostila/PageRegistry.h"
 #include "content/Bitmap.h"
@@ -149,6 +153,129 @@ TEST(Figures, EveryPicturesTwinIsCarriedAndShrinksToIt) {
     walk(walk, page);
   }
   EXPECT_EQ(static_cast<std::size_t>(pictures), twins.size()) << "the set names a picture no page shows";
+}
+
+// The numbers a description states, each with the unit after it ("IC = 2,4 mA" gives "2,4 mA"),
+// read the way the caption scan reads a page. A type number or a package's name ("2N2222A",
+// "TO-92", "RB1") is a name, not a number. A graph's frame, its axes' ranges ("Eixo vertical: IC,
+// de 0 a 30 mA.") and the parameters of its family of curves ("Curvas para IB = 20 µA e 40 µA."),
+// is set by the drawing, not by a value, and is left out.
+std::vector<std::string> numbersSaid(std::string text) {
+  for (const char* axis : {"Eixo horizontal: ", "Eixo vertical: ", "Curvas para "})
+    for (std::size_t at = text.find(axis); at != std::string::npos; at = text.find(axis, at)) {
+      const std::size_t end = text.find(". ", at);
+      text.erase(at, (end == std::string::npos ? text.size() : end) - at);
+    }
+  auto letter = [&](std::size_t i) { return i < text.size() && std::isalpha(static_cast<unsigned char>(text[i])); };
+  std::vector<std::string> out;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const bool named = i > 0 && (std::isalnum(static_cast<unsigned char>(text[i - 1])) ||
+                                 (text[i - 1] == '-' && i > 1 && letter(i - 2)));
+    if (!std::isdigit(c) || named) {
+      ++i;
+      continue;
+    }
+    std::size_t j = i;
+    while (j < text.size() && (std::isdigit(static_cast<unsigned char>(text[j])) ||
+                               (text[j] == ',' && j + 1 < text.size() && std::isdigit(static_cast<unsigned char>(text[j + 1])))))
+      ++j;
+    if (letter(j)) {  // "2N", "547B": part of a name
+      while (j < text.size() && std::isalnum(static_cast<unsigned char>(text[j]))) ++j;
+      i = j;
+      continue;
+    }
+    std::string token = text.substr(i, j - i);
+    if (j < text.size() && text[j] == ' ')
+      for (const auto& [u, scale] : testing::printedUnits())
+        if (text.compare(j + 1, u.size(), u) == 0 && !letter(j + 1 + u.size())) {
+          token += " " + u;
+          j += 1 + u.size();
+          break;
+        }
+    out.push_back(token);
+    i = j;
+  }
+  return out;
+}
+
+TEST(Figures, TheDescriptionScanKeepsNumbersAndSkipsNamesAndAxes) {
+  const std::pair<std::string, std::vector<std::string>> cases[] = {
+      {"IC = 2,4 mA e VCE = 6,7 V; β = 100.", {"2,4 mA", "6,7 V", "100"}},
+      {"RB1 = 10 kΩ, o 2N2222A e o TO-92, BC547B.", {"10 kΩ"}},
+      {"Gráfico. Eixo horizontal: VCE, de 0 a 30 V. Eixo vertical: IC, de 0 a 6 mA. Q em 5,6 V.", {"5,6 V"}},
+      {"Curvas para IB = 20 µA e 40 µA, em preto. Q em IB = 13,8 µA.", {"13,8 µA"}},
+      {"a 25 °C, 10 %", {"25", "10"}},
+  };
+  for (const auto& [text, numbers] : cases) EXPECT_EQ(numbersSaid(text), numbers) << text;
+}
+
+// A description reads a picture's lettering back as the pages write it: subscripts run on, a
+// fraction becomes a quotient with its sums in parentheses, lettering spaced apart on one line
+// reads as two statements.
+TEST(Figures, LetteringIsSpokenAsThePagesWriteIt) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"V_{CE(sat)} e h_{FE}", "VCE(sat) e hFE"},
+      {"I_B = \\frac{V_{CC} − V_{BE}}{R_B + (β + 1) · R_E}", "IB = (VCC − VBE) / (RB + (β + 1) · RE)"},
+      {"= \\frac{12 V}{2,2 kΩ} = 5,45 mA", "= 12 V / 2,2 kΩ = 5,45 mA"},
+      {"2^{(T − 25)/10}", "2 elevado a (T − 25)/10"},
+      {"V_{TH} = a        R_{TH} = b", "VTH = a; RTH = b"},
+      {"\\ _H, I_C  e I_E", "H, IC e IE"},
+  };
+  for (const auto& [markup, text] : cases) EXPECT_EQ(figures::spoken(markup), text) << markup;
+}
+
+// Every picture a page shows has a description in the carried set, for a screen reader, and the
+// description states no number of its own: each is the text of one of the course's named values
+// (or of a step worked from them, or the number alone where a table names the unit in its
+// head), a number its page states, a zero, or one of the few fixed texts a picture letters that
+// no value names (a type number's digits, a table's phase). A description that types a number
+// the values do not give fails here; one that says a different value than its picture draws
+// does not, as long as that value is the course's too.
+TEST(Figures, EveryPictureIsDescribedFromTheCoursesValues) {
+  std::ifstream in(std::filesystem::path(APOSTILA_BINARY_DIR) / "course" / "twins.bin", std::ios::binary);
+  ASSERT_TRUE(in) << "twins.bin was not packed";
+  const std::vector<std::uint8_t> packed((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const content::PictureTwins twins(packed);
+  const std::map<std::string, std::set<std::string>> lettered = {
+      {"TForm18.Image2", {"180"}},           // the comparison table's phases
+      {"TForm32.Image1", {"85", "95"}},      // the temperatures of ICBO's last two marks
+      {"TForm63.Image2", {"2222", "547"}},  // the serial numbers of two type numbers
+  };
+  std::set<std::string> valued{"0"};
+  for (const auto& [name, text] : testing::valuesFile())
+    for (const std::string& n : numbersSaid(text)) {
+      valued.insert(n);
+      valued.insert(n.substr(0, n.find(' ')));
+    }
+  testing::Course course;
+  int described = 0;
+  for (int order = 0; order < app::kPageCount; ++order) {
+    const ui::Form& page = *app::page(order);
+    std::set<std::string> stated;
+    std::vector<const content::TImage*> images;
+    auto walk = [&](auto& self, const ui::Container& parent) -> void {
+      for (const ui::Control* c : parent.controls()) {
+        for (const std::string& n : numbersSaid(c->caption())) stated.insert(n);
+        if (auto* image = dynamic_cast<const content::TImage*>(c); image && !image->picture().bitmap().empty())
+          images.push_back(image);
+        if (auto* inner = dynamic_cast<const ui::Container*>(c)) self(self, *inner);
+      }
+    };
+    walk(walk, page);
+    for (const content::TImage* image : images) {
+      const std::string where = std::string(page.pageClass().className) + "." + image->name();
+      const std::string words = twins.description(std::string(page.pageClass().className), image->name());
+      EXPECT_FALSE(words.empty()) << where << " has no description";
+      if (!words.empty()) ++described;
+      const auto fixed = lettered.find(where);
+      for (const std::string& n : numbersSaid(words))
+        EXPECT_TRUE(valued.count(n) || stated.count(n) || (fixed != lettered.end() && fixed->second.count(n)))
+            << where << " says " << n << ", which is neither a named value nor on its page: \"" << words << "\"";
+    }
+  }
+  EXPECT_EQ(static_cast<std::size_t>(described), twins.size());
 }
 
 // Capitals of the main lettering reach at least 11 px from top to baseline, subscripts 8 px.

@@ -5,8 +5,10 @@
 #include "ValueTable.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <stdexcept>
+#include <tuple>
 
 #include "drawing/Schematic.h"
 
@@ -243,6 +245,53 @@ BiasCircuitDrawings::Layout BiasCircuitDrawings::draw(Drawing& d, const Circuit&
     s.current({xC, qDown.y + 2}, {xC, qDown.y + kArrowRun - 2}, c.pnp ? "I_C" : "I_E", Side::Right);
   }
   return {qb, s.pin("Q.c"), s.pin("Q.e"), topY, groundY, xB, xC};
+}
+
+std::string BiasCircuitDrawings::describe(const Circuit& c) {
+  const Values& v = c.values;
+  auto part = [](const std::string& name, const std::string& value) {
+    return value.empty() ? name : name + " = " + value;
+  };
+  std::string kind;
+  switch (c.base) {
+    case Base::Fixed: kind = c.re ? "Circuito de polarização da base com resistor de emissor" : "Circuito de polarização fixa"; break;
+    case Base::Divider: kind = "Circuito de polarização por divisor de tensão"; break;
+    case Base::CollectorFeedback: kind = "Circuito de polarização por realimentação do coletor"; break;
+    case Base::Thevenin: kind = "Circuito equivalente de Thévenin da base do divisor"; break;
+  }
+  std::string out = kind + (c.pnp ? ", com um transistor PNP" : ", com um transistor NPN");
+  std::vector<std::string> given{part("VCC", v.vcc)};
+  for (const auto& [name, value, present] : {std::tuple{"RB", v.rb, c.base == Base::Fixed || c.base == Base::CollectorFeedback},
+                                             std::tuple{"RB1", v.rb1, c.base == Base::Divider},
+                                             std::tuple{"RB2", v.rb2, c.base == Base::Divider},
+                                             std::tuple{"VTH", v.vth, c.base == Base::Thevenin},
+                                             std::tuple{"RTH", v.rth, c.base == Base::Thevenin},
+                                             std::tuple{"RC", v.rc, c.rc}, std::tuple{"RE", v.re, c.re}})
+    if (present) given.push_back(part(name, value));
+  if (!v.beta.empty()) given.push_back("β = " + v.beta);
+  out += ": ";
+  for (std::size_t i = 0; i < given.size(); ++i) out += (i == 0 ? "" : i + 1 == given.size() ? " e " : ", ") + given[i];
+  out += ". ";
+  // How it is connected, from the supply down, as the drawing reads.
+  switch (c.base) {
+    case Base::Fixed:
+      out += c.pnp ? "RB vai da base ao terra. " : "RB vai de +VCC à base. ";
+      break;
+    case Base::Divider: out += "RB1 vai de +VCC à base e RB2 da base ao terra. "; break;
+    case Base::CollectorFeedback: out += "RB vai do coletor à base. "; break;
+    case Base::Thevenin: out += "A fonte VTH, do terra, alimenta a base através de RTH. "; break;
+  }
+  const std::string up = c.pnp ? (c.re ? "RE liga +VCC ao emissor" : "o emissor vai direto a +VCC")
+                               : (c.rc ? "RC liga +VCC ao coletor" : "o coletor vai direto a +VCC");
+  const std::string down = c.pnp ? (c.rc ? "RC liga o coletor ao terra" : "o coletor vai direto ao terra")
+                                 : (c.re ? "RE liga o emissor ao terra" : "o emissor vai direto ao terra");
+  std::string column = up + "; " + down + ".";
+  column[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(column[0])));
+  out += column;
+  if (c.currents)
+    out += c.pnp ? " Marcadas as correntes: IE entrando no emissor, IB saindo da base e IC saindo do coletor."
+                 : " Marcadas as correntes: IB entrando na base, IC entrando no coletor e IE saindo do emissor.";
+  return out;
 }
 
 }  // namespace apostila::figures

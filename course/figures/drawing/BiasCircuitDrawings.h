@@ -83,6 +83,11 @@ class BiasCircuitDrawings {
   // Draws into the whole picture, or into box; throws std::invalid_argument for a box too small.
   static Layout draw(Drawing& d, const Circuit& c);
   static Layout draw(Drawing& d, const Circuit& c, Box box);
+  // The circuit in words, for a learner who cannot see it: its kind, each part with the value it
+  // is lettered with, how the parts are connected and the currents marked. "Circuito de
+  // polarização fixa: VCC = 12 V, RB = 470 kΩ, …". A figure that adds marks of its own adds
+  // their words after it.
+  static std::string describe(const Circuit& c);
   // A picture of exactly width x height holding the circuit alone.
   static std::vector<std::uint8_t> bmp(int width, int height, const Circuit& c);
 };

@@ -78,14 +78,25 @@ std::vector<std::uint8_t> smiley() {
   return d.bmp();
 }
 
+// What each picture shows, read aloud, from the values the question states.
+std::string describeSwitch() {
+  return "Circuito de uma chave com um transistor NPN: +VCC = " + val("q20.vcc") + ", RC = " + val("q20.rc") +
+         " do terminal de alimentação ao coletor; a bateria VBB = " + val("q20.vbb") +
+         " alimenta a base através de RB = " + val("q20.rb") + ", escrito em azul; o emissor e o negativo de VBB vão "
+         "ao terra; β = " + val("q20.beta") + ".";
+}
+
 }  // namespace
 
 void addQuizFigures(FigureList& list) {
-  list.add("sorriso.bmp", smiley);
-  list.add("circuito-q17.bmp", [] { return fixedBias(212, 246, "q17", QuizCircuits::kQuestion17); });
-  list.add("circuito-q18.bmp", [] { return dividerBias(236, 202); });
-  list.add("circuito-q19.bmp", [] { return fixedBias(264, 223, "q19", QuizCircuits::kQuestion19); });
-  list.add("circuito-q20.bmp", [] { return transistorSwitch(252, 281); });
+  list.add("sorriso.bmp", smiley, [] { return std::string("Um rosto amarelo sorridente: a marca da resposta certa."); });
+  list.add("circuito-q17.bmp", [] { return fixedBias(212, 246, "q17", QuizCircuits::kQuestion17); },
+           [] { return BiasCircuitDrawings::describe(BiasCircuitDrawings::lettered(QuizCircuits::kQuestion17, "q17")); });
+  list.add("circuito-q18.bmp", [] { return dividerBias(236, 202); },
+           [] { return BiasCircuitDrawings::describe(BiasCircuitDrawings::lettered(QuizCircuits::kQuestion18, "q18")); });
+  list.add("circuito-q19.bmp", [] { return fixedBias(264, 223, "q19", QuizCircuits::kQuestion19); },
+           [] { return BiasCircuitDrawings::describe(BiasCircuitDrawings::lettered(QuizCircuits::kQuestion19, "q19")); });
+  list.add("circuito-q20.bmp", [] { return transistorSwitch(252, 281); }, describeSwitch);
 }
 
 }  // namespace apostila::figures

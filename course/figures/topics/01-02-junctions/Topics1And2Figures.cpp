@@ -264,13 +264,44 @@ std::vector<std::uint8_t> junction(int w, int h, bool forward) {
   return d.bmp();
 }
 
+// What each picture shows, read aloud.
+std::string describeLayers() {
+  return "Desenho fora de escala das camadas dos dois transistores. Em cima, o NPN: uma barra com o "
+         "emissor N+ à esquerda, a base P estreita no meio e o coletor N, mais largo, à direita, com os "
+         "terminais E à esquerda, B em cima e C à direita; entre o emissor e a base fica a junção "
+         "base-emissor, entre a base e o coletor a junção coletor-base. Embaixo, o PNP, igual, com as "
+         "camadas P+, N e P.";
+}
+
+std::string describeSymbols() {
+  return "Desenho em duas linhas, o símbolo à esquerda e o modelo de diodos à direita. NPN: o símbolo com "
+         "o coletor em cima, a base à esquerda e o emissor embaixo, com a seta do emissor apontando para "
+         "fora; no modelo, dois diodos que saem da base, um para o coletor (a junção coletor-base) e "
+         "outro para o emissor (a junção base-emissor), os anodos na base. PNP: o símbolo com o emissor "
+         "em cima e a seta apontando para dentro; no modelo, os dois diodos chegam à base, vindos do "
+         "emissor (a junção base-emissor) e do coletor (a junção coletor-base), os catodos na base.";
+}
+
+std::string describeJunction(bool forward) {
+  if (forward)
+    return "Desenho de uma junção PN polarizada diretamente: o lado P à esquerda, com lacunas, o lado N à "
+           "direita, com elétrons livres, e no meio uma camada de depleção estreita, com íons fixos. A "
+           "bateria V, em série com o resistor R, liga o positivo ao lado P. Setas mostram as lacunas e os "
+           "elétrons empurrados em direção à junção, e a corrente I sai do positivo da bateria e é grande.";
+  return "Desenho de uma junção PN polarizada reversamente: o lado P à esquerda, com lacunas, o lado N à "
+         "direita, com elétrons livres, e no meio uma camada de depleção larga, com íons fixos. A bateria V, "
+         "em série com o resistor R, liga o positivo ao lado N. Setas mostram as lacunas e os elétrons "
+         "afastados da junção, só no instante em que a fonte é ligada; depois resta apenas a pequena "
+         "corrente de fuga, I fuga.";
+}
+
 }  // namespace
 
 void addTopics1And2Figures(FigureList& list) {
-  list.add("t01-camadas.bmp", layerStructures);
-  list.add("t02-simbolos.bmp", symbolsAndDiodeModels);
-  list.add("t03-juncao-direta.bmp", [] { return junction(297, 238, true); });
-  list.add("t04-juncao-reversa.bmp", [] { return junction(295, 235, false); });
+  list.add("t01-camadas.bmp", layerStructures, describeLayers);
+  list.add("t02-simbolos.bmp", symbolsAndDiodeModels, describeSymbols);
+  list.add("t03-juncao-direta.bmp", [] { return junction(297, 238, true); }, [] { return describeJunction(true); });
+  list.add("t04-juncao-reversa.bmp", [] { return junction(295, 235, false); }, [] { return describeJunction(false); });
 }
 
 }  // namespace apostila::figures

@@ -286,15 +286,59 @@ std::vector<std::uint8_t> npnBesidePnp() {
   return d.bmp();
 }
 
+// What each picture shows, read aloud, from the values it is lettered with.
+std::string describeCarrierFlow() {
+  return "Desenho de um NPN na região ativa, fora de escala: uma barra com o emissor N à esquerda, a base P "
+         "estreita e o coletor N à direita, e as camadas de depleção nas duas junções, estreita na junção "
+         "base-emissor e larga na junção coletor-base. A bateria VEE, entre o emissor e a base, polariza "
+         "diretamente a junção base-emissor; a bateria VCC, entre a base e o coletor, polariza reversamente "
+         "a junção coletor-base. Setas em azul mostram o fluxo de elétrons: quase todos os elétrons que "
+         "saem do emissor atravessam a base e chegam ao coletor; um deles se recombina com uma lacuna da "
+         "base e sai pelo terminal da base. Os fios estão marcados IE no emissor, IB na base e IC no coletor.";
+}
+
+std::string describeConventionalCurrents() {
+  const std::string values = "IB = " + val("t06.ib") + ", IC = " + val("t06.ic") + " e IE = " + val("t06.ie");
+  return "Desenho de dois símbolos com as correntes convencionais. À esquerda, o NPN: entram IB na base e IC "
+         "no coletor, sai IE pelo emissor, com " + values + ". À direita, o PNP: entra IE pelo emissor, saem "
+         "IB da base e IC do coletor, com os mesmos valores. Embaixo de cada um, IE = IB + IC.";
+}
+
+std::string describeNodeLaw() {
+  return "Símbolo de um NPN com as três correntes, IB e IC entrando e IE saindo, e ao lado, em azul, a lei "
+         "dos nós: IE = IB + IC. Embaixo: IB é muito menor que IC, então IE é aproximadamente igual a IC.";
+}
+
+std::string describeCollectorParts() {
+  return "Equação em azul: IC = IC(maj) + ICBO. IC(maj) é a corrente dos elétrons que vêm do emissor; ICBO "
+         "é a fuga da junção coletor-base com o emissor aberto, da ordem de " + val("t07.icbo") +
+         " nos transistores de pequeno sinal, a " + QuantityText::plain(DeviceModel::kRoomCelsius) + " °C.";
+}
+
+std::string describeWorkedExample() {
+  return "Exemplo resolvido. Dados: IE = " + val("t07.ie") + ", IB = " + val("t07.ib") + " e ICBO = " +
+         val("t07.icbo") + ". IC = IE − IB = " + workedStep("t07.ic") + ", em azul. IC(maj) = IC − ICBO = " +
+         workedStep("t07.ic_maj") + ", em azul. A " + QuantityText::plain(DeviceModel::kRoomCelsius) +
+         " °C, a fuga ICBO quase não altera IC.";
+}
+
+std::string describeNpnBesidePnp() {
+  return "Comparação lado a lado. À esquerda, o NPN: a barra N, P, N com elétrons que o emissor injeta e "
+         "atravessam até o coletor; embaixo, o símbolo com IB e IC entrando e IE saindo; VBE ≈ " +
+         val("hand.vbe") + ", VCE maior que zero, IB entra na base. À direita, o PNP: a barra P, N, P com "
+         "lacunas que o emissor injeta; o símbolo com IE entrando e IB e IC saindo; VBE ≈ −" +
+         val("hand.vbe") + ", VCE menor que zero, IB sai da base.";
+}
+
 }  // namespace
 
 void addTopic3Figures(FigureList& list) {
-  list.add("t05-fluxo-npn.bmp", carrierFlow);
-  list.add("t06-correntes.bmp", conventionalCurrents);
-  list.add("t07-lei-dos-nos.bmp", nodeLaw);
-  list.add("t07-parcelas-ic.bmp", collectorParts);
-  list.add("t07-exemplo.bmp", workedExample);
-  list.add("t08-npn-pnp.bmp", npnBesidePnp);
+  list.add("t05-fluxo-npn.bmp", carrierFlow, describeCarrierFlow);
+  list.add("t06-correntes.bmp", conventionalCurrents, describeConventionalCurrents);
+  list.add("t07-lei-dos-nos.bmp", nodeLaw, describeNodeLaw);
+  list.add("t07-parcelas-ic.bmp", collectorParts, describeCollectorParts);
+  list.add("t07-exemplo.bmp", workedExample, describeWorkedExample);
+  list.add("t08-npn-pnp.bmp", npnBesidePnp, describeNpnBesidePnp);
 }
 
 }  // namespace apostila::figures

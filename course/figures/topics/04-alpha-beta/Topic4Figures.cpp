@@ -148,12 +148,13 @@ std::vector<std::uint8_t> workedExamples() {
 // hFE against IC on a logarithmic axis at three temperatures, each curve point by point from
 // the device model, with the room-temperature peak marked.
 constexpr double kCurveCelsius[] = {-55, 25, 100};
+constexpr double kIcFrom = 10e-6, kIcTo = 100e-3, kHfeTop = 400;  // the axes' ends, in A and in hFE
 
 std::vector<std::uint8_t> hfeCurves() {
   Drawing d(475, 189);
   Plot p(d, {.left = 46, .top = 22, .right = 404, .bottom = 148});
-  p.yAxis(0, 400, 100, "h_{FE}", "");
-  p.xAxisLog(10e-6, 100e-3, "I_C", "mA", 1e-3);
+  p.yAxis(0, kHfeTop, 100, "h_{FE}", "");
+  p.xAxisLog(kIcFrom, kIcTo, "I_C", "mA", 1e-3);
   const DeviceModel q;
   const double vce = courseValues().value("t11.vce");
   for (double celsius : kCurveCelsius) {
@@ -165,7 +166,7 @@ std::vector<std::uint8_t> hfeCurves() {
   d.pen(Drawing::kPen);
   // Each curve named past its right end, where the three lie apart.
   for (double celsius : kCurveCelsius) {
-    const Pt end = p.at(100e-3, q.beta(100e-3, celsius, vce));
+    const Pt end = p.at(kIcTo, q.beta(kIcTo, celsius, vce));
     d.ink(celsius == DeviceModel::kRoomCelsius ? Drawing::kBlue : Drawing::kBlack);
     d.text().draw({end.x + 6, end.y + 5}, QuantityText::number(celsius, 0) + " °C");
   }
@@ -202,29 +203,87 @@ std::vector<std::uint8_t> hfeNote() {
   return d.bmp();
 }
 
+// What each picture shows, read aloud, from the values it is lettered with.
+std::string describeCurrentsCircuit() {
+  return "Circuito com um NPN: a bateria VBB alimenta a base através de RB, com a corrente IB entrando na "
+         "base; RC liga o coletor a +VCC, com IC entrando no coletor; o emissor vai ao terra comum, com IE "
+         "saindo. Ao lado, o ponto de operação: VCE = " + val("t09.vce") + " e, em azul, IC = " + val("t09.ic") +
+         ", IB = " + val("t09.ib") + " e IE = " + val("t09.ie") + ".";
+}
+
+std::string describeDefinitions() {
+  return "As duas definições, com os números do circuito. Alfa é IC dividida por IE: " + workedStep("t09.alpha") +
+         ", aproximadamente; alfa é menor que 1, o ganho da base comum. Beta é IC dividida por IB: " +
+         workedStep("t09.beta") + ", aproximadamente; beta é muito maior que 1, o ganho do emissor comum.";
+}
+
+std::string describeGainFromGain(bool betaOfAlpha) {
+  if (betaOfAlpha)
+    return "Passo 3 da dedução: de 1 sobre alfa igual a 1 mais 1 sobre beta, 1 sobre beta é 1 sobre alfa "
+           "menos 1, que é (1 − α) sobre alfa; então, no quadro em azul, β = α / (1 − α). Verificação: com "
+           "α = " + val("t09.alpha") + ", β = " + workedStep("t10.beta_of_alpha") + ".";
+  return "Passo 4 da dedução: 1 sobre alfa é 1 mais 1 sobre beta, que é (β + 1) sobre beta; então, no quadro "
+         "em azul, α = β / (β + 1). Verificação: com β = " + val("t09.beta") + ", α = " +
+         workedStep("t10.alpha_of_beta") + ", aproximadamente.";
+}
+
+std::string describeWorkedExamples() {
+  return "Dois exemplos resolvidos, em azul. Exemplo 1, dados β = " + val("t11.ex1_beta") + " e IB = " +
+         val("t11.ex1_ib") + ": IC = β · IB = " + workedStep("t11.ex1_ic") + "; IE = IC + IB = " +
+         val("t11.ex1_ie") + "; α = β / (β + 1) = " + workedStep("t11.ex1_alpha") +
+         ", aproximadamente. Exemplo 2, dados α = " + val("t11.ex2_alpha") + " e IE = " + val("t11.ex2_ie") +
+         ": IC = α · IE = " + workedStep("t11.ex2_ic") + "; IB = IE − IC = " + val("t11.ex2_ib") +
+         "; β = α / (1 − α) = " + workedStep("t11.ex2_beta") + ".";
+}
+
+std::string describeHfeCurves() {
+  std::string curves;
+  for (double celsius : kCurveCelsius)
+    curves += std::string(curves.empty() ? "" : celsius == kCurveCelsius[2] ? " e " : ", ") +
+              QuantityText::number(celsius, 0) + " °C";
+  return "Gráfico de hFE contra IC, com VCE = " + val("t11.vce") + ". Eixo horizontal: IC em mA, em escala "
+         "logarítmica, de " + QuantityText::plain(kIcFrom * 1e3) + " a " + QuantityText::plain(kIcTo * 1e3) +
+         " mA. Eixo vertical: hFE, de 0 a " + QuantityText::plain(kHfeTop) + ". Curvas para " + curves +
+         ". Cada uma sobe com IC, passa por um máximo e cai nas correntes altas; a curva mais quente fica "
+         "acima, e a de " + QuantityText::number(DeviceModel::kRoomCelsius, 0) + " °C, em azul, tem o "
+         "máximo marcado: hFE ≈ " + val("t11.beta_peak") + " com IC ≈ " + val("t11.ic_peak") +
+         ". Uma nota: hFE varia de unidade a unidade.";
+}
+
+std::string describeHfeNote() {
+  return "Nota: hFE é o nome de β = IC / IB na folha de dados. Em azul: máximo a " +
+         QuantityText::plain(DeviceModel::kRoomCelsius) + " °C, hFE ≈ " +
+         val("t11.beta_peak") + " com IC ≈ " + val("t11.ic_peak") + ".";
+}
+
 }  // namespace
 
 void addTopic4Figures(FigureList& list) {
-  list.add("t09-circuito-correntes.bmp", currentsCircuit);
-  list.add("t09-definicoes.bmp", definitions);
+  list.add("t09-circuito-correntes.bmp", currentsCircuit, describeCurrentsCircuit);
+  list.add("t09-definicoes.bmp", definitions, describeDefinitions);
   list.add("t10-lei-dos-nos.bmp", [] {
     return step(564, 67, "1",
                 "I_E = I_C + I_B;  dividindo por I_C:   \\frac{I_E}{I_C} = \\frac{I_C}{I_C} + \\frac{I_B}{I_C} = 1 + \\frac{I_B}{I_C}");
+  }, [] {
+    return "Passo 1 da dedução: IE = IC + IB; dividindo tudo por IC, IE sobre IC é igual a IC sobre IC mais "
+           "IB sobre IC, que é 1 mais IB sobre IC.";
   });
-  list.add("t10-inversos.bmp", [] { return step(368, 37, "2", "Como  \\frac{I_E}{I_C} = \\frac{1}{α}  e  \\frac{I_B}{I_C} = \\frac{1}{β}:"); });
+  list.add("t10-inversos.bmp", [] { return step(368, 37, "2", "Como  \\frac{I_E}{I_C} = \\frac{1}{α}  e  \\frac{I_B}{I_C} = \\frac{1}{β}:"); }, [] {
+    return "Passo 2 da dedução: como IE sobre IC é 1 sobre alfa, e IB sobre IC é 1 sobre beta:";
+  });
   list.add("t10-beta-de-alfa.bmp", [] {
     return step(521, 99, "3", "\\frac{1}{α} = 1 + \\frac{1}{β}   →   \\frac{1}{β} = \\frac{1}{α} − 1 = \\frac{1 − α}{α}   →",
                 "β = \\frac{α}{1 − α}",
                 "α = " + val("t09.alpha") + " → β = " + workedFraction("t10.beta_of_alpha") + " = " +
                     val("t10.beta_of_alpha"));
-  });
+  }, [] { return describeGainFromGain(true); });
   list.add("t10-alfa-de-beta.bmp", [] {
     return step(377, 99, "4", "\\frac{1}{α} = 1 + \\frac{1}{β} = \\frac{β + 1}{β}   →", "α = \\frac{β}{β + 1}",
                 "β = " + val("t09.beta") + " → α = " + workedFraction("t10.alpha_of_beta") + " ≈ " + val("t10.alpha_of_beta"));
-  });
-  list.add("t11-exemplos.bmp", workedExamples);
-  list.add("t11-hfe-ic-temperatura.bmp", hfeCurves);
-  list.add("t11-hfe.bmp", hfeNote);
+  }, [] { return describeGainFromGain(false); });
+  list.add("t11-exemplos.bmp", workedExamples, describeWorkedExamples);
+  list.add("t11-hfe-ic-temperatura.bmp", hfeCurves, describeHfeCurves);
+  list.add("t11-hfe.bmp", hfeNote, describeHfeNote);
 }
 
 }  // namespace apostila::figures

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Figures.h"
+#include "Spoken.h"
 #include "Topics.h"
 #include "drawing/Drawing.h"
 #include "drawing/Schematic.h"
@@ -205,30 +206,85 @@ std::vector<std::uint8_t> properties(int w, int h, const std::vector<std::pair<s
   return drawTable(w, h, t);
 }
 
+using Rows = std::vector<std::pair<std::string, std::string>>;
+
+const Rows& commonEmitterProperties() {
+  static const Rows rows{{"Entrada", "base"}, {"Saída", "coletor"}, {"Ganho de corrente", "β = I_C / I_B"},
+                         {"Fase da saída", "invertida"}};
+  return rows;
+}
+
+const Rows& commonBaseProperties() {
+  static const Rows rows{{"Entrada", "emissor"}, {"Saída", "coletor"}, {"Ganho de corrente", "α = I_C / I_E"},
+                         {"Fase da saída", "sem inversão"}};
+  return rows;
+}
+
+const Table& comparison() {
+  static const Table table{{77, 66, 66, 66},
+                           22,
+                           {{"", "EC", "BC", "CC"},
+                            {"A_i", "β", "α < 1", "β + 1"},
+                            {"A_v", "alto", "alto", "≈ 1"},
+                            {"R_{ent}", "média", "baixa", "alta"},
+                            {"R_{saída}", "alta", "alta", "baixa"},
+                            {"Fase", "180°", "0°", "0°"}}};
+  return table;
+}
+
+// What each picture shows, read aloud; the tables from the rows they are drawn from.
+std::string describeProperties(const std::string& configuration, const Rows& rows) {
+  std::string out = "Tabela das propriedades da configuração " + configuration + ":";
+  for (const auto& [name, value] : rows) out += " " + name + ", " + spoken(value) + ";";
+  out.back() = '.';
+  return out;
+}
+
+std::string describeComparison() {
+  const auto& rows = comparison().rows;
+  std::string out = "Tabela que compara as três configurações, emissor comum (EC), base comum (BC) e coletor "
+                    "comum (CC).";
+  for (std::size_t r = 1; r < rows.size(); ++r) {
+    out += " " + spoken(rows[r][0]) + ":";
+    for (std::size_t c = 1; c < rows[r].size(); ++c)
+      out += std::string(c == 1 ? " " : ", ") + rows[0][c] + " " + spoken(rows[r][c]);
+    out += ".";
+  }
+  return out;
+}
+
+std::string describeCommonEmitter() {
+  return "Circuito emissor comum com um NPN. Malha de entrada: a bateria VBB alimenta a base através de RB, "
+         "com IB entrando na base. Malha de saída: a bateria VCC alimenta o coletor através de RC, com IC "
+         "entrando no coletor. O emissor, com IE saindo, fica na linha de terra que as duas malhas "
+         "compartilham.";
+}
+
+std::string describeCommonBase() {
+  return "Circuito base comum com um NPN deitado, o emissor à esquerda e o coletor à direita. Malha de "
+         "entrada: a bateria VEE, através de RE, ligada ao emissor, com IE saindo do emissor. Malha de saída: "
+         "a bateria VCC, através de RC, ligada ao coletor, com IC entrando no coletor. A base vai à linha de "
+         "terra que as duas malhas compartilham, com IB entrando na base.";
+}
+
+std::string describeCommonCollector() {
+  return "Circuito coletor comum, o seguidor de emissor, com um NPN. Malha de entrada: a bateria VBB alimenta "
+         "a base através de RB, com IB entrando. O coletor vai direto à bateria VCC. Malha de saída: o "
+         "emissor, com IE saindo, desce por RE até a linha de terra compartilhada, e a tensão VE sobre RE é "
+         "a saída.";
+}
+
 }  // namespace
 
 void addTopic5Figures(FigureList& list) {
-  list.add("t12-emissor-comum.bmp", commonEmitter);
-  list.add("t12-propriedades-ec.bmp", [] {
-    return properties(293, 104, {{"Entrada", "base"}, {"Saída", "coletor"}, {"Ganho de corrente", "β = I_C / I_B"},
-                                 {"Fase da saída", "invertida"}});
-  });
-  list.add("t13-base-comum.bmp", commonBase);
-  list.add("t13-propriedades-bc.bmp", [] {
-    return properties(292, 101, {{"Entrada", "emissor"}, {"Saída", "coletor"}, {"Ganho de corrente", "α = I_C / I_E"},
-                                 {"Fase da saída", "sem inversão"}});
-  });
-  list.add("t14-coletor-comum.bmp", commonCollector);
-  list.add("t14-comparacao.bmp", [] {
-    return drawTable(275, 135, {{77, 66, 66, 66},
-                                22,
-                                {{"", "EC", "BC", "CC"},
-                                 {"A_i", "β", "α < 1", "β + 1"},
-                                 {"A_v", "alto", "alto", "≈ 1"},
-                                 {"R_{ent}", "média", "baixa", "alta"},
-                                 {"R_{saída}", "alta", "alta", "baixa"},
-                                 {"Fase", "180°", "0°", "0°"}}});
-  });
+  list.add("t12-emissor-comum.bmp", commonEmitter, describeCommonEmitter);
+  list.add("t12-propriedades-ec.bmp", [] { return properties(293, 104, commonEmitterProperties()); },
+           [] { return describeProperties("emissor comum", commonEmitterProperties()); });
+  list.add("t13-base-comum.bmp", commonBase, describeCommonBase);
+  list.add("t13-propriedades-bc.bmp", [] { return properties(292, 101, commonBaseProperties()); },
+           [] { return describeProperties("base comum", commonBaseProperties()); });
+  list.add("t14-coletor-comum.bmp", commonCollector, describeCommonCollector);
+  list.add("t14-comparacao.bmp", [] { return drawTable(275, 135, comparison()); }, describeComparison);
 }
 
 }  // namespace apostila::figures

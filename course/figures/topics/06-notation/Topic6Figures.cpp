@@ -96,11 +96,25 @@ std::vector<std::uint8_t> pnpPolarities() {
   return d.bmp();
 }
 
+// What each picture shows, read aloud, from the values it is lettered with.
+std::string describeDoubleSubscripts() {
+  return "Símbolo de um NPN com os terminais C em cima, B à esquerda e E embaixo, e três tensões como setas "
+         "em azul, cada uma do terminal de referência para o terminal medido: VCB da base para o coletor, VBE "
+         "do emissor para a base e VCE do emissor para o coletor. Ao lado, VCE = VCB + VBE e, em azul, o "
+         "exemplo: " + val("t15.vce") + " = " + val("t15.vcb") + " + " + val("hand.vbe") + ".";
+}
+
+std::string describePnpPolarities() {
+  return "Símbolo de um PNP com o emissor em cima, a base à esquerda e o coletor embaixo: IE entra pelo "
+         "emissor, IB sai da base e IC sai pelo coletor. Embaixo: VBE ≈ −" + val("hand.vbe") +
+         ", VCE menor que zero e VCB menor que zero; em azul, IE = IB + IC.";
+}
+
 }  // namespace
 
 void addTopic6Figures(FigureList& list) {
-  list.add("t15-indices.bmp", doubleSubscripts);
-  list.add("t16-pnp-polaridades.bmp", pnpPolarities);
+  list.add("t15-indices.bmp", doubleSubscripts, describeDoubleSubscripts);
+  list.add("t16-pnp-polaridades.bmp", pnpPolarities, describePnpPolarities);
 }
 
 }  // namespace apostila::figures

@@ -63,11 +63,28 @@ std::vector<std::uint8_t> equations() {
   return d.bmp();
 }
 
+std::string describeSingleBattery() {
+  BiasCircuitDrawings::Circuit c = BiasCircuitDrawings::lettered(kSingleBatteryCircuit, "t17");
+  c.currents = true;
+  return BiasCircuitDrawings::describe(c) + " RB e RC saem da mesma bateria, VCC.";
+}
+
+std::string describeEquations() {
+  return "Solução do circuito de uma bateria pelo método do curso, com VCC = " + val("t17.vcc") + ", RB = " +
+         val("t17.rb") + ", RC = " + val("t17.rc") + ", β = " + val("t17.beta") + " e VBE = " + val("hand.vbe") +
+         ". Corrente de base: IB = (VCC − VBE) / RB = " + worked("t18.vrb") + ", dividido por " + val("t17.rb") +
+         ", = " + workedStep("t18.ib") + ", em azul. Corrente de coletor: IC = β · IB = " + workedStep("t18.ic") +
+         ", em azul. Tensão coletor-emissor: VCE = VCC − RC · IC = " + val("t17.vcc") + " − " + val("t17.rc") +
+         " · " + val("t18.ic") + " = " + workedStep("t18.vce") + ", em azul. Verificação, desprezando "
+         "VCE(sat): IC(sat) = VCC / RC = " + workedStep("t18.ic_sat") + "; em azul, β · IB = " + val("t18.ic") +
+         " é menor que IC(sat) = " + val("t18.ic_sat") + ": região ativa.";
+}
+
 }  // namespace
 
 void addTopic7Figures(FigureList& list) {
-  list.add("t17-uma-bateria.bmp", singleBattery);
-  list.add("t18-equacoes.bmp", equations);
+  list.add("t17-uma-bateria.bmp", singleBattery, describeSingleBattery);
+  list.add("t18-equacoes.bmp", equations, describeEquations);
 }
 
 }  // namespace apostila::figures

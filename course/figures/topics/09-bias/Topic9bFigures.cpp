@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "Spoken.h"
 #include "Topics.h"
 #include "drawing/Drawing.h"
 #include "drawing/Equation.h"
@@ -92,23 +93,25 @@ std::vector<std::uint8_t> leakage() {
 }
 
 // ICBO from the model between 20 °C and 100 °C, the doublings marked with their values.
+constexpr double kIcboFrom = 20, kIcboTo = 100, kIcboTop = 2e-6;  // the axes' ends, °C and A
+const struct {
+  double celsius;
+  const char* value;
+  bool left;  // the value set to the left of its point, where the right would leave the frame
+} kIcboMarks[] = {{C::kRoom, "t28.icbo25", false}, {85, "t28.icbo85", true}, {C::kHot, "t28.icbo75", true},
+                  {95, "t28.icbo95", true}};
+
 std::vector<std::uint8_t> icboCurve() {
   Drawing d(334, 282);
   Plot p(d, {.left = 50, .top = 28, .right = 318, .bottom = 236});
-  p.xAxis(20, 100, 10, "T", "°C");
-  p.yAxis(0, 2e-6, 0.5e-6, "I_{CBO}", "µA", 1e-6);
+  p.xAxis(kIcboFrom, kIcboTo, 10, "T", "°C");
+  p.yAxis(0, kIcboTop, 0.5e-6, "I_{CBO}", "µA", 1e-6);
   const DeviceModel q;
   d.ink(Drawing::kBlue);
   d.pen(2.2);
   p.curve([&](double t) { return q.icbo(t); });
   d.pen(Drawing::kPen);
-  const struct {
-    double celsius;
-    const char* value;
-    bool left;  // the value set to the left of its point, where the right would leave the frame
-  } marks[] = {{C::kRoom, "t28.icbo25", false}, {85, "t28.icbo85", true}, {C::kHot, "t28.icbo75", true},
-               {95, "t28.icbo95", true}};
-  for (const auto& m : marks) {
+  for (const auto& m : kIcboMarks) {
     const Pt at = p.at(m.celsius, q.icbo(m.celsius));
     d.ink(Drawing::kBlue);
     p.point({m.celsius, q.icbo(m.celsius)});
@@ -135,11 +138,13 @@ std::vector<std::uint8_t> icboLaw() {
 
 // IC against temperature for both circuits, each point solved by ThermalDrift, with the two
 // circuits' components beside the graph.
+constexpr double kDriftTo = 100, kDriftFrom = 1.5e-3, kDriftTop = 3.5e-3;  // the axes: °C, and IC in A
+
 std::vector<std::uint8_t> driftCurves() {
   Drawing d(472, 211);
   Plot p(d, {.left = 44, .top = 24, .right = 292, .bottom = 168});
-  p.xAxis(0, 100, 25, "T", "°C");
-  p.yAxis(1.5e-3, 3.5e-3, 0.5e-3, "I_C", "mA", 1e-3);
+  p.xAxis(0, kDriftTo, 25, "T", "°C");
+  p.yAxis(kDriftFrom, kDriftTop, 0.5e-3, "I_C", "mA", 1e-3);
   const ThermalDrift drift;
   const struct {
     BiasCircuit circuit;
@@ -250,8 +255,7 @@ void table(Drawing& d, double top, const std::vector<std::vector<Cell>>& rows, d
 
 // The rise of IC from 25 °C to 75 °C by each cause alone and by all three, for both circuits;
 // the largest cause of each circuit in the values' ink.
-std::vector<std::uint8_t> driftCauses() {
-  Drawing d(418, 136);
+std::vector<std::vector<Cell>> driftCausesRows() {
   const std::string causes[] = {"by_vbe", "by_beta", "by_icbo"};
   auto largest = [&](const std::string& circuit) {
     std::string best;
@@ -264,7 +268,7 @@ std::vector<std::uint8_t> driftCauses() {
     const bool top = cause == best;
     return Cell{{percent(circuit + cause)}, top ? Drawing::kBlue : Drawing::kBlack, top};
   };
-  std::vector<std::vector<Cell>> rows{
+  return {
       {{{"Causa (" + val("t29.t_room") + " °C → " + val("t29.t_hot") + " °C)"}}, {{"Fixa"}}, {{"Divisor"}}},
       {{{"V_{BE}: −" + val("t29.dvbe") + "/°C"}}, cell("t29.fix_", "by_vbe", fixBest), cell("t29.div_", "by_vbe", divBest)},
       {{{"β: +" + val("t29.beta_rise") + " % (" + val("t29.ic_read") + ", " + val("t29.vce_read") + ")"}}, cell("t29.fix_", "by_beta", fixBest), cell("t29.div_", "by_beta", divBest)},
@@ -273,9 +277,16 @@ std::vector<std::uint8_t> driftCauses() {
       {{{"As três juntas"}, Drawing::kBlack, true}, {{percent("t29.fix_rise")}, Drawing::kBlack, true},
        {{percent("t29.div_rise")}, Drawing::kBlack, true}},
   };
+}
+
+std::string driftProduct() { return "Multiplicam-se (fixa): " + worked("t29.fix_f_all") + " ≈ " + val("t29.fix_f_all"); }
+
+std::vector<std::uint8_t> driftCauses() {
+  Drawing d(418, 136);
+  const auto rows = driftCausesRows();
   table(d, 2, rows, 17);
   // The causes do not add up to the whole: each multiplies IC by its own factor.
-  const std::string product = "Multiplicam-se (fixa): " + worked("t29.fix_f_all") + " ≈ " + val("t29.fix_f_all");
+  const std::string product = driftProduct();
   if (4 + d.text().measure(product).width > d.width()) throw std::logic_error("Teoria 29: the product is cut off");
   d.text().draw({4, 133}, product);
   return d.bmp();
@@ -283,8 +294,7 @@ std::vector<std::uint8_t> driftCauses() {
 
 // The four bias circuits from the least to the most stable, each with its components, its
 // current at both temperatures and the rise between them.
-std::vector<std::uint8_t> stability() {
-  Drawing d(561, 255);
+std::vector<std::vector<Cell>> stabilityRows() {
   const struct {
     std::string name, parts, prefix, verdict;
   } circuits[] = {
@@ -303,23 +313,100 @@ std::vector<std::uint8_t> stability() {
   for (const auto& c : circuits)
     rows.push_back({{{c.name, c.parts}}, {{number(c.prefix + "_ic25") + " → " + number(c.prefix + "_ic75")}},
                     {{percent(c.prefix + "_rise")}, Drawing::kBlue, true}, {{c.verdict}}});
+  return rows;
+}
+
+std::string stabilityNote() {
+  return "Todos com V_{CC} = " + val("t29.vcc") + " e R_C = " + val("t29.rc") +
+         "; V_{BE}, β e I_{CBO} do modelo do curso.";
+}
+
+std::vector<std::uint8_t> stability() {
+  Drawing d(561, 255);
+  const auto rows = stabilityRows();
   table(d, 2, rows, 19);
-  const std::string note = "Todos com V_{CC} = " + val("t29.vcc") + " e R_C = " + val("t29.rc") +
-                           "; V_{BE}, β e I_{CBO} do modelo do curso.";
+  const std::string note = stabilityNote();
   if (4 + d.text().measure(note).width > d.width()) throw std::logic_error("Teoria 30: the note is cut off");
   d.text().draw({4, 245}, note);
   return d.bmp();
 }
 
+// A table read row by row: each row's first cell, then every other cell after its column's head.
+std::string describeTable(const std::vector<std::vector<Cell>>& rows) {
+  auto cell = [](const Cell& c) {
+    std::string out;
+    for (const std::string& line : c.lines) out += (out.empty() ? "" : ", ") + spoken(line);
+    return out;
+  };
+  std::string out;
+  for (std::size_t r = 1; r < rows.size(); ++r) {
+    out += " " + cell(rows[r][0]) + ":";
+    for (std::size_t i = 1; i < rows[r].size(); ++i) out += (i == 1 ? " " : "; ") + cell(rows[0][i]) + ", " + cell(rows[r][i]);
+    out += ".";
+  }
+  return out;
+}
+
+// What each picture shows, read aloud, from the values and tables it is drawn with.
+std::string describeLeakage() {
+  return "Dois circuitos de medida das fugas, lado a lado. À esquerda, emissor aberto, ICBO: a bateria VCB liga "
+         "o positivo ao coletor e o negativo à base de um NPN cujo emissor fica aberto; só a fuga ICBO circula; "
+         "em azul, ICBO = " + val("t27.icbo") + " a 25 °C. À direita, base aberta, ICEO: a bateria VCE, de " +
+         val("t27.vce") + ", liga o positivo ao coletor e o negativo ao emissor, com a base aberta; circula ICEO; "
+         "em azul, ICEO ≈ " + val("t27.iceo") + " a 25 °C. Embaixo: ICEO = ICBO + β · ICBO = (β + 1) · ICBO ≈ " +
+         worked("t27.iceo") + " ≈ " + val("t27.iceo") + ". β ≈ " + val("t27.beta_leak") + " com IC = ICEO e β ≈ " +
+         val("t27.beta_mid") + " com IC = " + val("t27.ic_mid") + ", com VCE = " + val("t27.vce") +
+         ". Em azul: com a base alimentada, IC = β · IB + (β + 1) · ICBO.";
+}
+
+std::string describeIcboCurve() {
+  std::string marks;
+  for (const auto& m : kIcboMarks)
+    marks += std::string(marks.empty() ? "" : &m == &kIcboMarks[std::size(kIcboMarks) - 1] ? " e " : ", ") +
+             val(m.value) + " a " + QuantityText::plain(m.celsius) + " °C";
+  return "Gráfico de ICBO contra a temperatura. Eixo horizontal: " + axisText("T", "°C", kIcboFrom, kIcboTo) +
+         ". Eixo vertical: " + axisText("I_{CBO}", "µA", 0, kIcboTop, 1e-6) + ". A curva, em azul, cresce cada vez "
+         "mais depressa, dobrando a cada " + val("t28.doubling") + " °C; pontos marcados: " + marks + ".";
+}
+
+std::string describeIcboLaw() {
+  return "A lei da fuga: ICBO(T) = ICBO(" + val("t28.t_room") + " °C) vezes 2 elevado a (T − " + val("t28.t_room") +
+         " °C) / " + val("t28.doubling") + " °C. Em azul, a " + val("t28.t_hot") + " °C: ICBO = " + val("t28.icbo25") +
+         " vezes 2 elevado a " + val("t28.exponent") + ", = " + val("t28.icbo75") + ". Em silício, ICBO é de "
+         "nanoampères e pesa pouco: IC muda sobretudo por VBE, cerca de −" + val("t29.dvbe") + " por °C, e por β.";
+}
+
+std::string describeDriftCurves() {
+  return "Gráfico de IC contra a temperatura para dois circuitos. Eixo horizontal: " + axisText("T", "°C", 0, kDriftTo) +
+         ". Eixo vertical: " + axisText("I_C", "mA", kDriftFrom, kDriftTop, 1e-3) + ", com uma quebra porque não começa "
+         "em zero. A curva da polarização fixa, em preto, sobe bastante com a temperatura; a do divisor, em azul, "
+         "sobe pouco. Pontos marcados em cada curva, com linhas tracejadas verticais, a " + val("t29.t_room") +
+         " °C, onde as duas curvas se encontram, e a " + val("t29.t_hot") + " °C. Ao lado, os componentes: fixa, RB = " + val("t29.fix_rb") +
+         "; divisor, RB1 = " + val("t29.div_rb1") + ", RB2 = " + val("t29.div_rb2") + " e RE = " + val("t29.re") +
+         "; nos dois, VCC = " + val("t29.vcc") + " e RC = " + val("t29.rc") + ".";
+}
+
+std::string describeDriftCauses() {
+  return "Tabela do aumento de IC de " + val("t29.t_room") + " °C a " + val("t29.t_hot") +
+         " °C por causa, na polarização fixa e no divisor; a maior causa de cada circuito, em azul e negrito." +
+         describeTable(driftCausesRows()) + " " + spoken(driftProduct()) + ".";
+}
+
+std::string describeStability() {
+  return "Tabela dos quatro circuitos de polarização, do menos ao mais estável, com IC de " + val("t29.t_room") +
+         " °C a " + val("t29.t_hot") + " °C e a variação, em azul." + describeTable(stabilityRows()) + " " +
+         spoken(stabilityNote());
+}
+
 }  // namespace
 
 void addTopic9bFigures(FigureList& list) {
-  list.add("t27-fugas.bmp", leakage);
-  list.add("t28-icbo-temperatura.bmp", icboCurve);
-  list.add("t28-icbo-lei.bmp", icboLaw);
-  list.add("t29-ic-temperatura.bmp", driftCurves);
-  list.add("t29-causas.bmp", driftCauses);
-  list.add("t30-estabilidade.bmp", stability);
+  list.add("t27-fugas.bmp", leakage, describeLeakage);
+  list.add("t28-icbo-temperatura.bmp", icboCurve, describeIcboCurve);
+  list.add("t28-icbo-lei.bmp", icboLaw, describeIcboLaw);
+  list.add("t29-ic-temperatura.bmp", driftCurves, describeDriftCurves);
+  list.add("t29-causas.bmp", driftCauses, describeDriftCauses);
+  list.add("t30-estabilidade.bmp", stability, describeStability);
 }
 
 }  // namespace apostila::figures

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "Spoken.h"
 #include "Topics.h"
 #include "ValueTable.h"
 #include "drawing/BiasCircuitDrawings.h"
@@ -39,6 +40,7 @@ BiasCircuitDrawings::Circuit circuitOf(const BiasExercise& e) { return BiasCircu
 struct Block {
   double w = 0, h = 0;
   std::function<void(Pt)> draw;
+  std::string words = {};  // what it shows, read aloud
 };
 
 Block equationBlock(std::shared_ptr<Equation> eq) {
@@ -62,6 +64,10 @@ Block linesBlock(Drawing& d, std::vector<Line> lines) {
   }
   d.text().bold(false);
   const double h = step * static_cast<double>(lines.size()) - 5;
+  std::string words;
+  for (const Line& l : lines)
+    words += (words.empty() ? "" : " ") + std::string(l.ink == Drawing::kBlue ? "Em azul: " : "") + spoken(l.markup) +
+             (l.markup.back() == '?' ? "" : ".");
   return {w, h, [&d, lines, step](Pt at) {
             double y = at.y + 12;
             for (const Line& l : lines) {
@@ -72,7 +78,8 @@ Block linesBlock(Drawing& d, std::vector<Line> lines) {
             }
             d.text().bold(false);
             d.ink(Drawing::kBlack);
-          }};
+          },
+          words};
 }
 
 // A ruled table: a header row and rows of cells, each column as wide as its widest cell and the
@@ -89,6 +96,14 @@ Block tableBlock(Drawing& d, std::vector<std::vector<std::string>> rows, double 
   for (double& x : widths) x += spare;
   w += spare * static_cast<double>(widths.size());
   const double h = rowH * static_cast<double>(rows.size());
+  // Read row by row, each cell after its column's head; the values are in blue.
+  std::string words = "Tabela, com os valores em azul.";
+  for (std::size_t r = 1; r < rows.size(); ++r) {
+    words += " " + spoken(rows[r][0]) + ":";
+    for (std::size_t c = 1; c < rows[r].size(); ++c)
+      words += (c == 1 ? " " : "; ") + spoken(rows[0][c]) + ", " + spoken(rows[r][c]);
+    words += ".";
+  }
   return {w, h, [&d, rows, widths, w, h, rowH, pad](Pt at) {
             for (std::size_t r = 0; r < rows.size(); ++r) {
               const double base = at.y + rowH * static_cast<double>(r) + rowH - 6;
@@ -113,7 +128,8 @@ Block tableBlock(Drawing& d, std::vector<std::vector<std::string>> rows, double 
                 d.line({x, at.y + 2}, {x, at.y + h - 2});
               }
             }
-          }};
+          },
+          words};
 }
 
 std::string frac(const std::string& num, const std::string& den) { return "\\frac{" + num + "}{" + den + "}"; }
@@ -122,9 +138,13 @@ std::string frac(const std::string& num, const std::string& den) { return "\\fra
 // the last one, or every one where each row works a quantity out to its end.
 Block rows(Drawing& d, std::vector<std::string> lines, bool everyRowAResult = false) {
   auto eq = std::make_shared<Equation>(d, 3);
+  std::vector<std::pair<std::string, std::uint32_t>> inked;
   for (std::size_t i = 0; i < lines.size(); ++i)
-    eq->row(lines[i], everyRowAResult || i + 1 == lines.size() ? Drawing::kBlue : Drawing::kBlack);
-  return equationBlock(eq);
+    inked.emplace_back(lines[i], everyRowAResult || i + 1 == lines.size() ? Drawing::kBlue : Drawing::kBlack);
+  for (const auto& [markup, ink] : inked) eq->row(markup, ink);
+  Block b = equationBlock(eq);
+  b.words = spokenRows(inked, false);
+  return b;
 }
 
 // β · RE ≥ 10 · RB2 decides the divider's method, and is checked before either is used.
@@ -200,10 +220,13 @@ std::map<std::string, Block> steps(Drawing& d, const BiasExercise& e) {
     case Kind::DividerExact:
       out.emplace("check", checkBlock(d, e));
       // The exercise's title and the check in one line each, for a strip across the page.
-      out.emplace("titlecheck",
-                  linesBlock(d, {{"Exercício " + std::to_string(e.number) + " – " + e.title, Drawing::kBlack, true},
-                                 {"β · R_E = " + whole("beta_re") + " < 10 · R_{B2} = " + v("ten_rb2") + ": exato",
-                                  Drawing::kBlue}}));
+      {
+        const std::string check = "β · R_E = " + whole("beta_re") + " < 10 · R_{B2} = " + v("ten_rb2") + ": exato";
+        Block b = linesBlock(d, {{"Exercício " + std::to_string(e.number) + " – " + e.title, Drawing::kBlack, true},
+                                 {check, Drawing::kBlue}});
+        b.words = "O teste do método, em azul: " + spoken(check) + ".";
+        out.emplace("titlecheck", b);
+      }
       // The divider's Thévenin equivalent, as Teoria 24 gives it, with the values put in.
       out.emplace("th", rows(d, {"V_{Th} = " + frac(v("rb2"), v("rb1") + " + " + v("rb2")) + " · " + vcc + " = " + v("vth"),
                                  "R_{Th} = " + frac(v("rb1") + " · " + v("rb2"), v("rb1") + " + " + v("rb2")) + " = " +
@@ -259,13 +282,18 @@ Block summaryBlock(Drawing& d, const BiasExercise& e, double maxWidth) {
     lines = {{"Modelo do curso: " + ic, Drawing::kBlue}, {vce, Drawing::kBlue}};
   else
     lines = {{"Modelo do curso:", Drawing::kBlue}, {ic, Drawing::kBlue}, {vce, Drawing::kBlue}};
+  std::string words = "Em azul, o modelo do curso, com a diferença de cada resultado para o da conta à mão: " +
+                      spoken(ic) + "; " + spoken(vce) + ".";
   if (isDivider(e)) {
     // The approximate method's IC against the exact one, whichever this page worked.
     const bool exactHere = e.kind == Kind::DividerExact;
     lines.push_back({exactHere ? "Aproximado: I_C ≈ " + val(x + ".other_ic") + " (" + signedPercent(x + ".approx_off") + ")"
                                : "Exato: I_C = " + val(x + ".other_ic") + " (aprox.: " + signedPercent(x + ".approx_off") + ")"});
+    words += " " + spoken(lines.back().markup) + ".";
   }
-  return linesBlock(d, lines);
+  Block b = linesBlock(d, lines);
+  b.words = words;
+  return b;
 }
 
 // What goes into one picture of an exercise.
@@ -301,8 +329,8 @@ void flow(Drawing& d, const std::string& file, const std::vector<Block>& blocks)
   }
 }
 
-std::vector<std::uint8_t> picture(const BiasExercise& e, const PictureSpec& p) {
-  Drawing d(p.width, p.height);
+// The blocks of one picture, in the order they flow.
+std::vector<Block> blocksOf(Drawing& d, const BiasExercise& e, const PictureSpec& p) {
   std::vector<Block> blocks;
   for (Piece piece : p.pieces) {
     switch (piece) {
@@ -321,6 +349,7 @@ std::vector<std::uint8_t> picture(const BiasExercise& e, const PictureSpec& p) {
                                           {title.substr(comma + 2), Drawing::kBlack, true, TextSetter::kMainSize - 1.5}}));
         else
           blocks.push_back(linesBlock(d, {{title, Drawing::kBlack, true}}));
+        blocks.back().words = title + ".";
       }
         break;
       case Piece::Circuit: {
@@ -329,7 +358,8 @@ std::vector<std::uint8_t> picture(const BiasExercise& e, const PictureSpec& p) {
         const double w = p.circuitWidth > 0 ? p.circuitWidth : p.width, h = p.circuitHeight > 0 ? p.circuitHeight : p.height;
         blocks.push_back({w - 8, h - 8, [&d, &e, w, h](Pt at) {
                             BiasCircuitDrawings::draw(d, circuitOf(e), {at.x - 4, at.y - 4, w, h});
-                          }});
+                          },
+                          BiasCircuitDrawings::describe(circuitOf(e))});
         break;
       }
       case Piece::Steps: {
@@ -346,14 +376,31 @@ std::vector<std::uint8_t> picture(const BiasExercise& e, const PictureSpec& p) {
         break;
     }
   }
-  flow(d, p.file, blocks);
+  return blocks;
+}
+
+std::vector<std::uint8_t> picture(const BiasExercise& e, const PictureSpec& p) {
+  Drawing d(p.width, p.height);
+  flow(d, p.file, blocksOf(d, e, p));
   return d.bmp();
+}
+
+// The same blocks read in the order they flow, under the exercise they belong to.
+std::string describePicture(const BiasExercise& e, const PictureSpec& p) {
+  Drawing d(p.width, p.height);
+  const bool steps = std::find(p.pieces.begin(), p.pieces.end(), Piece::Steps) != p.pieces.end();
+  std::string out = "Exercício " + std::to_string(e.number) + ", " + e.title;
+  out += steps ? ", solução à mão passo a passo; em azul, cada resultado." : ".";
+  for (const Block& b : blocksOf(d, e, p)) {
+    if (b.words.rfind("Exercício", 0) == 0) continue;  // its title, said already
+    out += " " + b.words;
+  }
+  return out;
 }
 
 // The six exercises in one table: the hand results beside the model's, with the model's
 // difference in IC signed; under it, what the table shows, and why exercise 5 agrees so well.
-std::vector<std::uint8_t> resultsTable() {
-  Drawing d(556, 182);
+std::vector<std::vector<std::string>> resultsRows() {
   std::vector<std::vector<std::string>> rows = {
       {"exercício", "I_C à mão", "modelo", "V_{CE} à mão", "modelo", "diferença"}};
   for (const BiasExercise& e : biasExercises()) {
@@ -362,12 +409,23 @@ std::vector<std::uint8_t> resultsTable() {
     rows.push_back({std::to_string(e.number) + ". " + e.shortTitle + (isPnp(e) ? " (V_{EC})" : ""), val(x + ".ic"), val(x + ".m_ic"), val(x + ".vce"),
                     val(x + ".m_vce"), signedPercent(x + ".d_ic")});
   }
+  return rows;
+}
+
+std::vector<std::string> resultsConclusion() {
   const std::string approximate = "t35";
   const std::vector<std::string> conclusion = {
       "Diferença: I_C do modelo do curso sobre a conta à mão. O modelo dá mais porque",
       "seu V_{BE} é menor que " + val("hand.vbe") + " e seu β passa de " + val(approximate + ".beta") +
           " com V_{CE}. No 5, a concordância é",
       "coincidência: o V_{BE} menor (" + val(approximate + ".m_vbe") + ") compensa a corrente de base desprezada."};
+  return conclusion;
+}
+
+std::vector<std::uint8_t> resultsTable() {
+  Drawing d(556, 182);
+  const auto rows = resultsRows();
+  const auto conclusion = resultsConclusion();
   const double size = 12, step = 16;
   for (const std::string& line : conclusion)
     if (d.text().measure(line, size).width > d.width() - 4)
@@ -410,8 +468,15 @@ void addTopic10Figures(FigureList& list) {
   };
   const auto& exercises = biasExercises();
   for (std::size_t i = 0; i < pages.size(); ++i)
-    for (const PictureSpec& p : pages[i]) list.add(p.file, [&e = exercises[i], p] { return picture(e, p); });
-  list.add("t37-resultados.bmp", resultsTable);
+    for (const PictureSpec& p : pages[i])
+      list.add(p.file, [&e = exercises[i], p] { return picture(e, p); }, [&e = exercises[i], p] { return describePicture(e, p); });
+  list.add("t37-resultados.bmp", resultsTable, [] {
+    Drawing d(556, 182);
+    std::string out = "Resumo dos seis exercícios. " + tableBlock(d, resultsRows(), d.width() - 4, 18).words;
+    std::string note;
+    for (const std::string& line : resultsConclusion()) note += (note.empty() ? "" : " ") + spoken(line);
+    return out + " " + note;
+  });
 }
 
 }  // namespace apostila::figures

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Spoken.h"
 #include "Topics.h"
 #include "drawing/BiasCircuitDrawings.h"
 #include "drawing/Drawing.h"
@@ -42,12 +43,22 @@ class LoadLinePlot {
   // The axes and, in black, the family of curves for these base currents.
   LoadLinePlot(Drawing& d, Plot::Frame frame, Axes axes, const std::vector<double>& family = {})
       : d_(d), p_(d, frame), axes_(axes) {
+    said_ = "Gráfico de IC contra VCE. Eixo horizontal: " + axisText("V_{CE}", "V", 0, axes.vMax) +
+            ". Eixo vertical: " + axisText("I_C", "mA", 0, axes.iMax, 1e-3) + ".";
+    if (!family.empty()) {
+      std::string names;
+      for (std::size_t i = 0; i < family.size(); ++i)
+        names += std::string(i == 0 ? "" : i + 1 == family.size() ? " e " : ", ") + microamps(family[i]);
+      said_ += " Curvas para IB = " + names + ", em preto: as curvas de saída do modelo do curso.";
+    }
     p_.xAxis(0, axes.vMax, axes.vStep, "V_{CE}", "V");
     p_.yAxis(0, axes.iMax, axes.iStep, "I_C", "mA", 1e-3);
     outputFamily(d_, p_, family, axes_.vMax, [this](double ib, double v) { return model_.outputCurve(ib, v); });
   }
 
   Plot& plot() { return p_; }
+  // What has been drawn so far, read aloud; a figure adds what it draws of its own.
+  std::string& said() { return said_; }
 
   // The line from IC(sat) = VCC / R on the current axis to VCE(corte) = VCC on the voltage axis.
   void line(double vcc, double r, bool dashed = false) {
@@ -62,6 +73,8 @@ class LoadLinePlot {
   // Both ends marked and named: the top one right of its dot, the right one above its dot and
   // beside it to the right where the picture has room, else to its left.
   void ends(double vcc, double r, const std::string& top, const std::string& right) {
+    said_ += " Em azul, os extremos da reta: no eixo vertical, " + spoken(top) + "; no eixo horizontal, " +
+             spoken(right) + ".";
     {
       Drawing::Style inked(d_, Drawing::kBlue);
       p_.point({0, vcc / r});
@@ -88,6 +101,9 @@ class LoadLinePlot {
   // The circuit's own base-current curve in blue, named at its right end, and Q where it meets
   // the line: found by the model, returned in data units.
   Pt q(double ib, double vcc, double r, const std::string& name, const std::string& curveName = "") {
+    said_ += curveName.empty() ? " O ponto " + spoken(name) + ", em azul, sobre a reta."
+                               : " Em azul, a curva de " + spoken(curveName) + " e o ponto " + spoken(name) +
+                                     " onde ela corta a reta.";
     const double vce = model_.loadLineVce(ib, vcc, r);
     const Pt q{vce, (vcc - vce) / r};
     {
@@ -117,6 +133,7 @@ class LoadLinePlot {
 
   // Dashed lines from Q to both axes, with its VCE and IC written beside them.
   void project(Pt q, const std::string& vce, const std::string& ic) {
+    said_ += " Linhas tracejadas levam Q aos eixos: VCE " + vce + " e IC " + ic + ".";
     {
       Drawing::Style inked(d_, Drawing::kBlue);
       p_.line({0, q.y}, q, true);
@@ -132,6 +149,7 @@ class LoadLinePlot {
   Drawing& d_;
   Plot p_;
   Axes axes_;
+  std::string said_;
 };
 
 // The fixed-bias circuit of a page, lettered with its named values, in a box of a picture.
@@ -141,7 +159,7 @@ BiasCircuitDrawings::Layout circuit(Drawing& d, const BiasCircuit& circuit, cons
 }
 
 // Teoria 39: the line alone, from the collector loop, before any curve is drawn.
-std::vector<std::uint8_t> circuitAndLine() {
+std::vector<std::uint8_t> circuitAndLine(std::string* said = nullptr) {
   Drawing d(529, 332);
   const auto& c = kCircuit;
   // The collector loop the line comes from ends across the transistor, in VCE.
@@ -151,40 +169,52 @@ std::vector<std::uint8_t> circuitAndLine() {
   LoadLinePlot p(d, {.left = 262, .top = 26, .right = 480, .bottom = 290}, {14, 2, 7e-3, 1e-3});
   p.line(c.vcc, c.rc);
   p.ends(c.vcc, c.rc, "I_{C(sat)}", "V_{CE(corte)}");
+  if (said)
+    *said = "À esquerda, o circuito. " +
+            BiasCircuitDrawings::describe(BiasCircuitDrawings::lettered(kCircuit, "t39", BiasCircuitDrawings::Beta::Left)) +
+            " A tensão VCE está marcada entre o coletor e o emissor. À direita, a reta de carga sozinha, sem curvas. " +
+            p.said() + " A reta, em vermelho, liga os dois extremos.";
   return d.bmp();
 }
 
 // Teoria 39: the collector loop and the line it gives.
-std::vector<std::uint8_t> collectorLoop() {
+std::vector<std::uint8_t> collectorLoop(std::string* said = nullptr) {
   Drawing d(505, 52);
   d.text().draw({8, 32}, "V_{CC} = R_C · I_C + V_{CE}");
   d.text().draw({232, 32}, "⇒");
   d.text().draw({270, 32}, "I_C = \\frac{V_{CC} − V_{CE}}{R_C}");
+  if (said)
+    *said = "A malha do coletor: " + spoken("V_{CC} = R_C · I_C + V_{CE}") + "; daí, " +
+            spoken("I_C = \\frac{V_{CC} − V_{CE}}{R_C}") + ".";
   return d.bmp();
 }
 
 // Teoria 40: the two ends of the line, from the loop with VCE = 0 and with IC = 0.
-std::vector<std::uint8_t> lineEnds() {
+std::vector<std::uint8_t> lineEnds(std::string* said = nullptr) {
   Drawing d(451, 76);
   Equation eq(d);
   eq.row("I_{C(sat)} = \\frac{V_{CC}}{R_C} = " + workedFraction("t40.ic_sat") + " = " + val("t40.ic_sat"));
   eq.row("V_{CE(corte)} = V_{CC} = " + val("t40.vce_cut"));
   eq.draw({8, 4});
+  if (said)
+    *said = "Os extremos da reta: IC(sat) = VCC / RC = " + workedStep("t40.ic_sat") + "; VCE(corte) = VCC = " +
+            val("t40.vce_cut") + ".";
   return d.bmp();
 }
 
 // Teoria 40: the line over the curves and Q on the curve of the circuit's base current.
-std::vector<std::uint8_t> lineOnCurves() {
+std::vector<std::uint8_t> lineOnCurves(std::string* said = nullptr) {
   Drawing d(433, 344);
   const auto& c = kCircuit;
   LoadLinePlot p(d, {.left = 46, .top = 26, .right = 330, .bottom = 300}, {12, 2, 6e-3, 1e-3},
                  {5e-6, 10e-6, 20e-6, 25e-6});
   p.solved(c.vcc, c.rc, "t40", "I_{C(sat)} = " + val("t40.ic_sat"), "V_{CE(corte)}");
+  if (said) *said = p.said() + " A reta de carga, em vermelho, liga os extremos.";
   return d.bmp();
 }
 
 // Teoria 41: with RE the line ends lower on the current axis; without it, dashed, for comparison.
-std::vector<std::uint8_t> lineWithEmitterResistor() {
+std::vector<std::uint8_t> lineWithEmitterResistor(std::string* said = nullptr) {
   Drawing d(547, 350);
   const auto& c = kWithEmitter;
   circuit(d, topic11::kWithEmitter, "t41", {0, 10, 190, 330});
@@ -193,11 +223,16 @@ std::vector<std::uint8_t> lineWithEmitterResistor() {
   p.line(c.vcc, c.rc, true);
   p.name(c.vcc, c.rc, 0.2, "sem R_E");
   p.solved(c.vcc, c.loadLineResistance(), "t41", val("t41.ic_sat"), val("t41.vcc"));
+  if (said)
+    *said = "À esquerda, o circuito. " +
+            BiasCircuitDrawings::describe(BiasCircuitDrawings::lettered(kWithEmitter, "t41", BiasCircuitDrawings::Beta::Left)) +
+            " À direita: " + p.said() + " Em vermelho, a reta de carga com RE; tracejada, para comparar, a reta sem RE, "
+            "que chega mais alto no eixo vertical.";
   return d.bmp();
 }
 
 // Teoria 41: the ends with RE, and the Q point read on the curves.
-std::vector<std::uint8_t> emitterResistorEquations() {
+std::vector<std::uint8_t> emitterResistorEquations(std::string* said = nullptr) {
   Drawing d(493, 92);
   Equation eq(d, 4);
   eq.row("I_{C(sat)} = \\frac{V_{CC}}{R_C + R_E} = \\frac{" + val("t41.vcc") + "}{" + val("t41.rc") + " + " +
@@ -206,12 +241,16 @@ std::vector<std::uint8_t> emitterResistorEquations() {
   eq.draw({8, 2});
   d.ink(Drawing::kBlue);
   d.text().draw({8, 86}, "Q: I_C ≈ " + val("t41.ic") + " e V_{CE} ≈ " + val("t41.vce"));
+  if (said)
+    *said = "Os extremos com RE: IC(sat) = VCC / (RC + RE) = " + val("t41.vcc") + " / (" + val("t41.rc") + " + " +
+            val("t41.re") + ") = " + val("t41.ic_sat") + "; VCE(corte) = VCC = " + val("t41.vcc") +
+            ". Em azul, o ponto Q lido nas curvas: IC ≈ " + val("t41.ic") + " e VCE ≈ " + val("t41.vce") + ".";
   return d.bmp();
 }
 
 // Teoria 42: Q moves along the line when RB changes; the line turns about VCC when RC changes
 // and moves parallel to itself when VCC changes.
-std::vector<std::uint8_t> movingQ() {
+std::vector<std::uint8_t> movingQ(std::string* said = nullptr) {
   Drawing d(435, 348);
   const auto& c = kCircuit;
   const auto& v = courseValues();
@@ -236,12 +275,18 @@ std::vector<std::uint8_t> movingQ() {
     d.text().draw({left, next}, "Q_3: R_C = " + val("t42.rc_higher"), Align::Left, kSmall);
     d.text().draw({right, next}, "Q_4: V_{CC} = " + val("t42.vcc_lower"), Align::Left, kSmall);
   }
+  if (said)
+    *said = p.said() + " Em vermelho, a reta de carga do circuito e duas retas tracejadas: uma com RC maior, "
+            "que gira em torno de VCC e fica mais baixa no eixo vertical, e outra com VCC menor, paralela à primeira. "
+            "Q1 e Q2 andam sobre a mesma reta quando RB muda: Q1 com RB = " + val("t42.rb_lower") + ", Q2 com RB = " +
+            val("t42.rb_higher") + ". Q3, com RC = " + val("t42.rc_higher") + ", fica na reta girada, e Q4, com VCC = " +
+            val("t42.vcc_lower") + ", na reta paralela.";
   return d.bmp();
 }
 
 // Teoria 43: Q between the two ends of the line, how far VCE can go each way, and the largest
 // swing that stays symmetric about Q, set by the nearer end.
-std::vector<std::uint8_t> largestSwing() {
+std::vector<std::uint8_t> largestSwing(std::string* said = nullptr) {
   Drawing d(524, 274);
   const auto& c = kCircuit;
   const auto& v = courseValues();
@@ -268,44 +313,56 @@ std::vector<std::uint8_t> largestSwing() {
     d.arrow({xq, swing}, {xs, swing}, 6);
     d.text().draw({xq, swing - 5}, "excursão simétrica: " + v.text("t43.swing_pp") + " pico a pico", Align::Center, kSmall);
   }
+  if (said)
+    *said = p.said() + " Setas em azul mostram até onde VCE pode ir a partir de Q: " + v.text("t40.vce") +
+            " até a saturação, à esquerda, e " + v.text("t43.to_cut") + " até o corte, à direita. Embaixo, a excursão "
+            "simétrica, limitada pelo extremo mais próximo: " + v.text("t43.swing_pp") + " pico a pico.";
   return d.bmp();
 }
 
 // Teoria 44: the first example, its circuit beside its line and Q.
-std::vector<std::uint8_t> firstExample() {
+std::vector<std::uint8_t> firstExample(std::string* said = nullptr) {
   Drawing d(552, 292);
   const auto& c = kExample1;
   circuit(d, topic11::kExample1, "t44", {0, 10, 200, 272});
   LoadLinePlot p(d, {.left = 246, .top = 24, .right = 466, .bottom = 250}, {10, 2, 12e-3, 2e-3},
                  {10e-6, 20e-6, 40e-6});
   p.solved(c.vcc, c.rc, "t44", val("t44.ic_sat"), val("t44.vcc"));
+  if (said)
+    *said = "Primeiro exemplo. À esquerda, o circuito. " +
+            BiasCircuitDrawings::describe(BiasCircuitDrawings::lettered(kExample1, "t44", BiasCircuitDrawings::Beta::Left)) +
+            " À direita: " + p.said() + " A reta de carga, em vermelho, liga os extremos.";
   return d.bmp();
 }
 
 // Teoria 44: the ends of the line and the base current, worked out.
-std::vector<std::uint8_t> firstExampleSolution() {
+std::vector<std::uint8_t> firstExampleSolution(std::string* said = nullptr) {
   Drawing d(477, 84);
   Equation eq(d, 4);
   eq.row("I_{C(sat)} = " + workedFraction("t44.ic_sat") + " = " + val("t44.ic_sat") +
          "       V_{CE(corte)} = " + val("t44.vcc"));
   eq.row("I_B = \\frac{" + val("t44.vcc") + " − " + val("hand.vbe") + "}{" + val("t44.rb") + "} = " + val("t44.ib"));
   eq.draw({8, 2});
+  if (said)
+    *said = "Solução do primeiro exemplo: IC(sat) = " + workedStep("t44.ic_sat") + "; VCE(corte) = " + val("t44.vcc") +
+            "; IB = (" + val("t44.vcc") + " − " + val("hand.vbe") + ") / " + val("t44.rb") + " = " + val("t44.ib") + ".";
   return d.bmp();
 }
 
 // Teoria 45: the RB that gives the base current Q needs, by hand, and the commercial value.
-std::vector<std::uint8_t> secondExampleSolution() {
+std::vector<std::uint8_t> secondExampleSolution(std::string* said = nullptr) {
   Drawing d(336, 54);
   const std::string line = "R_B = \\frac{" + worked("t45.vrb") + "}{" + val("t45.ib") + "} ≈ " +
                            val("t45.rb_calc") + " → " + val("t45.rb");
   if (d.text().measure(line).width > d.width() - 6) throw std::logic_error("t45-rb.bmp: the line is too wide");
   d.text().draw({4, 32}, line);
+  if (said) *said = "O resistor de base que o ponto Q pede: " + spoken(line) + ", o valor comercial.";
   return d.bmp();
 }
 
 // Teoria 45: the line, the middle of it that was asked for, and where Q lies with the commercial
 // RB: on the curve of the base current it gives, read off the graph.
-std::vector<std::uint8_t> secondExample() {
+std::vector<std::uint8_t> secondExample(std::string* said = nullptr) {
   Drawing d(417, 332);
   const double vcc = kExample2Vcc, rc = kExample2Rc;
   LoadLinePlot p(d, {.left = 46, .top = 26, .right = 316, .bottom = 290}, {10, 1, 7e-3, 1e-3},
@@ -315,23 +372,26 @@ std::vector<std::uint8_t> secondExample() {
   const Pt at = p.q(courseValues().shown("t45.ib_real"), vcc, rc, "Q", baseCurrentName("t45.ib_real"));
   p.project(at, "≈ " + val("t45.q_vce"), "≈ " + val("t45.q_ic"));
   Plot& plot = p.plot();
+  const std::string note = "Com R_B = " + val("t45.rb") + ": I_B = " + worked("t45.ib_real") + " = " + val("t45.ib_real");
   {
     Drawing::Style inked(d, Drawing::kBlue);
     // The middle of the line, where Q was wanted.
     d.circle(plot.at(vcc / 2, vcc / rc / 2), 4.5, false);
-    const std::string note = "Com R_B = " + val("t45.rb") + ": I_B = " + worked("t45.ib_real") + " = " +
-                             val("t45.ib_real");
+
     // Right of the top end's name, above the curves.
     const double x = plot.px(1.7);
     d.text().draw({x, plot.py(6.55e-3)}, note, Align::Left, kSmall);
     d.circle({x + 4.5, plot.py(6.0e-3) - 4.5}, 4.5, false);
     d.text().draw({x + 14, plot.py(6.0e-3)}, "meio da reta, onde Q foi pedido", Align::Left, kSmall);
   }
+  if (said)
+    *said = "Segundo exemplo. " + p.said() + " A reta de carga, em vermelho, liga os extremos. Um círculo vazio, em "
+            "azul, marca o meio da reta, onde Q foi pedido. A nota diz: " + spoken(note) + ".";
   return d.bmp();
 }
 
 // Teoria 46: the summary, the line of Teoria 40 with its ends and Q named.
-std::vector<std::uint8_t> summary() {
+std::vector<std::uint8_t> summary(std::string* said = nullptr) {
   Drawing d(373, 227);
   const auto& c = kCircuit;
   LoadLinePlot p(d, {.left = 44, .top = 24, .right = 276, .bottom = 186}, {12, 2, 6e-3, 2e-3},
@@ -339,34 +399,45 @@ std::vector<std::uint8_t> summary() {
   p.line(c.vcc, c.rc);
   p.ends(c.vcc, c.rc, "I_{C(sat)}: saturação", "V_{CE(corte)}");
   p.q(courseValues().value("t40.ib"), c.vcc, c.rc, "Q", "I_B");
+  if (said) *said = "Resumo da reta de carga. " + p.said() + " A reta, em vermelho, liga a saturação ao corte.";
   return d.bmp();
 }
 
 // Teoria 46: the two ends, whatever the circuit.
-std::vector<std::uint8_t> summaryEquations() {
+std::vector<std::uint8_t> summaryEquations(std::string* said = nullptr) {
   Drawing d(372, 67);
   d.text().draw({8, 40}, "I_{C(sat)} = \\frac{V_{CC}}{R_C + R_E}");
   d.text().draw({214, 40}, "V_{CE(corte)} = V_{CC}");
+  if (said)
+    *said = "Os dois extremos de qualquer reta de carga: " + spoken("I_{C(sat)} = \\frac{V_{CC}}{R_C + R_E}") +
+            "; e VCE(corte) = VCC.";
   return d.bmp();
+}
+
+// A figure's words: what it says while it draws.
+std::string saidBy(std::vector<std::uint8_t> (*figure)(std::string*)) {
+  std::string words;
+  figure(&words);
+  return words;
 }
 
 }  // namespace
 
 void addTopic11Figures(FigureList& list) {
-  list.add("t39-circuito-reta.bmp", circuitAndLine);
-  list.add("t39-malha.bmp", collectorLoop);
-  list.add("t40-extremos.bmp", lineEnds);
-  list.add("t40-reta-curvas.bmp", lineOnCurves);
-  list.add("t41-reta-re.bmp", lineWithEmitterResistor);
-  list.add("t41-equacoes.bmp", emitterResistorEquations);
-  list.add("t42-q-se-move.bmp", movingQ);
-  list.add("t43-excursao.bmp", largestSwing);
-  list.add("t44-exemplo.bmp", firstExample);
-  list.add("t44-solucao.bmp", firstExampleSolution);
-  list.add("t45-rb.bmp", secondExampleSolution);
-  list.add("t45-reta-meio.bmp", secondExample);
-  list.add("t46-resumo.bmp", summary);
-  list.add("t46-extremos.bmp", summaryEquations);
+  list.add("t39-circuito-reta.bmp", [] { return circuitAndLine(); }, [] { return saidBy(circuitAndLine); });
+  list.add("t39-malha.bmp", [] { return collectorLoop(); }, [] { return saidBy(collectorLoop); });
+  list.add("t40-extremos.bmp", [] { return lineEnds(); }, [] { return saidBy(lineEnds); });
+  list.add("t40-reta-curvas.bmp", [] { return lineOnCurves(); }, [] { return saidBy(lineOnCurves); });
+  list.add("t41-reta-re.bmp", [] { return lineWithEmitterResistor(); }, [] { return saidBy(lineWithEmitterResistor); });
+  list.add("t41-equacoes.bmp", [] { return emitterResistorEquations(); }, [] { return saidBy(emitterResistorEquations); });
+  list.add("t42-q-se-move.bmp", [] { return movingQ(); }, [] { return saidBy(movingQ); });
+  list.add("t43-excursao.bmp", [] { return largestSwing(); }, [] { return saidBy(largestSwing); });
+  list.add("t44-exemplo.bmp", [] { return firstExample(); }, [] { return saidBy(firstExample); });
+  list.add("t44-solucao.bmp", [] { return firstExampleSolution(); }, [] { return saidBy(firstExampleSolution); });
+  list.add("t45-rb.bmp", [] { return secondExampleSolution(); }, [] { return saidBy(secondExampleSolution); });
+  list.add("t45-reta-meio.bmp", [] { return secondExample(); }, [] { return saidBy(secondExample); });
+  list.add("t46-resumo.bmp", [] { return summary(); }, [] { return saidBy(summary); });
+  list.add("t46-extremos.bmp", [] { return summaryEquations(); }, [] { return saidBy(summaryEquations); });
 }
 
 }  // namespace apostila::figures

@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "Spoken.h"
 #include "Topics.h"
 #include "drawing/Drawing.h"
 #include "drawing/Equation.h"
@@ -71,6 +72,10 @@ std::vector<std::uint8_t> switchCircuit() {
   return d.bmp();
 }
 
+// The axes' ends (V, A) and the smaller base currents drawn in grey.
+constexpr double kPointsVce = 14, kPointsIc = 15e-3;
+const std::vector<double> kPointsFamily = {20e-6, 30e-6, 40e-6};
+
 // Teoria 48: the two points where the load line meets the model's curves for IB = 0 and for
 // the base current the input drives, over the family of smaller base currents.
 std::vector<std::uint8_t> switchPoints() {
@@ -78,11 +83,11 @@ std::vector<std::uint8_t> switchPoints() {
   const DeviceModel q;
   const double vcc = num("t47.vcc"), rc = num("t47.rc");
   Plot p(d, {.left = 48, .top = 22, .right = 440, .bottom = 138});
-  p.xAxis(0, 14, 2, "V_{CE}", "V");
-  p.yAxis(0, 15e-3, 5e-3, "I_C", "mA", 1e-3);
+  p.xAxis(0, kPointsVce, 2, "V_{CE}", "V");
+  p.yAxis(0, kPointsIc, 5e-3, "I_C", "mA", 1e-3);
   {
     Drawing::Style inked(d, Drawing::kGrey);
-    outputFamily(d, p, {20e-6, 30e-6, 40e-6}, 14, [&](double ib, double v) { return q.outputCurve(ib, v); },
+    outputFamily(d, p, kPointsFamily, kPointsVce, [&](double ib, double v) { return q.outputCurve(ib, v); },
                  TextSetter::kMainSize);
   }
   const double ibOn = num("t48.ib_on");
@@ -312,32 +317,33 @@ std::vector<std::uint8_t> switchingTimes() {
   return d.bmp();
 }
 
+const struct {
+  const char* name;
+  const char* value;
+  const char* meaning;
+} kTimes[] = {{"t_d", "t51.td", "atraso"}, {"t_r", "t51.tr", "subida"}, {"t_s", "t51.ts", "armazenamento"},
+              {"t_f", "t51.tf", "descida"}};
+
+std::vector<std::string> switchingHeader() {
+  return {"Limites máximos da folha de dados do 2N2222A,",
+          "com V_{CC} = " + val("t51.vcc_test") + ", I_C = " + val("t51.ic_test") + " e I_{B1} = I_{B2} = " +
+              val("t51.ib_test") + ".",
+          "I_{B1} entra na base ao ligar; I_{B2} sai dela ao desligar", "e retira a carga guardada, encurtando t_s:"};
+}
+
 // Teoria 51: the 2N2222A data sheet's maximum switching times, its test conditions with what
 // IB1 and IB2 are, and their sums, which are upper limits as well.
 std::vector<std::uint8_t> switchingValues() {
   Drawing d(385, 218);
   TextSetter& t = d.text();
-  const std::string header[] = {
-      "Limites máximos da folha de dados do 2N2222A,",
-      "com V_{CC} = " + val("t51.vcc_test") + ", I_C = " + val("t51.ic_test") + " e I_{B1} = I_{B2} = " + val("t51.ib_test") + ".",
-      "I_{B1} entra na base ao ligar; I_{B2} sai dela ao desligar",
-      "e retira a carga guardada, encurtando t_s:"};
   double y = 13;
-  for (const std::string& line : header) {
+  for (const std::string& line : switchingHeader()) {
     if (t.measure(line, kSmall).width > d.width() - 6) throw std::logic_error("t51-valores.bmp: a line is too wide: " + line);
     t.draw({4, y}, line, Align::Left, kSmall);
     y += 16;
   }
   y += 7;
-  const struct {
-    const char* name;
-    const char* value;
-    const char* meaning;
-  } rows[] = {{"t_d", "t51.td", "atraso"},
-              {"t_r", "t51.tr", "subida"},
-              {"t_s", "t51.ts", "armazenamento"},
-              {"t_f", "t51.tf", "descida"}};
-  for (const auto& r : rows) {
+  for (const auto& r : kTimes) {
     t.draw({24, y}, std::string(r.name) + " ≤");
     {
       Drawing::Style inked(d, Drawing::kBlue);
@@ -354,18 +360,90 @@ std::vector<std::uint8_t> switchingValues() {
   return d.bmp();
 }
 
+// What each picture shows, read aloud, from the values it is lettered with.
+std::string describeSwitchCircuit() {
+  return "À esquerda, o circuito da chave: a entrada vent, que vale 0 ou " + val("t47.vin") + ", alimenta a base de "
+         "um NPN através de RB = " + val("t47.rb") + "; RC = " + val("t47.rc") + " liga +VCC = " + val("t47.vcc") +
+         " ao coletor; o emissor vai ao terra; VCE está marcada entre o coletor e o emissor. À direita, os dois "
+         "estados, com o transistor trocado por uma chave entre o coletor e o terra, em série com RC desde +" +
+         val("t47.vcc") + ". Corte: chave aberta, IC ≈ 0 e VCE = " + val("t47.vce_cut") +
+         ". Saturação: chave fechada, IC = " + val("t47.ic_sat") + " e VCE ≈ 0.";
+}
+
+std::string describeSwitchPoints() {
+  std::string family;
+  for (std::size_t i = 0; i < kPointsFamily.size(); ++i)
+    family += std::string(i == 0 ? "" : i + 1 == kPointsFamily.size() ? " e " : ", ") + microamps(kPointsFamily[i]);
+  return "Gráfico de IC contra VCE com os dois pontos da chave. Eixo horizontal: " + axisText("V_{CE}", "V", 0, kPointsVce) +
+         ". Eixo vertical: " + axisText("I_C", "mA", 0, kPointsIc, 1e-3) + ". Curvas para IB = " + family +
+         ", em cinza. Em preto, a curva da corrente de base que a entrada dá e a reta de carga. Em azul, os dois pontos: no alto "
+         "à esquerda, a saturação (chave fechada), com IB = " + val("t48.ib_on") + " e VCE = " + val("t48.vce_sat") +
+         "; embaixo à direita, sobre o eixo, o corte (chave aberta), com IB ≈ 0.";
+}
+
+std::string describeSwitchWaveforms() {
+  return "Duas formas de onda no tempo, uma sobre a outra. Em cima, a entrada vent: uma onda quadrada entre 0 e " +
+         val("t47.vin") + ", com dois pulsos altos. Embaixo, a saída vCE: a entrada invertida, em " + val("t47.vcc") +
+         " no corte, enquanto a entrada está em 0, e em " + val("t48.vce_sat") +
+         " na saturação, enquanto a entrada está alta.";
+}
+
+std::string describeLedDriver() {
+  return "Circuito de acionamento de um LED: de +VCC = " + val("t49.vcc") + ", o resistor RC = " + val("t49.rc") +
+         " e o LED, de " + val("t49.vled") + ", em série até o coletor de um NPN, com a corrente IC entrando no "
+         "coletor; o emissor vai ao terra; a entrada vent = " + val("t49.vin") + " chega à base através de RB = " +
+         val("t49.rb") + ".";
+}
+
+std::string describeLedDesign() {
+  return "Cálculo de RB para β forçado de 10: IC(sat) = (VCC − VLED) / RC = (" + val("t49.vcc") + " − " + val("t49.vled") +
+         ") / " + val("t49.rc") + " = " + val("t49.ic_sat") + "; IB = IC(sat) / 10 = " + val("t49.ib") +
+         "; RB = (vent − VBE) / IB = " + workedStep("t49.rb_calc") + ". Em azul: valor comercial, RB = " + val("t49.rb") + ".";
+}
+
+std::string describeLedCheck() {
+  return "Verificação com RB = " + val("t49.rb") + ": IB = " + workedStep("t49.ib_real") + "; β forçado = IC(sat) / IB = " +
+         val("t49.beta_forced") + "; βmín · IB = " + workedStep("t49.ic_active") + ". Em azul: muito mais que " +
+         val("t49.ic_sat") + ", satura. No modelo do curso: IC = " + val("t49.m_ic") + ", VCE(sat) = " + val("t49.m_vce") +
+         " e VBE = " + val("t49.m_vbe") + ".";
+}
+
+std::string describeRelayDriver() {
+  return "À esquerda, o circuito de um relé: de +VCC = " + val("t50.vcc") + ", a bobina, de " + val("t50.rcoil") +
+         ", vai ao coletor de um NPN, com o diodo D em paralelo com a bobina, o catodo em VCC; o emissor vai ao terra "
+         "e a entrada vent chega à base através de RB = " + val("t50.rb") + ". À direita, um gráfico de VCE contra o "
+         "tempo t, quando o transistor abre: em azul, com diodo, VCE sobe de zero a " + val("t50.vce_clamp") +
+         ", fica ali enquanto a corrente da bobina se extingue pelo diodo e volta a VCC; em vermelho, sem diodo, um "
+         "pico de centenas de volts, muito acima da linha tracejada de BVCEO = " + val("t50.bvceo") + ".";
+}
+
+std::string describeSwitchingTimes() {
+  return "Formas de onda fora de escala dos tempos de comutação. Em cima, o pulso de entrada vent; embaixo, em azul, "
+         "a corrente de coletor iC, que sobe e desce com atraso, entre linhas tracejadas de 10 % e 90 %. Setas marcam "
+         "os quatro tempos: td, o atraso, da subida da entrada aos 10 % de iC; tr, a subida, de 10 % a 90 %; ts, o "
+         "armazenamento, da descida da entrada até iC cair a 90 %; e tf, a descida, de 90 % a 10 %.";
+}
+
+std::string describeSwitchingValues() {
+  std::string out;
+  for (const std::string& line : switchingHeader()) out += (out.empty() ? "" : " ") + spoken(line);
+  for (const auto& r : kTimes) out += std::string(" ") + spoken(r.name) + " ≤ " + val(r.value) + ", " + r.meaning + ";";
+  out.back() = '.';
+  return out + " Em azul: ton = td + tr ≤ " + workedStep("t51.ton") + "; toff = ts + tf ≤ " + workedStep("t51.toff") + ".";
+}
+
 }  // namespace
 
 void addTopic12Figures(FigureList& list) {
-  list.add("t47-chave.bmp", switchCircuit);
-  list.add("t48-pontos-chave.bmp", switchPoints);
-  list.add("t48-formas-de-onda.bmp", switchWaveforms);
-  list.add("t49-led.bmp", ledDriver);
-  list.add("t49-calculo-rb.bmp", ledDesign);
-  list.add("t49-verificacao.bmp", ledCheck);
-  list.add("t50-rele.bmp", relayDriver);
-  list.add("t51-tempos.bmp", switchingTimes);
-  list.add("t51-valores.bmp", switchingValues);
+  list.add("t47-chave.bmp", switchCircuit, describeSwitchCircuit);
+  list.add("t48-pontos-chave.bmp", switchPoints, describeSwitchPoints);
+  list.add("t48-formas-de-onda.bmp", switchWaveforms, describeSwitchWaveforms);
+  list.add("t49-led.bmp", ledDriver, describeLedDriver);
+  list.add("t49-calculo-rb.bmp", ledDesign, describeLedDesign);
+  list.add("t49-verificacao.bmp", ledCheck, describeLedCheck);
+  list.add("t50-rele.bmp", relayDriver, describeRelayDriver);
+  list.add("t51-tempos.bmp", switchingTimes, describeSwitchingTimes);
+  list.add("t51-valores.bmp", switchingValues, describeSwitchingValues);
 }
 
 }  // namespace apostila::figures

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Figures.h"
+#include "Spoken.h"
 #include "Topics.h"
 #include "ValueTable.h"
 #include "drawing/Drawing.h"
@@ -102,6 +103,9 @@ std::vector<std::uint8_t> sourceExample() {
   return d.bmp();
 }
 
+constexpr double kLoadTop = 3e3, kLoadCurrentTop = 5e-3;  // the axes' ends, Ω and A
+constexpr double kLedCurrentTop = 35e-3;                   // A
+
 // IC against the load, solved on the device model pixel by pixel: flat while the transistor is
 // active, falling once the load asks for more voltage than VCC − VE − VCE(sat) leaves.
 std::vector<std::uint8_t> currentAgainstLoad() {
@@ -110,17 +114,17 @@ std::vector<std::uint8_t> currentAgainstLoad() {
   const ValueTable& v = courseValues();
   Plot p(d, {.left = 48, .top = 26, .right = 520, .bottom = 170});
   const double rlMax = v.value("t53.rl_max");
-  p.xAxis(0, 3e3, 0.5e3, "R_L", "kΩ", 1e3);
-  p.yAxis(0, 5e-3, 1e-3, "I_C", "mA", 1e-3);
-  p.shadeX(rlMax, 3e3);
+  p.xAxis(0, kLoadTop, 0.5e3, "R_L", "kΩ", 1e3);
+  p.yAxis(0, kLoadCurrentTop, 1e-3, "I_C", "mA", 1e-3);
+  p.shadeX(rlMax, kLoadTop);
   {
     Drawing::Style inked(d, Drawing::kBlue);
     p.curve([&](double rl) { return s.solveResistor(rl).ic; });
   }
-  p.line({rlMax, 0}, {rlMax, 5e-3}, true);
+  p.line({rlMax, 0}, {rlMax, kLoadCurrentTop}, true);
   d.text().draw({p.px(rlMax) - 6, p.py(0.6e-3)}, "R_{L(máx)} = " + val("t53.rl_max"), Align::Right, kSmall);
   d.text().draw({p.px(0.95e3), p.py(2.2e-3)}, "fonte de corrente: região ativa", Align::Center, kSmall);
-  d.text().draw({(p.px(rlMax) + p.px(3e3)) / 2, p.py(4.5e-3)}, "saturação", Align::Center, kSmall);
+  d.text().draw({(p.px(rlMax) + p.px(kLoadTop)) / 2, p.py(4.5e-3)}, "saturação", Align::Center, kSmall);
   // The three loads the page's text quotes, with the model's current at each.
   p.point({0, v.value("t53.ic_0")});
   d.text().draw({p.px(0) + 8, p.py(v.value("t53.ic_0")) - 8}, val("t53.ic_0"), Align::Left, kSmall);
@@ -181,7 +185,7 @@ std::vector<std::uint8_t> switchOrSource() {
   const double leds = v.value("t54.vleds"), r = v.value("t55.r");
   Plot p(d, {.left = 48, .top = 26, .right = 520, .bottom = 176});
   p.xAxis(lo, hi, 1, "V_{CC}", "V");
-  p.yAxis(0, 35e-3, 5e-3, "I_{LED}", "mA", 1e-3);
+  p.yAxis(0, kLedCurrentTop, 5e-3, "I_{LED}", "mA", 1e-3);
   p.curve([&](double vcc) { return (vcc - leds - ZenerCurrentSource::kVceSat) / r; });
   {
     Drawing::Style inked(d, Drawing::kBlue);
@@ -252,20 +256,90 @@ std::vector<std::uint8_t> exampleBeyond() {
   return d.bmp();
 }
 
+// What each picture shows, read aloud, from the values it is lettered with.
+std::string sourceWords(const std::string& page, const std::string& load) {
+  return "Circuito da fonte de corrente com zener: de +VCC = " + val(page + ".vcc") + ", o resistor RZ = " +
+         val(page + ".rz") + " alimenta o zener DZ, de " + val(page + ".vz") + ", que vai ao terra e fixa a base do NPN "
+         "em VZ; " + load + " liga +VCC ao coletor; do emissor, RE = " + val(page + ".re") +
+         " vai ao terra, com IE marcada descendo.";
+}
+
+std::string describeSourceEquations() {
+  return "Equações da fonte. À esquerda: VB = VZ; VE = VB − VBE = VZ − VBE; o zener fixa a base em VZ. À direita: " +
+         spoken("I_E = \\frac{V_E}{R_E} = \\frac{V_Z − V_{BE}}{R_E}") +
+         "; em azul, IC ≈ IE, qualquer que seja RL.";
+}
+
+std::string describeSourceExample() {
+  return "Exemplo: VZ = " + val("t52.vz") + ", RE = " + val("t52.re") + " e VBE = " + val("hand.vbe") +
+         ". IE = (" + worked("t52.ve") + ") / " + val("t52.re") + " = " + workedStep("t52.ie") + ", em azul; e, em "
+         "azul, IC ≈ " + val("t52.ie") + ".";
+}
+
+std::string describeCurrentAgainstLoad() {
+  return "Gráfico de IC contra a carga. Eixo horizontal: " + axisText("R_L", "kΩ", 0, kLoadTop, 1e3) +
+         ". Eixo vertical: " + axisText("I_C", "mA", 0, kLoadCurrentTop, 1e-3) + ". A curva, em azul, fica plana "
+         "enquanto o transistor está na região ativa, como fonte de corrente, e cai depois da linha tracejada em "
+         "RL(máx) = " + val("t53.rl_max") + "; à direita dela, sombreada, a saturação. Três pontos marcados: " +
+         val("t53.ic_0") + " com RL = 0, " + val("t53.ic_in") + " com RL = " + val("t53.rl_in") + " e " +
+         val("t53.ic_out") + " com RL = " + val("t53.rl_out") + ".";
+}
+
+std::string describeCompliance() {
+  return "A maior carga da fonte: RL(máx) = (VCC − VE − VCE(sat)) / IC; em azul, = (" + worked("t53.vl_max") + ") / " +
+         val("t52.ie") + " = " + workedStep("t53.rl_max") + ".";
+}
+
+std::string describeLedCalculation() {
+  return "Cálculo da fonte dos LEDs: em azul, IC ≈ IE = (" + worked("t54.ve") + ") / " + val("t54.re") + " = " +
+         val("t54.ie") + "; VCE = VCC − " + val("t54.n") + " · VF − VE = " + workedStep("t54.vce") +
+         "; em azul, PD = VCE · IC = " + val("t54.pd") + ".";
+}
+
+std::string describeSwitchOrSource() {
+  return "Gráfico da corrente dos LEDs quando a alimentação varia. Eixo horizontal: VCC, de " + val("t55.vcc_lo") +
+         " a " + val("t55.vcc_hi") + ". Eixo vertical: " + axisText("I_{LED}", "mA", 0, kLedCurrentTop, 1e-3) +
+         ". Em preto, a chave saturada com R = " + val("t55.r") + ": uma reta que sobe com VCC, de " + val("t55.ir_lo") +
+         " a " + val("t55.ir_hi") + ". Em azul, a fonte de corrente, calculada no modelo do curso: quase plana, em " +
+         val("t55.ic_lo") + ".";
+}
+
+std::string describeExampleDesign() {
+  return "Exemplo 1: fonte de " + val("t56.target") + ", com VCC = " + val("t56.vcc") + " e VZ = " + val("t56.vz") +
+         ". RE = (VZ − VBE) / IC = (" + val("t56.vz") + " − " + val("hand.vbe") + ") / " + val("t56.target") + " = " +
+         workedStep("t56.re_calc") + "; valor comercial, RE = " + val("t56.re") + ". Em azul: IC = " +
+         workedStep("t56.ic") + "; RL(máx) = (" + worked("t56.vl_max") + ") / " + val("t56.ic") + " = " +
+         workedStep("t56.rl_max") + ".";
+}
+
+std::string describeExampleInside() {
+  return "Exemplo 2: RL = " + val("t56.rl_in") + ". VRL = RL · IC = " + val("t56.vrl_in") + "; VCE = VCC − VRL − VE = " +
+         worked("t56.vce_in") + " = " + val("t56.vce_in") + ", em azul: região ativa.";
+}
+
+std::string describeExampleBeyond() {
+  return "Exemplo 3: RL = " + val("t56.rl_out") + ". IC = (VCC − VE − VCE(sat)) / RL; em azul, = " +
+         workedStep("t56.ic_out") + ". RL maior que RL(máx): saturado, IC menor que " + val("t56.ic") + ".";
+}
+
 }  // namespace
 
 void addTopic12bFigures(FigureList& list) {
-  list.add("t52-fonte-circuito.bmp", sourceWithLoad);
-  list.add("t52-equacoes.bmp", sourceEquations);
-  list.add("t52-exemplo.bmp", sourceExample);
-  list.add("t53-ic-carga.bmp", currentAgainstLoad);
-  list.add("t53-faixa.bmp", compliance);
-  list.add("t54-calculo.bmp", ledCalculation);
-  list.add("t54-led-circuito.bmp", ledDriver);
-  list.add("t55-chave-fonte.bmp", switchOrSource);
-  list.add("t56-exemplo1.bmp", exampleDesign);
-  list.add("t56-exemplo2.bmp", exampleInside);
-  list.add("t56-exemplo3.bmp", exampleBeyond);
+  list.add("t52-fonte-circuito.bmp", sourceWithLoad,
+           [] { return sourceWords("t52", "o resistor de carga RL, com IC entrando no coletor,"); });
+  list.add("t52-equacoes.bmp", sourceEquations, describeSourceEquations);
+  list.add("t52-exemplo.bmp", sourceExample, describeSourceExample);
+  list.add("t53-ic-carga.bmp", currentAgainstLoad, describeCurrentAgainstLoad);
+  list.add("t53-faixa.bmp", compliance, describeCompliance);
+  list.add("t54-calculo.bmp", ledCalculation, describeLedCalculation);
+  list.add("t54-led-circuito.bmp", ledDriver, [] {
+    return sourceWords("t54", "uma fileira de " + std::to_string(kTopic12Leds) + " LEDs em série, cada um com VF = " +
+                                  val("t54.vf") + ",");
+  });
+  list.add("t55-chave-fonte.bmp", switchOrSource, describeSwitchOrSource);
+  list.add("t56-exemplo1.bmp", exampleDesign, describeExampleDesign);
+  list.add("t56-exemplo2.bmp", exampleInside, describeExampleInside);
+  list.add("t56-exemplo3.bmp", exampleBeyond, describeExampleBeyond);
 }
 
 }  // namespace apostila::figures

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "Figures.h"
+#include "Spoken.h"
 #include "Topics.h"
 #include "ValueTable.h"
 #include "drawing/Drawing.h"
@@ -430,22 +431,23 @@ std::vector<std::uint8_t> smdPackages() {
 
 // How two type numbers read: the registration number (2N2222A) and the letter code
 // (BC547B), each part of the code in blue beside its meaning.
+const struct {
+  const char* code;
+  std::vector<std::pair<const char*, const char*>> parts;
+  double y;
+} kTypeNumbers[] = {{"2N2222A",
+                     {{"2N", "duas junções: transistor"}, {"2222", "número de registro"}, {"A", "versão melhorada"}},
+                     18},
+                    {"BC547B",
+                     {{"B", "material: silício (A: germânio)"},
+                      {"C", "pequeno sinal, baixa frequência"},
+                      {"547", "número de série"},
+                      {"B", "grupo de ganho (faixa de h_{FE})"}},
+                     98}};
+
 std::vector<std::uint8_t> typeNumbers() {
   Drawing d(394, 180);
-  const struct {
-    const char* code;
-    std::vector<std::pair<const char*, const char*>> parts;
-    double y;
-  } groups[] = {{"2N2222A",
-                 {{"2N", "duas junções: transistor"}, {"2222", "número de registro"}, {"A", "versão melhorada"}},
-                 18},
-                {"BC547B",
-                 {{"B", "material: silício (A: germânio)"},
-                  {"C", "pequeno sinal, baixa frequência"},
-                  {"547", "número de série"},
-                  {"B", "grupo de ganho (faixa de h_{FE})"}},
-                 98}};
-  for (const auto& g : groups) {
+  for (const auto& g : kTypeNumbers) {
     bold(d, {8, g.y}, g.code, Align::Left, 17);
     double y = g.y;
     for (const auto& [part, meaning] : g.parts) {
@@ -519,6 +521,17 @@ std::vector<std::uint8_t> diodeTest() {
   return d.bmp();
 }
 
+struct Reading {
+  const char *red, *black;
+  std::string npn, pnp;
+};
+
+std::vector<Reading> readings() {
+  const std::string be = val("t60.vbe"), bc = val("t60.vbc");
+  return {{"B", "E", be, "OL"}, {"E", "B", "OL", be}, {"B", "C", bc, "OL"},
+          {"C", "B", "OL", bc}, {"C", "E", "OL", "OL"}, {"E", "C", "OL", "OL"}};
+}
+
 // The six readings between pairs of leads, for an NPN and a PNP: the red probe is the meter's
 // positive side. A junction reads its forward voltage one way and open ("OL") the other;
 // collector to emitter reads open both ways.
@@ -534,14 +547,8 @@ std::vector<std::uint8_t> readingsTable() {
     bold(d, {(cols[i] + cols[i + 1]) / 2, 20}, heads[i], Align::Center, i < 2 ? kSmall : TextSetter::kMainSize);
   }
   d.ink(Drawing::kBlack);
-  const std::string be = val("t60.vbe"), bc = val("t60.vbc");
-  const struct {
-    const char *red, *black;
-    std::string npn, pnp;
-  } rows[] = {{"B", "E", be, "OL"}, {"E", "B", "OL", be}, {"B", "C", bc, "OL"},
-              {"C", "B", "OL", bc}, {"C", "E", "OL", "OL"}, {"E", "C", "OL", "OL"}};
   double y = 2 + headH;
-  for (const auto& r : rows) {
+  for (const auto& r : readings()) {
     bold(d, {(cols[0] + cols[1]) / 2, y + 16}, r.red);
     bold(d, {(cols[1] + cols[2]) / 2, y + 16}, r.black);
     for (int i = 0; i < 2; ++i) {
@@ -563,17 +570,76 @@ std::vector<std::uint8_t> readingsTable() {
   return d.bmp();
 }
 
+// What each picture shows, read aloud.
+std::string describeSmallSignalPackages() {
+  return "Desenho de quatro encapsulamentos de transistores de pequeno sinal, com os terminais. TO-92: corpo de "
+         "plástico preto com uma face plana, visto de frente, três terminais para baixo; da esquerda para a direita, "
+         "C, B, E no BC547 e E, B, C no 2N3904. TO-126, o BD139: corpo plano com um furo, visto de frente, terminais "
+         "E, C, B da esquerda para a direita. TO-18, o 2N2222A, e TO-39, o 2N2219A, maior: latas de metal redondas, "
+         "vistas de baixo, com um ressalto na borda, embaixo à esquerda; os três terminais são E à esquerda, junto ao "
+         "ressalto, B em cima e C à direita.";
+}
+
+std::string describePowerPackages() {
+  return "Desenho de dois encapsulamentos de potência. TO-220, o TIP31C, visto de frente: corpo de plástico com "
+         "uma aba de metal em cima, com furo, ligada ao coletor; terminais B, C, E da esquerda para a direita. TO-3, "
+         "o 2N3055, visto de baixo: um corpo redondo de metal com duas abas de fixação, cada uma com um furo; dois "
+         "terminais, B em cima e E embaixo, um pouco deslocados do centro para o furo da direita; o invólucro é o "
+         "coletor, C.";
+}
+
+std::string describeInsulatedMounting() {
+  return "Desenho em vista explodida da montagem isolada de um TO-220 num dissipador, as peças separadas ao longo do "
+         "eixo do parafuso, de cima para baixo: parafuso, bucha isolante, a aba do TO-220, a mica, o dissipador, a "
+         "arruela e a porca.";
+}
+
+std::string describeHeatSink() {
+  return "Desenho de um dissipador com aletas visto de lado, com um TO-220 preso à face plana por um parafuso, sobre "
+         "uma mica. Setas em laranja mostram o calor saindo da pastilha, dentro do transistor, passando pela aba e "
+         "pela placa do dissipador, correndo pelas aletas e subindo para o ar.";
+}
+
+std::string describeSmdPackages() {
+  return "Desenho ampliado de três encapsulamentos de montagem em superfície, vistos de cima. SOT-23, o BC847: B e E "
+         "embaixo, C em cima. SOT-223, o BCP56: terminais B, C, E embaixo, da esquerda para a direita, e a aba larga "
+         "em cima, C. DPAK, o MJD31: B e E embaixo, nos lados, um terminal curto no meio e a aba em cima, ambos C.";
+}
+
+std::string describeTypeNumbers() {
+  std::string out = "Como ler dois códigos de transistores, cada parte do código, em azul, ao lado do seu significado.";
+  for (const auto& g : kTypeNumbers) {
+    out += std::string(" ") + g.code + ":";
+    for (const auto& [part, meaning] : g.parts) out += std::string(" ") + part + ", " + spoken(meaning) + ";";
+    out.back() = '.';
+  }
+  return out;
+}
+
+std::string describeDiodeTest() {
+  return "Desenho de um multímetro na escala de diodo, com a ponta vermelha (positiva) na base e a preta (negativa) "
+         "no emissor de um NPN: a junção base-emissor conduz, e o visor mostra " + val("t60.vbe") + ".";
+}
+
+std::string describeReadingsTable() {
+  std::string out = "Tabela das leituras do multímetro na escala de diodo, entre cada par de terminais, para um NPN e um "
+                    "PNP; as tensões em azul, OL quando a junção não conduz.";
+  for (const Reading& r : readings())
+    out += std::string(" Vermelha em ") + r.red + ", preta em " + r.black + ": NPN " + r.npn + ", PNP " + r.pnp + ".";
+  return out;
+}
+
 }  // namespace
 
 void addTopic13Figures(FigureList& list) {
-  list.add("t57-encapsulamentos.bmp", smallSignalPackages);
-  list.add("t57-potencia.bmp", powerPackages);
-  list.add("t58-montagem.bmp", insulatedMounting);
-  list.add("t58-dissipador.bmp", heatSink);
-  list.add("t59-smd.bmp", smdPackages);
-  list.add("t59-codigos.bmp", typeNumbers);
-  list.add("t60-teste-diodo.bmp", diodeTest);
-  list.add("t60-leituras.bmp", readingsTable);
+  list.add("t57-encapsulamentos.bmp", smallSignalPackages, describeSmallSignalPackages);
+  list.add("t57-potencia.bmp", powerPackages, describePowerPackages);
+  list.add("t58-montagem.bmp", insulatedMounting, describeInsulatedMounting);
+  list.add("t58-dissipador.bmp", heatSink, describeHeatSink);
+  list.add("t59-smd.bmp", smdPackages, describeSmdPackages);
+  list.add("t59-codigos.bmp", typeNumbers, describeTypeNumbers);
+  list.add("t60-teste-diodo.bmp", diodeTest, describeDiodeTest);
+  list.add("t60-leituras.bmp", readingsTable, describeReadingsTable);
 }
 
 }  // namespace apostila::figures
