@@ -11,7 +11,6 @@
 #include "apostila/PageRegistry.h"
 #include "content/DefinitionStore.h"
 #include "content/PictureTwins.h"
-#include "content/TwinSource.h"
 #include "pages/Page.h"
 #include "pages/TopicChains.h"
 #include "ui/Application.h"
@@ -26,11 +25,7 @@ class HeadlessCourse {
   explicit HeadlessCourse(int scale = 1) : desktop({1024 * scale, 768 * scale}, scale) {
     static ui::ScreenTextMeasurer measurer;
     ui::setTextMeasurer(&measurer);
-    // The carried twins, as the program installs them.
-    static const content::BmpTwins twins([](const std::string& pageClass, const std::string& element) {
-      return content::PictureTwins::carried().find(pageClass, element);
-    });
-    content::setTwinSource(&twins);
+    content::PictureTwins::installCarried();  // as the program does
     app = std::make_unique<ui::Application>(desktop, "/usr/games/apostila");
     app->setLanguage("pt_BR.UTF-8");
     app->setFormLoader([](ui::Form& f) { content::DefinitionStore::embedded().loadPage(f); });

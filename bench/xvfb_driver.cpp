@@ -20,6 +20,7 @@
 #include "HeadlessCourse.h"
 #include "apostila/PageRegistry.h"
 #include "content/DefinitionStore.h"
+#include "content/PictureTwins.h"
 #include "pages/CourseRun.h"
 #include "pages/PreparedFrame.h"
 #include "ui/Application.h"
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
   }
   static ui::ScreenTextMeasurer measurer;
   ui::setTextMeasurer(&measurer);
+  content::PictureTwins::installCarried();  // as the program does
 
   std::function<void()> step;
   int waited = 0;

@@ -10,7 +10,6 @@
 #include "apostila/MainIcon.h"
 #include "content/DefinitionStore.h"
 #include "content/PictureTwins.h"
-#include "content/TwinSource.h"
 #include "pages/CourseRun.h"
 #include "pages/PreparedFrame.h"
 #include "ui/Form.h"
@@ -48,13 +47,8 @@ int main() {
   }
   static ui::ScreenTextMeasurer measurer;
   ui::setTextMeasurer(&measurer);
-  // The pictures' twins, for screens of twice the density or more; a picture asks for its twin
-  // only above scale 1, so a start at one to one never opens the carried set.
-  static const content::BmpTwins twins(
-      [](const std::string& pageClass, const std::string& element) {
-        return content::PictureTwins::carried().find(pageClass, element);
-      });
-  content::setTwinSource(&twins);
+  // The pictures' twins, for screens of twice the density or more.
+  content::PictureTwins::installCarried();
   app::CourseLaunch launch;
   launch.programPath = programPath();
   launch.language = platformLanguage();

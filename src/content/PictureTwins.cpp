@@ -10,6 +10,7 @@
 #include "content/ByteReader.h"
 #include "content/ReadError.h"
 #include "content/TwinFormat.h"
+#include "content/TwinSource.h"
 #include "ui/EmbeddedBlob.h"
 
 extern "C" {
@@ -75,6 +76,13 @@ const PictureTwins& PictureTwins::carried() {
     return PictureTwins(apostila_twins[0].bytes());
   }();
   return twins;
+}
+
+void PictureTwins::installCarried() {
+  static const BmpTwins twins([](const std::string& pageClass, const std::string& element) {
+    return carried().find(pageClass, element);
+  });
+  setTwinSource(&twins);
 }
 
 std::string PictureTwins::description(const std::string& pageClass, const std::string& element) const {

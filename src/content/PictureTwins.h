@@ -25,6 +25,10 @@ class PictureTwins {
 
   // The set the program carries; empty where the program was built without one.
   static const PictureTwins& carried();
+  // Makes the carried set the source of twins that pictures ask for above scale 1
+  // (TwinSource.h). Opening the set waits for the first such picture, so a start at one to one
+  // never reads it.
+  static void installCarried();
 
   bool empty() const { return byElement_.empty(); }
   std::size_t size() const { return byElement_.size(); }

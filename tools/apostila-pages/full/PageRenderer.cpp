@@ -6,7 +6,6 @@
 #include "apostila/PageRegistry.h"
 #include "content/DefinitionStore.h"
 #include "content/PictureTwins.h"
-#include "content/TwinSource.h"
 #include "ui/TypeInfo.h"
 #include "ui/text/ScreenTextMeasurer.h"
 
@@ -45,10 +44,7 @@ PageRenderer::PageRenderer(int scale)
   static ui::ScreenTextMeasurer measurer;
   ui::setTextMeasurer(&measurer);
   // Pictures drawn from their carried twins above scale 1, as the program draws them.
-  static const content::BmpTwins twins([](const std::string& pageClass, const std::string& element) {
-    return content::PictureTwins::carried().find(pageClass, element);
-  });
-  content::setTwinSource(&twins);
+  content::PictureTwins::installCarried();
   desktop_.setSimulatedFrame(kFrame);
   app_ = std::make_unique<ui::Application>(desktop_, "apostila");
   app_->setLanguage("pt_BR.UTF-8");
