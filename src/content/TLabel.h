@@ -19,6 +19,7 @@ class TLabel : public ui::Control {
   bool wordWrap() const { return wordWrap_; }
   void setWordWrap(bool v);
   bool transparent() const { return transparent_; }
+  bool opaque() const override { return !transparent_; }  // its colour fills the whole box
   void setTransparent(bool v) { transparent_ = v, invalidate(); }
   TextLayout layout() const { return layout_; }
   void setLayout(TextLayout l) { layout_ = l, invalidate(); }

@@ -11,6 +11,7 @@ class TPanel : public ui::Container {
   explicit TPanel(ui::Component* owner);
   static const ui::TypeInfo kType;
   const ui::TypeInfo& typeInfo() const override { return kType; }
+  bool opaque() const override { return true; }  // frame, bevels, border and face cover it all
 
   PanelBevel bevelOuter() const { return bevelOuter_; }
   void setBevelOuter(PanelBevel b) { bevelOuter_ = b, invalidate(); }

@@ -73,7 +73,13 @@ void Container::invalidate() {
 }
 
 void Container::paintTree(Canvas& canvas) {
+  // The opaque children paint every pixel of their bounds again: the container's own fills
+  // leave those parts to them.
+  const std::size_t mark = canvas.covered();
+  for (const Control* c : controls_)
+    if (c->visible() && c->opaque()) canvas.cover(c->boundsRect().offset(clientOffsetX(), clientOffsetY()));
   paint(canvas);
+  canvas.uncover(mark);
   Canvas::State saved = canvas.state();
   canvas.translate(clientOffsetX(), clientOffsetY());
   for (int pass = 0; pass < 2; ++pass) {

@@ -98,6 +98,9 @@ class Control : public Component {
   Form* form() const;
   // Draws the control in its own coordinates (the canvas is clipped to its rectangle).
   virtual void paint(Canvas&) {}
+  // Whether paint sets every pixel of the bounds whatever lies beneath, so that a parent need
+  // not fill beneath it.
+  virtual bool opaque() const { return false; }
   // Marks the control's rectangle for repainting.
   virtual void invalidate();
 

@@ -105,9 +105,33 @@ Rect Canvas::clipDevice(long long left, long long top, long long right, long lon
   return {static_cast<int>(l), static_cast<int>(t), static_cast<int>(r), static_cast<int>(b)};
 }
 
+void Canvas::cover(const Rect& logical) {
+  const Rect d = toClippedDevice(logical.left, logical.top, logical.right, logical.bottom);
+  if (!d.empty()) covered_.push_back(d);
+}
+
 void Canvas::fillRect(const Rect& r, Rgb color) {
   const Rect d = toClippedDevice(r.left, r.top, r.right, r.bottom);
-  for (int y = d.top; y < d.bottom; ++y) std::fill(rowPtr(y) + d.left, rowPtr(y) + d.right, color);
+  for (int y = d.top; y < d.bottom; ++y) {
+    std::uint32_t* row = rowPtr(y);
+    // Each run from x up to the next cover on this row, then past that cover.
+    for (int x = d.left; x < d.right;) {
+      int end = d.right;
+      bool inside = false;
+      for (const Rect& c : covered_) {
+        if (y < c.top || y >= c.bottom || c.right <= x || c.left >= end) continue;
+        if (c.left <= x) {
+          x = c.right;
+          inside = true;
+          break;
+        }
+        end = c.left;
+      }
+      if (inside) continue;
+      std::fill(row + x, row + end, color);
+      x = end;
+    }
+  }
 }
 
 void Canvas::frameRect(const Rect& r, Rgb color) { edge3D(r, 1, color, color); }

@@ -87,7 +87,17 @@ class Canvas {
     State saved_;
   };
 
+  // --- What a painter above will cover ---------------------------------------------------------
+  // A rectangle (logical, cut to the clip) that something painted later covers whole, pixel
+  // by pixel: fills leave it alone until it is uncovered, so a container does not fill the
+  // parts of its background that its opaque children paint again.
+  //   const auto mark = canvas.covered(); canvas.cover(child); paint(canvas); canvas.uncover(mark);
+  void cover(const Rect& logical);
+  std::size_t covered() const { return covered_.size(); }
+  void uncover(std::size_t mark) { covered_.resize(std::min(mark, covered_.size())); }
+
   // --- Drawing ------------------------------------------------------------------------------
+  // Fills r, except where a cover lies.
   void fillRect(const Rect& r, Rgb color);
   // A one-pixel outline along the inside of r.
   void frameRect(const Rect& r, Rgb color);
@@ -145,6 +155,7 @@ class Canvas {
   int originX_ = 0;
   int originY_ = 0;
   Rect clip_;
+  std::vector<Rect> covered_;  // buffer coordinates
 };
 
 }  // namespace apostila::ui
