@@ -13,6 +13,7 @@
 #include "content/ElementText.h"
 #include "content/TwinSource.h"
 #include "content/TImage.h"
+#include "content/ReadError.h"
 #include "content/TLabel.h"
 #include "content/TPanel.h"
 #include "content/TSpeedButton.h"
@@ -264,6 +265,7 @@ TEST(BmpTwins, DecodedWhenAskedAndKeptOnlyForThePageOnTheScreen) {
     asked.push_back(page + "." + element);
     if (element == "Image1") return bmpFile({"rrbb", "rrbb"});
     if (element == "Broken") return std::vector<std::uint8_t>{'B', 'M', 0, 0};
+    if (element == "Unreadable") throw content::ReadError("Stream read error");
     return std::nullopt;
   });
   const auto first = twins.twin("TForm22", "Image1");
@@ -278,12 +280,13 @@ TEST(BmpTwins, DecodedWhenAskedAndKeptOnlyForThePageOnTheScreen) {
   EXPECT_EQ(twins.twin("TForm22", "Image1"), first);
   EXPECT_EQ(twins.twin("TForm22", "Image2"), nullptr);
   EXPECT_EQ(twins.twin("TForm22", "Broken"), nullptr);
+  EXPECT_EQ(twins.twin("TForm22", "Unreadable"), nullptr);
   EXPECT_EQ(twins.twin("TForm22", "Image2"), nullptr);
-  EXPECT_EQ(asked, (std::vector<std::string>{"TForm22.Image1", "TForm22.Image2", "TForm22.Broken"}));
+  EXPECT_EQ(asked, (std::vector<std::string>{"TForm22.Image1", "TForm22.Image2", "TForm22.Broken", "TForm22.Unreadable"}));
   // Another page lets the first page's twins go: back on the first, it is decoded afresh.
   twins.twin("TForm23", "Image1");
   EXPECT_NE(twins.twin("TForm22", "Image1"), first);
-  EXPECT_EQ(asked.size(), 5u);
+  EXPECT_EQ(asked.size(), 6u);
 }
 
 }  // namespace
