@@ -34,13 +34,14 @@ std::shared_ptr<const ui::ImageSource> BmpTwins::twin(std::string_view pageClass
   for (const auto& [name, image] : decoded_)
     if (name == element) return image;
   std::shared_ptr<const ui::ImageSource> image;
-  if (auto file = find_(pageClass_, std::string(element))) {
-    // A twin that does not decode is drawn without: the picture is enlarged from its own pixels.
-    try {
+  // A twin that cannot be read or decoded is drawn without: the picture is enlarged from its
+  // own pixels.
+  try {
+    if (auto file = find_(pageClass_, std::string(element))) {
       auto owned = std::make_shared<OwnedBmp>(std::move(*file));
       if (owned->width() > 0 && owned->height() > 0) image = std::move(owned);
-    } catch (const ReadError&) {
     }
+  } catch (const ReadError&) {
   }
   decoded_.emplace_back(std::string(element), image);
   return image;

@@ -28,7 +28,9 @@ class TwinSource {
 const TwinSource* twinSource();
 void setTwinSource(const TwinSource* source);
 
-// A source over a store of twins as BMP files: `find` gives a twin's file, or nothing. A twin is
+// A source over a store of twins as BMP files: `find` gives a twin's file, or nothing, and may
+// throw ReadError for a twin it cannot read, as a BMP that does not decode does: such a picture
+// is drawn without its twin. A twin is
 // decoded the first time it is asked for and kept while pictures of the same page class are
 // asked for; asking for another page's picture lets the others go, so that only the twins of
 // the page on the screen stay decoded.

@@ -1,5 +1,5 @@
-// Elements drawn for a screen of device scale 2: lines, bevels and glyph pixel art twice as
-// thick and twice as large (each page pixel a 2 x 2 block), text drawn by its font at twice
+// Elements drawn for a screen of device scale 2 (and 3): lines, bevels and glyph pixel art s
+// times as thick and as large (each page pixel an s x s block), text drawn by its font at twice
 // its size on twice its pen positions, and pictures from their twin or smoothly enlarged.
 #include <gtest/gtest.h>
 
@@ -13,6 +13,7 @@
 #include "content/ElementText.h"
 #include "content/TwinSource.h"
 #include "content/TImage.h"
+#include "content/ReadError.h"
 #include "content/TLabel.h"
 #include "content/TPanel.h"
 #include "content/TSpeedButton.h"
@@ -26,15 +27,14 @@ namespace {
 constexpr Rgb kPanel = 0xF0F0E1, kOlive = 0x808000;
 const ColorKey kKey = {{'.', kPanel}, {'o', kOlive}, {'r', 0xFF0000}, {'F', kFace}, {'H', kHighlight}, {'S', kShadow}};
 
-// A picture written as text, every pixel made a 2 x 2 block: what scale 2 draws where the
+// A picture written as text, every pixel made an s x s block: what scale s draws where the
 // rule is "s times as thick".
-std::vector<std::string> doubled(const std::vector<std::string>& rows) {
+std::vector<std::string> enlarged(const std::vector<std::string>& rows, int s) {
   std::vector<std::string> out;
   for (const std::string& row : rows) {
     std::string wide;
-    for (char c : row) wide += std::string(2, c);
-    out.push_back(wide);
-    out.push_back(wide);
+    for (char c : row) wide += std::string(static_cast<std::size_t>(s), c);
+    for (int i = 0; i < s; ++i) out.push_back(wide);
   }
   return out;
 }
@@ -48,13 +48,13 @@ struct BlockCase {
 
 class AtScale2 : public ::testing::TestWithParam<BlockCase> {};
 
-TEST_P(AtScale2, EveryPagePixelIsATwoByTwoBlock) {
+TEST_P(AtScale2, EveryPagePixelIsABlockOfScaleByScalePixels) {
   const BlockCase& c = GetParam();
   PaintPage page;
   c.build(page);
   const int w = static_cast<int>(c.at1x[0].size()), h = static_cast<int>(c.at1x.size());
   ASSERT_TRUE(ui::test::pixelsAre(page.paint(w, h, 1), c.at1x, kKey));
-  EXPECT_TRUE(ui::test::pixelsAre(page.paint(w, h, 2), doubled(c.at1x), kKey));
+  for (int s : {2, 3}) EXPECT_TRUE(ui::test::pixelsAre(page.paint(w, h, s), enlarged(c.at1x, s), kKey)) << "scale " << s;
 }
 
 content::TPanel* lightPanel(PaintPage& page, int w, int h, content::PanelBevel outer) {
@@ -238,6 +238,14 @@ TEST(PictureAtScale2, ATwinIsDrawnPixelForPixelAndAskedForByPageClassAndElement)
                                   {{'.', kPanel}, {'r', 0xFF0000}, {'w', 0xFFFFFF}}));
   EXPECT_EQ(twins.asked, (std::vector<std::string>{"TForm.Image1"}));
 
+  // At scale 3 the twin is enlarged by half again, its transparent colour still left out: red
+  // at its top left, the panel under its blue bottom row.
+  twins.asked.clear();
+  const ui::Canvas at3 = p.page.paint(6, 2, 3);
+  EXPECT_EQ(twins.asked.size(), 1u);
+  EXPECT_EQ(at3.pixel(3, 0), 0xFF0000u);
+  EXPECT_EQ(at3.pixel(3, 5), kPanel);
+
   // At scale 1 the twin is never looked for; a twin of another size is not used.
   twins.asked.clear();
   p.page.paint(6, 2, 1);
@@ -257,6 +265,7 @@ TEST(BmpTwins, DecodedWhenAskedAndKeptOnlyForThePageOnTheScreen) {
     asked.push_back(page + "." + element);
     if (element == "Image1") return bmpFile({"rrbb", "rrbb"});
     if (element == "Broken") return std::vector<std::uint8_t>{'B', 'M', 0, 0};
+    if (element == "Unreadable") throw content::ReadError("Stream read error");
     return std::nullopt;
   });
   const auto first = twins.twin("TForm22", "Image1");
@@ -271,12 +280,13 @@ TEST(BmpTwins, DecodedWhenAskedAndKeptOnlyForThePageOnTheScreen) {
   EXPECT_EQ(twins.twin("TForm22", "Image1"), first);
   EXPECT_EQ(twins.twin("TForm22", "Image2"), nullptr);
   EXPECT_EQ(twins.twin("TForm22", "Broken"), nullptr);
+  EXPECT_EQ(twins.twin("TForm22", "Unreadable"), nullptr);
   EXPECT_EQ(twins.twin("TForm22", "Image2"), nullptr);
-  EXPECT_EQ(asked, (std::vector<std::string>{"TForm22.Image1", "TForm22.Image2", "TForm22.Broken"}));
+  EXPECT_EQ(asked, (std::vector<std::string>{"TForm22.Image1", "TForm22.Image2", "TForm22.Broken", "TForm22.Unreadable"}));
   // Another page lets the first page's twins go: back on the first, it is decoded afresh.
   twins.twin("TForm23", "Image1");
   EXPECT_NE(twins.twin("TForm22", "Image1"), first);
-  EXPECT_EQ(asked.size(), 5u);
+  EXPECT_EQ(asked.size(), 6u);
 }
 
 }  // namespace

@@ -114,6 +114,14 @@ TEST_P(ScaledDesktop, PointerAndEventsInPagePixels) {
   EXPECT_EQ(seen[1].clientSize, (Size{400, 300}));
   EXPECT_EQ(seen[1].outerSize, (Size{408, 327}));
   EXPECT_EQ(view.geometry(id).outer, (Rect{40, 50, 408, 327}));
+  // One screen pixel more: the part page pixel counts, so that the frame drawn covers it.
+  ASSERT_TRUE(desk.resizeByDesktop(id, {400 * s + 8 * s + 1, 300 * s + 27 * s}));
+  while (auto e = view.pollEvent()) {
+    if (e->type == EventType::Resized) {
+      EXPECT_EQ(e->clientSize, (Size{401, 300}));
+    }
+  }
+  EXPECT_EQ(view.geometry(id).client.width, 401);
 }
 
 TEST_P(ScaledDesktop, AFrameDrawnForTheScreenIsPresentedByPageRectangles) {

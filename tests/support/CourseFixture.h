@@ -51,7 +51,10 @@ inline const content::DefinitionStore& builtDefinitions() {
 
 class Course {
  public:
-  explicit Course(platform::Size screen = platform::HeadlessBackend::kDefaultScreen) : desktop(screen) {
+  // screen: in page pixels; scale: the simulated screen's device scale (its pixels are the
+  // screen's times the scale in each direction).
+  explicit Course(platform::Size screen = platform::HeadlessBackend::kDefaultScreen, int scale = 1)
+      : desktop({screen.width * scale, screen.height * scale}, scale) {
     static ui::ScreenTextMeasurer measurer;
     ui::setTextMeasurer(&measurer);
     app = std::make_unique<ui::Application>(desktop, "/usr/games/apostila");

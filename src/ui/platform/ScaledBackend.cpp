@@ -116,7 +116,9 @@ WindowGeometry ScaledBackend::geometry(WindowId window) const {
   if (!placed_.contains(window)) return g;
   const int s = scale();
   const FrameExtents f = pageFrame(g.frame);
-  const Rect client(over(g.client.origin(), s), Size{g.client.width / s, g.client.height / s});
+  // A client area the learner sized to no whole number of page pixels counts the part pixel as
+  // one: the frame drawn for it covers every screen pixel (the backend cuts what is beyond).
+  const Rect client(over(g.client.origin(), s), Size{ceilDiv(g.client.width, s), ceilDiv(g.client.height, s)});
   const Rect outer(client.x - f.left, client.y - f.top, client.width + f.horizontal(), client.height + f.vertical());
   return {outer, client, f};
 }
@@ -172,7 +174,7 @@ Event ScaledBackend::toPage(Event e) const {
     }
     case EventType::Resized: {
       const FrameExtents f = pageFrame(device_.geometry(e.window).frame);
-      e.clientSize = {e.clientSize.width / s, e.clientSize.height / s};
+      e.clientSize = {ceilDiv(e.clientSize.width, s), ceilDiv(e.clientSize.height, s)};
       e.outerSize = {e.clientSize.width + f.horizontal(), e.clientSize.height + f.vertical()};
       const_cast<Placed&>(it->second).outerSize.reset();
       break;

@@ -10,7 +10,8 @@
 // the whole page pixels it covers. A window sized by its outer size gets a client area of s
 // times (outer size less that frame), and its client area is placed at s times its page
 // position plus that frame, so client areas always start on a whole page pixel and the pointer
-// maps the same way on every window.
+// maps the same way on every window. A client area of no whole number of page pixels (the
+// learner resized it so) counts its part pixel as one, so that the frame drawn covers it.
 //
 // The scale is asked of the device backend the first time it matters, after the first window
 // is made (the SDL backend learns it from the display with its first window). At scale 1
