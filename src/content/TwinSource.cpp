@@ -1,6 +1,8 @@
 // The one installed source of picture twins, and the source over BMP files.
 #include "content/TwinSource.h"
 
+#include <algorithm>
+
 #include "content/Bitmap.h"
 #include "content/ReadError.h"
 
@@ -9,17 +11,29 @@ namespace apostila::content {
 namespace {
 const TwinSource* g_source = nullptr;
 
-// A decoded twin with the file it reads its pixels from.
+// A decoded twin, its pixels converted once when it is decoded: a page is drawn more than once
+// while it is shown (before its window is mapped, and when the server exposes it), and the file's
+// own rows would be converted again for every drawing.
 class OwnedBmp final : public ui::ImageSource {
  public:
-  explicit OwnedBmp(std::vector<std::uint8_t> file) : file_(std::move(file)), bitmap_(Bitmap::decode(file_)) {}
-  int width() const override { return bitmap_.width(); }
-  int height() const override { return bitmap_.height(); }
-  void readRow(int y, int x, int count, std::uint32_t* out) const override { bitmap_.readRow(y, x, count, out); }
+  explicit OwnedBmp(std::vector<std::uint8_t> file) {
+    const Bitmap bitmap = Bitmap::decode(file);
+    width_ = bitmap.width();
+    height_ = bitmap.height();
+    pixels_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
+    for (int y = 0; y < height_; ++y)
+      bitmap.readRow(y, 0, width_, pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_));
+  }
+  int width() const override { return width_; }
+  int height() const override { return height_; }
+  void readRow(int y, int x, int count, std::uint32_t* out) const override {
+    const std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + x;
+    std::copy(row, row + count, out);
+  }
 
  private:
-  std::vector<std::uint8_t> file_;
-  Bitmap bitmap_;
+  int width_ = 0, height_ = 0;
+  std::vector<std::uint32_t> pixels_;
 };
 }  // namespace
 
