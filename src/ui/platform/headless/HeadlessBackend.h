@@ -112,6 +112,8 @@ class HeadlessBackend final : public Backend {
   bool moveByDesktop(WindowId window, Point outer);  // dragged by its title bar
   bool resizeByDesktop(WindowId window, Size outer);
   void terminate();  // SIGTERM, the desktop logging off
+  // A source the layer reads itself (a bus connection) has data: the wait ends with Readable.
+  void sourceReadable() { push(Event::of(EventType::Readable)); }
 
   // ---- What the desktop shows ----
   std::vector<WindowId> windows() const;  // every window not destroyed, in creation order
