@@ -219,7 +219,6 @@ void Bridge::send(DBusConnection* c, DBusMessage* m) {
 
 void Bridge::readable() {
   if (!app_ || !session_) return;
-  ++serving_;
   char buffer[64];
   while (poke_[0] >= 0 && ::read(poke_[0], buffer, sizeof buffer) > 0) {
   }
@@ -227,7 +226,10 @@ void Bridge::readable() {
     more = false;
     if (session_) {
       d_->dbus_connection_read_write(session_, 0);
-      while (DBusMessage* m = d_->dbus_connection_pop_message(session_)) {
+      // A lost session bus ends the connection from inside the loop.
+      while (session_) {
+        DBusMessage* m = d_->dbus_connection_pop_message(session_);
+        if (!m) break;
         more = true;
         handleSession(m);
         d_->dbus_message_unref(m);
@@ -245,7 +247,6 @@ void Bridge::readable() {
     }
   }
   watch();
-  --serving_;
   // What the requests asked the pages to do runs now, after every answer has gone: a click
   // that opens a modal box runs the box's loop from here, and that loop serves the bus.
   if (tree_) {

@@ -75,7 +75,6 @@ class Bridge : public ui::AccessHooks {
   bool isEnabled_ = false, screenReader_ = false;
   int appId_ = 0;
   int poke_[2] = {-1, -1};  // a byte here gives the loop another turn (queued actions)
-  int serving_ = 0;
   int running_ = 0;  // depth of queued actions running (a modal box nests them)
   std::unique_ptr<Tree> tree_;
   std::vector<std::unique_ptr<Tree>> retired_;
