@@ -138,6 +138,23 @@ TEST_F(AccessTree, TheRevealOfTeoria19FollowsItsShowAndHideActions) {
   EXPECT_TRUE(tree.actions(id(element(page, "Label2"))).empty());
 }
 
+TEST_F(AccessTree, TheCircuitLabelsOfQuestions17To20ShowAndHideTheirCircuit) {
+  for (int n = 17; n <= 20; ++n) {
+    auto& q = *static_cast<pages::QuestionPage*>(app::page(64 + n));
+    course.app->showForm(q);
+    course.app->processPending();
+    ASSERT_NE(q.Label7, nullptr) << n;
+    EXPECT_EQ(tree.actions(id(q.Label7)).size(), 2u) << n;
+    EXPECT_FALSE(showing(q.Image2)) << n;
+    act(q.Label7, "show");
+    EXPECT_TRUE(showing(q.Image2)) << n;
+    EXPECT_EQ(tree.role(id(q.Image2)), Role::Image) << n;
+    act(q.Label7, "hide");
+    EXPECT_FALSE(showing(q.Image2)) << n;
+    course.app->hideForm(q);
+  }
+}
+
 TEST_F(AccessTree, AQuestionAnsweredByActionsShowsItsHintBoxAndCountersAndDisablesItsButtons) {
   act(app::formintro->BtnQuestoes, "click");
   auto& q = *static_cast<pages::QuestionPage*>(app::page(65));
