@@ -37,8 +37,27 @@ within 20 status >/dev/null || { echo "access: the bus launcher did not come up"
 pid=$!
 within 20 bash -c 'xwininfo -root -tree | grep -q "O Transistor Bipolar de Junção"' ||
   { echo "access: the start page did not show"; cat "$tmp/err"; exit 1; }
-dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
-  string:org.a11y.Status string:IsEnabled variant:boolean:true >/dev/null
+set_status() {
+  dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.freedesktop.DBus.Properties.Set \
+    string:org.a11y.Status "string:$1" "variant:boolean:$2" >/dev/null
+}
+# Whether the registry lists the course among the desktop's applications.
+listed() {
+  /usr/bin/python3 -c '
+import sys, pyatspi
+d = pyatspi.Registry.getDesktop(0)
+sys.exit(0 if any(d.getChildAtIndex(i) is not None and d.getChildAtIndex(i).name == "apostila"
+                  for i in range(d.childCount)) else 1)' 2>/dev/null
+}
+unlisted() { ! listed; }
+# The program follows the status both ways: on, off, and on again by the screen-reader flag.
+listed && { echo "access: the course is on the bus while the status is off"; exit 1; }
+set_status IsEnabled true
+within 20 listed || { echo "access: the course did not join the bus when the status came on"; cat "$tmp/err"; exit 1; }
+set_status IsEnabled false
+within 20 unlisted || { echo "access: the course stayed on the bus when the status went off"; exit 1; }
+set_status ScreenReaderEnabled true
+within 20 listed || { echo "access: the course did not come back for the screen reader"; cat "$tmp/err"; exit 1; }
 
 walk=0
 timeout 120 /usr/bin/python3 "$here/access_walk.py" || walk=$?
