@@ -56,6 +56,10 @@ const ActionInfo kHide{"hide", "esconder", "Faz o que o mouse faz ao sair do tex
 
 int deviceScale(const ui::Application&) { return 1; }
 
+platform::WindowGeometry screenGeometry(ui::Application& application, platform::WindowId window) {
+  return application.backend().geometry(window);
+}
+
 Tree::Tree(ui::Application& application) : app_(&application) {}
 
 Tree::~Tree() {
@@ -248,7 +252,7 @@ StateSet Tree::states(int id) const {
 ScreenRect Tree::controlExtents(const ui::Control& c) const {
   const ui::Form* f = c.form();
   if (!f || f->windowId() == platform::kNoWindow) return {};
-  const platform::WindowGeometry g = app_->backend().geometry(f->windowId());
+  const platform::WindowGeometry g = screenGeometry(*app_, f->windowId());
   if (&c == f) return {g.outer.x, g.outer.y, g.outer.width, g.outer.height};
   const int s = deviceScale(*app_);
   int x = 0, y = 0;
@@ -257,7 +261,7 @@ ScreenRect Tree::controlExtents(const ui::Control& c) const {
 }
 
 ScreenRect Tree::boxPart(const ui::DialogBox& box, const ui::Rect& r) const {
-  const platform::WindowGeometry g = app_->backend().geometry(box.windowId());
+  const platform::WindowGeometry g = screenGeometry(*app_, box.windowId());
   const int s = deviceScale(*app_);
   return {g.client.x + s * r.left, g.client.y + s * r.top, s * r.width(), s * r.height()};
 }
@@ -267,7 +271,7 @@ ScreenRect Tree::extents(int id) const {
   switch (t.kind) {
     case Kind::Control: return controlExtents(*t.control);
     case Kind::Box: {
-      const platform::WindowGeometry g = app_->backend().geometry(t.box->windowId());
+      const platform::WindowGeometry g = screenGeometry(*app_, t.box->windowId());
       return {g.outer.x, g.outer.y, g.outer.width, g.outer.height};
     }
     case Kind::BoxText: return boxPart(*t.box, t.box->textRect());

@@ -15,6 +15,7 @@
 
 #include "ui/access/Hooks.h"
 #include "ui/canvas/Rect.h"
+#include "ui/platform/Window.h"
 
 namespace apostila::ui {
 class Application;
@@ -71,9 +72,12 @@ struct Notice {
   int child = -1;
 };
 
-// The device scale: page pixels times this are screen pixels. One number read here alone, so
-// that the window layer's scale replaces it in one place when pages are drawn larger.
+// Where the tree meets the screen, in one place each, so that the window layer's device scale
+// is wired here alone when pages are drawn larger: the scale (page pixels times it are screen
+// pixels), and a window's geometry in screen pixels (its client origin is where the page's
+// pixel 0,0 lies). Both read the window layer's backend, whose pixels are the screen's today.
 int deviceScale(const ui::Application& application);
+platform::WindowGeometry screenGeometry(ui::Application& application, platform::WindowId window);
 
 class Tree : public ui::AccessHooks {
  public:
