@@ -137,8 +137,9 @@ class Backend {
   // above also end with one Readable event (no window) when one of `fds` has data or hangs up;
   // the watch then rests until the layer calls this again, after it has read what was there,
   // so that nothing wakes the loop twice for one arrival. An empty list ends the watch. A
-  // backend whose desktop has no such sources ignores it.
-  virtual void watchReadable(std::span<const int> fds) { (void)fds; }
+  // backend whose desktop has no such sources ignores it; one standing over another backend
+  // passes it on (so every backend says which it does).
+  virtual void watchReadable(std::span<const int> fds) = 0;
 };
 
 }  // namespace apostila::platform

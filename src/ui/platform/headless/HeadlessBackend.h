@@ -73,6 +73,8 @@ class HeadlessBackend final : public Backend {
 
   std::optional<Event> pollEvent() override;
   std::optional<Event> waitEvent(std::optional<std::int64_t> deadlineMs) override;
+  // The simulated desktop has no sockets: a test says when a source is readable.
+  void watchReadable(std::span<const int>) override {}
 
   // ---- The simulated learner and desktop ----
 
