@@ -10,6 +10,13 @@
 # APOSTILA_BASELINE_REV names that earlier commit (its start-up driver is built once, from
 # `git archive`, in build-rel-base); APOSTILA_BASELINE_REV= (empty) leaves that yardstick out.
 set -euo pipefail
+# The measured programs get a session bus of their own, as a desktop gives them one (they read
+# its accessibility status), and never the caller's: no bench window reaches the caller's
+# desktop bus or screen reader.
+if [[ -z ${APOSTILA_BENCH_OWN_BUS:-} ]] && command -v dbus-run-session >/dev/null; then
+  export APOSTILA_BENCH_OWN_BUS=1
+  exec env -u DBUS_SESSION_BUS_ADDRESS dbus-run-session -- "$0" "$@" 2> >(grep -v 'Failed to set fd limit' >&2)
+fi
 only=()
 if [[ ${1:-} == --start-up ]]; then
   only=(--start-up)

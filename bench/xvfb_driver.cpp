@@ -15,6 +15,7 @@
 #include <cstring>
 #include <functional>
 #include <iostream>
+#include <memory>
 #include <string_view>
 
 #include "HeadlessCourse.h"
@@ -24,6 +25,7 @@
 #include "pages/CourseRun.h"
 #include "pages/PreparedFrame.h"
 #include "ui/Application.h"
+#include "ui/access/Bridge.h"
 #include "ui/platform/sdl/SdlBackend.h"
 #include "ui/text/ScreenTextMeasurer.h"
 
@@ -49,6 +51,7 @@ int main(int argc, char** argv) {
   int waited = 0;
   int current = 0;
   int pageWindows = 0;
+  std::unique_ptr<access::Bridge> bridge;
   app::CourseLaunch launch;
   launch.programPath = "/usr/games/apostila";
   launch.language = "pt_BR.UTF-8";
@@ -60,6 +63,10 @@ int main(int argc, char** argv) {
     // happens at once.
     if (mode == "startup" && application.exposesSeen() > 0) std::_Exit(0);
     if (order < app::kPageCount) return;
+    // The program follows the desktop's accessibility status from here on (main.cpp): so does
+    // what stands for it, so that the rows below count it.
+    bridge = std::make_unique<access::Bridge>(application);
+    bridge->start();
     if (mode == "built") std::_Exit(0);
     if (mode == "startup") {
       step = [&] {

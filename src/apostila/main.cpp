@@ -11,8 +11,10 @@
 #include "content/DefinitionStore.h"
 #include "content/PictureTwins.h"
 #include "pages/CourseRun.h"
+#include "pages/PageRegistry.h"
 #include "pages/PreparedFrame.h"
 #include "ui/Form.h"
+#include "ui/access/Bridge.h"
 #include "ui/platform/PlatformError.h"
 #include "ui/platform/sdl/SdlBackend.h"
 #include "ui/text/ScreenTextMeasurer.h"
@@ -55,5 +57,13 @@ int main() {
   launch.icon = app::mainIcon()[0] || app::mainIcon()[1] ? app::mainIcon().data() : nullptr;
   launch.loader = [](ui::Form& form) { content::DefinitionStore::embedded().loadPage(form); };
   launch.startPageFrame = app::embeddedStartFrame();
+  // The desktop's accessibility status is read once every page is built, long after the first
+  // frame: a screen reader's first question then finds the whole course.
+  std::unique_ptr<access::Bridge> bridge;
+  launch.betweenPages = [&](ui::Application& application, int order) {
+    if (order != app::kPageCount || bridge) return;
+    bridge = std::make_unique<access::Bridge>(application);
+    bridge->start();
+  };
   return app::runCourse(*backend, launch, std::cerr);
 }

@@ -8,6 +8,7 @@
 #include "ui/DialogBox.h"
 #include "ui/PointerTracker.h"
 #include "ui/Title.h"
+#include "ui/access/Hooks.h"
 #include "ui/canvas/Canvas.h"
 
 namespace apostila::ui {
@@ -28,6 +29,7 @@ Application::Application(platform::Backend& backend, std::string_view programPat
     : backend_(backend), title_(titleFromProgramPath(programPath)), pointer_(std::make_unique<PointerTracker>(*this)) {}
 
 Application::~Application() {
+  if (AccessHooks* a = accessHooks()) a->applicationGone(*this);
   // At the end every window is hidden and the pages go, last created first, without events.
   for (Form* f : forms_) {
     f->onActivate = nullptr;
@@ -96,6 +98,7 @@ void Application::gotFocus(Form& form) {
   focusOnBox_ = false;
   if (old && old->onDeactivate) guarded([&] { old->onDeactivate(old); });
   focused_ = &form;
+  if (AccessHooks* a = accessHooks()) a->pageActivated(&form, old);
   if (form.onActivate) guarded([&] { form.onActivate(&form); });
 }
 
@@ -262,7 +265,9 @@ int Application::runBox(std::unique_ptr<DialogBox> box, bool disablesOthers, boo
   for (Form* f : forms_) f->active_ = false;
   boxes_.push_back(box.get());
   box->show();
+  if (AccessHooks* a = accessHooks()) a->boxOpened(*box);
   runLoop([&] { return box->result().has_value(); }, idle);
+  if (AccessHooks* a = accessHooks()) a->boxClosing(*box);
   box->hide();
   boxes_.pop_back();
   for (Form* f : disabled) f->windowEnabled_ = true;
@@ -338,7 +343,8 @@ void Application::handleStartupEvents() {
 
 bool Application::waitsForStartup(const platform::Event& e) const {
   using platform::EventType;
-  if (e.type == EventType::Terminate || e.type == EventType::Expose) return false;
+  // A bus request is answered at once; what it asks the pages to do is queued by the bridge.
+  if (e.type == EventType::Terminate || e.type == EventType::Expose || e.type == EventType::Readable) return false;
   // A close request always waits: the close handler may lead anywhere.
   if (e.type == EventType::CloseRequest || e.type == EventType::AppCloseRequest) return true;
   for (const DialogBox* box : boxes_)
@@ -451,6 +457,10 @@ void Application::dispatch(const platform::Event& e) {
       pointer_->endHint();
       break;
     default: break;
+  }
+  if (e.type == EventType::Readable) {
+    if (AccessHooks* a = accessHooks()) a->readable();
+    return;
   }
   if (e.type == EventType::Terminate) {
     // The desktop is logging off: end without asking.

@@ -37,6 +37,9 @@ class Application : public Component {
 
   // The desktop in page pixels.
   platform::Backend& backend() { return backend_; }
+  // The same desktop in screen pixels, for what speaks to the desktop's own tools (a screen
+  // reader's review finds elements by screen position).
+  platform::Backend& screenBackend() { return backend_.device(); }
   // Screen pixels per page pixel; known once the first window is made.
   int deviceScale() const { return backend_.scale(); }
   const std::string& title() const { return title_; }

@@ -4,6 +4,7 @@
 #include "ui/Container.h"
 #include "ui/Form.h"
 #include "ui/PropertyBuilders.h"
+#include "ui/access/Hooks.h"
 
 namespace apostila::ui {
 
@@ -80,6 +81,7 @@ void Control::setCaption(const std::string& text) {
   captionChanged();
   adjustSize();
   invalidate();
+  if (AccessHooks* a = accessHooks()) a->captionChanged(*this);
 }
 
 void Control::setVisible(bool v) {
@@ -90,6 +92,7 @@ void Control::setVisible(bool v) {
   if (v) invalidate();
   stateChanged();
   if (parent_ && align_ != Align::alNone) parent_->requestArrange();
+  if (AccessHooks* a = accessHooks()) a->visibilityChanged(*this);
 }
 
 void Control::setEnabled(bool v) {
@@ -97,6 +100,7 @@ void Control::setEnabled(bool v) {
   enabled_ = v;
   invalidate();
   stateChanged();
+  if (AccessHooks* a = accessHooks()) a->enabledChanged(*this);
 }
 
 void Control::setColor(TColor c) {

@@ -44,6 +44,8 @@ class DialogBox {
   // Handles an event of its own window. Returns true when it used it.
   bool handle(const platform::Event& event);
   std::optional<int> result() const { return result_; }
+  // Chooses the button as a click on it would (an assistive technology's action).
+  void press(std::size_t index) { choose(static_cast<int>(index)); }
   const DialogDesc& desc() const { return desc_; }
   // Paints and presents what changed.
   void refresh();

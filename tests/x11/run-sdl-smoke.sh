@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Runs a test program on an X server of its own: Xvfb on a display number it picks itself,
 # with openbox ("openbox"), icewm ("icewm", a window manager with a task bar) or without a
-# window manager ("none"). The caller's display is never used. Exit 77 (skipped) when a tool is
-# missing. APOSTILA_XVFB_SCREEN sets the screen (default 1024x768x24).
+# window manager ("none"), and a session bus of its own (dbus-run-session), so that neither the
+# caller's display nor the caller's desktop bus (its screen reader, its accessibility bus) ever
+# sees a test window. Exit 77 (skipped) when a tool is missing. APOSTILA_XVFB_SCREEN sets the
+# screen (default 1024x768x24).
 set -euo pipefail
 bin=$1
 wm=${2:-openbox}
 
-need=(Xvfb xwininfo xdotool import)
+need=(Xvfb xwininfo xdotool import dbus-run-session)
 [[ $wm != none ]] && need+=("$wm" wmctrl)
 for tool in "${need[@]}"; do
   if ! command -v "$tool" >/dev/null; then
@@ -43,6 +45,8 @@ export DISPLAY=$display APOSTILA_X11_TEST_DISPLAY=$display APOSTILA_X11_WM=$wm
 # Keep the tools away from the user's own settings.
 export HOME=$tmp XDG_CONFIG_HOME=$tmp/config XDG_CACHE_HOME=$tmp/cache
 unset XAUTHORITY
+# The private bus comes from dbus-run-session below; nothing may reach the caller's.
+unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 
 if [[ $wm != none ]]; then
   case $wm in
@@ -59,4 +63,4 @@ if [[ $wm != none ]]; then
   wmctrl -m >/dev/null 2>&1 || { echo "sdl_smoke: $wm did not start:"; cat "$tmp/wm.log"; exit 1; }
 fi
 
-"$bin" "${@:3}"
+dbus-run-session -- "$bin" "${@:3}"

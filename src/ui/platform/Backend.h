@@ -139,6 +139,14 @@ class Backend {
   // (nothing at the deadline). Without a deadline it blocks until an event comes. Waiting
   // uses no processor time; the layer owns its timers and passes the earliest as deadline.
   virtual std::optional<Event> waitEvent(std::optional<std::int64_t> deadlineMs) = 0;
+
+  // Other sources of input read by the layer itself (a bus connection's socket). The waits
+  // above also end with one Readable event (no window) when one of `fds` has data or hangs up;
+  // the watch then rests until the layer calls this again, after it has read what was there,
+  // so that nothing wakes the loop twice for one arrival. An empty list ends the watch. A
+  // backend whose desktop has no such sources ignores it; one standing over another backend
+  // passes it on (so every backend says which it does).
+  virtual void watchReadable(std::span<const int> fds) = 0;
 };
 
 }  // namespace apostila::platform

@@ -29,6 +29,7 @@ const char* typeName(EventType t) {
     case EventType::AppMinimized: return "AppMinimized";
     case EventType::AppRestored: return "AppRestored";
     case EventType::Terminate: return "Terminate";
+    case EventType::Readable: return "Readable";
   }
   return "?";
 }

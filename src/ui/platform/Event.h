@@ -48,6 +48,7 @@ enum class EventType : std::uint8_t {
   AppMinimized,      // the task-bar entry was minimised: the whole program goes off the screen
   AppRestored,       // the task-bar entry was restored from minimised: the program comes back
   Terminate,         // end now, without asking: SIGTERM, the desktop logging off
+  Readable,          // a source given to Backend::watchReadable has something to read
 };
 
 struct Event {

@@ -58,6 +58,7 @@ class ScaledBackend final : public Backend {
   bool isMinimized(WindowId window) const override { return device_.isMinimized(window); }
   WindowId focusedWindow() const override { return device_.focusedWindow(); }
   std::vector<WindowId> stackingOrder() const override { return device_.stackingOrder(); }
+  void watchReadable(std::span<const int> fds) override { device_.watchReadable(fds); }
 
   Point pointerPosition() const override;
   WindowId windowUnderPointer() const override { return device_.windowUnderPointer(); }

@@ -77,6 +77,8 @@ class HeadlessBackend final : public Backend {
 
   std::optional<Event> pollEvent() override;
   std::optional<Event> waitEvent(std::optional<std::int64_t> deadlineMs) override;
+  // The simulated desktop has no sockets: a test says when a source is readable.
+  void watchReadable(std::span<const int>) override {}
 
   // ---- The simulated learner and desktop ----
 
@@ -116,6 +118,8 @@ class HeadlessBackend final : public Backend {
   bool moveByDesktop(WindowId window, Point outer);  // dragged by its title bar
   bool resizeByDesktop(WindowId window, Size outer);
   void terminate();  // SIGTERM, the desktop logging off
+  // A source the layer reads itself (a bus connection) has data: the wait ends with Readable.
+  void sourceReadable() { push(Event::of(EventType::Readable)); }
 
   // ---- What the desktop shows ----
   std::vector<WindowId> windows() const;  // every window not destroyed, in creation order

@@ -44,10 +44,11 @@ bool SdlBackend::prepareSdl() {
 }
 
 SdlBackend::SdlBackend() {
-  terminateEvent_ = SDL_RegisterEvents(1);
+  terminateEvent_ = SDL_RegisterEvents(2);
   if (terminateEvent_ == static_cast<Uint32>(-1)) throwSdlError("SDL_RegisterEvents");
+  readableEvent_ = terminateEvent_ + 1;
   SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);  // the task-bar entry's messages, windows destroyed
-  signals_ = std::make_unique<SignalWatcher>(terminateEvent_);
+  signals_ = std::make_unique<SignalWatcher>(terminateEvent_, readableEvent_);
   g_alive = true;
 }
 
@@ -433,6 +434,8 @@ std::optional<Event> SdlBackend::waitEvent(std::optional<std::int64_t> deadlineM
   }
 }
 
+void SdlBackend::watchReadable(std::span<const int> fds) { signals_->watch(fds); }
+
 Event SdlBackend::pointerEvent(EventType type, WindowId window, int x, int y) const {
   Event e = Event::of(type, window);
   e.client = {x, y};
@@ -446,6 +449,10 @@ Event SdlBackend::pointerEvent(EventType type, WindowId window, int x, int y) co
 void SdlBackend::translate(const SDL_Event& event) {
   if (event.type == terminateEvent_ || event.type == SDL_QUIT) {
     pending_.push_back(Event::of(EventType::Terminate));
+    return;
+  }
+  if (event.type == readableEvent_) {
+    pending_.push_back(Event::of(EventType::Readable));
     return;
   }
   switch (event.type) {

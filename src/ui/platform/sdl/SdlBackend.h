@@ -64,6 +64,7 @@ class SdlBackend final : public Backend {
 
   std::optional<Event> pollEvent() override;
   std::optional<Event> waitEvent(std::optional<std::int64_t> deadlineMs) override;
+  void watchReadable(std::span<const int> fds) override;
 
   // Whether a window manager runs on the display (frames, task bar, close requests).
   bool hasWindowManager() const { return x11_ && x11_->hasWindowManager(); }
@@ -110,6 +111,7 @@ class SdlBackend final : public Backend {
   bool prepared_ = prepareSdl();
   SdlVideo video_;  // SDL is up for everything below
   Uint32 terminateEvent_ = 0;
+  Uint32 readableEvent_ = 0;
   std::unique_ptr<SignalWatcher> signals_;
   std::unique_ptr<X11Desktop> x11_;  // from the first window on
   std::map<WindowId, Native> windows_;

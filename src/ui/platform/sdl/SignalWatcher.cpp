@@ -31,13 +31,15 @@ void makePipe(int fds[2]) {
 
 }  // namespace
 
-SignalWatcher::SignalWatcher(Uint32 eventType) : eventType_(eventType) {
+SignalWatcher::SignalWatcher(Uint32 eventType, Uint32 readableEventType)
+    : eventType_(eventType), readableEventType_(readableEventType) {
   makePipe(pipe_);
   try {
     makePipe(stop_);
+    makePipe(rearm_);
   } catch (...) {
-    ::close(pipe_[0]);
-    ::close(pipe_[1]);
+    for (int fd : {pipe_[0], pipe_[1], stop_[0], stop_[1]})
+      if (fd >= 0) ::close(fd);
     throw;
   }
   g_writeEnd = pipe_[1];
@@ -55,13 +57,42 @@ SignalWatcher::~SignalWatcher() {
   const char byte = 1;
   [[maybe_unused]] auto n = ::write(stop_[1], &byte, 1);
   thread_.join();
-  for (int fd : {pipe_[0], pipe_[1], stop_[0], stop_[1]}) ::close(fd);
+  for (int fd : {pipe_[0], pipe_[1], stop_[0], stop_[1], rearm_[0], rearm_[1]}) ::close(fd);
 }
 
+void SignalWatcher::watch(std::span<const int> fds) {
+  {
+    std::lock_guard lock(mutex_);
+    watched_.assign(fds.begin(), fds.end());
+  }
+  const char byte = 1;
+  [[maybe_unused]] auto n = ::write(rearm_[1], &byte, 1);
+}
+
+namespace {
+void push(Uint32 type) {
+  SDL_Event event = {};
+  event.type = type;
+  // Thread-safe, and wakes a blocked SDL_WaitEvent. A full queue drains: try again.
+  for (int attempt = 0; attempt < 200 && SDL_PushEvent(&event) < 0; ++attempt) SDL_Delay(10);
+}
+
+void drain(int fd) {
+  char buffer[16];
+  while (::read(fd, buffer, sizeof buffer) > 0) {
+  }
+}
+}  // namespace
+
 void SignalWatcher::run() {
-  pollfd fds[2] = {{pipe_[0], POLLIN, 0}, {stop_[0], POLLIN, 0}};
+  std::vector<pollfd> fds;
   for (;;) {
-    if (::poll(fds, 2, -1) < 0) {
+    fds = {{pipe_[0], POLLIN, 0}, {stop_[0], POLLIN, 0}, {rearm_[0], POLLIN, 0}};
+    {
+      std::lock_guard lock(mutex_);
+      for (int fd : watched_) fds.push_back({fd, POLLIN, 0});
+    }
+    if (::poll(fds.data(), fds.size(), -1) < 0) {
       if (errno == EINTR) continue;
       return;
     }
@@ -70,12 +101,18 @@ void SignalWatcher::run() {
       char buffer[16];
       bool got = false;
       while (::read(pipe_[0], buffer, sizeof buffer) > 0) got = true;
-      if (got) {
-        SDL_Event event = {};
-        event.type = eventType_;
-        // Thread-safe, and wakes a blocked SDL_WaitEvent. A full queue drains: try again.
-        for (int attempt = 0; attempt < 200 && SDL_PushEvent(&event) < 0; ++attempt) SDL_Delay(10);
+      if (got) push(eventType_);
+    }
+    if (fds[2].revents != 0) drain(rearm_[0]);
+    bool ready = false;
+    for (std::size_t i = 3; i < fds.size(); ++i) ready = ready || fds[i].revents != 0;
+    if (ready) {
+      // Report once and rest: the socket stays readable until the loop reads it.
+      {
+        std::lock_guard lock(mutex_);
+        watched_.clear();
       }
+      push(readableEventType_);
     }
   }
 }
