@@ -34,6 +34,7 @@ namespace apostila {
 namespace {
 
 using figures::QuizCircuits;
+using testing::numbersIn;
 using testing::readShown;
 using testing::Shown;
 using testing::valuesFile;
@@ -534,38 +535,6 @@ std::map<std::string, double> recomputed() {
   }
   r.merge(testing::biasExercisesRecomputed());  // topic 10, the worked bias exercises
   return r;
-}
-
-// The numbers of a caption, each with the unit that follows it: "IC ≈ 2,4 mA e VCE ≈ 6,7 V"
-// gives "2,4 mA" and "6,7 V". Digits inside a name (RB1, VCE(sat)) are not numbers.
-std::vector<std::string> numbersIn(const std::string& caption) {
-  std::vector<std::string> out;
-  std::size_t i = 0;
-  while (i < caption.size()) {
-    const unsigned char c = static_cast<unsigned char>(caption[i]);
-    const bool startsNumber = std::isdigit(c) && (i == 0 || !std::isalnum(static_cast<unsigned char>(caption[i - 1])));
-    if (!startsNumber) {
-      ++i;
-      continue;
-    }
-    std::size_t j = i;
-    while (j < caption.size() && (std::isdigit(static_cast<unsigned char>(caption[j])) ||
-                                  (caption[j] == ',' && j + 1 < caption.size() &&
-                                   std::isdigit(static_cast<unsigned char>(caption[j + 1])))))
-      ++j;
-    std::string token = caption.substr(i, j - i);
-    if (j < caption.size() && caption[j] == ' ')
-      for (const auto& [u, scale] : testing::printedUnits())
-        if (caption.compare(j + 1, u.size(), u) == 0 &&
-            (j + 1 + u.size() == caption.size() || !std::isalnum(static_cast<unsigned char>(caption[j + 1 + u.size()])))) {
-          token += " " + u;
-          j += 1 + u.size();
-          break;
-        }
-    out.push_back(token);
-    i = j;
-  }
-  return out;
 }
 
 TEST(ComputedValues, TheCaptionScannerFindsNumbersWithTheirUnits) {

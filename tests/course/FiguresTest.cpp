@@ -166,38 +166,7 @@ std::vector<std::string> numbersSaid(std::string text) {
       const std::size_t end = text.find(". ", at);
       text.erase(at, (end == std::string::npos ? text.size() : end) - at);
     }
-  auto letter = [&](std::size_t i) { return i < text.size() && std::isalpha(static_cast<unsigned char>(text[i])); };
-  std::vector<std::string> out;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    const bool named = i > 0 && (std::isalnum(static_cast<unsigned char>(text[i - 1])) ||
-                                 (text[i - 1] == '-' && i > 1 && letter(i - 2)));
-    if (!std::isdigit(c) || named) {
-      ++i;
-      continue;
-    }
-    std::size_t j = i;
-    while (j < text.size() && (std::isdigit(static_cast<unsigned char>(text[j])) ||
-                               (text[j] == ',' && j + 1 < text.size() && std::isdigit(static_cast<unsigned char>(text[j + 1])))))
-      ++j;
-    if (letter(j)) {  // "2N", "547B": part of a name
-      while (j < text.size() && std::isalnum(static_cast<unsigned char>(text[j]))) ++j;
-      i = j;
-      continue;
-    }
-    std::string token = text.substr(i, j - i);
-    if (j < text.size() && text[j] == ' ')
-      for (const auto& [u, scale] : testing::printedUnits())
-        if (text.compare(j + 1, u.size(), u) == 0 && !letter(j + 1 + u.size())) {
-          token += " " + u;
-          j += 1 + u.size();
-          break;
-        }
-    out.push_back(token);
-    i = j;
-  }
-  return out;
+  return testing::numbersIn(text, true);
 }
 
 TEST(Figures, TheDescriptionScanKeepsNumbersAndSkipsNamesAndAxes) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -33,6 +34,39 @@ std::map<std::string, std::string> valuesFile() {
   std::map<std::string, std::string> out;
   for (std::string line; std::getline(in, line);)
     if (const std::size_t tab = line.find('\t'); tab != std::string::npos) out[line.substr(0, tab)] = line.substr(tab + 1);
+  return out;
+}
+
+std::vector<std::string> numbersIn(const std::string& text, bool partNames) {
+  auto letter = [&](std::size_t i) { return i < text.size() && std::isalpha(static_cast<unsigned char>(text[i])); };
+  auto alnum = [&](std::size_t i) { return i < text.size() && std::isalnum(static_cast<unsigned char>(text[i])); };
+  auto digit = [&](std::size_t i) { return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); };
+  std::vector<std::string> out;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const bool named = i > 0 && (alnum(i - 1) || (partNames && text[i - 1] == '-' && i > 1 && letter(i - 2)));
+    if (!digit(i) || named) {
+      ++i;
+      continue;
+    }
+    std::size_t j = i;
+    while (digit(j) || (j < text.size() && text[j] == ',' && digit(j + 1))) ++j;
+    if (partNames && letter(j)) {  // "2N", "547B": part of a name
+      while (alnum(j)) ++j;
+      i = j;
+      continue;
+    }
+    std::string token = text.substr(i, j - i);
+    if (j < text.size() && text[j] == ' ')
+      for (const auto& [u, scale] : printedUnits())
+        if (text.compare(j + 1, u.size(), u) == 0 && !alnum(j + 1 + u.size())) {
+          token += " " + u;
+          j += 1 + u.size();
+          break;
+        }
+    out.push_back(token);
+    i = j;
+  }
   return out;
 }
 

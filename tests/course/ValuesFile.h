@@ -22,6 +22,11 @@ struct Shown {
 };
 Shown readShown(const std::string& text);
 
+// The numbers of a text, each with the unit that follows it: "IC ≈ 2,4 mA e VCE ≈ 6,7 V" gives
+// "2,4 mA" and "6,7 V". Digits inside a name (RB1, VCE(sat)) are not numbers; with partNames,
+// neither are those of a part's name ("TO-92", "2N2222A", "BC547B").
+std::vector<std::string> numbersIn(const std::string& text, bool partNames = false);
+
 // The units the course prints after a number and a space, longest first (so that "mA" is
 // found before "A"), each with its scale to the SI unit.
 const std::vector<std::pair<std::string, double>>& printedUnits();
