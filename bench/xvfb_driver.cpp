@@ -6,8 +6,9 @@
 //            whether the other pages are built by then or not;
 //   built    ends as soon as the last page is built;
 //   tour     visits every page once through the pages' own transition, prints the peak
-//            resident set ("peak_rss_kb N") and the page windows made after start-up
-//            ("page_windows_after_startup N"), and ends.
+//            resident set ("peak_rss_kb N"), the page windows made after start-up
+//            ("page_windows_after_startup N") and the device scale it drew at
+//            ("device_scale N"), and ends.
 // Each ends with _Exit, so that what is measured stops where the ending says.
 #include <algorithm>
 #include <cstdio>
@@ -83,7 +84,8 @@ int main(int argc, char** argv) {
         application.paintPending();
         current = next;
         if (current == 0) {
-          std::printf("page_windows_after_startup %d\npeak_rss_kb %ld\n", pageWindows, bench::resident().peakKb);
+          std::printf("page_windows_after_startup %d\npeak_rss_kb %ld\ndevice_scale %d\n", pageWindows,
+                      bench::resident().peakKb, application.deviceScale());
           std::fflush(stdout);
           std::_Exit(0);
         }
