@@ -33,13 +33,19 @@ double rounded(double value, const std::string& unit, int decimals) {
   return std::round(value * k) / k;
 }
 
-// A computed result as a learner writes it down, to three significant figures, and the value so
-// rounded, which the next step starts from: every printed step then holds for the printed
-// numbers. Rounding that carries into a new digit (9,996 -> 10,0) drops a decimal.
+// The decimals a computed result is written down with: three significant figures, and no more
+// than most. Rounding that carries into a new digit (9,996 -> 10,0) drops a decimal.
+int shownDecimals(double value, const std::string& unit, int most = 6) {
+  int decimals = std::min(most, threeFigures(value, unit));
+  if (decimals > 0 && threeFigures(rounded(value, unit, decimals), unit) < decimals) --decimals;
+  return decimals;
+}
+
+// A computed result as a learner writes it down, and the value so rounded, which the next step
+// starts from: every printed step then holds for the printed numbers.
 double result(ValueTable& t, const std::string& name, double value, const std::string& unit) {
-  int decimals = threeFigures(value, unit);
-  double r = rounded(value, unit, decimals);
-  if (decimals > 0 && threeFigures(r, unit) < decimals) r = rounded(value, unit, --decimals);
+  const int decimals = shownDecimals(value, unit);
+  const double r = rounded(value, unit, decimals);
   t.add(name, r, unit, decimals);
   return r;
 }
@@ -51,10 +57,7 @@ double step(ValueTable& t, const std::string& name, Op op, const std::vector<std
             const std::string& unit, int mostDecimals = 6) {
   std::vector<double> values;
   for (const std::string& o : operands) values.push_back(t.printed(o));
-  const double value = workedFrom(op, values);
-  int decimals = std::min(mostDecimals, threeFigures(value, unit));
-  if (decimals > 0 && threeFigures(rounded(value, unit, decimals), unit) < decimals) --decimals;
-  t.work(name, op, operands, unit, decimals);
+  t.work(name, op, operands, unit, shownDecimals(workedFrom(op, values), unit, mostDecimals));
   return t.shown(name);
 }
 
