@@ -19,12 +19,15 @@ using namespace apostila::figures;
 
 int main(int argc, char** argv) {
   const std::string first = argc > 1 ? argv[1] : "";
-  if (argc != 2 && !(argc == 3 && first == "--parts")) {
+  // A first argument that starts with a dash is an option we do not have, never a directory to
+  // fill ("--help" once became one).
+  const bool parts = argc == 3 && first == "--parts";
+  if (!parts && (argc != 2 || first.empty() || first[0] == '-')) {
     std::cerr << "usage: apostila-figures OUTDIR\n       apostila-figures --parts FILE\n";
     return 2;
   }
   try {
-    if (first == "--parts") {
+    if (parts) {
       writeFile(argv[2], partsSheet());
       return 0;
     }
