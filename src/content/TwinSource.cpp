@@ -11,29 +11,20 @@ namespace apostila::content {
 namespace {
 const TwinSource* g_source = nullptr;
 
-// A decoded twin, its pixels converted once when it is decoded: a page is drawn more than once
-// while it is shown (before its window is mapped, and when the server exposes it), and the file's
-// own rows would be converted again for every drawing.
-class OwnedBmp final : public ui::ImageSource {
+// A decoded twin: the file's bytes and the bitmap read in place from them. Rows are converted
+// as the canvas asks for them, straight into the page's buffer: a page is drawn once when it is
+// shown (a lost window is presented again from the buffer), so converting the whole twin up
+// front would only add a copy of it.
+class DecodedTwin final : public ui::ImageSource {
  public:
-  explicit OwnedBmp(std::vector<std::uint8_t> file) {
-    const Bitmap bitmap = Bitmap::decode(file);
-    width_ = bitmap.width();
-    height_ = bitmap.height();
-    pixels_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
-    for (int y = 0; y < height_; ++y)
-      bitmap.readRow(y, 0, width_, pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_));
-  }
-  int width() const override { return width_; }
-  int height() const override { return height_; }
-  void readRow(int y, int x, int count, std::uint32_t* out) const override {
-    const std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + x;
-    std::copy(row, row + count, out);
-  }
+  explicit DecodedTwin(std::vector<std::uint8_t> file) : file_(std::move(file)), bitmap_(Bitmap::decode(file_)) {}
+  int width() const override { return bitmap_.width(); }
+  int height() const override { return bitmap_.height(); }
+  void readRow(int y, int x, int count, std::uint32_t* out) const override { bitmap_.readRow(y, x, count, out); }
 
  private:
-  int width_ = 0, height_ = 0;
-  std::vector<std::uint32_t> pixels_;
+  std::vector<std::uint8_t> file_;  // before bitmap_, which reads from it
+  Bitmap bitmap_;
 };
 }  // namespace
 
@@ -52,7 +43,7 @@ std::shared_ptr<const ui::ImageSource> BmpTwins::twin(std::string_view pageClass
   // own pixels.
   try {
     if (auto file = find_(pageClass_, std::string(element))) {
-      auto owned = std::make_shared<OwnedBmp>(std::move(*file));
+      auto owned = std::make_shared<DecodedTwin>(std::move(*file));
       if (owned->width() > 0 && owned->height() > 0) image = std::move(owned);
     }
   } catch (const ReadError&) {

@@ -117,7 +117,13 @@ void Application::showForm(Form& form) {
     // At start-up the first frame waits for the Expose that mapping the window brings: what is
     // put on a window before the server maps it is lost there, and drawing it first would only
     // put off the map.
-    if (!starting_) paintPending();
+    if (!starting_) {
+      // Drawn now, presented once the window is on the screen: pixels put on a window that is
+      // not mapped yet are lost there, so presenting them twice would only copy them twice.
+      unmapped_ = &form;
+      paintPending();
+      unmapped_ = nullptr;
+    }
     backend_.show(form.windowId_);
     updateTaskbar();
   } else if (form.minimized_) {
@@ -396,37 +402,70 @@ bool Application::step(bool idle, bool wait) {
 void Application::idleStep() { pointer_->idle(); }
 
 void Application::paintPending() {
-  for (Form* f : forms_) {
-    if (f->dirty_.empty() || f->windowId_ == platform::kNoWindow) continue;
-    platform::WindowGeometry g = backend_.geometry(f->windowId_);
-    const int w = std::max(0, g.client.width), h = std::max(0, g.client.height);
-    if (f->paintedW_ != w || f->paintedH_ != h) {
-      // A new client size: the whole page is drawn again at it.
-      f->paintedW_ = w;
-      f->paintedH_ = h;
-      f->dirty_ = {Rect::ofSize(0, 0, w, h)};
-    }
-    f->updateScrollBars(w, h);
-    if (!f->visible()) continue;
-    const int s = backend_.scale();
-    if (f == mainForm_ && prepared_.pixels && s == 1 && presentPrepared(*f, w, h)) continue;
-    // Drawn for the device: s times the client area the page sees, in each direction.
-    const int dw = w * s, dh = h * s;
-    const std::size_t need = static_cast<std::size_t>(dw) * static_cast<std::size_t>(dh);
-    if (frame_.size() < need) frame_.resize(need);
-    Canvas canvas(frame_.data(), dw, dh, dw, s);
-    std::vector<platform::Rect> changed;
-    for (const Rect& r : f->dirty_) {
-      Rect area = r.intersect(Rect::ofSize(0, 0, w, h));
-      if (area.empty()) continue;
-      canvas.resetClip();
-      canvas.clipTo(area);
-      f->paintTree(canvas);
-      changed.push_back({area.left, area.top, area.width(), area.height()});
-    }
-    f->dirty_.clear();
-    if (!changed.empty()) backend_.present(f->windowId_, platform::PixelView{frame_.data(), dw, dh, dw}, changed);
+  // The page the buffer holds goes first, before drawing another page overwrites what it holds.
+  Form* held = nullptr;
+  for (Form* f : forms_)
+    if (f == frameHolds_) held = f;
+  if (held) paintForm(held);
+  for (Form* f : forms_)
+    if (f != held) paintForm(f);
+}
+
+void Application::paintForm(Form* f) {
+  if ((f->dirty_.empty() && !f->exposed_) || f->windowId_ == platform::kNoWindow) return;
+  platform::WindowGeometry g = backend_.geometry(f->windowId_);
+  const int w = std::max(0, g.client.width), h = std::max(0, g.client.height);
+  const Rect whole = Rect::ofSize(0, 0, w, h);
+  if (f->paintedW_ != w || f->paintedH_ != h || (f->exposed_ && frameHolds_ != f)) {
+    // A new client size, or lost pixels that the buffer no longer holds: the whole page is
+    // drawn again.
+    f->paintedW_ = w;
+    f->paintedH_ = h;
+    f->dirty_ = {whole};
   }
+  f->updateScrollBars(w, h);
+  if (!f->visible()) {
+    f->exposed_ = false;
+    return;
+  }
+  const int s = backend_.scale();
+  if (f == mainForm_ && prepared_.pixels && s == 1 && presentPrepared(*f, w, h)) {
+    f->exposed_ = false;
+    if (frameHolds_ == f) frameHolds_ = nullptr;
+    return;
+  }
+  // Drawn for the device: s times the client area the page sees, in each direction.
+  const int dw = w * s, dh = h * s;
+  const std::size_t need = static_cast<std::size_t>(dw) * static_cast<std::size_t>(dh);
+  if (frame_.size() < need) frame_.resize(need);
+  Canvas canvas(frame_.data(), dw, dh, dw, s);
+  std::vector<platform::Rect> changed;
+  bool drewWhole = false;
+  for (const Rect& r : f->dirty_) {
+    Rect area = r.intersect(whole);
+    if (area.empty()) continue;
+    canvas.resetClip();
+    canvas.clipTo(area);
+    f->paintTree(canvas);
+    drewWhole = drewWhole || area == whole;
+    changed.push_back({area.left, area.top, area.width(), area.height()});
+  }
+  f->dirty_.clear();
+  // Part of one page drawn over what the buffer held of another leaves it holding neither.
+  if (drewWhole)
+    frameHolds_ = f;
+  else if (!changed.empty() && frameHolds_ != f)
+    frameHolds_ = nullptr;
+  if (f == unmapped_ && frameHolds_ == f) {
+    // Presented whole with the next paint, which the map's Expose brings or which comes anyway.
+    f->exposed_ = true;
+    return;
+  }
+  if (f->exposed_) {
+    f->exposed_ = false;
+    if (!whole.empty()) changed = {{0, 0, w, h}};
+  }
+  if (!changed.empty()) backend_.present(f->windowId_, platform::PixelView{frame_.data(), dw, dh, dw}, changed);
 }
 
 // The prepared frame serves the first paint only: whatever happens to the page after it is
@@ -491,7 +530,11 @@ void Application::dispatch(const platform::Event& e) {
       if (form->windowEnabled_) guarded([&] { closeForm(*form); });
       return;
     case EventType::Expose:
-      form->invalidate();
+      // What the buffer still holds of this page is presented again, not drawn again.
+      if (frameHolds_ == form)
+        form->exposed_ = true;
+      else
+        form->invalidate();
       ++exposesSeen_;
       if (starting_) paintPending();
       return;

@@ -122,6 +122,7 @@ class Application : public Component {
   void guarded(const std::function<void()>& handler);
   // Repaints and presents every page area that changed.
   void paintPending();
+  void paintForm(Form* form);
 
   PointerTracker& pointer() { return *pointer_; }
   Form* formOfWindow(platform::WindowId id) const;
@@ -175,6 +176,12 @@ class Application : public Component {
   // and handed to the backend, so nothing in it has to survive until the next paint: one
   // buffer serves every page, and a hidden page holds no pixels of its own.
   std::vector<std::uint32_t> frame_;
+  // The page whose whole client area the buffer holds as last drawn, if one does: when the
+  // server loses that page's pixels (an Expose, such as the one that mapping a window brings
+  // right after the page was drawn for it), they are presented again from here instead of
+  // being drawn again. Only compared, never followed.
+  const Form* frameHolds_ = nullptr;
+  const Form* unmapped_ = nullptr;  // the page being drawn before its window is mapped
 };
 
 }  // namespace apostila::ui

@@ -94,6 +94,7 @@ class Form : public Container {
   ScrollBars scroll_;
   int windowClientW_ = 0, windowClientH_ = 0;
   int paintedW_ = -1, paintedH_ = -1;  // the client size the page was last drawn at
+  bool exposed_ = false;  // the server lost the client area's pixels: present all of it again
 };
 
 }  // namespace apostila::ui

@@ -346,5 +346,62 @@ TEST(Painting, PagesOfDifferentSizesDrawnInTurnKeepTheirOwnPixels) {
   EXPECT_EQ(w.desktop.pixel(large, {0, 0}), 0xFFFF00u);
 }
 
+// An element that counts how often it is drawn.
+class Counted : public ui::Control {
+ public:
+  explicit Counted(ui::Component* owner) : ui::Control(owner) {}
+  void paint(ui::Canvas& canvas) override {
+    ++paints;
+    canvas.fillRect(ui::Rect::ofSize(0, 0, width(), height()), 0x0000FFu);
+  }
+  int paints = 0;
+};
+
+// When the server loses a page's pixels, what the one buffer still holds of that page is put
+// back without drawing it again; once another page has drawn over the buffer, or with a part of
+// the page waiting to be drawn, the page is drawn (that part, or whole) and presented whole.
+TEST(Painting, LostPixelsComeBackFromTheBufferWhileItHoldsThePage) {
+  WindowLayer w;
+  auto* counted = new Counted(&w.main());
+  counted->setParent(&w.main());
+  counted->setBounds({10, 10, 20, 20});
+  w.main().setColor(ui::clRed);
+  w.second().setColor(ui::clLime);
+  w.start();
+  const platform::WindowId id = w.main().windowId();
+  const platform::Rect whole{0, 0, 648, 514};
+  const auto shown = [&] {
+    return std::vector<std::uint32_t>{w.desktop.pixel(id, {0, 0}), w.desktop.pixel(id, {15, 15}),
+                                      w.desktop.pixel(id, {647, 513})};
+  };
+  const std::vector<std::uint32_t> page{0xFF0000u, 0x0000FFu, 0xFF0000u};
+  ASSERT_EQ(shown(), page);
+  const int drawn = counted->paints;
+
+  ASSERT_TRUE(w.desktop.loseContent(id));
+  EXPECT_EQ(w.desktop.pixel(id, {0, 0}), 0u);
+  w.app->processPending();
+  EXPECT_EQ(shown(), page);
+  EXPECT_EQ(counted->paints, drawn) << "presented again, not drawn again";
+  EXPECT_EQ(w.desktop.lastPresented(id), std::vector<platform::Rect>{whole});
+
+  // A part waiting to be drawn: that part is drawn, and the whole presented.
+  counted->invalidate();
+  ASSERT_TRUE(w.desktop.loseContent(id));
+  w.app->processPending();
+  EXPECT_EQ(shown(), page);
+  EXPECT_EQ(counted->paints, drawn + 1);
+  EXPECT_EQ(w.desktop.lastPresented(id), std::vector<platform::Rect>{whole});
+
+  // Another page drawn into the buffer since: the page is drawn whole again.
+  w.app->showForm(w.second());
+  w.app->processPending();
+  ASSERT_TRUE(w.desktop.loseContent(id));
+  w.app->processPending();
+  EXPECT_EQ(shown(), page);
+  EXPECT_EQ(counted->paints, drawn + 2);
+  EXPECT_EQ(w.desktop.pixel(w.second().windowId(), {0, 0}), 0x00FF00u);
+}
+
 }  // namespace
 }  // namespace apostila::testing

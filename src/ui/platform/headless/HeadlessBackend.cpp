@@ -450,6 +450,15 @@ bool HeadlessBackend::resizeByDesktop(WindowId window, Size outer) {
   return true;
 }
 
+bool HeadlessBackend::loseContent(WindowId window) {
+  SimWindow& w = get(window);
+  if (!w.onScreen()) return false;
+  std::vector<std::uint32_t> storage = w.framebuffer.release();
+  if (storage.capacity() > spare_.capacity()) spare_ = std::move(storage);
+  push(Event::of(EventType::Expose, window));
+  return true;
+}
+
 void HeadlessBackend::terminate() { push(Event::of(EventType::Terminate)); }
 
 // ---- Pixels and events ----------------------------------------------------------------------

@@ -117,6 +117,10 @@ class HeadlessBackend final : public Backend {
   bool restoreByDesktop(WindowId window);
   bool moveByDesktop(WindowId window, Point outer);  // dragged by its title bar
   bool resizeByDesktop(WindowId window, Size outer);
+  // The server lost what the window showed (another window passed over it): its pixels read
+  // black until the layer presents them again, and an Expose says so. False for a window that
+  // is not on the screen.
+  bool loseContent(WindowId window);
   void terminate();  // SIGTERM, the desktop logging off
   // A source the layer reads itself (a bus connection) has data: the wait ends with Readable.
   void sourceReadable() { push(Event::of(EventType::Readable)); }
