@@ -326,5 +326,30 @@ TEST(Bitmap, GlyphStrip) {
   EXPECT_EQ(bmp.pixel(1, 0), kOlive);
 }
 
+// A 24-bit row is read four pixels at a time and its end a pixel at a time: every range of a
+// row, from every start and of every length, is the pixels one by one, and reads nothing past
+// the data (the row here ends the file, without padding: 11 pixels are 33 bytes, stride 36).
+TEST(Bitmap, EveryRangeOfA24BitRowReadsItsPixels) {
+  constexpr int kWidth = 11;
+  Bytes file = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, kWidth, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0};
+  file.resize(54, 0);
+  for (int i = 0; i < kWidth; ++i)
+    for (int c = 0; c < 3; ++c) file.push_back(static_cast<std::uint8_t>(16 * i + 5 * c + 1));
+  const Bitmap bmp = Bitmap::decode(file);
+  ASSERT_EQ(bmp.width(), kWidth);
+  std::vector<Rgb> one(kWidth);
+  for (int x = 0; x < kWidth; ++x) {
+    one[static_cast<std::size_t>(x)] = bmp.pixel(x, 0);
+    const auto b = static_cast<Rgb>(16 * x + 1);
+    ASSERT_EQ(one[static_cast<std::size_t>(x)], (b + 10) << 16 | (b + 5) << 8 | b);
+  }
+  for (int x = 0; x < kWidth; ++x)
+    for (int count = 1; x + count <= kWidth; ++count) {
+      std::vector<Rgb> got(static_cast<std::size_t>(count));
+      bmp.readRow(0, x, count, got.data());
+      EXPECT_EQ(got, std::vector<Rgb>(one.begin() + x, one.begin() + x + count)) << "from " << x << ", " << count;
+    }
+}
+
 }  // namespace
 }  // namespace apostila::content
