@@ -287,7 +287,16 @@ void Bitmap::convert(int y, int x, int count, Rgb* out) const {
     }
     case Source::kBgrx32: {
       const std::uint8_t* s = src + static_cast<std::size_t>(x) * 4;
-      for (int i = 0; i < n; ++i, s += 4) out[i] = rgb(s[2], s[1], s[0]);
+      if constexpr (std::endian::native == std::endian::little) {
+        // The pictures' twins are stored so: a word each, its fourth byte masked off.
+        for (int i = 0; i < n; ++i, s += 4) {
+          std::uint32_t word;
+          std::memcpy(&word, s, sizeof word);
+          out[i] = word & 0xFFFFFFu;
+        }
+      } else {
+        for (int i = 0; i < n; ++i, s += 4) out[i] = rgb(s[2], s[1], s[0]);
+      }
       break;
     }
     case Source::kFields16: {

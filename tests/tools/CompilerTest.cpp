@@ -10,6 +10,7 @@
 #include "PageSource.h"
 #include "SourceErrorOf.h"
 #include "Twins.h"
+#include "content/Bitmap.h"
 #include "content/PictureTwins.h"
 
 namespace apostila::tools {
@@ -120,20 +121,31 @@ TEST_F(CompilerFiles, PicturesAreListedAndTheirTwinsPacked) {
   EXPECT_EQ(list, "TForm5\tI1\tdois.bmp\nTForm5\tI2\tdois.bmp\n");
   std::filesystem::create_directories(dir_ / "2x");
   std::ofstream(dir_ / "2x" / "dois.bmp", std::ios::binary).write(reinterpret_cast<const char*>(bmp_.data()), 62);
+  std::ofstream(dir_ / "2x" / "ruim.bmp") << "not a picture";
   std::ofstream(dir_ / "Form5.pictures") << list;
   const auto described = dir_ / "descriptions.txt";
   std::ofstream(described) << "dois.bmp\tDois pontos, um branco e um vermelho\n";
   const std::vector<std::uint8_t> packed = packTwins(dir_ / "2x", described, {dir_ / "Form5.pictures"});
   const content::PictureTwins twins(packed);
   EXPECT_EQ(twins.size(), 2u);
-  EXPECT_EQ(twins.find("TForm5", "I2"), bmp_);
+  // Stored as the screen draws it, a word a pixel top row first: the same pixels.
+  const auto twin = twins.find("TForm5", "I2");
+  ASSERT_TRUE(twin);
+  const content::Bitmap stored = content::Bitmap::decode(*twin), drawn = content::Bitmap::decode(bmp_);
+  EXPECT_EQ(stored.header().bitCount, 32);
+  EXPECT_LT(stored.header().height, 0);
+  ASSERT_EQ(stored.width(), drawn.width());
+  ASSERT_EQ(stored.height(), drawn.height());
+  for (int y = 0; y < drawn.height(); ++y)
+    for (int x = 0; x < drawn.width(); ++x) EXPECT_EQ(stored.pixel(x, y), drawn.pixel(x, y)) << x << ", " << y;
   EXPECT_EQ(twins.description("TForm5", "I1"), "Dois pontos, um branco e um vermelho");
   const std::string lists = (dir_ / "bad.pictures").string();
   for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
            {"TForm5\tI1\n", lists + ":1: expected a page class, an element and a picture file, tab-separated"},
            {"TForm5\tI1\tdois.bmp\tmais\n", lists + ":1: expected a page class, an element and a picture file, tab-separated"},
            {"TForm5\tI1\tdois.bmp\nTForm5\tI3\tfalta.bmp\n",
-            lists + ":2: the picture falta.bmp has no twin in " + (dir_ / "2x").string()}}) {
+            lists + ":2: the picture falta.bmp has no twin in " + (dir_ / "2x").string()},
+           {"TForm5\tI1\truim.bmp\n", lists + ":1: the twin of ruim.bmp is not a picture: Bitmap image is not valid"}}) {
     std::ofstream(lists) << text;
     EXPECT_EQ(sourceErrorOf([&] { packTwins(dir_ / "2x", described, {lists}); }), message) << text;
   }

@@ -4,9 +4,12 @@
 #include <zstd.h>
 
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include "FileIo.h"
+#include "content/Bitmap.h"
+#include "content/ReadError.h"
 #include "content/TwinFormat.h"
 
 namespace apostila::tools {
@@ -32,6 +35,36 @@ void u32(std::vector<std::uint8_t>& out, std::uint32_t v) {
 void text(std::vector<std::uint8_t>& out, const std::string& s) {
   u16(out, static_cast<std::uint16_t>(s.size()));
   out.insert(out.end(), s.begin(), s.end());
+}
+
+// The twin as the screen draws it: 32 bits a pixel, rows top-down, so that drawing it copies
+// whole words rather than taking three-byte pixels apart. Any BMP the decoder reads will do.
+std::vector<std::uint8_t> asScreenRows(const std::vector<std::uint8_t>& file) {
+  const content::Bitmap bmp = content::Bitmap::decode(file);
+  const auto w = static_cast<std::uint32_t>(bmp.width()), h = static_cast<std::uint32_t>(bmp.height());
+  const std::uint64_t pixelBytes = std::uint64_t{w} * h * 4;
+  if (bmp.empty() || 54 + pixelBytes > content::twin_format::kMaxTwinBytes) return {};
+  std::vector<std::uint8_t> out;
+  out.reserve(static_cast<std::size_t>(54 + pixelBytes));
+  out.push_back('B');
+  out.push_back('M');
+  u32(out, static_cast<std::uint32_t>(54 + pixelBytes));
+  u32(out, 0);
+  u32(out, 54);
+  u32(out, 40);
+  u32(out, w);
+  u32(out, static_cast<std::uint32_t>(-static_cast<std::int32_t>(h)));  // top-down
+  u16(out, 1);
+  u16(out, 32);
+  u32(out, 0);  // no compression
+  u32(out, static_cast<std::uint32_t>(pixelBytes));
+  for (int i = 0; i < 4; ++i) u32(out, 0);
+  std::vector<content::Bitmap::Rgb> row(w);
+  for (std::uint32_t y = 0; y < h; ++y) {
+    bmp.readRow(static_cast<int>(y), 0, static_cast<int>(w), row.data());
+    for (const content::Bitmap::Rgb p : row) u32(out, p & 0xFFFFFFu);
+  }
+  return out;
 }
 
 }  // namespace
@@ -85,10 +118,17 @@ std::vector<std::uint8_t> packTwins(const std::filesystem::path& twinFolder, con
         throw SourceError(list.string(), n, "expected a page class, an element and a picture file, tab-separated");
       auto [it, added] = twinOf.emplace(file, static_cast<std::uint32_t>(stored.size()));
       if (added) {
-        const auto twin = readInputIfPresent(twinFolder / file);
-        if (!twin) throw SourceError(list.string(), n, "the picture " + file + " has no twin in " + twinFolder.string());
-        if (twin->empty() || twin->size() > f::kMaxTwinBytes)
+        const auto drawn = readInputIfPresent(twinFolder / file);
+        if (!drawn) throw SourceError(list.string(), n, "the picture " + file + " has no twin in " + twinFolder.string());
+        if (drawn->empty() || drawn->size() > f::kMaxTwinBytes)
           throw SourceError(list.string(), n, "the twin of " + file + " is empty or too large");
+        std::optional<std::vector<std::uint8_t>> twin;
+        try {
+          twin = asScreenRows(*drawn);
+        } catch (const content::ReadError& e) {
+          throw SourceError(list.string(), n, "the twin of " + file + " is not a picture: " + e.what());
+        }
+        if (twin->empty()) throw SourceError(list.string(), n, "the twin of " + file + " is empty or too large");
         std::vector<std::uint8_t> packed(ZSTD_compressBound(twin->size()));
         const std::size_t got = ZSTD_compress(packed.data(), packed.size(), twin->data(), twin->size(), 19);
         if (ZSTD_isError(got)) throw FileError(file + ": " + ZSTD_getErrorName(got));
