@@ -11,51 +11,14 @@ set -euo pipefail
 program=$1
 tool=$2
 wm=${APOSTILA_X11_WM:-none}
-for t in xdotool xwininfo xprop import compare; do
-  command -v "$t" >/dev/null || { echo "e2e: $t is not installed, skipped"; exit 77; }
-done
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/lib.sh"
-tmp=$(mktemp -d)
-pid=
-cleanup() {
-  [[ -n $pid ]] && kill -KILL "$pid" 2>/dev/null
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
+need_tools e2e xdotool xwininfo xprop import compare
+e2e_begin "e2e ($wm)"
+app_title=$(app_title_of "$program")
+course_title=$(caption_of formintro)
 
-step=start-up
-# Reports on stderr: a failure inside $(...) must not vanish into the captured output.
-fail() {
-  {
-    echo "e2e ($wm), $step: $*"
-    echo "windows of the program:"
-    for id in $(xdotool search --pid "${pid:-0}" 2>/dev/null); do
-      echo "  $id \"$(xdotool getwindowname "$id" 2>/dev/null)\" $(viewable "$id" && echo viewable) at $(origin "$id")"
-    done
-    [[ -f $tmp/log ]] && { echo "program output:"; cat "$tmp/log"; }
-  } >&2
-  exit 1
-}
-
-name=$(basename "$program")
-# The application title: the program's name cut at its first ".", all but the first letter
-# lower-cased.
-name=${name%%.*}
-app_title="${name:0:1}$(tr '[:upper:]' '[:lower:]' <<<"${name:1}")"
-course_title=$(grep -m1 '^  Caption:' "$here/../../course/pages/formintro.page" | sed 's/^  Caption: "\(.*\)"$/\1/')
-
-# The program's visible page windows: not the application's own window or the message (both
-# carry the application title), not the confirmation, not a tool tip.
-pages() {
-  local id n
-  for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-    override_redirect "$id" && continue
-    n=$(xdotool getwindowname "$id" 2>/dev/null) || continue
-    [[ $n == "$app_title" || $n == Responder ]] && continue
-    echo "$id"
-  done
-}
+# The program's visible window titled $1 (a page or the confirmation).
 titled() {
   local id
   for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
@@ -63,13 +26,7 @@ titled() {
   done
   return 1
 }
-# The one page on the screen is titled $1.
-only_page() {
-  local p
-  p=$(pages)
-  [[ $(wc -w <<<"$p") -eq 1 && $(xdotool getwindowname "$p" 2>/dev/null) == "$1" ]]
-}
-# Waits for that; prints the page's window.
+# Waits for page $1 alone on the screen, at (90, 30); prints its window.
 expect_page() {
   within 20 only_page "$1" || fail "expected only \"$1\" on the screen, found: $(for p in $(pages); do printf '"%s" ' "$(xdotool getwindowname "$p")"; done)"
   # Pages are placed at (90, 30) as they come up; the frame may settle in more than one step.
@@ -78,27 +35,6 @@ expect_page() {
   at_home() { [[ $(outer_origin "$p") == "90,30" ]]; }
   within 10 at_home || fail "\"$1\" is at $(outer_origin "$p"), not 90,30"
   echo "$p"
-}
-# Where element $2 of page definition $1 lies in its client area: "X Y WIDTH HEIGHT", asked of
-# the authoring tool once and remembered in $where.
-declare -A where_cache
-locate() {
-  local key="$1.$2"
-  [[ -n ${where_cache[$key]:-} ]] || where_cache[$key]=$("$tool" where "$1" "$2")
-  where=${where_cache[$key]}
-}
-# Clicks element $3 of page definition $2 in window $1, at its middle.
-click_element() {
-  local x y w h
-  locate "$2" "$3"
-  read -r x y w h <<<"$where"
-  click_at "$1" $((x + w / 2)) $((y + h / 2))
-}
-point_element() {
-  local x y w h
-  locate "$2" "$3"
-  read -r x y w h <<<"$where"
-  point_at "$1" $((x + w / 2)) $((y + h / 2))
 }
 # The client-area crop of element $3 of page $2 from a screenshot of window $1.
 crop_element() {
@@ -109,18 +45,6 @@ crop_element() {
   import -window root "$tmp/screen.png"
   convert "$tmp/screen.png" -crop "${w}x${h}+$((${o%,*} + x))+$((${o#*,} + y))" +repage "$4"
 }
-message() {
-  local id
-  for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-    [[ $(xdotool getwindowname "$id" 2>/dev/null) == "$app_title" ]] || continue
-    # The application's own window has no size to speak of; the message has.
-    [[ $(size_of "$id") == 1,1 ]] && continue
-    echo "$id"
-    return 0
-  done
-  return 1
-}
-no_message() { ! message >/dev/null; }
 # Closes the modal message, by Enter or with the mouse on its OK button.
 dismissals=0
 dismiss_message() {

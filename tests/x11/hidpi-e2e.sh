@@ -10,53 +10,16 @@
 set -euo pipefail
 program=$1
 tool=$2
-for t in xdotool xwininfo xprop import convert compare; do
-  command -v "$t" >/dev/null || { echo "hidpi-e2e: $t is not installed, skipped"; exit 77; }
-done
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../e2e/lib.sh"
-tmp=$(mktemp -d)
-pid=
-cleanup() {
-  [[ -n $pid ]] && kill -KILL "$pid" 2>/dev/null
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
-step=start-up
-fail() {
-  {
-    echo "hidpi-e2e, $step: $*"
-    for id in $(xdotool search --pid "${pid:-0}" 2>/dev/null); do
-      echo "  $id \"$(xdotool getwindowname "$id" 2>/dev/null)\" $(viewable "$id" && echo viewable) at $(origin "$id") size $(size_of "$id")"
-    done
-    [[ -f $tmp/log ]] && { echo "program output:"; cat "$tmp/log"; }
-  } >&2
-  exit 1
-}
-
-xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t192\n')"
-
-name=$(basename "$program")
-name=${name%%.*}
-app_title="${name:0:1}$(tr '[:upper:]' '[:lower:]' <<<"${name:1}")"
-caption_of() { grep -m1 '^  Caption:' "$here/../../course/pages/$1.page" | sed 's/^  Caption: "\(.*\)"$/\1/'; }
+need_tools hidpi-e2e xdotool xwininfo xprop import convert compare
+e2e_begin hidpi-e2e
+scale=2
+app_title=$(app_title_of "$program")
 course_title=$(caption_of formintro)
 menu_title=$(caption_of Form4)
+xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t192\n')"
 
-pages() {
-  local id n
-  for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-    override_redirect "$id" && continue
-    n=$(xdotool getwindowname "$id" 2>/dev/null) || continue
-    [[ $n == "$app_title" || $n == Responder ]] && continue
-    echo "$id"
-  done
-}
-only_page() {
-  local p
-  p=$(pages)
-  [[ $(wc -w <<<"$p") -eq 1 && $(xdotool getwindowname "$p" 2>/dev/null) == "$1" ]]
-}
 # Where a page's client area belongs at scale 2, "X,Y W,H": the window manager's frame (in
 # screen pixels) counts as the whole page pixels it covers; the client area is twice the page's
 # 648 x 514 less that frame, at twice (90, 30) plus that frame.
@@ -76,36 +39,6 @@ expect_page() {
   within 10 at_home || fail "\"$1\" is at $(origin "$p") and $(size_of "$p"), not $(home_of "$p")"
   echo "$p"
 }
-declare -A where_cache
-locate() {
-  local key="$1.$2"
-  [[ -n ${where_cache[$key]:-} ]] || where_cache[$key]=$("$tool" where "$1" "$2")
-  where=${where_cache[$key]}
-}
-# Element $3 of page $2 in window $1: clicked or pointed at its middle, at doubled coordinates.
-click_element() {
-  local x y w h
-  locate "$2" "$3"
-  read -r x y w h <<<"$where"
-  click_at "$1" $((2 * x + w)) $((2 * y + h))
-}
-point_element() {
-  local x y w h
-  locate "$2" "$3"
-  read -r x y w h <<<"$where"
-  point_at "$1" $((2 * x + w)) $((2 * y + h))
-}
-message() {
-  local id
-  for id in $(xdotool search --onlyvisible --pid "$pid" 2>/dev/null); do
-    [[ $(xdotool getwindowname "$id" 2>/dev/null) == "$app_title" ]] || continue
-    [[ $(size_of "$id") == 1,1 ]] && continue
-    echo "$id"
-    return 0
-  done
-  return 1
-}
-no_message() { ! message >/dev/null; }
 
 "$program" >"$tmp/log" 2>&1 &
 pid=$!
